@@ -1,0 +1,85 @@
+#include "catalogue_builder.h"
+
+#include "property_store.h"
+#include "vxdeviceproperty.h"
+
+#include <QtCore/QCoreApplication>
+#include <QtCore/QDateTime>
+#include <QtCore/QJsonDocument>
+#include <QtCore/QJsonObject>
+
+namespace vx {
+namespace {
+
+QStringList item_list(const Items &items)
+{
+    QStringList list;
+    for (const char *item : items) {
+        if (item)
+            list << QString::fromUtf8(item);
+    }
+    return list;
+}
+
+QString translated(const char *context, const char *text)
+{
+    if (!text || !*text)
+        return QLatin1String("");
+    return QCoreApplication::translate(context, text);
+}
+
+QVariant initial_value(const CatalogueRow &row, const char *context)
+{
+    const InitialValue &v = row.initial;
+    switch (v.kind) {
+    case InitialValue::Invalid: return QVariant();
+    case InitialValue::Int: return int(v.number);
+    case InitialValue::UInt: return uint(v.number);
+    case InitialValue::Double: return v.number;
+    case InitialValue::Text: return QString::fromUtf8(v.text);
+    case InitialValue::TranslatedText: return translated(context, v.text);
+    case InitialValue::Bytes: return QByteArray();
+    case InitialValue::JsonObject:
+        return QJsonDocument::fromJson(QByteArray(v.text ? v.text : "{}")).object();
+    case InitialValue::Now: return QDateTime::currentDateTime();
+    case InitialValue::KeyList: return item_list(row.members);
+    }
+    return QVariant();
+}
+
+QJsonObject editor_description(const CatalogueRow &row, const char *context)
+{
+    QJsonObject editor = QJsonDocument::fromJson(QByteArray(row.editor)).object();
+    QStringList options;
+    for (const char *item : row.options) {
+        if (item)
+            options << translated(context, item);
+    }
+    if (!options.isEmpty())
+        editor.insert(QStringLiteral("option"), options.join(QLatin1Char(';')));
+    return editor;
+}
+
+} // namespace
+
+void add_catalogue(VXDeviceInterface *device, const char *context, const CatalogueRow *rows,
+                   std::size_t count)
+{
+    for (std::size_t i = 0; i < count; ++i) {
+        const CatalogueRow &row = rows[i];
+        auto *property = new VXDeviceProperty(nullptr);
+        const QString unit = row.unit_translated ? translated(context, row.unit)
+                                                 : QString::fromUtf8(row.unit);
+        property->init(initial_value(row, context), translated(context, row.label), unit, row.read,
+                       row.write, row.len, row.kind, item_list(row.params));
+        for (const char *member : row.members) {
+            if (member)
+                attach_property(property, member, held_property(device, member));
+        }
+        if (row.editor)
+            property->setProperty("WIDGET", editor_description(row, context));
+        attach_property(device, row.key, property);
+    }
+}
+
+} // namespace vx

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "vxdeviceinterface.h"
+
+#include <QtCore/QtGlobal>
+
+#include <array>
+#include <cstddef>
+
+namespace vx {
+
+// The initial value of a catalogue entry. A key list is the value of a
+// composite property: the keys of its sub-properties, in order.
+struct InitialValue
+{
+    enum Kind { Invalid, Int, UInt, Double, Text, TranslatedText, Bytes, JsonObject, Now, KeyList };
+    Kind kind;
+    double number;
+    const char *text;
+};
+
+constexpr InitialValue invalid_value() { return {InitialValue::Invalid, 0, nullptr}; }
+constexpr InitialValue int_value(int v) { return {InitialValue::Int, double(v), nullptr}; }
+constexpr InitialValue uint_value(unsigned v) { return {InitialValue::UInt, double(v), nullptr}; }
+constexpr InitialValue double_value(double v) { return {InitialValue::Double, v, nullptr}; }
+constexpr InitialValue text_value(const char *v) { return {InitialValue::Text, 0, v}; }
+constexpr InitialValue translated_text(const char *v) { return {InitialValue::TranslatedText, 0, v}; }
+constexpr InitialValue bytes_value() { return {InitialValue::Bytes, 0, nullptr}; }
+constexpr InitialValue json_value(const char *v) { return {InitialValue::JsonObject, 0, v}; }
+constexpr InitialValue now_value() { return {InitialValue::Now, 0, nullptr}; }
+constexpr InitialValue key_list() { return {InitialValue::KeyList, 0, nullptr}; }
+
+using Items = std::array<const char *, 6>;
+
+// One row of a property catalogue. Labels (and units marked translated)
+// are source texts translated in the catalogue's context when the property
+// is created; an empty label stays empty.
+struct CatalogueRow
+{
+    const char *key;
+    const char *label;
+    const char *unit;
+    InitialValue initial;
+    VXDeviceInterface::VXDeviceCMDType kind;
+    int read;
+    int write;
+    int len;
+    const char *editor = nullptr; // editor description as JSON text
+    Items options = {};           // combo-box items, each translated
+    Items members = {};           // sub-property keys, in held order
+    Items params = {};            // fixed command parameters
+    bool unit_translated = false;
+};
+
+// Creates the rows' properties in table order and registers each on the
+// device: editor description, sub-properties (registered earlier in the
+// same table) and the property itself.
+void add_catalogue(VXDeviceInterface *device, const char *context, const CatalogueRow *rows,
+                   std::size_t count);
+
+template<std::size_t N>
+void add_catalogue(VXDeviceInterface *device, const char *context, const CatalogueRow (&rows)[N])
+{
+    add_catalogue(device, context, rows, N);
+}
+
+} // namespace vx

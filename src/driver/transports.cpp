@@ -1,0 +1,85 @@
+// Opening the USB and TCP transports and turning their status reports into
+// the device status and the host's link messages.
+#include "vxcommoninterface.h"
+
+#include "usboperate.h"
+#include "vxdeviceproperty.h"
+#include "vxlogging.h"
+
+#include <QtNetwork/QTcpSocket>
+
+namespace {
+constexpr int kTcpReadBufferSize = 10240;
+constexpr int kUsbConnectionMode = 2;
+}
+
+void VXCommonInterface::connect_usb(QString path)
+{
+    if (!m_usb) {
+        m_usb = new UsbOperate(nullptr);
+        connect(m_usb, SIGNAL(writeData(QByteArray)), this, SLOT(slot_usb_write(QByteArray)));
+        connect(m_usb, SIGNAL(statusChanged(int)), this, SLOT(slot_usb_status(int)));
+    }
+    m_usb->usbConnect(path, UsbOperate::ConnectionMode(kUsbConnectionMode), false);
+}
+
+void VXCommonInterface::connect_tcp(QString address)
+{
+    if (!m_tcp) {
+        m_tcp = new QTcpSocket(this);
+        m_tcp->setReadBufferSize(kTcpReadBufferSize);
+        m_tcp->setSocketOption(QAbstractSocket::KeepAliveOption, true);
+        connect(m_tcp, SIGNAL(stateChanged(QAbstractSocket::SocketState)), this,
+                SLOT(slot_tcp_socket_state(QAbstractSocket::SocketState)));
+    }
+    if (const VXDeviceProperty *port = property_ptr("TCP_PORT"))
+        m_tcp->connectToHost(address, quint16(port->value().toInt()), QIODevice::ReadWrite,
+                             QAbstractSocket::AnyIPProtocol);
+}
+
+void VXCommonInterface::slot_usb_write(QByteArray) {}
+
+void VXCommonInterface::slot_usb_status(int s)
+{
+    qCDebug(lcDriver) << "VXCommonInterface::slot_usb_status" << s;
+    if (VXDeviceProperty *mode = property_ptr("CONNECT_MODE"))
+        mode->setValue(QStringLiteral("USB"));
+    switch (s) {
+    case UsbOperate::Connected:
+        set_link_status(Working, QStringLiteral("USB CONNECTED."));
+        break;
+    case UsbOperate::Failed:
+        set_link_status(Warning, QStringLiteral("USB ERROR."));
+        break;
+    case UsbOperate::Disconnected:
+        set_link_status(DisConnected, QStringLiteral("USB DISCONNECTED."));
+        break;
+    default:
+        break;
+    }
+}
+
+void VXCommonInterface::slot_tcp_socket_state(QAbstractSocket::SocketState s)
+{
+    if (VXDeviceProperty *mode = property_ptr("CONNECT_MODE"))
+        mode->setValue(QStringLiteral("TCP"));
+    switch (s) {
+    case QAbstractSocket::ConnectedState:
+        set_link_status(Working, QStringLiteral("TCP CONNECTED."));
+        break;
+    case QAbstractSocket::UnconnectedState:
+        set_link_status(DisConnected, QStringLiteral("TCP DISCONNECTED."));
+        break;
+    default:
+        break;
+    }
+}
+
+void VXCommonInterface::set_link_status(VXDeviceStatus status, const QString &text)
+{
+    VXDeviceProperty *property = property_ptr("STATUS");
+    if (!property)
+        return;
+    property->setValue(int(status));
+    emit message(DevStatus, text);
+}

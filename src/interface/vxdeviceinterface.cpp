@@ -1,0 +1,88 @@
+#include "vxdeviceinterface.h"
+
+#include "build_date.h"
+#include "property_store.h"
+#include "vxdeviceproperty.h"
+
+VXDeviceInterface::VXDeviceInterface(QObject *parent)
+    : QObject(parent)
+{
+    // Lets hosts take the message signal through queued connections.
+    static const int registered = qRegisterMetaType<VXDeviceInterface::VXDeviceMessage>();
+    Q_UNUSED(registered)
+}
+
+// Runs after the subclasses' own destruction: every property the device
+// still holds is deleted once and its entry removed.
+VXDeviceInterface::~VXDeviceInterface()
+{
+    vx::delete_held_properties(this);
+}
+
+VXDeviceInterface *VXDeviceInterface::initInstance()
+{
+    return nullptr;
+}
+
+// The base keeps the path as the label and the word "USB" as the value;
+// the driver's override keeps the path as the value.
+void VXDeviceInterface::setUSBPath(QString path)
+{
+    auto *property = new VXDeviceProperty(nullptr);
+    property->init(tr("USB"), path, QString(), 0, 0, 0, UnCMD, QStringList());
+    vx::replace_property(this, "USB", property);
+}
+
+void VXDeviceInterface::setIPAddress(QString address)
+{
+    auto *property = new VXDeviceProperty(nullptr);
+    property->init(tr("TCP"), address, QString(), 0, 0, 0, UnCMD, QStringList());
+    vx::replace_property(this, "TCP", property);
+}
+
+bool VXDeviceInterface::connectDevice()
+{
+    return false;
+}
+
+VXDeviceProperty *VXDeviceInterface::property_ptr(const char *)
+{
+    return nullptr;
+}
+
+QStringList VXDeviceInterface::userProperty()
+{
+    return QStringList();
+}
+
+QStringList VXDeviceInterface::sysProperty()
+{
+    return QStringList();
+}
+
+void VXDeviceInterface::sendCMD(QByteArray) {}
+void VXDeviceInterface::setMorvoCloud(MorvoCloud *, QString) {}
+void VXDeviceInterface::startTask() {}
+void VXDeviceInterface::stopTask() {}
+void VXDeviceInterface::move(int, int) {}
+
+int VXDeviceInterface::icon()
+{
+    return 0;
+}
+
+// The job text goes to the page carrier when the device has one, else to
+// the whole-job carrier.
+void VXDeviceInterface::setPlt(QString plt)
+{
+    VXDeviceProperty *carrier = property_ptr("TASK_PPLT");
+    if (!carrier)
+        carrier = property_ptr("TASK_PLT");
+    if (carrier)
+        carrier->setValue(QVariant(plt));
+}
+
+QString VXDeviceInterface::buildDate()
+{
+    return vx::build_date_from_stamp(__DATE__);
+}

@@ -1,0 +1,51 @@
+#include "property_store.h"
+
+#include "vxdeviceproperty.h"
+
+#include <QtCore/QSet>
+#include <QtCore/QVariant>
+
+namespace vx {
+
+void attach_property(QObject *holder, const char *key, VXDeviceProperty *property)
+{
+    holder->setProperty(key, QVariant::fromValue(static_cast<void *>(property)));
+}
+
+void replace_property(QObject *holder, const char *key, VXDeviceProperty *property)
+{
+    VXDeviceProperty *previous = held_property(holder, key);
+    attach_property(holder, key, property);
+    if (previous != property)
+        delete previous;
+}
+
+VXDeviceProperty *held_property(const QObject *holder, const char *key)
+{
+    QVariant held = holder->property(key);
+    if (!held.isValid() || held.isNull())
+        return nullptr;
+    if (held.userType() == QMetaType::VoidStar)
+        return static_cast<VXDeviceProperty *>(held.value<void *>());
+    // Only a value that really converts to a pointer is a property; a
+    // description such as "WIDGET" (a JSON object) is not.
+    if (!held.convert(QMetaType::VoidStar))
+        return nullptr;
+    return static_cast<VXDeviceProperty *>(held.value<void *>());
+}
+
+void delete_held_properties(QObject *holder)
+{
+    QSet<VXDeviceProperty *> deleted;
+    const QList<QByteArray> names = holder->dynamicPropertyNames();
+    for (const QByteArray &name : names) {
+        VXDeviceProperty *property = held_property(holder, name.constData());
+        if (property && !deleted.contains(property)) {
+            deleted.insert(property);
+            delete property;
+        }
+        holder->setProperty(name.constData(), QVariant());
+    }
+}
+
+} // namespace vx

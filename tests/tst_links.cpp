@@ -1,0 +1,243 @@
+// Connecting a machine instance over TCP (a loopback server) and over USB
+// (a pseudo-terminal): status, connection mode and the host's messages.
+#include "vxdeviceproperty.h"
+#include "vxlt3050procam.h"
+
+#include <QtCore/QScopedPointer>
+#include <QtNetwork/QTcpServer>
+#include <QtNetwork/QTcpSocket>
+#include <QtTest/QSignalSpy>
+#include <QtTest/QtTest>
+
+#include <fcntl.h>
+#include <pty.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace {
+
+struct Pty
+{
+    int master = -1;
+    QString slave_path;
+    Pty()
+    {
+        int slave = -1;
+        char name[128] = {};
+        if (openpty(&master, &slave, name, nullptr, nullptr) != 0)
+            return;
+        termios raw;
+        tcgetattr(master, &raw);
+        cfmakeraw(&raw);
+        tcsetattr(master, TCSANOW, &raw);
+        ::close(slave); // the driver opens its own end by path
+        slave_path = QString::fromLocal8Bit(name);
+    }
+    void hang_up()
+    {
+        if (master >= 0)
+            ::close(master);
+        master = -1;
+    }
+    ~Pty() { hang_up(); }
+};
+
+QStringList texts(const QSignalSpy &spy)
+{
+    QStringList list;
+    for (const QList<QVariant> &args : spy)
+        list << args.at(1).toString();
+    return list;
+}
+
+} // namespace
+
+class tst_links : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void tcp_connect_and_peer_close();
+    void tcp_refused();
+    void tcp_reconnect_reuses_socket();
+    void tcp_destroyed_while_connected();
+    void tcp_without_port_does_nothing();
+    void usb_connect_and_hang_up();
+    void usb_error_blocks_reconnect();
+    void usb_wins_over_tcp();
+    void status_reports_data();
+    void status_reports();
+
+private:
+    VXDeviceInterface *status_holder() { return m_device.data(); }
+    int status() { return m_device->property_ptr("STATUS")->value().toInt(); }
+    QString mode() { return m_device->property_ptr("CONNECT_MODE")->value().toString(); }
+
+    VXLT3050PROCam m_root;
+    QScopedPointer<VXDeviceInterface> m_device;
+};
+
+void tst_links::init()
+{
+    m_device.reset(m_root.initInstance());
+}
+
+void tst_links::tcp_connect_and_peer_close()
+{
+    QTcpServer server;
+    QVERIFY(server.listen(QHostAddress::LocalHost));
+    QSignalSpy messages(m_device.data(), &VXDeviceInterface::message);
+    m_device->property_ptr("TCP_PORT")->setValue(int(server.serverPort()));
+    m_device->setIPAddress(QStringLiteral("127.0.0.1"));
+    QVERIFY(m_device->connectDevice());
+    QTRY_COMPARE(texts(messages), QStringList{"TCP CONNECTED."});
+    QCOMPARE(status(), int(VXDeviceInterface::Working));
+    QCOMPARE(mode(), QStringLiteral("TCP"));
+    QVERIFY(!m_device->connectDevice()); // already up
+
+    QTRY_VERIFY(server.hasPendingConnections());
+    QTcpSocket *peer = server.nextPendingConnection();
+    peer->close();
+    QTRY_COMPARE(texts(messages), QStringList({"TCP CONNECTED.", "TCP DISCONNECTED."}));
+    QCOMPARE(status(), int(VXDeviceInterface::DisConnected));
+}
+
+void tst_links::tcp_refused()
+{
+    QTcpServer probe;
+    QVERIFY(probe.listen(QHostAddress::LocalHost));
+    const quint16 closed_port = probe.serverPort();
+    probe.close();
+
+    QSignalSpy messages(m_device.data(), &VXDeviceInterface::message);
+    m_device->property_ptr("TCP_PORT")->setValue(int(closed_port));
+    m_device->setIPAddress(QStringLiteral("127.0.0.1"));
+    QVERIFY(m_device->connectDevice());
+    QTRY_COMPARE(texts(messages), QStringList{"TCP DISCONNECTED."});
+    QCOMPARE(status(), int(VXDeviceInterface::DisConnected));
+    QCOMPARE(mode(), QStringLiteral("TCP"));
+}
+
+void tst_links::tcp_reconnect_reuses_socket()
+{
+    QTcpServer server;
+    QVERIFY(server.listen(QHostAddress::LocalHost));
+    m_device->property_ptr("TCP_PORT")->setValue(int(server.serverPort()));
+    m_device->setIPAddress(QStringLiteral("127.0.0.1"));
+    QSignalSpy messages(m_device.data(), &VXDeviceInterface::message);
+    for (int round = 0; round < 3; ++round) {
+        QVERIFY(m_device->connectDevice());
+        QTRY_COMPARE(status(), int(VXDeviceInterface::Working));
+        QTRY_VERIFY(server.hasPendingConnections());
+        server.nextPendingConnection()->close();
+        QTRY_COMPARE(status(), int(VXDeviceInterface::DisConnected));
+    }
+    QCOMPARE(messages.count(), 6);
+    QCOMPARE(m_device->findChildren<QTcpSocket *>().size(), 1);
+}
+
+void tst_links::tcp_destroyed_while_connected()
+{
+    QTcpServer server;
+    QVERIFY(server.listen(QHostAddress::LocalHost));
+    m_device->property_ptr("TCP_PORT")->setValue(int(server.serverPort()));
+    m_device->setIPAddress(QStringLiteral("127.0.0.1"));
+    QVERIFY(m_device->connectDevice());
+    QTRY_COMPARE(status(), int(VXDeviceInterface::Working));
+
+    QStringList heard;
+    connect(m_device.data(), &VXDeviceInterface::message, this,
+            [&heard](VXDeviceInterface::VXDeviceMessage, const QString &text) { heard << text; });
+    m_device.reset();
+    QCOMPARE(heard, QStringList{"TCP DISCONNECTED."});
+}
+
+void tst_links::tcp_without_port_does_nothing()
+{
+    VXCommonInterface bare; // no catalogue: no "TCP_PORT", no "STATUS"
+    QSignalSpy messages(&bare, &VXDeviceInterface::message);
+    bare.setIPAddress(QStringLiteral("127.0.0.1"));
+    QVERIFY(bare.connectDevice());
+    QTest::qWait(50);
+    QCOMPARE(messages.count(), 0);
+}
+
+void tst_links::usb_connect_and_hang_up()
+{
+    Pty pty;
+    QVERIFY(!pty.slave_path.isEmpty());
+    QSignalSpy messages(m_device.data(), &VXDeviceInterface::message);
+    m_device->setUSBPath(pty.slave_path);
+    QVERIFY(m_device->connectDevice());
+    QTRY_COMPARE(texts(messages), QStringList{"USB CONNECTED."});
+    QCOMPARE(status(), int(VXDeviceInterface::Working));
+    QCOMPARE(mode(), QStringLiteral("USB"));
+
+    pty.hang_up();
+    QTRY_COMPARE(texts(messages), QStringList({"USB CONNECTED.", "USB DISCONNECTED."}));
+    QCOMPARE(status(), int(VXDeviceInterface::DisConnected));
+}
+
+void tst_links::usb_error_blocks_reconnect()
+{
+    QSignalSpy messages(m_device.data(), &VXDeviceInterface::message);
+    m_device->setUSBPath(QStringLiteral("/nonexistent/usb-device"));
+    QVERIFY(m_device->connectDevice());
+    QTRY_COMPARE(texts(messages), QStringList{"USB ERROR."});
+    QCOMPARE(status(), int(VXDeviceInterface::Warning));
+    QVERIFY(!m_device->connectDevice());
+}
+
+void tst_links::usb_wins_over_tcp()
+{
+    Pty pty;
+    QTcpServer server;
+    QVERIFY(server.listen(QHostAddress::LocalHost));
+    m_device->property_ptr("TCP_PORT")->setValue(int(server.serverPort()));
+    m_device->setIPAddress(QStringLiteral("127.0.0.1"));
+    m_device->setUSBPath(pty.slave_path);
+    QVERIFY(m_device->connectDevice());
+    QTRY_COMPARE(mode(), QStringLiteral("USB"));
+    QCOMPARE(status(), int(VXDeviceInterface::Working));
+    QVERIFY(!server.hasPendingConnections());
+}
+
+// The driver's reaction to each status report, straight through its slots.
+void tst_links::status_reports_data()
+{
+    QTest::addColumn<bool>("usb");
+    QTest::addColumn<int>("report");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("usb connected") << true << 1 << 2 << "USB" << "USB CONNECTED.";
+    QTest::newRow("usb error") << true << 2 << 4 << "USB" << "USB ERROR.";
+    QTest::newRow("usb gone") << true << 0 << 0 << "USB" << "USB DISCONNECTED.";
+    QTest::newRow("usb unknown report") << true << 3 << 5 << "USB" << "";
+    QTest::newRow("tcp connected") << false << int(QAbstractSocket::ConnectedState) << 2 << "TCP" << "TCP CONNECTED.";
+    QTest::newRow("tcp unconnected") << false << int(QAbstractSocket::UnconnectedState) << 0 << "TCP" << "TCP DISCONNECTED.";
+    QTest::newRow("tcp connecting") << false << int(QAbstractSocket::ConnectingState) << 5 << "TCP" << "";
+    QTest::newRow("tcp closing") << false << int(QAbstractSocket::ClosingState) << 5 << "TCP" << "";
+}
+
+void tst_links::status_reports()
+{
+    QFETCH(bool, usb);
+    QFETCH(int, report);
+    QFETCH(QString, text);
+    auto *driver = static_cast<VXCommonInterface *>(m_device.data());
+    m_device->property_ptr("STATUS")->setValue(int(VXDeviceInterface::Error)); // a marker
+    QSignalSpy messages(m_device.data(), &VXDeviceInterface::message);
+    if (usb)
+        driver->slot_usb_status(report);
+    else
+        driver->slot_tcp_socket_state(QAbstractSocket::SocketState(report));
+    QTEST(status(), "status");
+    QTEST(mode(), "mode");
+    QCOMPARE(texts(messages), text.isEmpty() ? QStringList() : QStringList{text});
+}
+
+QTEST_GUILESS_MAIN(tst_links)
+#include "tst_links.moc"

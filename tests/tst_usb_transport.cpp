@@ -1,0 +1,365 @@
+// UsbOperate against real pseudo-terminals, a FIFO and /dev/null. The test
+// plays the device on the pty master, reading and writing it from the event
+// loop so large transfers never stall on the kernel's pty buffer.
+#include "usboperate.h"
+
+#include <QtCore/QSocketNotifier>
+#include <QtCore/QTemporaryDir>
+#include <QtTest/QtTest>
+
+#include <functional>
+#include <memory>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <pty.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+Q_DECLARE_METATYPE(UsbOperate::ConnectionMode)
+
+namespace {
+
+constexpr int kTimeoutMs = 10000;
+
+// All byte values, including ones a cooked tty would eat or rewrite
+// (CR, ^C, XON/XOFF, DEL), in an order that shows loss or reordering.
+QByteArray pattern(int size)
+{
+    QByteArray out(size, Qt::Uninitialized);
+    for (int i = 0; i < size; ++i)
+        out[i] = char((i * 7 + i / 256) % 256);
+    return out;
+}
+
+bool slave_closed(int master)
+{
+    pollfd p{master, POLLIN, 0};
+    return ::poll(&p, 1, 0) > 0 && (p.revents & POLLHUP);
+}
+
+// The device end of a pty, raw and non-blocking.
+struct PtyDevice {
+    int master = -1;
+    int slave = -1; // held only until the transport has opened the slave
+    QString path;
+    QByteArray received;
+    QByteArray outgoing;
+    std::unique_ptr<QSocketNotifier> reader, writer;
+
+    bool open()
+    {
+        if (::openpty(&master, &slave, nullptr, nullptr, nullptr) != 0)
+            return false;
+        termios t{};
+        ::tcgetattr(master, &t);
+        ::cfmakeraw(&t);
+        ::tcsetattr(master, TCSANOW, &t);
+        ::fcntl(master, F_SETFL, ::fcntl(master, F_GETFL) | O_NONBLOCK);
+        path = QString::fromLocal8Bit(::ttyname(slave));
+        reader.reset(new QSocketNotifier(master, QSocketNotifier::Read));
+        QObject::connect(reader.get(), &QSocketNotifier::activated, [this] {
+            char buf[65536];
+            ssize_t n;
+            while ((n = ::read(master, buf, sizeof buf)) > 0)
+                received.append(buf, int(n));
+            if (n < 0 && errno == EIO) // no slave left
+                reader->setEnabled(false);
+        });
+        writer.reset(new QSocketNotifier(master, QSocketNotifier::Write));
+        QObject::connect(writer.get(), &QSocketNotifier::activated, [this] { write({}); });
+        writer->setEnabled(false);
+        return true;
+    }
+    void releaseSlave()
+    {
+        if (slave >= 0)
+            ::close(slave);
+        slave = -1;
+    }
+    void write(const QByteArray &bytes)
+    {
+        outgoing += bytes;
+        ssize_t n;
+        while (!outgoing.isEmpty() && (n = ::write(master, outgoing.constData(), size_t(outgoing.size()))) > 0)
+            outgoing.remove(0, int(n));
+        writer->setEnabled(!outgoing.isEmpty());
+    }
+    void hangUp()
+    {
+        reader.reset();
+        writer.reset();
+        if (master >= 0)
+            ::close(master);
+        master = -1;
+    }
+    ~PtyDevice()
+    {
+        hangUp();
+        releaseSlave();
+    }
+};
+
+// Records everything a transport reports.
+struct Probe {
+    QList<int> status;
+    QByteArray read, written;
+    explicit Probe(UsbOperate &usb)
+    {
+        QObject::connect(&usb, &UsbOperate::statusChanged, [this](int s) { status << s; });
+        QObject::connect(&usb, &UsbOperate::readData, [this](const QByteArray &d) { read += d; });
+        QObject::connect(&usb, &UsbOperate::writeData, [this](const QByteArray &d) {
+            QVERIFY2(!status.isEmpty(), "writeData before the open was reported");
+            written += d;
+        });
+    }
+};
+
+// Opens the pty's slave and waits for the (never synchronous) report.
+bool connectPty(UsbOperate &usb, Probe &probe, PtyDevice &dev, UsbOperate::ConnectionMode mode)
+{
+    const int before = probe.status.size();
+    usb.usbConnect(dev.path, mode, false);
+    dev.releaseSlave();
+    if (probe.status.size() != before)
+        return false;
+    return QTest::qWaitFor([&] { return probe.status.size() > before; }, kTimeoutMs)
+        && probe.status.last() == UsbOperate::Connected;
+}
+
+} // namespace
+
+class TestUsbTransport : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void receivesInOrder_data();
+    void receivesInOrder();
+    void sendsUtf8InOrder_data();
+    void sendsUtf8InOrder();
+    void hangUpDisconnectsAndReopens_data();
+    void hangUpDisconnectsAndReopens();
+    void openFailureReportsError_data();
+    void openFailureReportsError();
+    void otherDevices();
+    void reconnectClosesPreviousDevice();
+    void destroyWhileOpen_data();
+    void destroyWhileOpen();
+};
+
+// Auto (what the driver passes) takes the serial-port path for a tty;
+// Raw drives the same pty through a plain descriptor.
+static void addModeRows(const std::function<void(const char *, UsbOperate::ConnectionMode)> &add)
+{
+    QTest::addColumn<UsbOperate::ConnectionMode>("mode");
+    add("auto", UsbOperate::Auto);
+    add("raw", UsbOperate::Raw);
+}
+
+void TestUsbTransport::receivesInOrder_data()
+{
+    QTest::addColumn<QByteArray>("payload");
+    addModeRows([](const char *m, UsbOperate::ConnectionMode mode) {
+        QTest::addRow("%s small", m) << pattern(300) << mode;
+        QTest::addRow("%s 256KiB", m) << pattern(256 * 1024) << mode;
+    });
+}
+
+void TestUsbTransport::receivesInOrder()
+{
+    QFETCH(UsbOperate::ConnectionMode, mode);
+    QFETCH(QByteArray, payload);
+    PtyDevice dev;
+    QVERIFY(dev.open());
+    UsbOperate usb(nullptr);
+    Probe probe(usb);
+    QVERIFY(connectPty(usb, probe, dev, mode));
+
+    dev.write(payload);
+    QTRY_VERIFY_WITH_TIMEOUT(probe.read.size() >= payload.size(), kTimeoutMs);
+    QVERIFY(probe.read == payload);
+    QCOMPARE(probe.status, QList<int>{UsbOperate::Connected});
+}
+
+void TestUsbTransport::sendsUtf8InOrder_data()
+{
+    QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<bool>("early"); // sent before the open is reported
+    const QStringList cjk{QStringLiteral("G1 X10\r\n"), QStringLiteral("状态:就绪 ✓\n")};
+    QStringList many;
+    for (int i = 0; i < 64; ++i)
+        many << QStringLiteral("%1:").arg(i, 3) + QString(4092, QLatin1Char('a' + i % 26));
+    addModeRows([&](const char *m, UsbOperate::ConnectionMode mode) {
+        QTest::addRow("%s non-ascii", m) << cjk << false << mode;
+        QTest::addRow("%s 256KiB in 64 sends", m) << many << false << mode;
+        QTest::addRow("%s before open reported", m) << cjk << true << mode;
+    });
+}
+
+void TestUsbTransport::sendsUtf8InOrder()
+{
+    QFETCH(UsbOperate::ConnectionMode, mode);
+    QFETCH(QStringList, messages);
+    QFETCH(bool, early);
+    PtyDevice dev;
+    QVERIFY(dev.open());
+    UsbOperate usb(nullptr);
+    Probe probe(usb);
+    if (early)
+        usb.usbConnect(dev.path, mode, false);
+    else
+        QVERIFY(connectPty(usb, probe, dev, mode));
+
+    QByteArray expected;
+    for (const QString &m : messages) {
+        usb.send(m);
+        expected += m.toUtf8();
+    }
+    dev.releaseSlave();
+    QTRY_VERIFY_WITH_TIMEOUT(dev.received.size() >= expected.size(), kTimeoutMs);
+    QVERIFY(dev.received == expected);
+    QTRY_VERIFY_WITH_TIMEOUT(probe.written == expected, kTimeoutMs);
+    QCOMPARE(probe.status, QList<int>{UsbOperate::Connected});
+}
+
+void TestUsbTransport::hangUpDisconnectsAndReopens_data()
+{
+    addModeRows([](const char *m, UsbOperate::ConnectionMode mode) { QTest::newRow(m) << mode; });
+}
+
+void TestUsbTransport::hangUpDisconnectsAndReopens()
+{
+    QFETCH(UsbOperate::ConnectionMode, mode);
+    auto dev = std::make_unique<PtyDevice>();
+    QVERIFY(dev->open());
+    UsbOperate usb(nullptr);
+    Probe probe(usb);
+    QVERIFY(connectPty(usb, probe, *dev, mode));
+
+    dev->write("bye\n");
+    QTRY_COMPARE_WITH_TIMEOUT(probe.read, QByteArray("bye\n"), kTimeoutMs);
+    dev->hangUp();
+    QTRY_COMPARE_WITH_TIMEOUT(probe.status.size(), 2, kTimeoutMs);
+    QCOMPARE(probe.status.last(), int(UsbOperate::Disconnected));
+
+    // Closed now: sending does nothing and nothing else is reported.
+    usb.send(QStringLiteral("ignored"));
+    QTest::qWait(50);
+    QVERIFY(probe.written.isEmpty());
+    QCOMPARE(probe.status.size(), 2);
+
+    // The same object opens a new device.
+    dev = std::make_unique<PtyDevice>();
+    QVERIFY(dev->open());
+    QVERIFY(connectPty(usb, probe, *dev, mode));
+    dev->write("again");
+    usb.send(QStringLiteral("ok"));
+    QTRY_COMPARE_WITH_TIMEOUT(probe.read, QByteArray("bye\nagain"), kTimeoutMs);
+    QTRY_COMPARE_WITH_TIMEOUT(dev->received, QByteArray("ok"), kTimeoutMs);
+}
+
+void TestUsbTransport::openFailureReportsError_data()
+{
+    QTest::addColumn<QString>("name"); // inside a temporary directory
+    QTest::newRow("missing") << QStringLiteral("ttyACM9");
+    QTest::newRow("directory") << QString();
+    QTest::newRow("regular file") << QStringLiteral("plain");
+}
+
+void TestUsbTransport::openFailureReportsError()
+{
+    QFETCH(QString, name);
+    QTemporaryDir dir;
+    QFile(dir.filePath(QStringLiteral("plain"))).open(QIODevice::WriteOnly);
+    UsbOperate usb(nullptr);
+    Probe probe(usb);
+    usb.usbConnect(name.isEmpty() ? dir.path() : dir.filePath(name), UsbOperate::Auto, false);
+    QVERIFY(probe.status.isEmpty());
+    QTRY_COMPARE_WITH_TIMEOUT(probe.status, QList<int>{UsbOperate::Failed}, kTimeoutMs);
+    usb.send(QStringLiteral("ignored"));
+    QTest::qWait(20);
+    QVERIFY(probe.written.isEmpty());
+    QCOMPARE(probe.status.size(), 1);
+}
+
+void TestUsbTransport::otherDevices()
+{
+    // A FIFO is read through the plain descriptor path.
+    QTemporaryDir dir;
+    const QByteArray fifo = QFile::encodeName(dir.filePath(QStringLiteral("dev")));
+    QCOMPARE(::mkfifo(fifo.constData(), 0600), 0);
+    UsbOperate usb(nullptr);
+    Probe probe(usb);
+    usb.usbConnect(QFile::decodeName(fifo), UsbOperate::Auto, false);
+    QVERIFY(probe.status.isEmpty());
+    QTRY_COMPARE_WITH_TIMEOUT(probe.status, QList<int>{UsbOperate::Connected}, kTimeoutMs);
+    const int writer = ::open(fifo.constData(), O_WRONLY | O_NONBLOCK);
+    QVERIFY(writer >= 0);
+    const QByteArray payload = pattern(4000);
+    QCOMPARE(::write(writer, payload.constData(), size_t(payload.size())), ssize_t(payload.size()));
+    ::close(writer);
+    QTRY_COMPARE_WITH_TIMEOUT(probe.read, payload, kTimeoutMs);
+
+    // /dev/null reads end of file at once: open, then gone.
+    usb.usbConnect(QStringLiteral("/dev/null"), UsbOperate::Auto, false);
+    QTRY_COMPARE_WITH_TIMEOUT(probe.status.size(), 3, kTimeoutMs);
+    QCOMPARE(probe.status, (QList<int>{1, 1, 0}));
+    QCOMPARE(probe.read, payload);
+}
+
+void TestUsbTransport::reconnectClosesPreviousDevice()
+{
+    PtyDevice first, second;
+    QVERIFY(first.open() && second.open());
+    UsbOperate usb(nullptr);
+    Probe probe(usb);
+    QVERIFY(connectPty(usb, probe, first, UsbOperate::Auto));
+
+    // Two switches in a row: the old slave is closed at once and only the
+    // last open is reported.
+    usb.usbConnect(second.path, UsbOperate::Auto, false);
+    QVERIFY(slave_closed(first.master));
+    QVERIFY(connectPty(usb, probe, second, UsbOperate::Auto));
+    QTest::qWait(50);
+    QCOMPARE(probe.status, (QList<int>{1, 1}));
+
+    second.write("fresh");
+    usb.send(QStringLiteral("hi"));
+    QTRY_COMPARE_WITH_TIMEOUT(probe.read, QByteArray("fresh"), kTimeoutMs);
+    QTRY_COMPARE_WITH_TIMEOUT(second.received, QByteArray("hi"), kTimeoutMs);
+    QVERIFY(first.received.isEmpty());
+}
+
+void TestUsbTransport::destroyWhileOpen_data()
+{
+    QTest::addColumn<bool>("announced"); // else destroyed before the report
+    addModeRows([](const char *m, UsbOperate::ConnectionMode mode) {
+        QTest::addRow("%s, before open reported", m) << false << mode;
+        QTest::addRow("%s, output pending", m) << true << mode;
+    });
+}
+
+void TestUsbTransport::destroyWhileOpen()
+{
+    QFETCH(UsbOperate::ConnectionMode, mode);
+    QFETCH(bool, announced);
+    PtyDevice dev;
+    QVERIFY(dev.open());
+    auto usb = std::make_unique<UsbOperate>(nullptr);
+    Probe probe(*usb);
+    if (announced) {
+        QVERIFY(connectPty(*usb, probe, dev, mode));
+        // More than the pty holds; no event loop runs before the delete.
+        usb->send(QString(512 * 1024, QLatin1Char('x')));
+    } else {
+        usb->usbConnect(dev.path, mode, false);
+        dev.releaseSlave();
+    }
+    usb.reset();
+    QVERIFY(slave_closed(dev.master));
+    QTest::qWait(20); // queued work of the deleted object must not run
+}
+
+QTEST_GUILESS_MAIN(TestUsbTransport)
+#include "tst_usb_transport.moc"

@@ -1,0 +1,197 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+<context>
+    <name>VXCommonInterface</name>
+    <message>
+        <source>状态</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>电机状态</source>
+        <translation>Motor status</translation>
+    </message>
+    <message>
+        <source>端口</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>预览</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>工作文件</source>
+        <translation>Job file</translation>
+    </message>
+    <message>
+        <source>获取二维码</source>
+        <translation>Get QR code</translation>
+    </message>
+    <message>
+        <source>二维码文件</source>
+        <translation>QR code file</translation>
+    </message>
+    <message>
+        <source>份数</source>
+        <translation>Copies</translation>
+    </message>
+    <message>
+        <source>份</source>
+        <translation>copies</translation>
+    </message>
+    <message>
+        <source>pplt</source>
+        <translation>Page data</translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>暂停</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>继续</source>
+        <translation>Resume</translation>
+    </message>
+    <message>
+        <source>任务模式</source>
+        <translation>Job mode</translation>
+    </message>
+    <message>
+        <source>连接方式</source>
+        <translation>Connection</translation>
+    </message>
+    <message>
+        <source>数据上传</source>
+        <translation>Cloud data</translation>
+    </message>
+    <message>
+        <source>切割质量</source>
+        <translation>Cut quality</translation>
+    </message>
+    <message>
+        <source>   速度优先</source>
+        <translation>   Speed first</translation>
+    </message>
+    <message>
+        <source>   平衡</source>
+        <translation>   Balanced</translation>
+    </message>
+    <message>
+        <source>   精度优先</source>
+        <translation>   Precision first</translation>
+    </message>
+    <message>
+        <source>固件版本</source>
+        <translation>Firmware version</translation>
+    </message>
+    <message>
+        <source>机器编号</source>
+        <translation>Machine number</translation>
+    </message>
+    <message>
+        <source>PCB编号</source>
+        <translation>Board number</translation>
+    </message>
+    <message>
+        <source>PCB版本</source>
+        <translation>Board version</translation>
+    </message>
+    <message>
+        <source>x</source>
+        <translation>x</translation>
+    </message>
+    <message>
+        <source>y</source>
+        <translation>y</translation>
+    </message>
+    <message>
+        <source>摄像头偏移</source>
+        <translation>Camera offset</translation>
+    </message>
+    <message>
+        <source>幅宽</source>
+        <translation>Working area</translation>
+    </message>
+    <message>
+        <source>缩放</source>
+        <translation>Scale</translation>
+    </message>
+    <message>
+        <source>USB 地址</source>
+        <translation>USB path</translation>
+    </message>
+    <message>
+        <source>IP 地址</source>
+        <translation>IP address</translation>
+    </message>
+</context>
+<context>
+    <name>VXDeviceInterface</name>
+    <message>
+        <source>USB</source>
+        <translation>USB</translation>
+    </message>
+    <message>
+        <source>TCP</source>
+        <translation>TCP</translation>
+    </message>
+</context>
+<context>
+    <name>VXLT3050PROCam</name>
+    <message>
+        <source>x</source>
+        <translation>x</translation>
+    </message>
+    <message>
+        <source>y</source>
+        <translation>y</translation>
+    </message>
+    <message>
+        <source>缩放</source>
+        <translation>Scale</translation>
+    </message>
+    <message>
+        <source>当前任务</source>
+        <translation>Current job</translation>
+    </message>
+    <message>
+        <source>摄像头偏移</source>
+        <translation>Camera offset</translation>
+    </message>
+    <message>
+        <source>速度</source>
+        <translation>Speed</translation>
+    </message>
+    <message>
+        <source>压力</source>
+        <translation>Pressure</translation>
+    </message>
+    <message>
+        <source>型号</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>LT3050传送带平板机</source>
+        <translation>LT3050 conveyor flatbed cutter</translation>
+    </message>
+    <message>
+        <source>移动</source>
+        <translation>Jog</translation>
+    </message>
+    <message>
+        <source>重复上次</source>
+        <translation>Repeat last job</translation>
+    </message>
+    <message>
+        <source>设置WIFI</source>
+        <translation>Wi-Fi setup</translation>
+    </message>
+</context>
+</TS>

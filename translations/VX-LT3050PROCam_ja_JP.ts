@@ -1,0 +1,197 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja_JP">
+<context>
+    <name>VXCommonInterface</name>
+    <message>
+        <source>状态</source>
+        <translation>状態</translation>
+    </message>
+    <message>
+        <source>电机状态</source>
+        <translation>モーター状態</translation>
+    </message>
+    <message>
+        <source>端口</source>
+        <translation>ポート</translation>
+    </message>
+    <message>
+        <source>预览</source>
+        <translation>プレビュー</translation>
+    </message>
+    <message>
+        <source>工作文件</source>
+        <translation>作業ファイル</translation>
+    </message>
+    <message>
+        <source>获取二维码</source>
+        <translation>QRコード取得</translation>
+    </message>
+    <message>
+        <source>二维码文件</source>
+        <translation>QRコードファイル</translation>
+    </message>
+    <message>
+        <source>份数</source>
+        <translation>部数</translation>
+    </message>
+    <message>
+        <source>份</source>
+        <translation>部</translation>
+    </message>
+    <message>
+        <source>pplt</source>
+        <translation>ページデータ</translation>
+    </message>
+    <message>
+        <source>停止</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>暂停</source>
+        <translation>一時停止</translation>
+    </message>
+    <message>
+        <source>继续</source>
+        <translation>再開</translation>
+    </message>
+    <message>
+        <source>任务模式</source>
+        <translation>ジョブモード</translation>
+    </message>
+    <message>
+        <source>连接方式</source>
+        <translation>接続方式</translation>
+    </message>
+    <message>
+        <source>数据上传</source>
+        <translation>クラウドデータ</translation>
+    </message>
+    <message>
+        <source>切割质量</source>
+        <translation>カット品質</translation>
+    </message>
+    <message>
+        <source>   速度优先</source>
+        <translation>   速度優先</translation>
+    </message>
+    <message>
+        <source>   平衡</source>
+        <translation>   バランス</translation>
+    </message>
+    <message>
+        <source>   精度优先</source>
+        <translation>   精度優先</translation>
+    </message>
+    <message>
+        <source>固件版本</source>
+        <translation>ファームウェアバージョン</translation>
+    </message>
+    <message>
+        <source>机器编号</source>
+        <translation>機械番号</translation>
+    </message>
+    <message>
+        <source>PCB编号</source>
+        <translation>基板番号</translation>
+    </message>
+    <message>
+        <source>PCB版本</source>
+        <translation>基板バージョン</translation>
+    </message>
+    <message>
+        <source>x</source>
+        <translation>x</translation>
+    </message>
+    <message>
+        <source>y</source>
+        <translation>y</translation>
+    </message>
+    <message>
+        <source>摄像头偏移</source>
+        <translation>カメラオフセット</translation>
+    </message>
+    <message>
+        <source>幅宽</source>
+        <translation>作業範囲</translation>
+    </message>
+    <message>
+        <source>缩放</source>
+        <translation>スケール</translation>
+    </message>
+    <message>
+        <source>USB 地址</source>
+        <translation>USBパス</translation>
+    </message>
+    <message>
+        <source>IP 地址</source>
+        <translation>IPアドレス</translation>
+    </message>
+</context>
+<context>
+    <name>VXDeviceInterface</name>
+    <message>
+        <source>USB</source>
+        <translation>USB</translation>
+    </message>
+    <message>
+        <source>TCP</source>
+        <translation>TCP</translation>
+    </message>
+</context>
+<context>
+    <name>VXLT3050PROCam</name>
+    <message>
+        <source>x</source>
+        <translation>x</translation>
+    </message>
+    <message>
+        <source>y</source>
+        <translation>y</translation>
+    </message>
+    <message>
+        <source>缩放</source>
+        <translation>スケール</translation>
+    </message>
+    <message>
+        <source>当前任务</source>
+        <translation>現在のジョブ</translation>
+    </message>
+    <message>
+        <source>摄像头偏移</source>
+        <translation>カメラオフセット</translation>
+    </message>
+    <message>
+        <source>速度</source>
+        <translation>速度</translation>
+    </message>
+    <message>
+        <source>压力</source>
+        <translation>圧力</translation>
+    </message>
+    <message>
+        <source>型号</source>
+        <translation>型式</translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>LT3050传送带平板机</source>
+        <translation>LT3050 コンベア式フラットベッドカッター</translation>
+    </message>
+    <message>
+        <source>移动</source>
+        <translation>移動</translation>
+    </message>
+    <message>
+        <source>重复上次</source>
+        <translation>前回を繰り返す</translation>
+    </message>
+    <message>
+        <source>设置WIFI</source>
+        <translation>Wi-Fi設定</translation>
+    </message>
+</context>
+</TS>
