@@ -1,0 +1,716 @@
+// The "437" controller simulator, driven over real loopback sockets, a
+// pseudo-terminal and as the vxsim program.
+#include "controller_request.h"
+#include "controller_simulator.h"
+#include "frame.h"
+#include "frame_cutter.h"
+#include "plot_path.h"
+
+#include <QtCore/QElapsedTimer>
+#include <QtCore/QProcess>
+#include <QtNetwork/QTcpSocket>
+#include <QtTest/QSignalSpy>
+#include <QtTest/QtTest>
+
+#include <fcntl.h>
+#include <functional>
+#include <memory>
+#include <unistd.h>
+
+using namespace vx::sim;
+
+namespace {
+
+constexpr int WaitMs = 5000;
+// After the last expected frame: long enough for a stray extra to show up.
+constexpr int SettleMs = 50;
+
+const QByteArray PageA = "IN;PU0,0;PD4000,0;PG;"; // 100 mm
+const QByteArray PageB = "PU0,0;PD0,4000;PG;";    // 100 mm
+const QByteArray PageC = "PU0,0;PD4000,0;PG;";    // 100 mm
+
+// Runs the event loop until done() holds or the time is up. Unlike
+// QTest::qWaitFor it does not sleep between checks, so 1 ms timers of the
+// simulator keep their pace.
+bool wait_until(const std::function<bool()> &done, int timeoutMs = WaitMs)
+{
+    if (done())
+        return true;
+    QEventLoop loop;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (done())
+            loop.quit();
+    });
+    QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+    poll.start(1);
+    loop.exec();
+    return done();
+}
+
+// A CCMD reply's comma list without its closing ";", or a CMD body as is.
+QByteArray items_of(const QByteArray &frame)
+{
+    const int nameStart = frame.indexOf(';') + 1;
+    const int nameEnd = frame.indexOf(';', nameStart);
+    const QByteArray name = frame.mid(nameStart, nameEnd - nameStart);
+    QByteArray body = frame.mid(nameEnd + 1, frame.size() - nameEnd - 2);
+    if (name == "CCMD" && body.endsWith(';'))
+        body.chop(1);
+    return body;
+}
+
+// STX, the total length, ";", the payload as given, ETX.
+QByteArray raw_frame(const QByteArray &payload)
+{
+    int total = payload.size() + 3;
+    while (QByteArray::number(total).size() + payload.size() + 3 != total)
+        ++total;
+    return '\x02' + QByteArray::number(total) + ';' + payload + '\x03';
+}
+
+QByteArray describe(const ControllerRequest &request)
+{
+    using Kind = ControllerRequest::Kind;
+    QByteArray text;
+    switch (request.kind) {
+    case Kind::Invalid:
+        return "invalid";
+    case Kind::Command:
+        text = "command " + QByteArray::number(request.number);
+        for (const QByteArray &field : request.fields)
+            text += " \"" + field + '"';
+        return text;
+    case Kind::AddressRead:
+        text = "get";
+        for (int address : request.addresses)
+            text += ' ' + QByteArray::number(address);
+        return text;
+    case Kind::AddressWrite:
+        text = "set";
+        for (const auto &assignment : request.assignments)
+            text += ' ' + QByteArray::number(assignment.first) + '=' + assignment.second;
+        return text;
+    case Kind::CopiesNumber:
+        return "copies " + QByteArray::number(request.copies);
+    case Kind::JobText:
+        return "job " + request.frameName + ' ' + request.jobText;
+    }
+    return text;
+}
+
+// The plugin's side of a connection: a loopback socket whose bytes are
+// kept raw and cut into frames.
+struct SimClient
+{
+    QTcpSocket socket;
+    FrameCutter cutter;
+    QByteArray raw;
+    QList<QByteArray> frames;
+
+    explicit SimClient(quint16 port)
+    {
+        QObject::connect(&socket, &QTcpSocket::readyRead, &socket, [this] {
+            const QByteArray bytes = socket.readAll();
+            raw += bytes;
+            frames += cutter.feed(bytes);
+        });
+        socket.connectToHost(QHostAddress::LocalHost, port);
+        socket.setSocketOption(QAbstractSocket::LowDelayOption, 1);
+    }
+
+    void send(const QByteArray &name, const QByteArray &body) { socket.write(vx::frame(name, body)); }
+
+    QByteArrayList items() const
+    {
+        QByteArrayList list;
+        for (const QByteArray &frame : frames)
+            list << items_of(frame);
+        return list;
+    }
+
+    bool waitForItem(const QByteArray &item, int fromIndex = 0)
+    {
+        return wait_until([&] { return items().indexOf(item, fromIndex) >= 0; }, WaitMs);
+    }
+};
+
+// An in-process simulator on a free loopback port.
+struct RunningSimulator
+{
+    std::unique_ptr<ControllerSimulator> simulator;
+    quint16 port = 0;
+
+    explicit RunningSimulator(const SimulatorOptions &options = {})
+        : simulator(std::make_unique<ControllerSimulator>(options)), port(simulator->listen(0))
+    {
+    }
+    ControllerSimulator *operator->() const { return simulator.get(); }
+    ControllerSimulator *get() const { return simulator.get(); }
+};
+
+// A script of lines "> NAME body" (sent; consecutive ones in one write) and
+// "< items" (expected, in order). Returns the items received in the end.
+QByteArrayList run_script(SimClient &client, const QByteArrayList &script, QByteArrayList *expected)
+{
+    QByteArray pending;
+    for (const QByteArray &line : script) {
+        if (line.startsWith("> ")) {
+            const int space = line.indexOf(' ', 2);
+            const QByteArray name = space < 0 ? line.mid(2) : line.mid(2, space - 2);
+            pending += vx::frame(name, space < 0 ? QByteArray() : line.mid(space + 1));
+            continue;
+        }
+        if (!pending.isEmpty())
+            client.socket.write(pending);
+        pending.clear();
+        expected->append(line.mid(2));
+        const int count = expected->size();
+        if (!wait_until([&] { return client.frames.size() >= count; }, WaitMs))
+            break;
+    }
+    if (!pending.isEmpty())
+        client.socket.write(pending);
+    QTest::qWait(SettleMs);
+    return client.items();
+}
+
+int progress_reports_in(const QByteArrayList &items)
+{
+    int count = 0;
+    for (const QByteArray &item : items)
+        count += item.startsWith("66,") ? 1 : 0;
+    return count;
+}
+
+} // namespace
+
+class TestVxSim : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void parsesRequests_data();
+    void parsesRequests();
+    void rejectsMalformedRequests_data();
+    void rejectsMalformedRequests();
+    void cutsFrames_data();
+    void cutsFrames();
+    void discardsOversizedPartialFrame();
+    void measuresPlotterPaths_data();
+    void measuresPlotterPaths();
+
+    void converses_data();
+    void converses();
+    void cutsAtSpeedWithPeriodicProgress();
+    void pauseHoldsTheKnife();
+
+    void jobSurvivesWireFaults_data();
+    void jobSurvivesWireFaults();
+    void dropsClientAfterPages();
+    void machineStopAfterPages();
+
+    void newClientReplacesOld();
+    void servesPseudoTerminal();
+    void programAnswersOverTcp();
+};
+
+void TestVxSim::parsesRequests_data()
+{
+    QTest::addColumn<QByteArray>("frame");
+    QTest::addColumn<QByteArray>("parsed");
+
+    QTest::newRow("read with parameter") << vx::frame("CCMD", "7,0;") << QByteArray("command 7 \"0\"");
+    QTest::newRow("read without parameter") << vx::frame("CCMD", "4;") << QByteArray("command 4");
+    QTest::newRow("write of two values")
+        << vx::frame("CCMD", "17,0.5,-20;") << QByteArray("command 17 \"0.5\" \"-20\"");
+    QTest::newRow("empty field kept") << vx::frame("CCMD", "55,;") << QByteArray("command 55 \"\"");
+    QTest::newRow("GET of two addresses") << vx::frame("CMD", "GET12;13;") << QByteArray("get 12 13");
+    QTest::newRow("SET of two addresses")
+        << vx::frame("CMD", "SET200:5;201:1;") << QByteArray("set 200=5 201=1");
+    QTest::newRow("SET value with colon") << vx::frame("CMD", "SET7:a:b;") << QByteArray("set 7=a:b");
+    QTest::newRow("SET of no address") << vx::frame("CMD", "SET") << QByteArray("set");
+    QTest::newRow("NUM") << vx::frame("CMD", "NUM:12;") << QByteArray("copies 12");
+    QTest::newRow("page") << vx::frame("PPLT", PageA) << QByteArray("job PPLT " + PageA);
+    QTest::newRow("whole job without PG") << vx::frame("PLT", "PU0,0;PD1,1;")
+                                          << QByteArray("job PLT PU0,0;PD1,1;");
+    QTest::newRow("QR-code job") << vx::frame("QR_PLT", "PD40,0;") << QByteArray("job QR_PLT PD40,0;");
+    const QByteArray longPage = QByteArray("PD1,1;").repeated(200) + "PG;";
+    QTest::newRow("four-digit length") << vx::frame("PPLT", longPage) << QByteArray("job PPLT " + longPage);
+}
+
+void TestVxSim::parsesRequests()
+{
+    QFETCH(QByteArray, frame);
+    QFETCH(QByteArray, parsed);
+    QCOMPARE(describe(parse_request(frame)), parsed);
+}
+
+void TestVxSim::rejectsMalformedRequests_data()
+{
+    QTest::addColumn<QByteArray>("frame");
+
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("only STX and ETX") << QByteArray("\x02\x03");
+    QTest::newRow("no STX") << vx::frame("CCMD", "30;").mid(1);
+    QTest::newRow("no ETX") << vx::frame("CCMD", "30;").chopped(1);
+    QTest::newRow("length not decimal") << QByteArray("\x02" "1x;CCMD;30;" "\x03");
+    QTest::newRow("length one short") << QByteArray("\x02" "12;CCMD;30;" "\x03");
+    QTest::newRow("length one over") << QByteArray("\x02" "14;CCMD;30;" "\x03");
+    QTest::newRow("no ';' after the name") << raw_frame("CCMD");
+    QTest::newRow("unknown frame name") << vx::frame("XCMD", "30;");
+    QTest::newRow("CCMD without closing ';'") << vx::frame("CCMD", "30");
+    QTest::newRow("CCMD number not decimal") << vx::frame("CCMD", "3a,1;");
+    QTest::newRow("CCMD number negative") << vx::frame("CCMD", "-4;");
+    QTest::newRow("CCMD number missing") << vx::frame("CCMD", ",1;");
+    QTest::newRow("CCMD two items") << vx::frame("CCMD", "4;5;");
+    QTest::newRow("CCMD number too long") << vx::frame("CCMD", "12345678901;");
+    QTest::newRow("CMD unknown verb") << vx::frame("CMD", "PUT1:2;");
+    QTest::newRow("GET address not decimal") << vx::frame("CMD", "GET12;x;");
+    QTest::newRow("GET of no address") << vx::frame("CMD", "GET;");
+    QTest::newRow("SET item without ':'") << vx::frame("CMD", "SET12;");
+    QTest::newRow("NUM not decimal") << vx::frame("CMD", "NUM:x;");
+    QTest::newRow("page without PG") << vx::frame("PPLT", "PU0,0;PD1,1;");
+    QTest::newRow("empty whole job") << vx::frame("PLT", "");
+}
+
+void TestVxSim::rejectsMalformedRequests()
+{
+    QFETCH(QByteArray, frame);
+    const ControllerRequest request = parse_request(frame);
+    QCOMPARE(describe(request), QByteArray("invalid"));
+    QVERIFY(!request.error.isEmpty());
+}
+
+void TestVxSim::cutsFrames_data()
+{
+    QTest::addColumn<QByteArrayList>("reads");
+    QTest::addColumn<QByteArrayList>("frames");
+    QTest::addColumn<int>("buffered");
+
+    const QByteArray a = vx::frame("CCMD", "4,0;");
+    const QByteArray b = vx::frame("CCMD", "51,0,V3.4.37;");
+    QTest::newRow("one frame") << QByteArrayList{a} << QByteArrayList{a} << 0;
+    QTest::newRow("two frames in one read") << QByteArrayList{a + b} << QByteArrayList{a, b} << 0;
+    QTest::newRow("frame over three reads")
+        << QByteArrayList{b.left(3), b.mid(3, 5), b.mid(8)} << QByteArrayList{b} << 0;
+    QTest::newRow("noise before a frame") << QByteArrayList{"xx;9" + a} << QByteArrayList{a} << 0;
+    QTest::newRow("stray STX before a frame")
+        << QByteArrayList{"q\x02zz" + a} << QByteArrayList{a} << 0;
+    QTest::newRow("ETX without STX dropped") << QByteArrayList{"abc\x03" + a} << QByteArrayList{a} << 0;
+    QTest::newRow("garbage is not kept") << QByteArrayList{"abc", "def;"} << QByteArrayList{} << 0;
+    QTest::newRow("partial frame kept from its STX")
+        << QByteArrayList{a + "zz" + b.left(4)} << QByteArrayList{a} << 4;
+    QTest::newRow("ETX inside a read ends the frame")
+        << QByteArrayList{"\x02" "ab\x03" "cd\x03"} << QByteArrayList{"\x02" "ab\x03"} << 0;
+}
+
+void TestVxSim::cutsFrames()
+{
+    QFETCH(QByteArrayList, reads);
+    QFETCH(QByteArrayList, frames);
+    QFETCH(int, buffered);
+
+    FrameCutter cutter;
+    QByteArrayList cut;
+    for (const QByteArray &read : reads)
+        cut += cutter.feed(read);
+    QCOMPARE(cut, frames);
+    QCOMPARE(cutter.bufferedBytes(), buffered);
+}
+
+void TestVxSim::discardsOversizedPartialFrame()
+{
+    FrameCutter cutter;
+    const QByteArray filler(64 * 1024, 'a');
+    cutter.feed("\x02");
+    for (int i = 0; i * filler.size() <= FrameCutter::MaxPartialFrame; ++i)
+        cutter.feed(filler);
+    QVERIFY(cutter.bufferedBytes() <= FrameCutter::MaxPartialFrame);
+
+    // The rest of the monster frame is dropped, the next frame is whole.
+    const QByteArray next = vx::frame("CCMD", "4,0;");
+    QCOMPARE(cutter.feed(filler + "\x03" + next), QByteArrayList{next});
+    QCOMPARE(cutter.bufferedBytes(), 0);
+}
+
+void TestVxSim::measuresPlotterPaths_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<double>("mm");
+
+    QTest::newRow("no moves") << QByteArray("IN;SP1;PG;") << 0.0;
+    QTest::newRow("one cut") << QByteArray("PU0,0;PD4000,0;") << 100.0;
+    QTest::newRow("pen-up travel counts") << QByteArray("PU4000,0;") << 100.0;
+    QTest::newRow("several pairs in one command") << QByteArray("PD4000,0,4000,3000;") << 175.0;
+    QTest::newRow("diagonal") << QByteArray("PD1200,1600;") << 50.0;
+    QTest::newRow("relative") << QByteArray("PR;PD40,0,40,0;") << 2.0;
+    QTest::newRow("back to absolute") << QByteArray("PR;PU40,0;PA;PD0,0;") << 2.0;
+    QTest::newRow("decimal coordinates") << QByteArray("PD40.5,0;") << 1.0125;
+    QTest::newRow("lower case") << QByteArray("pu0,0;pd4000,0;") << 100.0;
+    QTest::newRow("odd coordinate ignored") << QByteArray("PD4000,0,80;") << 100.0;
+    QTest::newRow("bad number ends the command") << QByteArray("PD4000,x,8000,0;PD0,0;") << 0.0;
+}
+
+void TestVxSim::measuresPlotterPaths()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(double, mm);
+    QCOMPARE(plot_path_length_mm(text), mm);
+}
+
+void TestVxSim::converses_data()
+{
+    QTest::addColumn<QByteArrayList>("script");
+
+    // Settings registers.
+    QTest::newRow("speed initial") << QByteArrayList{"> CCMD 7,0;", "< 7,0,0,150"};
+    QTest::newRow("speed written then read")
+        << QByteArrayList{"> CCMD 6,0,300;", "< 6,0", "> CCMD 7,0;", "< 7,0,0,300"};
+    QTest::newRow("pressure initial") << QByteArrayList{"> CCMD 9;", "< 9,0,0,200"};
+    QTest::newRow("camera offset initial") << QByteArrayList{"> CCMD 18;", "< 18,0,0.5,-20"};
+    QTest::newRow("camera offset shared by both numberings")
+        << QByteArrayList{"> CCMD 15,1.5,-2;", "< 15,0", "> CCMD 18;", "< 18,0,1.5,-2",
+                          "> CCMD 17,3,4;", "< 17,0", "> CCMD 16;", "< 16,0,3,4"};
+    QTest::newRow("scale x and y apart")
+        << QByteArrayList{"> CCMD 21,95.5;", "< 21,0", "> CCMD 61;", "< 61,0,100",
+                          "> CCMD 62;", "< 62,0,95.5"};
+    QTest::newRow("work area") << QByteArrayList{"> CCMD 63;", "< 63,0,300,500"};
+    QTest::newRow("cut quality")
+        << QByteArrayList{"> CCMD 64;", "< 64,0,1", "> CCMD 23,2;", "< 23,0", "> CCMD 64;", "< 64,0,2"};
+    QTest::newRow("copies") << QByteArrayList{"> CCMD 30;", "< 30,0,1", "> CCMD 30,3;", "< 30,0",
+                                              "> CCMD 30;", "< 30,0,3"};
+    QTest::newRow("job mode") << QByteArrayList{"> CCMD 32;", "< 32,0,0"};
+    QTest::newRow("firmware read-only")
+        << QByteArrayList{"> CCMD 51;", "< 51,0,V3.4.37", "> CCMD 51,X;", "< 51,0,V3.4.37"};
+    QTest::newRow("device id") << QByteArrayList{"> CCMD 44,SN9;", "< 44,0", "> CCMD 45;", "< 45,0,SN9"};
+    QTest::newRow("board id and version")
+        << QByteArrayList{"> CCMD 47;", "< 47,0,B437-0001", "> CCMD 49;", "< 49,0,4.37"};
+    QTest::newRow("QR-code file") << QByteArrayList{"> CCMD 55,a.plt;", "< 55,0", "> CCMD 55;", "< 55,0,a.plt"};
+    QTest::newRow("write without value fails") << QByteArrayList{"> CCMD 6;", "< 6,1"};
+    QTest::newRow("unknown read fails") << QByteArrayList{"> CCMD 99;", "< 99,1"};
+    QTest::newRow("unknown write fails") << QByteArrayList{"> CCMD 98,1;", "< 98,1"};
+    QTest::newRow("jog") << QByteArrayList{"> CCMD 65,0,0,800,-400;", "< 65,0"};
+    QTest::newRow("malformed request unanswered")
+        << QByteArrayList{"> CCMD 7,0", "> CCMD x;", "> PPLT PD1,1;", "> CCMD 51;", "< 51,0,V3.4.37"};
+
+    // Address registers.
+    QTest::newRow("GET defaults to 0") << QByteArrayList{"> CMD GET12;13;", "< GET12:0;GET13:0;"};
+    QTest::newRow("SET then GET")
+        << QByteArrayList{"> CMD SET200:5;201:1;", "< OK;", "> CMD GET199;200;201;",
+                          "< GET199:0;GET200:5;GET201:1;"};
+    QTest::newRow("NUM sets the copies")
+        << QByteArrayList{"> CMD NUM:12;", "< OK;", "> CCMD 30;", "< 30,0,12"};
+
+    // Status requests and jobs, cut at once.
+    QTest::newRow("status when idle") << QByteArrayList{"> CCMD 4;", "< 4,0"};
+    QTest::newRow("one-page job with the status request sent with the page")
+        << QByteArrayList{"> PPLT " + PageA, "> CCMD 4;", "< 66,1,job.plt,1,0,100,0,0,0", "< 4,0",
+                          "< 66,0,job.plt,1,1,100,0,0,0"};
+    QTest::newRow("status request after the page report closes the copy")
+        << QByteArrayList{"> PPLT " + PageA, "< 66,1,job.plt,1,0,100,0,0,0", "< 4,0", "> CCMD 4;",
+                          "< 66,0,job.plt,1,1,100,0,0,0", "> CCMD 4;", "< 4,0"};
+    QTest::newRow("three pages, two copies, as the plugin sends them")
+        << QByteArrayList{"> CCMD 30,2;", "< 30,0",
+                          "> PPLT " + PageA, "< 66,1,job.plt,2,0,50,0,0,0", "< 4,0",
+                          "> PPLT " + PageB, "< 66,1,job.plt,2,0,50,0,0,0", "< 4,0",
+                          "> PPLT " + PageC, "> CCMD 4;", "< 66,1,job.plt,2,0,50,0,0,0", "< 4,0",
+                          "> CCMD 30,1;", "< 30,0",
+                          "< 66,1,job.plt,2,1,66.7,0,0,0", "< 66,1,job.plt,2,1,83.3,0,0,0",
+                          "< 66,1,job.plt,2,1,100,0,0,0", "< 4,0",
+                          "< 66,0,job.plt,2,2,100,0,0,0",
+                          "> CCMD 30;", "< 30,0,2", "> CCMD 30,3;", "< 30,0", "> CCMD 30;", "< 30,0,3"};
+    QTest::newRow("one more copy does not change the copies")
+        << QByteArrayList{"> CCMD 30,2;", "< 30,0", "> PPLT " + PageA, "> CCMD 4;",
+                          "< 66,1,job.plt,2,0,50,0,0,0", "< 4,0",
+                          "> CCMD 30,7;", "< 30,0", "< 66,1,job.plt,2,1,100,0,0,0", "< 4,0",
+                          "< 66,0,job.plt,2,2,100,0,0,0"};
+    QTest::newRow("page after the last copy starts a new job")
+        << QByteArrayList{"> PPLT " + PageA, "> CCMD 4;", "< 66,1,job.plt,1,0,100,0,0,0", "< 4,0",
+                          "< 66,0,job.plt,1,1,100,0,0,0",
+                          "> PPLT " + PageB, "> CCMD 4;", "< 66,1,job.plt,1,0,100,0,0,0", "< 4,0",
+                          "< 66,0,job.plt,1,1,100,0,0,0"};
+    QTest::newRow("page lengths weigh the percent")
+        << QByteArrayList{"> CCMD 30,2;", "< 30,0", "> PPLT PD4000,0;PG;", "> PPLT PD12000,0;PG;",
+                          "> CCMD 4;", "< 66,1,job.plt,2,0,12.5,0,0,0", "< 4,0",
+                          "< 66,1,job.plt,2,0,50,0,0,0", "< 4,0"};
+
+    // Pause, resume, stop.
+    QTest::newRow("pause holds pages until resume")
+        << QByteArrayList{"> CCMD 27,0;", "< 27,0,0", "> PPLT " + PageA, "> CCMD 4;",
+                          "> CCMD 51;", "< 51,0,V3.4.37",
+                          "> CCMD 27,1;", "< 27,0,1", "< 66,1,job.plt,1,0,100,0,0,0", "< 4,0",
+                          "< 66,0,job.plt,1,1,100,0,0,0"};
+    QTest::newRow("stop discards queued pages and the pause")
+        << QByteArrayList{"> CCMD 27,0;", "< 27,0,0", "> PPLT " + PageA, "> CCMD 27,2;", "< 27,0,2",
+                          "> CCMD 4;", "< 4,0",
+                          "> PPLT " + PageB, "> CCMD 4;", "< 66,1,job.plt,1,0,100,0,0,0", "< 4,0",
+                          "< 66,0,job.plt,1,1,100,0,0,0"};
+    QTest::newRow("stop while a copy is awaited returns to idle")
+        << QByteArrayList{"> CCMD 30,2;", "< 30,0", "> PPLT " + PageA, "> CCMD 4;",
+                          "< 66,1,job.plt,2,0,50,0,0,0", "< 4,0", "> CCMD 27,2;", "< 27,0,2",
+                          "> CCMD 30,1;", "< 30,0", "> CCMD 30;", "< 30,0,1"};
+    QTest::newRow("unknown control value fails") << QByteArrayList{"> CCMD 27,7;", "< 27,1"};
+
+    // QR-code jobs.
+    QTest::newRow("QR code refused in plotter mode") << QByteArrayList{"> CCMD 11;", "< 11,1"};
+    QTest::newRow("QR-code copies")
+        << QByteArrayList{"> CCMD 32,1;", "< 32,0", "> CCMD 30,2;", "< 30,0",
+                          "> CCMD 11;", "< 11,0,QR0001", "< 66,1,job.plt,2,0,50,0,0,0", "< 4,0",
+                          "> CCMD 11;", "< 11,0,QR0002", "< 66,1,job.plt,2,1,100,0,0,0", "< 4,0",
+                          "< 66,0,job.plt,2,2,100,0,0,0",
+                          "> CCMD 11;", "< 11,0,QR0003", "< 66,1,job.plt,2,0,50,0,0,0", "< 4,0"};
+    QTest::newRow("QR code refused while one is cut")
+        << QByteArrayList{"> CCMD 32,1;", "< 32,0", "> CCMD 11;", "> CCMD 11;", "< 11,0,QR0001",
+                          "< 11,1", "< 66,1,job.plt,1,0,100,0,0,0", "< 4,0",
+                          "< 66,0,job.plt,1,1,100,0,0,0"};
+}
+
+void TestVxSim::converses()
+{
+    QFETCH(QByteArrayList, script);
+    const RunningSimulator simulator;
+    QVERIFY(simulator.port);
+    SimClient client(simulator.port);
+
+    QByteArrayList expected;
+    const QByteArrayList items = run_script(client, script, &expected);
+    QCOMPARE(items, expected);
+}
+
+void TestVxSim::cutsAtSpeedWithPeriodicProgress()
+{
+    SimulatorOptions options;
+    options.cutSpeedMmPerSecond = 1000.0;
+    options.fileName = "box.plt";
+    const RunningSimulator simulator(options);
+    QVERIFY(simulator.port);
+    SimClient client(simulator.port);
+
+    QElapsedTimer clock;
+    clock.start();
+    client.send("PPLT", "PU0,0;PD16000,0;PG;"); // 400 mm: 0.4 s
+    client.send("CCMD", "4;");
+    QVERIFY(client.waitForItem("66,0,box.plt,1,1,100,0,0,0"));
+    QVERIFY2(clock.elapsed() >= 350, qPrintable(QString::number(clock.elapsed())));
+
+    const QByteArrayList items = client.items();
+    QCOMPARE(items.count("4,0"), 1);
+    // Periodic reports (every 200 ms) and the page's own, percent rising.
+    QStringList percents;
+    double last = -1.0;
+    for (const QByteArray &item : items.mid(0, items.indexOf("4,0"))) {
+        const QByteArrayList fields = item.split(',');
+        QCOMPARE(fields.size(), 9);
+        QCOMPARE(fields.at(1), QByteArray("1"));
+        const double percent = fields.at(5).toDouble();
+        QVERIFY(percent > last);
+        last = percent;
+        percents << QString::fromLatin1(fields.at(5));
+    }
+    QVERIFY2(percents.size() >= 2, qPrintable(percents.join(' ')));
+    QCOMPARE(last, 100.0);
+}
+
+void TestVxSim::pauseHoldsTheKnife()
+{
+    SimulatorOptions options;
+    options.cutSpeedMmPerSecond = 1000.0;
+    options.progressIntervalMs = 50;
+    const RunningSimulator simulator(options);
+    QVERIFY(simulator.port);
+    SimClient client(simulator.port);
+
+    client.send("PPLT", "PU0,0;PD24000,0;PG;"); // 600 mm: 0.6 s
+    QVERIFY(wait_until([&] { return progress_reports_in(client.items()) >= 1; }, WaitMs));
+    client.send("CCMD", "27,0;");
+    QVERIFY(client.waitForItem("27,0,0"));
+    const int heldAt = client.frames.size();
+    QTest::qWait(300);
+    QCOMPARE(client.frames.size(), heldAt);
+
+    client.send("CCMD", "27,1;");
+    QVERIFY(client.waitForItem("4,0", heldAt));
+    QCOMPARE(client.items().mid(heldAt, 1), QByteArrayList{"27,0,1"});
+}
+
+void TestVxSim::jobSurvivesWireFaults_data()
+{
+    QTest::addColumn<int>("split");
+    QTest::addColumn<bool>("noise");
+    QTest::addColumn<bool>("duplicate");
+
+    QTest::newRow("clean") << 0 << false << false;
+    QTest::newRow("split into single bytes") << 1 << false << false;
+    QTest::newRow("split into 7 bytes") << 7 << false << false;
+    QTest::newRow("noise") << 0 << true << false;
+    QTest::newRow("duplicate progress") << 0 << false << true;
+    QTest::newRow("all three") << 3 << true << true;
+}
+
+void TestVxSim::jobSurvivesWireFaults()
+{
+    QFETCH(int, split);
+    QFETCH(bool, noise);
+    QFETCH(bool, duplicate);
+
+    SimulatorOptions options;
+    options.splitChunkBytes = split;
+    options.noise = noise;
+    options.duplicateProgress = duplicate;
+    const RunningSimulator simulator(options);
+    QVERIFY(simulator.port);
+    QSignalSpy writes(simulator.get(), &ControllerSimulator::bytesWritten);
+    SimClient client(simulator.port);
+
+    const QByteArrayList clean{"51,0,V3.4.37", "30,0", "66,1,job.plt,2,0,50,0,0,0", "4,0",
+                               "30,0", "66,1,job.plt,2,1,100,0,0,0", "4,0",
+                               "66,0,job.plt,2,2,100,0,0,0"};
+    QByteArrayList expected;
+    for (const QByteArray &item : clean) {
+        expected << item;
+        if (duplicate && item.startsWith("66,"))
+            expected << item;
+    }
+    client.send("CCMD", "51;");
+    client.send("CCMD", "30,2;");
+    client.send("PPLT", PageA);
+    client.send("CCMD", "4;");
+    QVERIFY(wait_until([&] { return client.items().count("4,0") == 1; }, WaitMs));
+    client.send("CCMD", "30,1;");
+    QVERIFY(wait_until([&] { return client.frames.size() >= expected.size(); }, WaitMs));
+    QTest::qWait(SettleMs);
+    QCOMPARE(client.items(), expected);
+
+    int written = 0;
+    for (const QList<QVariant> &write : qAsConst(writes)) {
+        const int size = write.first().toByteArray().size();
+        written += size;
+        if (split > 0)
+            QVERIFY(size <= split);
+    }
+    QCOMPARE(written, client.raw.size());
+
+    int frameBytes = 0;
+    for (const QByteArray &frame : qAsConst(client.frames))
+        frameBytes += frame.size();
+    QCOMPARE(client.raw.size() > frameBytes, noise);
+    // Noise carries stray STX bytes that a receiver has to skip.
+    QCOMPARE(client.raw.count('\x02') > client.frames.size(), noise);
+}
+
+void TestVxSim::dropsClientAfterPages()
+{
+    SimulatorOptions options;
+    options.dropAfterPages = 2;
+    const RunningSimulator simulator(options);
+    QVERIFY(simulator.port);
+    SimClient client(simulator.port);
+
+    client.send("PPLT", PageA);
+    QVERIFY(client.waitForItem("4,0"));
+    QCOMPARE(client.socket.state(), QAbstractSocket::ConnectedState);
+    client.send("PPLT", PageB);
+    QTRY_COMPARE_WITH_TIMEOUT(client.socket.state(), QAbstractSocket::UnconnectedState, WaitMs);
+    // The second page was reported before the line went down.
+    QCOMPARE(client.items().count("4,0"), 2);
+
+    // The job went with the connection: the next client finds the machine idle.
+    SimClient next(simulator.port);
+    next.send("CCMD", "4;");
+    QVERIFY(next.waitForItem("4,0"));
+    next.send("PPLT", PageA);
+    QVERIFY(next.waitForItem("66,1,job.plt,1,0,100,0,0,0"));
+    QCOMPARE(next.socket.state(), QAbstractSocket::ConnectedState);
+}
+
+void TestVxSim::machineStopAfterPages()
+{
+    SimulatorOptions options;
+    options.machineStopAfterPages = 1;
+    const RunningSimulator simulator(options);
+    QVERIFY(simulator.port);
+    SimClient client(simulator.port);
+
+    client.send("CCMD", "30,2;");
+    client.send("PPLT", PageA);
+    QVERIFY(client.waitForItem("1001,0"));
+    client.send("CCMD", "4;");
+    QVERIFY(wait_until([&] { return client.frames.size() >= 5; }, WaitMs));
+    QTest::qWait(SettleMs);
+    // The status request finds the machine idle: no copy is left to close.
+    QCOMPARE(client.items(), (QByteArrayList{"30,0", "66,1,job.plt,2,0,50,0,0,0", "4,0", "1001,0", "4,0"}));
+}
+
+void TestVxSim::newClientReplacesOld()
+{
+    const RunningSimulator simulator;
+    QVERIFY(simulator.port);
+    QSignalSpy connected(simulator.get(), &ControllerSimulator::clientConnected);
+    SimClient first(simulator.port);
+    QVERIFY(connected.wait(WaitMs));
+
+    SimClient second(simulator.port);
+    QTRY_COMPARE_WITH_TIMEOUT(first.socket.state(), QAbstractSocket::UnconnectedState, WaitMs);
+    second.send("CCMD", "51;");
+    QVERIFY(second.waitForItem("51,0,V3.4.37"));
+}
+
+void TestVxSim::servesPseudoTerminal()
+{
+    ControllerSimulator simulator;
+    const QString slave = simulator.openPty();
+    QVERIFY2(!slave.isEmpty(), qPrintable(simulator.errorString()));
+
+    const int fd = ::open(QFile::encodeName(slave).constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    QVERIFY(fd >= 0);
+    const QByteArray request = vx::frame("CCMD", "18;") + vx::frame("PPLT", PageA) + vx::frame("CCMD", "4;");
+    QCOMPARE(::write(fd, request.constData(), size_t(request.size())), ssize_t(request.size()));
+
+    FrameCutter cutter;
+    QByteArrayList items;
+    const bool complete = wait_until(
+        [&] {
+            char buffer[512];
+            const ssize_t n = ::read(fd, buffer, sizeof buffer);
+            for (const QByteArray &frame : cutter.feed(QByteArray(buffer, n > 0 ? int(n) : 0)))
+                items << items_of(frame);
+            return items.size() >= 4;
+        },
+        WaitMs);
+    ::close(fd);
+    QVERIFY(complete);
+    QCOMPARE(items, (QByteArrayList{"18,0,0.5,-20", "66,1,job.plt,1,0,100,0,0,0", "4,0",
+                                    "66,0,job.plt,1,1,100,0,0,0"}));
+}
+
+void TestVxSim::programAnswersOverTcp()
+{
+#ifndef VXSIM_PATH
+    QSKIP("built without the path of the vxsim program");
+#else
+    QProcess program;
+    program.start(QStringLiteral(VXSIM_PATH), {"--port", "0", "--file-name", "box.plt"});
+    QVERIFY2(program.waitForStarted(WaitMs), qPrintable(program.errorString()));
+    QVERIFY(wait_until([&] { return program.canReadLine(); }, WaitMs));
+    const QByteArray line = program.readLine().trimmed();
+    QVERIFY2(line.startsWith("listening 127.0.0.1:"), line.constData());
+    const quint16 port = quint16(line.mid(line.lastIndexOf(':') + 1).toUInt());
+    QVERIFY(port != 0);
+
+    SimClient client(port);
+    client.send("CCMD", "51;");
+    client.send("PPLT", PageA);
+    client.send("CCMD", "4;");
+    QVERIFY(client.waitForItem("66,0,box.plt,1,1,100,0,0,0"));
+    QCOMPARE(client.items().first(), QByteArray("51,0,V3.4.37"));
+
+    program.terminate();
+    QVERIFY(program.waitForFinished(WaitMs));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 0);
+#endif
+}
+
+QTEST_GUILESS_MAIN(TestVxSim)
+#include "tst_vxsim.moc"

@@ -1,0 +1,78 @@
+#include "controller_model.h"
+
+#include "controller_codes.h"
+#include "controller_request.h"
+#include "sim_log.h"
+
+namespace vx::sim {
+
+namespace {
+// A task control value that is no number is no action at all.
+int action_of(const QByteArray &field)
+{
+    bool ok = false;
+    const int action = field.toInt(&ok);
+    return ok ? action : -1;
+}
+} // namespace
+
+ControllerModel::ControllerModel(const SimulatorOptions &options, QObject *parent)
+    : QObject(parent), m_jobs(&m_registers, options)
+{
+    connect(&m_jobs, &JobFlow::frameOut, this, &ControllerModel::frameOut);
+    connect(&m_jobs, &JobFlow::pageFinished, this, &ControllerModel::pageFinished);
+}
+
+void ControllerModel::handle(const ControllerRequest &request)
+{
+    using Kind = ControllerRequest::Kind;
+    switch (request.kind) {
+    case Kind::Invalid:
+        qCDebug(lcSim) << "ignoring a bad request:" << request.error;
+        break;
+    case Kind::Command:
+        handleCommand(request.number, request.fields);
+        break;
+    case Kind::AddressRead: {
+        QByteArray body;
+        for (int address : request.addresses)
+            body += "GET" + QByteArray::number(address) + ':' + m_registers.address(address) + ';';
+        reply(vx::frame("CMD", body));
+        break;
+    }
+    case Kind::AddressWrite:
+        for (const auto &assignment : request.assignments)
+            m_registers.setAddress(assignment.first, assignment.second);
+        reply(vx::frame("CMD", "OK;"));
+        break;
+    case Kind::CopiesNumber:
+        m_registers.setValues(CopiesCode, {QByteArray::number(request.copies)});
+        reply(vx::frame("CMD", "OK;"));
+        break;
+    case Kind::JobText:
+        if (request.frameName == "QR_PLT")
+            m_jobs.setQrCodeJob(request.jobText);
+        else
+            m_jobs.receivePage(request.jobText);
+        break;
+    }
+}
+
+void ControllerModel::handleCommand(int number, const QList<QByteArray> &fields)
+{
+    const bool isWrite = !fields.isEmpty();
+    if (number == StatusCode)
+        m_jobs.requestStatus();
+    else if (number == QrCodeCode)
+        m_jobs.requestQrCode();
+    else if (number == TaskControlCode && isWrite)
+        m_jobs.control(action_of(fields.first()));
+    else if (number == CopiesCode && isWrite)
+        m_jobs.writeCopies(fields);
+    else if (number == JogCode && isWrite)
+        reply(ccmd_reply("65,0"));
+    else
+        reply(ccmd_reply(m_registers.command(number, fields)));
+}
+
+} // namespace vx::sim

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "job_flow.h"
+#include "register_file.h"
+#include "simulator_options.h"
+
+#include <QtCore/QObject>
+
+namespace vx::sim {
+
+struct ControllerRequest;
+
+// The controller without its transports: takes parsed requests, answers
+// with whole frames through frameOut.
+class ControllerModel : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit ControllerModel(const SimulatorOptions &options, QObject *parent = nullptr);
+
+    void handle(const ControllerRequest &request);
+    JobFlow &jobs() { return m_jobs; }
+
+signals:
+    void frameOut(const QByteArray &frame, bool isProgress);
+    void pageFinished();
+
+private:
+    void handleCommand(int number, const QList<QByteArray> &fields);
+    void reply(const QByteArray &frame) { emit frameOut(frame, false); }
+
+    RegisterFile m_registers;
+    JobFlow m_jobs;
+};
+
+} // namespace vx::sim

@@ -1,0 +1,149 @@
+#include "controller_request.h"
+
+#include "frame.h"
+
+namespace vx::sim {
+
+namespace {
+
+ControllerRequest invalid(const QByteArray &name, const char *why)
+{
+    ControllerRequest request;
+    request.frameName = name;
+    request.error = QString::fromLatin1(why);
+    return request;
+}
+
+bool is_decimal(const QByteArray &text)
+{
+    if (text.isEmpty() || text.size() > 9)
+        return false;
+    for (char c : text) {
+        if (c < '0' || c > '9')
+            return false;
+    }
+    return true;
+}
+
+// "item;item;" -> items; false when the last ";" is missing.
+bool split_items(const QByteArray &body, QList<QByteArray> *items)
+{
+    if (!body.endsWith(';'))
+        return false;
+    *items = body.left(body.size() - 1).split(';');
+    return true;
+}
+
+ControllerRequest parse_ccmd(const QByteArray &body)
+{
+    QList<QByteArray> items;
+    if (!split_items(body, &items))
+        return invalid("CCMD", "CCMD body does not end in ';'");
+    if (items.size() != 1)
+        return invalid("CCMD", "CCMD body holds more than one item");
+    QList<QByteArray> fields = items.first().split(',');
+    const QByteArray number = fields.takeFirst();
+    if (!is_decimal(number))
+        return invalid("CCMD", "CCMD number is not decimal");
+
+    ControllerRequest request;
+    request.kind = ControllerRequest::Kind::Command;
+    request.frameName = "CCMD";
+    request.number = number.toInt();
+    request.fields = fields;
+    return request;
+}
+
+ControllerRequest parse_cmd(const QByteArray &body)
+{
+    ControllerRequest request;
+    request.frameName = "CMD";
+
+    // A SET of no address is the bare verb, without a closing ";".
+    if (body == "SET") {
+        request.kind = ControllerRequest::Kind::AddressWrite;
+        return request;
+    }
+    QList<QByteArray> items;
+    if (!split_items(body, &items))
+        return invalid("CMD", "CMD body does not end in ';'");
+
+    if (body.startsWith("NUM:")) {
+        const QByteArray value = items.first().mid(4);
+        if (items.size() != 1 || !is_decimal(value))
+            return invalid("CMD", "NUM value is not decimal");
+        request.kind = ControllerRequest::Kind::CopiesNumber;
+        request.copies = value.toInt();
+        return request;
+    }
+    if (body.startsWith("GET")) {
+        items.first().remove(0, 3);
+        for (const QByteArray &item : qAsConst(items)) {
+            if (!is_decimal(item))
+                return invalid("CMD", "GET address is not decimal");
+            request.addresses.append(item.toInt());
+        }
+        request.kind = ControllerRequest::Kind::AddressRead;
+        return request;
+    }
+    if (body.startsWith("SET")) {
+        items.first().remove(0, 3);
+        for (const QByteArray &item : qAsConst(items)) {
+            const int colon = item.indexOf(':');
+            const QByteArray address = item.left(colon);
+            if (colon < 0 || !is_decimal(address))
+                return invalid("CMD", "SET item is not address:value");
+            request.assignments.append({address.toInt(), item.mid(colon + 1)});
+        }
+        request.kind = ControllerRequest::Kind::AddressWrite;
+        return request;
+    }
+    return invalid("CMD", "CMD verb is not GET, SET or NUM");
+}
+
+ControllerRequest parse_job(const QByteArray &name, const QByteArray &body)
+{
+    if (body.isEmpty())
+        return invalid(name, "job text is empty");
+    // The plugin cuts jobs into pages at "PG;", so every page ends with one.
+    if (name == "PPLT" && !body.endsWith("PG;"))
+        return invalid(name, "page does not end in 'PG;'");
+    ControllerRequest request;
+    request.kind = ControllerRequest::Kind::JobText;
+    request.frameName = name;
+    request.jobText = body;
+    return request;
+}
+
+} // namespace
+
+ControllerRequest parse_request(const QByteArray &frame)
+{
+    if (frame.size() < 2 || frame.front() != vx::STX || frame.back() != vx::ETX)
+        return invalid(QByteArray(), "not delimited by STX and ETX");
+
+    const int lengthEnd = frame.indexOf(';');
+    if (lengthEnd < 0)
+        return invalid(QByteArray(), "no ';' after the length");
+    const QByteArray length = frame.mid(1, lengthEnd - 1);
+    if (!is_decimal(length))
+        return invalid(QByteArray(), "length is not decimal");
+    if (length.toInt() != frame.size())
+        return invalid(QByteArray(), "length does not match the frame");
+
+    const int nameEnd = frame.indexOf(';', lengthEnd + 1);
+    if (nameEnd < 0)
+        return invalid(QByteArray(), "no ';' after the frame name");
+    const QByteArray name = frame.mid(lengthEnd + 1, nameEnd - lengthEnd - 1);
+    const QByteArray body = frame.mid(nameEnd + 1, frame.size() - nameEnd - 2);
+
+    if (name == "CCMD")
+        return parse_ccmd(body);
+    if (name == "CMD")
+        return parse_cmd(body);
+    if (name == "PPLT" || name == "PLT" || name == "QR_PLT")
+        return parse_job(name, body);
+    return invalid(name, "unknown frame name");
+}
+
+} // namespace vx::sim

@@ -1,0 +1,51 @@
+#include "usage_text.h"
+
+namespace vx::sim {
+
+QString usage_description()
+{
+    return QStringLiteral(R"(A simulated "437" controller of the VX-LT3050PROCam conveyor flatbed cutter.
+It speaks the plugin's frames (STX, total length, ";", name, ";", body, ETX) on
+TCP, one client at a time (a new client replaces the old one and ends its job),
+and with --pty also on the master side of a raw pseudo-terminal.
+
+Settings (CCMD), read number -> write number (initial value):
+  7->6 speed (0,150)             9->8 pressure (0,200)
+  18->17 and 16->15 camera offset x,y, one register (0.5,-20)
+  61->20 scale x (100)           62->21 scale y (100)
+  63->22 work area (300,500)     64->23 cut quality (1)
+  30 copies (1)   32 job mode (0)   55 QR-code file
+  45->44 device id   47->46 board id   49->48 board version
+  51 firmware (V3.4.37, read-only)
+  "w,f1,f2;" stores f1,f2 and answers "w,0"; "r;" or "r,p;" answers
+  "r,0,f1,f2". Unknown numbers answer "n,1". Jog "65,0,0,dx,dy;" answers "65,0".
+  CMD: "GET12;13;" answers "GET12:v;GET13:v;" (unset addresses read 0);
+  "SET12:5;" and "NUM:3;" (copies) answer "OK;".
+
+Jobs:
+  PPLT and PLT pages are cut at once, or at --speed mm/s along the PU/PD path
+  (40 plotter units per mm). Each page is reported "4,0" once. A status request
+  "4;" while pages are pending is answered by the page report, when none is
+  pending by "4,0" at once; after the last page it closes the copy. While copies
+  remain the flow waits for "30,1;", then cuts the whole job again and reports
+  one "4,0". After the last copy a progress report with Status 0 and Percent 100
+  follows, and "30,N;" sets the copies again.
+  Progress: "66,Status,FileName,TaskCopies,Finished,Percent,0,0,0" for every
+  page and every 200 ms at a speed; Finished counts the copies before the one
+  being cut; Percent is of all copies of the pages received so far.
+  "27,0;" pauses, "27,1;" resumes, "27,2;" stops the job (answer "27,0,v").
+  Job mode 1 ("32,1;"): "11;" answers "11,0,QR0001" (then QR0002, ...) and
+  cuts one QR-code copy (the path of the last QR_PLT, or 100 mm), then "4,0".
+
+On start it prints "listening <address>:<port>" and, with --pty,
+"pty <slave path>". SIGINT and SIGTERM end it cleanly.
+
+Examples:
+  vxsim --port 0
+  vxsim --pty --speed 200 --file-name box.plt
+  vxsim --split 3 --noise --duplicate-progress
+  vxsim --drop-after 2
+  vxsim --machine-stop-after 5)");
+}
+
+} // namespace vx::sim
