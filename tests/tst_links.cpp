@@ -61,6 +61,7 @@ private slots:
     void tcp_connect_and_peer_close();
     void tcp_refused();
     void tcp_reconnect_reuses_socket();
+    void tcp_reopened_after_link_declared_lost();
     void tcp_destroyed_while_connected();
     void tcp_without_port_does_nothing();
     void usb_connect_and_hang_up();
@@ -135,6 +136,27 @@ void tst_links::tcp_reconnect_reuses_socket()
     }
     QCOMPARE(messages.count(), 6);
     QCOMPARE(m_device->findChildren<QTcpSocket *>().size(), 1);
+}
+
+void tst_links::tcp_reopened_after_link_declared_lost()
+{
+    QTcpServer server;
+    QVERIFY(server.listen(QHostAddress::LocalHost));
+    m_device->property_ptr("TCP_PORT")->setValue(int(server.serverPort()));
+    m_device->setIPAddress(QStringLiteral("127.0.0.1"));
+    QVERIFY(m_device->connectDevice());
+    QTRY_COMPARE(status(), int(VXDeviceInterface::Working));
+    QTRY_VERIFY(server.hasPendingConnections());
+    server.nextPendingConnection();
+
+    // The link is declared lost (as a heartbeat timeout does) while the
+    // socket still looks connected: connecting again must open a new link.
+    m_device->property_ptr("STATUS")->setValue(int(VXDeviceInterface::DisConnected));
+    QSignalSpy messages(m_device.data(), &VXDeviceInterface::message);
+    QVERIFY(m_device->connectDevice());
+    QTRY_COMPARE(status(), int(VXDeviceInterface::Working));
+    QTRY_VERIFY(server.hasPendingConnections());
+    QCOMPARE(texts(messages), QStringList({"TCP DISCONNECTED.", "TCP CONNECTED."}));
 }
 
 void tst_links::tcp_destroyed_while_connected()

@@ -18,6 +18,7 @@ void VXCommonInterface::connect_usb(QString path)
     if (!m_usb) {
         m_usb = new UsbOperate(nullptr);
         connect(m_usb, SIGNAL(writeData(QByteArray)), this, SLOT(slot_usb_write(QByteArray)));
+        connect(m_usb, SIGNAL(readData(QByteArray)), this, SLOT(slot_usb_read(QByteArray)));
         connect(m_usb, SIGNAL(statusChanged(int)), this, SLOT(slot_usb_status(int)));
     }
     m_usb->usbConnect(path, UsbOperate::ConnectionMode(kUsbConnectionMode), false);
@@ -29,12 +30,19 @@ void VXCommonInterface::connect_tcp(QString address)
         m_tcp = new QTcpSocket(this);
         m_tcp->setReadBufferSize(kTcpReadBufferSize);
         m_tcp->setSocketOption(QAbstractSocket::KeepAliveOption, true);
+        connect(m_tcp, SIGNAL(readyRead()), this, SLOT(slot_tcp_socket_read()));
         connect(m_tcp, SIGNAL(stateChanged(QAbstractSocket::SocketState)), this,
                 SLOT(slot_tcp_socket_state(QAbstractSocket::SocketState)));
     }
-    if (const VXDeviceProperty *port = property_ptr("TCP_PORT"))
-        m_tcp->connectToHost(address, quint16(port->value().toInt()), QIODevice::ReadWrite,
-                             QAbstractSocket::AnyIPProtocol);
+    const VXDeviceProperty *port = property_ptr("TCP_PORT");
+    if (!port)
+        return;
+    // A link declared lost while the socket still looks connected (a heartbeat
+    // timeout) is opened afresh rather than left as it is.
+    if (m_tcp->state() != QAbstractSocket::UnconnectedState)
+        m_tcp->abort();
+    m_tcp->connectToHost(address, quint16(port->value().toInt()), QIODevice::ReadWrite,
+                         QAbstractSocket::AnyIPProtocol);
 }
 
 void VXCommonInterface::slot_usb_write(QByteArray) {}
@@ -44,14 +52,21 @@ void VXCommonInterface::slot_usb_status(int s)
     qCDebug(lcDriver) << "VXCommonInterface::slot_usb_status" << s;
     if (VXDeviceProperty *mode = property_ptr("CONNECT_MODE"))
         mode->setValue(QStringLiteral("USB"));
+    if (!property_ptr("STATUS"))
+        return;
+    // The timer is switched before the message: a host may delete the
+    // device from the slot that receives it.
     switch (s) {
     case UsbOperate::Connected:
+        heartbeat_switch(true);
         set_link_status(Working, QStringLiteral("USB CONNECTED."));
         break;
     case UsbOperate::Failed:
+        heartbeat_switch(false);
         set_link_status(Warning, QStringLiteral("USB ERROR."));
         break;
     case UsbOperate::Disconnected:
+        heartbeat_switch(false);
         set_link_status(DisConnected, QStringLiteral("USB DISCONNECTED."));
         break;
     default:
@@ -63,11 +78,15 @@ void VXCommonInterface::slot_tcp_socket_state(QAbstractSocket::SocketState s)
 {
     if (VXDeviceProperty *mode = property_ptr("CONNECT_MODE"))
         mode->setValue(QStringLiteral("TCP"));
+    if (!property_ptr("STATUS"))
+        return;
     switch (s) {
     case QAbstractSocket::ConnectedState:
+        heartbeat_switch(true);
         set_link_status(Working, QStringLiteral("TCP CONNECTED."));
         break;
     case QAbstractSocket::UnconnectedState:
+        heartbeat_switch(false);
         set_link_status(DisConnected, QStringLiteral("TCP DISCONNECTED."));
         break;
     default:

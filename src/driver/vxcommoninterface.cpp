@@ -13,6 +13,7 @@ VXCommonInterface::VXCommonInterface(QObject *parent)
     : VXDeviceInterface(parent)
 {
     systemLanguage();
+    connect(&m_device_timer, &QTimer::timeout, this, &VXCommonInterface::slot_device_timer);
 }
 
 VXCommonInterface::~VXCommonInterface()

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "receive_buffer.h"
 #include "vxdeviceinterface.h"
 
 #include <QtCore/QByteArray>
+#include <QtCore/QDateTime>
 #include <QtCore/QJsonObject>
 #include <QtCore/QMutex>
 #include <QtCore/QString>
@@ -10,13 +12,16 @@
 #include <QtCore/QTranslator>
 #include <QtNetwork/QAbstractSocket>
 
+#include <functional>
+
 class MorvoCloud;
 class QTcpSocket;
 class QWebSocket;
 class UsbOperate;
 
 // The shared driver every machine derives from: the USB and TCP transports,
-// the link status, and the property catalogues of the controller families.
+// framing and reply dispatch, job control, cloud reporting, and the
+// property catalogues of the controller families.
 class VXCommonInterface : public VXDeviceInterface
 {
     Q_OBJECT
@@ -25,14 +30,44 @@ public:
     explicit VXCommonInterface(QObject *parent = nullptr);
     ~VXCommonInterface() override;
 
+    VXDeviceInterface *initInstance() override;
     void setUSBPath(QString path) override;
     void setIPAddress(QString address) override;
     bool connectDevice() override;
     VXDeviceProperty *property_ptr(const char *key) override;
+    QStringList userProperty() override;
+    void sendCMD(QByteArray frame) override;
+    void setMorvoCloud(MorvoCloud *cloud, QString code) override;
+    void startTask() override;
+    void stopTask() override;
+    void move(int, int) override;
 
+    // One reply frame, STX through ETX, as text.
+    virtual void decode_cmd(QString frame);
+
+    // Transports.
     void connect_usb(QString path);
     void connect_tcp(QString address);
     void systemLanguage();
+
+    // Framing.
+    void send_cmd(QByteArray frame);
+    void decode_buffer();
+
+    // Reply dispatch.
+    void decode_cmd(QString field, QString &name, int &number, QString &value);
+    void decode_task(QString field);
+
+    // Cloud binding, job reports and the cloud channel.
+    void cloud_device_get(QJsonObject body);
+    void cloud_device_model_get(QJsonObject body);
+    void cloud_device_new(QJsonObject body);
+    void cloud_device_update(QJsonObject body);
+    void device_info_to_cloud();
+    void device_task_to_cloud();
+    void device_task_record_to_cloud();
+    void cloud_device_workrecord(QJsonObject body);
+    void connect_websocket();
 
     // Controller "437" catalogue.
     void init437(VXDeviceInterface *device);
@@ -41,21 +76,58 @@ public:
     void work_area_437(VXDeviceInterface *device);
     void scale_437(VXDeviceInterface *device);
 
+    // Controller "157" catalogue.
+    void init157(VXDeviceInterface *device);
+    void info_157(VXDeviceInterface *device);
+    void camera_offset_157(VXDeviceInterface *device);
+    void work_area_157(VXDeviceInterface *device);
+    void scale_157(VXDeviceInterface *device);
+    void feed_157(VXDeviceInterface *device);
+    void tool_space_157(VXDeviceInterface *device);
+    void sp1_157(VXDeviceInterface *device);
+    void sp2_157(VXDeviceInterface *device);
+    void move_157(VXDeviceInterface *device);
+
+    // Heartbeat: stops the device timer and, when on, starts it again with
+    // the "HEARTBEAT" period. Does nothing on a device without "HEARTBEAT".
+    void heartbeat_switch(bool on);
+    // The clock of receive times and of the link-loss check; an empty
+    // function restores the system clock.
+    void set_clock(std::function<QDateTime()> clock);
+
+    // Waits before a device lookup is retried when the cloud gave no answer.
+    void set_lookup_retry_interval(int milliseconds) { m_lookup_retry_ms = milliseconds; }
+
 public slots:
     void slot_usb_write(QByteArray data);
     void slot_usb_status(int s);
     void slot_tcp_socket_state(QAbstractSocket::SocketState s);
+    void slot_usb_read(QByteArray data);
+    void slot_tcp_socket_read();
+    void slot_websocket_connected();
+    void slot_websocket_disconnected();
+    void slot_websocket_error(QAbstractSocket::SocketError error);
+    void slot_websocket_text_received(const QString &message);
+    void slot_device_timer();
 
 protected:
     QString language_code() const { return m_language_code; }
     QTranslator &translator() { return m_translator; }
+    // The property under the key, created as a local value when missing.
+    VXDeviceProperty *ensure_property(const char *key, const QVariant &value, const QString &label);
 
 private:
+    void mark_received();
     void set_link_status(VXDeviceStatus status, const QString &text);
+    void route_reply(VXDeviceCMDType kind, int number, const QStringList &values);
+    void store_device_record();
+    void on_device_lookup(int http_status, const QByteArray &body);
+    QDateTime now() const;
+    void start_device_timer();
 
     UsbOperate *m_usb = nullptr;
     QTcpSocket *m_tcp = nullptr;
-    QByteArray m_receive_buffer;
+    vx::ReceiveBuffer m_receive_buffer;
     QTimer m_device_timer;
     MorvoCloud *m_cloud = nullptr;
     QWebSocket *m_websocket = nullptr;
@@ -65,4 +137,8 @@ private:
     QTranslator m_translator;
     QJsonObject m_device_record;
     QString m_language_code;
+    int m_lookup_retry_ms = 10000;
+    QTimer *m_lookup_retry = nullptr;
+    std::function<QDateTime()> m_clock;
+    QDateTime m_heartbeat_since; // when the timer last started: silence counts from here at most
 };

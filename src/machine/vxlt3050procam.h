@@ -1,5 +1,6 @@
 #pragma once
 
+#include "plotter_pages.h"
 #include "vxcommoninterface.h"
 
 #include <QtCore/QStringList>
@@ -20,8 +21,20 @@ public:
     VXDeviceInterface *initInstance() override;
     QStringList userProperty() override;
     QStringList sysProperty() override;
+    void startTask() override;
+    void move(int, int) override;
     int icon() override;
+    void setPlt(QString plt) override;
+    void decode_cmd(QString frame) override;
+
+    // Sends the next page, or closes the current copy after the last one.
+    void advance_task();
 
 private:
     void load_translator();
+    bool handle_machine_reply(int code, int result, int item2);
+    VXDeviceProperty *page_carrier();
+
+    PlotterPages plt_pages;
+    int page_index = 0;
 };

@@ -1,0 +1,143 @@
+// Binding a device to the host's cloud client: the device record, its
+// mirror in "DEVICE_CLOUD", and registration (model lookup, device lookup,
+// then update or creation).
+#include "vxcommoninterface.h"
+
+#include "job_status.h"
+#include "morvocloud.h"
+#include "vxdeviceproperty.h"
+#include "vxlogging.h"
+
+#include <QtCore/QJsonDocument>
+#include <QtCore/QPointer>
+#include <QtNetwork/QNetworkReply>
+
+namespace {
+
+int http_status(QNetworkReply *reply)
+{
+    return reply ? reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() : 0;
+}
+
+// The "id" of a reply body; 0 for a body that is not a JSON object or has none.
+int reply_id(QNetworkReply *reply)
+{
+    const QJsonObject object = QJsonDocument::fromJson(reply->readAll()).object();
+    return object.value(QStringLiteral("id")).toInt();
+}
+
+} // namespace
+
+void VXCommonInterface::setMorvoCloud(MorvoCloud *cloud, QString code)
+{
+    m_cloud = cloud;
+    const auto text_of = [this](const char *key) {
+        const VXDeviceProperty *property = property_ptr(key);
+        return property ? property->value().toString() : QString(QLatin1String(""));
+    };
+    m_device_record = QJsonObject{
+        {QStringLiteral("code"), code},
+        {QStringLiteral("pcb"), text_of("PCB_ID")},
+        {QStringLiteral("version"), text_of("FIRMWARE")},
+        {QStringLiteral("device_id"), text_of("DEVICE_ID")},
+        {QStringLiteral("online"), true},
+    };
+    if (!property_ptr("DEVICE_CLOUD"))
+        return;
+    store_device_record();
+
+    const QJsonObject model{{QStringLiteral("code"), vx::model_number(code)}};
+    cloud_device_model_get(model);
+    qCDebug(lcCloud) << "VXCommonInterface::setMorvoCloud" << model;
+    const QJsonObject lookup{{QStringLiteral("code"), code}};
+    qCDebug(lcCloud) << "VXCommonInterface::setMorvoCloud" << lookup;
+    cloud_device_get(lookup);
+}
+
+void VXCommonInterface::store_device_record()
+{
+    if (VXDeviceProperty *mirror = property_ptr("DEVICE_CLOUD"))
+        mirror->setValue(m_device_record);
+}
+
+// Completion handlers hold the driver weakly: a reply that arrives after
+// the device was destroyed is dropped.
+void VXCommonInterface::cloud_device_model_get(QJsonObject body)
+{
+    if (!m_cloud)
+        return;
+    const QPointer<VXCommonInterface> self(this);
+    m_cloud->customRequest(QStringLiteral("device_model"), "PATCH", body,
+                           [self](QNetworkReply *reply, bool) {
+                               if (!self || http_status(reply) != 200)
+                                   return;
+                               self->m_device_record.insert(QStringLiteral("device_model"), reply_id(reply));
+                               self->store_device_record();
+                           });
+}
+
+void VXCommonInterface::cloud_device_get(QJsonObject body)
+{
+    qCDebug(lcCloud) << "VXCommonInterface::cloud_device_get" << body;
+    if (!m_cloud)
+        return;
+    const QPointer<VXCommonInterface> self(this);
+    m_cloud->customRequest(QStringLiteral("device"), "GET", body, [self](QNetworkReply *reply, bool) {
+        if (!self)
+            return;
+        const int status = http_status(reply);
+        self->on_device_lookup(status, status == 200 ? reply->readAll() : QByteArray());
+    });
+}
+
+void VXCommonInterface::on_device_lookup(int status, const QByteArray &body)
+{
+    switch (status) {
+    case 200:
+        m_device_record.insert(QStringLiteral("id"),
+                               QJsonDocument::fromJson(body).object().value(QStringLiteral("id")).toInt());
+        store_device_record();
+        cloud_device_update(m_device_record);
+        break;
+    case 404:
+        cloud_device_new(m_device_record);
+        break;
+    case 0:
+        // The service did not answer: look again later, on a timer of our
+        // own rather than a nested event loop inside the host's thread.
+        if (!m_lookup_retry) {
+            m_lookup_retry = new QTimer(this);
+            m_lookup_retry->setSingleShot(true);
+            connect(m_lookup_retry, &QTimer::timeout, this, [this] {
+                cloud_device_get(QJsonObject{
+                    {QStringLiteral("code"), m_device_record.value(QStringLiteral("code")).toString()}});
+            });
+        }
+        m_lookup_retry->start(m_lookup_retry_ms);
+        break;
+    default:
+        break;
+    }
+}
+
+void VXCommonInterface::cloud_device_new(QJsonObject body)
+{
+    if (!m_cloud)
+        return;
+    const QPointer<VXCommonInterface> self(this);
+    m_cloud->customRequest(QStringLiteral("device_model"), "POST", body,
+                           [self](QNetworkReply *reply, bool answered) {
+                               if (!self || !answered || http_status(reply) != 200)
+                                   return;
+                               self->m_device_record.insert(QStringLiteral("id"), reply_id(reply));
+                               self->store_device_record();
+                           });
+}
+
+void VXCommonInterface::cloud_device_update(QJsonObject body)
+{
+    if (m_cloud)
+        m_cloud->customRequest(QStringLiteral("device"), "PUT", body, MorvoCloud::Completion());
+}
+
+void VXCommonInterface::device_info_to_cloud() {}

@@ -1,0 +1,76 @@
+// What the cloud hears about jobs: the job status on the channel, and one
+// work record per stopped job that finished copies.
+#include "vxcommoninterface.h"
+
+#include "job_status.h"
+#include "morvocloud.h"
+#include "vxdeviceproperty.h"
+
+#include <QtCore/QDateTime>
+#include <QtWebSockets/QWebSocket>
+
+void VXCommonInterface::device_task_to_cloud()
+{
+    const VXDeviceProperty *task = property_ptr("TASK");
+    if (!task)
+        return;
+    const VXDeviceProperty *preview_property = property_ptr("FILE_PREVIEW");
+    const QByteArray preview = preview_property ? preview_property->value().toByteArray() : QByteArray();
+    const QByteArray message =
+        vx::job_status_message(task->value().toJsonObject(), preview_property ? &preview : nullptr);
+    if (m_websocket)
+        m_websocket->sendTextMessage(QString::fromUtf8(message));
+}
+
+void VXCommonInterface::device_task_record_to_cloud()
+{
+    if (!property_ptr("DEVICE_CLOUD"))
+        return;
+    if (m_device_record.value(QStringLiteral("id")).toInt(-1) == -1)
+        return; // not registered
+    const VXDeviceProperty *task_property = property_ptr("TASK");
+    if (!task_property)
+        return;
+    const QJsonObject task = task_property->value().toJsonObject();
+    if (task.value(QStringLiteral("TaskCopies")).toInt() == 0 || task.value(QStringLiteral("Finished")).toInt() == 0)
+        return;
+    const VXDeviceProperty *info_property = property_ptr("TASK_FILE_INFO");
+    if (!info_property)
+        return;
+    const QJsonObject info = info_property->value().toJsonObject();
+    const int path_length = info.value(QStringLiteral("path_length")).toInt();
+    if (path_length == 0)
+        return;
+    const VXDeviceProperty *start = property_ptr("TASK_START_TIME");
+    if (!start)
+        return;
+
+    const int height = info.value(QStringLiteral("heigth")).toInt();
+    const int width = info.value(QStringLiteral("width")).toInt();
+    const VXDeviceProperty *task_mode = property_ptr("TASK_MODE");
+    const VXDeviceProperty *work_mode = property_ptr("WORK_MODE");
+    const QJsonObject record{
+        {QStringLiteral("end_time"),
+         QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss.zzzz"))},
+        {QStringLiteral("task_time"),
+         int(start->value().toDateTime().secsTo(QDateTime::currentDateTime()))},
+        {QStringLiteral("softwareType"), 3},
+        {QStringLiteral("task_copies"), task.value(QStringLiteral("TaskCopies"))},
+        {QStringLiteral("finish_copies"), task.value(QStringLiteral("Finished"))},
+        {QStringLiteral("device"), m_device_record.value(QStringLiteral("id"))},
+        // A 32-bit product, wrapping rather than overflowing.
+        {QStringLiteral("page_area"), int(quint32(height) * quint32(width))},
+        {QStringLiteral("page_size"), QStringLiteral("%1x%2").arg(height).arg(width)},
+        {QStringLiteral("path_length"), path_length},
+        {QStringLiteral("task_model"), task_mode ? task_mode->value().toInt() : 0},
+        {QStringLiteral("work_model"), work_mode ? work_mode->value().toInt() : 0},
+    };
+    cloud_device_workrecord(record);
+}
+
+void VXCommonInterface::cloud_device_workrecord(QJsonObject body)
+{
+    if (m_cloud)
+        m_cloud->customRequest(QStringLiteral("device_work_records"), "POST", body,
+                               MorvoCloud::Completion());
+}

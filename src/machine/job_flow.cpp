@@ -1,0 +1,173 @@
+// The cutter's job flow: a plotter job goes out page by page, each page
+// when the machine reports the previous one done; copies are counted and
+// further copies (or QR codes) requested; pause, resume and stop answers
+// reach the host.
+#include "vxlt3050procam.h"
+
+#include "vxdeviceproperty.h"
+#include "vxlogging.h"
+
+#include <QtCore/QDateTime>
+#include <QtCore/QJsonObject>
+
+namespace {
+constexpr int kPageDone = 4;
+constexpr int kMachineStop = 1001;
+constexpr int kJobControl = 27;
+constexpr int kJogScale = 80;
+}
+
+VXDeviceProperty *VXLT3050PROCam::page_carrier()
+{
+    if (VXDeviceProperty *page = property_ptr("TASK_PPLT"))
+        return page;
+    return property_ptr("TASK_PLT");
+}
+
+void VXLT3050PROCam::setPlt(QString plt)
+{
+    plt_pages.load(plt);
+    page_index = 0;
+    VXDeviceProperty *carrier = page_carrier();
+    if (!carrier)
+        return;
+    // A job without pages leaves no page of an earlier job to be sent again.
+    carrier->setValue(plt_pages.size() > 0 ? plt_pages.page(0) : QString());
+}
+
+void VXLT3050PROCam::startTask()
+{
+    const VXDeviceProperty *mode = property_ptr("TASK_MODE");
+    if (!mode)
+        return;
+    if (const VXDeviceProperty *mark = property_ptr("SET_MARK"))
+        sendCMD(mark->set_cmd_bytes());
+
+    if (mode->value().toInt() != 0) {
+        const VXDeviceProperty *qrcode = property_ptr("GET_QRCODE");
+        if (!qrcode)
+            return;
+        sendCMD(qrcode->get_cmd_bytes());
+    } else {
+        const VXDeviceProperty *page = property_ptr("TASK_PPLT");
+        const VXDeviceProperty *status = property_ptr("DEVICE_STATUS");
+        if (!page || !status)
+            return;
+        const QByteArray frame = page->set_cmd_bytes();
+        qCDebug(lcMachine) << "VXLT3050PROCam::startTask" << frame;
+        sendCMD(frame);
+        if (plt_pages.size() == 1) // nothing else will ask for the end of the copy
+            sendCMD(status->get_cmd_bytes());
+    }
+
+    ensure_property("TASK_START_TIME", QDateTime::currentDateTime(), QString())
+        ->setValue(QDateTime::currentDateTime());
+    emit message(DevTasK, QString());
+    device_task_to_cloud();
+}
+
+void VXLT3050PROCam::decode_cmd(QString frame)
+{
+    const QStringList parts = frame.split(QLatin1Char(';'));
+    if (parts.size() < 3)
+        return;
+    if (parts.at(1) == QLatin1String("CCMD")) {
+        const QStringList items = parts.at(2).split(QLatin1Char(','));
+        if (items.size() < 2)
+            return;
+        const int item2 = items.size() >= 3 ? items.at(2).toInt() : 0;
+        if (handle_machine_reply(items.at(0).toInt(), items.at(1).toInt(), item2))
+            return;
+    }
+    VXCommonInterface::decode_cmd(frame);
+}
+
+// The machine's own job codes; false hands the frame to the base dispatcher.
+bool VXLT3050PROCam::handle_machine_reply(int code, int result, int item2)
+{
+    if (code == kMachineStop) {
+        emit message(DevTasK, QStringLiteral("STOP"));
+        return true;
+    }
+    if (result != 0)
+        return false;
+    if (code == kPageDone) {
+        advance_task();
+        return true;
+    }
+    if (code != kJobControl)
+        return false;
+    switch (item2) {
+    case 0:
+        emit message(DevTasK, QStringLiteral("PAUSE"));
+        break;
+    case 1:
+        emit message(DevTasK, QStringLiteral("RESUME"));
+        break;
+    case 2: // stopped: the current copy ends here
+        page_index = plt_pages.size();
+        advance_task();
+        break;
+    default:
+        emit message(DevTasK, QString());
+        break;
+    }
+    return true;
+}
+
+void VXLT3050PROCam::advance_task()
+{
+    ++page_index;
+    if (page_index < plt_pages.size()) {
+        VXDeviceProperty *carrier = page_carrier();
+        if (!carrier)
+            return;
+        carrier->setValue(plt_pages.page(page_index));
+        sendCMD(carrier->set_cmd_bytes());
+        if (page_index == plt_pages.size() - 1) {
+            if (const VXDeviceProperty *status = property_ptr("DEVICE_STATUS"))
+                sendCMD(status->get_cmd_bytes());
+        }
+        return;
+    }
+
+    VXDeviceProperty *task = property_ptr("TASK");
+    if (!task)
+        return;
+    QJsonObject record = task->value().toJsonObject();
+    const int finished = record.value(QStringLiteral("Finished")).toInt();
+    const int copies = record.value(QStringLiteral("TaskCopies")).toInt();
+    if (finished < copies) {
+        record.insert(QStringLiteral("Finished"), finished + 1);
+        if (finished + 1 == copies) {
+            record.insert(QStringLiteral("Percent"), 100);
+            record.insert(QStringLiteral("Status"), 0);
+            task->setValue(record);
+        } else {
+            task->setValue(record);
+            const VXDeviceProperty *mode = property_ptr("TASK_MODE");
+            if (!mode)
+                return;
+            const VXDeviceProperty *next = property_ptr(mode->value().toInt() == 0 ? "TASK_REPEAT" : "GET_QRCODE");
+            if (!next)
+                return;
+            sendCMD(mode->value().toInt() == 0 ? next->set_cmd_bytes() : next->get_cmd_bytes());
+        }
+    } else {
+        record.insert(QStringLiteral("Status"), 0);
+        record.insert(QStringLiteral("Percent"), 100);
+        task->setValue(record);
+    }
+    emit message(DevTasK, QString());
+    device_task_to_cloud();
+}
+
+void VXLT3050PROCam::move(int a, int b)
+{
+    VXDeviceProperty *jog = property_ptr("MOVE");
+    if (!jog)
+        return;
+    // Computed in 64 bits: any int amount gives its exact multiple.
+    jog->setValue(QStringLiteral("0,0,%1,%2").arg(qint64(a) * kJogScale).arg(qint64(b) * kJogScale));
+    sendCMD(jog->set_cmd_bytes());
+}

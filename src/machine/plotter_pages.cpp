@@ -1,0 +1,30 @@
+#include "plotter_pages.h"
+
+namespace {
+const QLatin1String kPageEnd("PG;");
+}
+
+void PlotterPages::load(const QString &job)
+{
+    m_job = job;
+    m_pages.clear();
+    int start = 0;
+    while (start < m_job.size()) {
+        int end = m_job.indexOf(kPageEnd, start);
+        if (end < 0)
+            end = m_job.size();
+        if (end > start) // empty parts (two "PG;" in a row) make no page
+            m_pages.append({start, end - start});
+        start = end + kPageEnd.size();
+    }
+}
+
+QString PlotterPages::page(int index) const
+{
+    const Stretch &stretch = m_pages.at(index);
+    QString text;
+    text.reserve(stretch.length + kPageEnd.size());
+    text.append(QStringView(m_job).mid(stretch.start, stretch.length));
+    text.append(kPageEnd);
+    return text;
+}
