@@ -127,6 +127,154 @@
         <source>IP 地址</source>
         <translation>IP address</translation>
     </message>
+    <message>
+        <source>plt</source>
+        <translation>Job data</translation>
+    </message>
+    <message>
+        <source>QR PLT</source>
+        <translation>QR job data</translation>
+    </message>
+    <message>
+        <source>设原点</source>
+        <translation>Set origin</translation>
+    </message>
+    <message>
+        <source>回原点</source>
+        <translation>Return to origin</translation>
+    </message>
+    <message>
+        <source>心跳</source>
+        <translation>Heartbeat</translation>
+    </message>
+    <message>
+        <source>秒</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>PU 速度</source>
+        <translation>PU speed</translation>
+    </message>
+    <message>
+        <source>配置号</source>
+        <translation>Configuration number</translation>
+    </message>
+    <message>
+        <source>Unique ID</source>
+        <translation>Unique ID</translation>
+    </message>
+    <message>
+        <source>型号</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>机器信息</source>
+        <translation>Machine information</translation>
+    </message>
+    <message>
+        <source>出厂设置</source>
+        <translation>Factory settings</translation>
+    </message>
+    <message>
+        <source>自动送料</source>
+        <translation>Automatic feed</translation>
+    </message>
+    <message>
+        <source>   关</source>
+        <translation>   Off</translation>
+    </message>
+    <message>
+        <source>   开</source>
+        <translation>   On</translation>
+    </message>
+    <message>
+        <source>送料模式</source>
+        <translation>Feed mode</translation>
+    </message>
+    <message>
+        <source>   同步送料</source>
+        <translation>   Synchronous feed</translation>
+    </message>
+    <message>
+        <source>   异步送料</source>
+        <translation>   Asynchronous feed</translation>
+    </message>
+    <message>
+        <source>送料距离</source>
+        <translation>Feed distance</translation>
+    </message>
+    <message>
+        <source>横梁中心距离</source>
+        <translation>Beam centre distance</translation>
+    </message>
+    <message>
+        <source>气泵延时</source>
+        <translation>Air pump delay</translation>
+    </message>
+    <message>
+        <source>送料速度</source>
+        <translation>Feed speed</translation>
+    </message>
+    <message>
+        <source>送料</source>
+        <translation>Feed</translation>
+    </message>
+    <message>
+        <source>工具偏移</source>
+        <translation>Tool offset</translation>
+    </message>
+    <message>
+        <source>工具类型</source>
+        <translation>Tool type</translation>
+    </message>
+    <message>
+        <source>  拖刀</source>
+        <translation>  Drag knife</translation>
+    </message>
+    <message>
+        <source>  转刀</source>
+        <translation>  Rotary knife</translation>
+    </message>
+    <message>
+        <source>速度</source>
+        <translation>Speed</translation>
+    </message>
+    <message>
+        <source>压力</source>
+        <translation>Pressure</translation>
+    </message>
+    <message>
+        <source>转刀校准</source>
+        <translation>Rotary knife calibration</translation>
+    </message>
+    <message>
+        <source>SP1</source>
+        <translation>SP1</translation>
+    </message>
+    <message>
+        <source>拖刀</source>
+        <translation>Drag knife</translation>
+    </message>
+    <message>
+        <source>转刀</source>
+        <translation>Rotary knife</translation>
+    </message>
+    <message>
+        <source>SP2</source>
+        <translation>SP2</translation>
+    </message>
+    <message>
+        <source>X 移动</source>
+        <translation>X jog</translation>
+    </message>
+    <message>
+        <source>Y 移动</source>
+        <translation>Y jog</translation>
+    </message>
+    <message>
+        <source>当前任务</source>
+        <translation>Current job</translation>
+    </message>
 </context>
 <context>
     <name>VXDeviceInterface</name>

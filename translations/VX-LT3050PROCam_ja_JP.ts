@@ -127,6 +127,154 @@
         <source>IP 地址</source>
         <translation>IPアドレス</translation>
     </message>
+    <message>
+        <source>plt</source>
+        <translation>ジョブデータ</translation>
+    </message>
+    <message>
+        <source>QR PLT</source>
+        <translation>QRジョブデータ</translation>
+    </message>
+    <message>
+        <source>设原点</source>
+        <translation>原点設定</translation>
+    </message>
+    <message>
+        <source>回原点</source>
+        <translation>原点復帰</translation>
+    </message>
+    <message>
+        <source>心跳</source>
+        <translation>ハートビート</translation>
+    </message>
+    <message>
+        <source>秒</source>
+        <translation>秒</translation>
+    </message>
+    <message>
+        <source>PU 速度</source>
+        <translation>PU速度</translation>
+    </message>
+    <message>
+        <source>配置号</source>
+        <translation>構成番号</translation>
+    </message>
+    <message>
+        <source>Unique ID</source>
+        <translation>固有ID</translation>
+    </message>
+    <message>
+        <source>型号</source>
+        <translation>型式</translation>
+    </message>
+    <message>
+        <source>机器信息</source>
+        <translation>機械情報</translation>
+    </message>
+    <message>
+        <source>出厂设置</source>
+        <translation>工場出荷時設定</translation>
+    </message>
+    <message>
+        <source>自动送料</source>
+        <translation>自動送り</translation>
+    </message>
+    <message>
+        <source>   关</source>
+        <translation>   オフ</translation>
+    </message>
+    <message>
+        <source>   开</source>
+        <translation>   オン</translation>
+    </message>
+    <message>
+        <source>送料模式</source>
+        <translation>送りモード</translation>
+    </message>
+    <message>
+        <source>   同步送料</source>
+        <translation>   同期送り</translation>
+    </message>
+    <message>
+        <source>   异步送料</source>
+        <translation>   非同期送り</translation>
+    </message>
+    <message>
+        <source>送料距离</source>
+        <translation>送り距離</translation>
+    </message>
+    <message>
+        <source>横梁中心距离</source>
+        <translation>ビーム中心距離</translation>
+    </message>
+    <message>
+        <source>气泵延时</source>
+        <translation>エアポンプ遅延</translation>
+    </message>
+    <message>
+        <source>送料速度</source>
+        <translation>送り速度</translation>
+    </message>
+    <message>
+        <source>送料</source>
+        <translation>送り</translation>
+    </message>
+    <message>
+        <source>工具偏移</source>
+        <translation>ツールオフセット</translation>
+    </message>
+    <message>
+        <source>工具类型</source>
+        <translation>ツール種類</translation>
+    </message>
+    <message>
+        <source>  拖刀</source>
+        <translation>  ドラッグナイフ</translation>
+    </message>
+    <message>
+        <source>  转刀</source>
+        <translation>  ロータリーナイフ</translation>
+    </message>
+    <message>
+        <source>速度</source>
+        <translation>速度</translation>
+    </message>
+    <message>
+        <source>压力</source>
+        <translation>圧力</translation>
+    </message>
+    <message>
+        <source>转刀校准</source>
+        <translation>ロータリーナイフ校正</translation>
+    </message>
+    <message>
+        <source>SP1</source>
+        <translation>SP1</translation>
+    </message>
+    <message>
+        <source>拖刀</source>
+        <translation>ドラッグナイフ</translation>
+    </message>
+    <message>
+        <source>转刀</source>
+        <translation>ロータリーナイフ</translation>
+    </message>
+    <message>
+        <source>SP2</source>
+        <translation>SP2</translation>
+    </message>
+    <message>
+        <source>X 移动</source>
+        <translation>X移動</translation>
+    </message>
+    <message>
+        <source>Y 移动</source>
+        <translation>Y移動</translation>
+    </message>
+    <message>
+        <source>当前任务</source>
+        <translation>現在のジョブ</translation>
+    </message>
 </context>
 <context>
     <name>VXDeviceInterface</name>

@@ -8,6 +8,8 @@
 #include <QtCore/QStringList>
 #include <QtCore/QVariant>
 
+class QWidget;
+
 // One keyed device setting, status value, command or job payload: a value
 // with its display texts and the recipe of the device command that reads
 // and writes it. A composite property holds its sub-properties as dynamic
@@ -44,6 +46,12 @@ public:
     QByteArray pack(QString body, QString name) const;
     void set_decode(QString field);
     void set_decode(QStringList fields);
+
+    // Editor controls: built from the "WIDGET" description into a page
+    // that has a layout, filled from the value, and read back into it.
+    void create_ui_ctrl(QWidget *parent, QString name, bool show_unit);
+    void to_ui_ctrl();
+    void from_ui_ctrl();
 
 signals:
     void valueChanged();

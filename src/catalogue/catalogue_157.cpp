@@ -1,0 +1,197 @@
+// The property set of the "157" controller family: its base set, the
+// information page and the setting groups a machine picks for its pages.
+#include "catalogue_builder.h"
+#include "vxcommoninterface.h"
+
+using namespace vx;
+
+namespace {
+constexpr auto UnCMD = VXDeviceInterface::UnCMD;
+constexpr auto CCMD = VXDeviceInterface::CCMD;
+constexpr auto CMD = VXDeviceInterface::CMD;
+constexpr auto NUM = VXDeviceInterface::NUM;
+constexpr auto PLT = VXDeviceInterface::PLT;
+constexpr auto QRPLT = VXDeviceInterface::QRPLT;
+constexpr const char *kContext = "VXCommonInterface";
+constexpr const char *kGroupBox = R"({"widget":"QGroupBox"})";
+constexpr const char *kTabWidget = R"({"widget":"QTabWidget"})";
+// Offsets in 0.005 mm steps, spanning three device addresses.
+constexpr const char *kOffsetAxis =
+    R"({"widget":"QDoubleSpinBox","factor":0.005,"max":1000,"min":-1000})";
+// Pressure: one controller step is 19/6 gf.
+constexpr const char *kPressure =
+    R"({"widget":"QSpinBox","max":1900,"min":0,"factor":3.1666666666666665})";
+constexpr const char *kSpeed = R"({"widget":"QSpinBox","max":700,"min":10})";
+constexpr const char *kAngle = R"({"widget":"QSpinBox","max":360,"min":-360})";
+} // namespace
+
+// The generic driver: a bare "157" device.
+VXDeviceInterface *VXCommonInterface::initInstance()
+{
+    auto *device = new VXCommonInterface(nullptr);
+    init157(device);
+    return device;
+}
+
+void VXCommonInterface::init157(VXDeviceInterface *device)
+{
+    static const CatalogueRow rows[] = {
+        // key               label                     unit  initial          kind read write len
+        {"STATUS",           QT_TR_NOOP("状态"),        "", int_value(0),      UnCMD, 0, 0, 0},
+        {"TCP_PORT",         QT_TR_NOOP("端口"),        "", int_value(9100),   UnCMD, 0, 0, 0},
+        {"CONNECT_MODE",     QT_TR_NOOP("连接方式"),    "", text_value(""),    UnCMD, 0, 0, 0},
+        {"QRCODE_COPIES",    QT_TR_NOOP("份数"), QT_TR_NOOP("份"), int_value(1), CCMD, 54, 54, 1,
+         nullptr, {}, {}, {}, true},
+        {"QRCODE_FILE",      QT_TR_NOOP("二维码文件"),  "", text_value(""),    CCMD, 55, 55, 1},
+        {"TASK_COPIES",      QT_TR_NOOP("份数"), QT_TR_NOOP("份"), int_value(1), NUM, 1, 1, 1,
+         nullptr, {}, {}, {}, true},
+        {"TASK_PLT",         QT_TR_NOOP("plt"),         "", text_value(""),    PLT, 1, 1, 1},
+        // The three job commands share command 125 and differ in the value.
+        {"TASK_STOP",        QT_TR_NOOP("停止"),        "", int_value(2),      CMD, 125, 125, 1},
+        {"TASK_PAUSE",       QT_TR_NOOP("暂停"),        "", int_value(0),      CMD, 125, 125, 1},
+        {"TASK_RESUME",      QT_TR_NOOP("继续"),        "", int_value(1),      CMD, 125, 125, 1},
+        {"QR_PLT",           QT_TR_NOOP("QR PLT"),      "", text_value(""),    QRPLT, 1, 1, 1},
+        {"FLAG_POINT",       QT_TR_NOOP("设原点"),      "", int_value(1),      CMD, 87, 87, 1},
+        {"BACK_FLAG_POINT",  QT_TR_NOOP("回原点"),      "", int_value(1),      CMD, 93, 93, 1},
+        {"TASK_MODE",        QT_TR_NOOP("任务模式"),    "", int_value(0),      UnCMD, 0, 0, 0},
+        {"LAST_TIME",        "",                        "", now_value(),       UnCMD, 0, 0, 0},
+        // Period in seconds; its read command is the heartbeat itself.
+        {"HEARTBEAT",        QT_TR_NOOP("心跳"), QT_TR_NOOP("秒"), int_value(2), CCMD, 1010, 1010, 1,
+         nullptr, {}, {}, {}, true},
+        {"FILE_PREVIEW",     QT_TR_NOOP("预览"),        "", bytes_value(),     UnCMD, 0, 0, 0},
+        {"TASK_FILE_INFO",   QT_TR_NOOP("工作文件"),    "", json_value("{}"),  UnCMD, 0, 0, 0},
+        {"WORK_MODE",        QT_TR_NOOP("切割质量"),    "", uint_value(0),     CMD, 27, 27, 1,
+         R"({"widget":"QComboBox"})",
+         {QT_TR_NOOP("   速度优先"), QT_TR_NOOP("   平衡"), QT_TR_NOOP("   精度优先")}},
+        {"PU_SPEED",         QT_TR_NOOP("PU 速度"),     "", uint_value(0),     CMD, 26, 26, 1, kSpeed},
+        {"DEVICE_CLOUD",     QT_TR_NOOP("数据上传"),    "", json_value("{}"),  UnCMD, 0, 0, 0},
+    };
+    add_catalogue(device, kContext, rows);
+}
+
+void VXCommonInterface::info_157(VXDeviceInterface *device)
+{
+    static const char *const kLineEdit = R"({"widget":"QLineEdit"})";
+    static const char *const kLabel = R"({"widget":"QLabel"})";
+    static const CatalogueRow rows[] = {
+        {"FIRMWARE",         QT_TR_NOOP("固件版本"),  "", text_value(""), CCMD, 0, 0, 1, kLineEdit},
+        {"DEVICE_ID",        QT_TR_NOOP("机器编号"),  "", text_value(""), CCMD, 0, 44, 1, kLineEdit},
+        {"PCB_ID",           QT_TR_NOOP("PCB编号"),   "", text_value(""), CCMD, 0, 46, 1, kLineEdit},
+        {"PCB_VERSION",      QT_TR_NOOP("PCB版本"),   "", text_value(""), CCMD, 0, 48, 1, kLineEdit},
+        {"DEVICE_CONFIG_NO", QT_TR_NOOP("配置号"),    "", text_value(""), UnCMD, 0, 0, 0, kLabel},
+        {"DEVICE_UNIQUE_ID", QT_TR_NOOP("Unique ID"), "", text_value(""), CCMD, 57, 0, 1, kLabel},
+        {"DEVICE_MODEL",     QT_TR_NOOP("型号"),      "", text_value("VX-RS1800PROCam"), UnCMD, 0, 0, 0,
+         kLabel},
+        // One read fills all six members, in the reply's field order.
+        {"DEVICE_INFO",      QT_TR_NOOP("机器信息"),  "", key_list(),     CCMD, 2, 0, 1, nullptr, {},
+         {"DEVICE_MODEL", "DEVICE_ID", "PCB_ID", "PCB_VERSION", "FIRMWARE", "DEVICE_CONFIG_NO"}},
+    };
+    add_catalogue(device, kContext, rows);
+}
+
+void VXCommonInterface::camera_offset_157(VXDeviceInterface *device)
+{
+    static const CatalogueRow rows[] = {
+        {"CAMERA_OFFSET_X", QT_TR_NOOP("x"), "", uint_value(0), CMD, 11, 11, 3, kOffsetAxis},
+        {"CAMERA_OFFSET_Y", QT_TR_NOOP("y"), "", uint_value(0), CMD, 14, 14, 3, kOffsetAxis},
+        {"CAMERA_OFFSET", QT_TR_NOOP("摄像头偏移"), "(mm x mm)", invalid_value(), UnCMD, 0, 0, 0,
+         kGroupBox, {}, {"CAMERA_OFFSET_X", "CAMERA_OFFSET_Y"}},
+        // Write-only, and not part of the group.
+        {"FACTORY_SET", QT_TR_NOOP("出厂设置"), "", int_value(0), CCMD, 0, 67, 1},
+    };
+    add_catalogue(device, kContext, rows);
+}
+
+void VXCommonInterface::work_area_157(VXDeviceInterface *device)
+{
+    static const char *const kAxis = R"({"widget":"QLineEdit","factor":0.5})";
+    static const CatalogueRow rows[] = {
+        {"WORKAREA_X", QT_TR_NOOP("x"), "", uint_value(0), CMD, 28, 28, 1, kAxis},
+        {"WORKAREA_Y", QT_TR_NOOP("y"), "", uint_value(0), CMD, 29, 29, 1, kAxis},
+        {"WORKAREA", QT_TR_NOOP("幅宽"), "(mm x mm)", invalid_value(), UnCMD, 0, 0, 0, kGroupBox, {},
+         {"WORKAREA_X", "WORKAREA_Y"}},
+    };
+    add_catalogue(device, kContext, rows);
+}
+
+void VXCommonInterface::scale_157(VXDeviceInterface *device)
+{
+    static const char *const kAxis = R"({"widget":"QLineEdit","factor":0.0001})";
+    static const CatalogueRow rows[] = {
+        {"SCALE_X", QT_TR_NOOP("x"), "", uint_value(0), CMD, 24, 24, 1, kAxis},
+        {"SCALE_Y", QT_TR_NOOP("y"), "", uint_value(0), CMD, 25, 25, 1, kAxis},
+        {"SCALE", QT_TR_NOOP("缩放"), "", invalid_value(), UnCMD, 0, 0, 0, kGroupBox, {},
+         {"SCALE_X", "SCALE_Y"}},
+    };
+    add_catalogue(device, kContext, rows);
+}
+
+void VXCommonInterface::feed_157(VXDeviceInterface *device)
+{
+    static const char *const kSpinBox = R"({"widget":"QSpinBox"})";
+    static const char *const kComboBox = R"({"widget":"QComboBox"})";
+    static const CatalogueRow rows[] = {
+        {"AUTO_FEED",   QT_TR_NOOP("自动送料"),     "",     uint_value(0), CMD, 134, 134, 1, kComboBox,
+         {QT_TR_NOOP("   关"), QT_TR_NOOP("   开")}},
+        {"FEED_MODEL",  QT_TR_NOOP("送料模式"),     "",     uint_value(0), CMD, 133, 133, 1, kComboBox,
+         {QT_TR_NOOP("   同步送料"), QT_TR_NOOP("   异步送料")}},
+        {"FEED_LENGTH", QT_TR_NOOP("送料距离"),     "mm",   uint_value(0), CMD, 135, 135, 1, kSpinBox},
+        {"FEED_CENTER", QT_TR_NOOP("横梁中心距离"), "mm",   uint_value(0), CMD, 136, 136, 1, kSpinBox},
+        {"FAN_DELAY",   QT_TR_NOOP("气泵延时"),     "ms",   uint_value(0), CMD, 137, 137, 1,
+         R"({"widget":"QSpinBox","max":10000,"min":0})"},
+        {"FEED_SPEED",  QT_TR_NOOP("送料速度"),     "mm/s", uint_value(0), CMD, 138, 138, 1, kSpinBox},
+        // The page shows the feed speed before the pump delay.
+        {"FEED",        QT_TR_NOOP("送料"),         "",     invalid_value(), UnCMD, 0, 0, 0, kTabWidget, {},
+         {"AUTO_FEED", "FEED_MODEL", "FEED_LENGTH", "FEED_CENTER", "FEED_SPEED", "FAN_DELAY"}},
+    };
+    add_catalogue(device, kContext, rows);
+}
+
+void VXCommonInterface::tool_space_157(VXDeviceInterface *device)
+{
+    static const CatalogueRow rows[] = {
+        {"TOOL_SPACE_X", QT_TR_NOOP("x"), "", uint_value(0), CMD, 5, 5, 3, kOffsetAxis},
+        {"TOOL_SPACE_Y", QT_TR_NOOP("y"), "", uint_value(0), CMD, 8, 8, 3, kOffsetAxis},
+        {"TOOL_SPACE", QT_TR_NOOP("工具偏移"), "(mm x mm)", invalid_value(), UnCMD, 0, 0, 0, kGroupBox,
+         {}, {"TOOL_SPACE_X", "TOOL_SPACE_Y"}},
+    };
+    add_catalogue(device, kContext, rows);
+}
+
+void VXCommonInterface::sp1_157(VXDeviceInterface *device)
+{
+    static const CatalogueRow rows[] = {
+        {"SP1_TOOL",     QT_TR_NOOP("工具类型"), "",       uint_value(0), CMD, 128, 128, 1,
+         R"({"widget":"QComboBox"})", {QT_TR_NOOP("  拖刀"), QT_TR_NOOP("  转刀")}},
+        {"SP1_SPEED",    QT_TR_NOOP("速度"),     "(mm/s)", uint_value(0), CMD, 1, 1, 1, kSpeed},
+        {"SP1_PRESSURE", QT_TR_NOOP("压力"),     "(gf)",   uint_value(0), CMD, 2, 2, 1, kPressure},
+        {"SP1_ANGLE",    QT_TR_NOOP("转刀校准"), "(°)",    uint_value(0), CMD, 131, 131, 1, kAngle},
+        {"SP1",          QT_TR_NOOP("SP1"),      "",       invalid_value(), UnCMD, 0, 0, 0, kTabWidget, {},
+         {"SP1_TOOL", "SP1_SPEED", "SP1_PRESSURE", "SP1_ANGLE"}},
+    };
+    add_catalogue(device, kContext, rows);
+}
+
+void VXCommonInterface::sp2_157(VXDeviceInterface *device)
+{
+    static const CatalogueRow rows[] = {
+        {"SP2_SPEED",    QT_TR_NOOP("速度"),     "(mm/s)", uint_value(0), CMD, 3, 3, 1, kSpeed},
+        {"SP2_PRESSURE", QT_TR_NOOP("压力"),     "(gf)",   uint_value(0), CMD, 4, 4, 1, kPressure},
+        {"SP2_TOOL",     QT_TR_NOOP("工具类型"), "",       uint_value(0), CMD, 129, 129, 1,
+         R"({"widget":"QComboBox"})", {QT_TR_NOOP("拖刀"), QT_TR_NOOP("转刀")}},
+        {"SP2_ANGLE",    QT_TR_NOOP("转刀校准"), "(°)",    uint_value(0), CMD, 132, 132, 1, kAngle},
+        // The page shows the tool type first.
+        {"SP2",          QT_TR_NOOP("SP2"),      "",       invalid_value(), UnCMD, 0, 0, 0, kTabWidget, {},
+         {"SP2_TOOL", "SP2_SPEED", "SP2_PRESSURE", "SP2_ANGLE"}},
+    };
+    add_catalogue(device, kContext, rows);
+}
+
+void VXCommonInterface::move_157(VXDeviceInterface *device)
+{
+    static const CatalogueRow rows[] = {
+        {"MOVE_X", QT_TR_NOOP("X 移动"), "", int_value(0), CMD, 82, 82, 1},
+        {"MOVE_Y", QT_TR_NOOP("Y 移动"), "", int_value(0), CMD, 83, 83, 1},
+    };
+    add_catalogue(device, kContext, rows);
+}

@@ -1,0 +1,67 @@
+// The device timer: polls a controller that has a "HEARTBEAT" and declares
+// the link lost when nothing has been received for more than 30 seconds.
+#include "vxcommoninterface.h"
+
+#include "vxdeviceproperty.h"
+#include "vxlogging.h"
+
+#include <limits>
+#include <utility>
+
+namespace {
+constexpr qint64 kSilenceLimitSeconds = 30;
+constexpr quint64 kMillisecondsPerSecond = 1000;
+} // namespace
+
+void VXCommonInterface::set_clock(std::function<QDateTime()> clock)
+{
+    m_clock = std::move(clock);
+}
+
+QDateTime VXCommonInterface::now() const
+{
+    return m_clock ? m_clock() : QDateTime::currentDateTime();
+}
+
+void VXCommonInterface::heartbeat_switch(bool on)
+{
+    if (!property_ptr("HEARTBEAT"))
+        return;
+    m_device_timer.stop();
+    if (on)
+        start_device_timer();
+}
+
+// A period of 0 s, or one whose milliseconds do not fit the timer's int,
+// leaves the timer stopped.
+void VXCommonInterface::start_device_timer()
+{
+    const VXDeviceProperty *heartbeat = property_ptr("HEARTBEAT");
+    if (!heartbeat)
+        return;
+    const quint64 period = quint64(heartbeat->value().toUInt()) * kMillisecondsPerSecond;
+    if (period == 0 || period > quint64(std::numeric_limits<int>::max())) {
+        qCDebug(lcDriver) << "VXCommonInterface::heartbeat_switch unusable period" << heartbeat->value();
+        return;
+    }
+    m_heartbeat_since = now();
+    m_device_timer.start(int(period));
+}
+
+void VXCommonInterface::slot_device_timer()
+{
+    // Silence counts from the last received data, but never from before the
+    // timer started: a link that has just come up has not been silent.
+    if (const VXDeviceProperty *last = property_ptr("LAST_TIME")) {
+        QDateTime since = last->value().toDateTime();
+        if (!since.isValid() || (m_heartbeat_since.isValid() && since < m_heartbeat_since))
+            since = m_heartbeat_since;
+        if (since.isValid() && since.secsTo(now()) > kSilenceLimitSeconds) {
+            qCDebug(lcDriver) << "VXCommonInterface::slot_device_timer silent since" << since;
+            set_link_status(DisConnected, QStringLiteral("HEARTBEAT TIMEOUT 30S."));
+        }
+    }
+    // The send gate drops the heartbeat once the link is declared lost.
+    if (const VXDeviceProperty *heartbeat = property_ptr("HEARTBEAT"))
+        send_cmd(heartbeat->get_cmd_bytes());
+}

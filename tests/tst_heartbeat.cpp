@@ -1,0 +1,247 @@
+// The device timer of a "157" device on a loopback controller: heartbeat
+// frames at the period, starting and stopping with the link, and link-loss
+// detection on an advanced clock.
+#include "loopback_peer.h"
+#include "vxdeviceproperty.h"
+#include "vxlt3050procam.h"
+
+#include <QtCore/QElapsedTimer>
+#include <QtCore/QScopedPointer>
+#include <QtTest/QSignalSpy>
+#include <QtTest/QtTest>
+
+namespace {
+
+const QByteArray kHeartbeatFrame("\x02" "15;CCMD;1010;" "\x03");
+const QString kTimeoutText = QStringLiteral("HEARTBEAT TIMEOUT 30S.");
+
+int timeout_messages(const QSignalSpy &spy)
+{
+    int count = 0;
+    for (const QList<QVariant> &args : spy) {
+        if (args.at(0).toInt() == VXDeviceInterface::DevStatus && args.at(1).toString() == kTimeoutText)
+            ++count;
+    }
+    return count;
+}
+
+// Warnings logged while a test runs, e.g. a timer started with a bad period.
+QStringList g_warnings;
+void record_warnings(QtMsgType type, const QMessageLogContext &, const QString &text)
+{
+    if (type == QtWarningMsg)
+        g_warnings << text;
+}
+
+} // namespace
+
+class tst_heartbeat : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void heartbeat_at_the_period();
+    void second_connect_restarts_the_timer();
+    void link_events_stop_the_timer_data();
+    void link_events_stop_the_timer();
+    void usb_connect_report_starts_it_again();
+    void unusable_periods_do_not_start_data();
+    void unusable_periods_do_not_start();
+    void silence_data();
+    void silence();
+    void machine_never_starts_its_timer();
+
+private:
+    // A generic "157" device with the given heartbeat period, connected to the peer.
+    bool connect_device(const QVariant &heartbeat);
+    void set_clock_offset(qint64 seconds) { m_offset = seconds; }
+    int status() const { return m_device->property_ptr("STATUS")->value().toInt(); }
+
+    VXCommonInterface m_root;
+    QScopedPointer<VXCommonInterface> m_device;
+    QScopedPointer<LoopbackPeer> m_peer;
+    // The device's clock: a fixed moment a day ahead of creation, plus an offset.
+    QDateTime m_base;
+    qint64 m_offset = 0;
+};
+
+void tst_heartbeat::init()
+{
+    m_base = QDateTime::currentDateTime().addDays(1);
+    m_offset = 0;
+    m_peer.reset(new LoopbackPeer);
+    m_device.reset(qobject_cast<VXCommonInterface *>(m_root.initInstance()));
+    QVERIFY(m_device);
+    m_device->set_clock([this] { return m_base.addSecs(m_offset); });
+}
+
+void tst_heartbeat::cleanup()
+{
+    m_device.reset();
+    m_peer.reset();
+}
+
+bool tst_heartbeat::connect_device(const QVariant &heartbeat)
+{
+    m_device->property_ptr("HEARTBEAT")->setValue(heartbeat);
+    return m_peer->attach(m_device.data());
+}
+
+void tst_heartbeat::heartbeat_at_the_period()
+{
+    QElapsedTimer clock;
+    QVERIFY(connect_device(1));
+    clock.start();
+    QList<qint64> arrivals;
+    for (int i = 1; i <= 3; ++i) {
+        QVERIFY(m_peer->wait_frames(i, 3000));
+        arrivals << clock.elapsed();
+    }
+    QCOMPARE(m_peer->frames, QList<QByteArray>({kHeartbeatFrame, kHeartbeatFrame, kHeartbeatFrame}));
+    QVERIFY2(arrivals[0] >= 800, qPrintable(QString::number(arrivals[0])));
+    for (int i = 1; i < arrivals.size(); ++i) {
+        const qint64 interval = arrivals[i] - arrivals[i - 1];
+        QVERIFY2(interval >= 800 && interval <= 2000, qPrintable(QString::number(interval)));
+    }
+}
+
+void tst_heartbeat::second_connect_restarts_the_timer()
+{
+    QVERIFY(connect_device(1));
+    QVERIFY(m_peer->wait_frames(1, 3000));
+    QTest::qWait(500);
+    QElapsedTimer since_report;
+    m_device->slot_tcp_socket_state(QAbstractSocket::ConnectedState);
+    since_report.start();
+    QVERIFY(m_peer->wait_frames(2, 3000));
+    // Without the restart the next tick would come about 500 ms after the report.
+    QVERIFY2(since_report.elapsed() >= 850, qPrintable(QString::number(since_report.elapsed())));
+}
+
+void tst_heartbeat::link_events_stop_the_timer_data()
+{
+    QTest::addColumn<QString>("event");
+    QTest::newRow("USB error report") << "usb error";
+    QTest::newRow("USB disconnect report") << "usb disconnected";
+    QTest::newRow("controller closes the TCP link") << "tcp closed";
+    QTest::newRow("heartbeat switched off") << "switch off";
+}
+
+// A running timer would find the link silent for an hour and say so.
+void tst_heartbeat::link_events_stop_the_timer()
+{
+    QFETCH(QString, event);
+    QVERIFY(connect_device(1));
+    QVERIFY(m_peer->wait_frames(1, 3000));
+
+    if (event == QLatin1String("usb error"))
+        m_device->slot_usb_status(2);
+    else if (event == QLatin1String("usb disconnected"))
+        m_device->slot_usb_status(0);
+    else if (event == QLatin1String("tcp closed"))
+        m_peer->drop();
+    else
+        m_device->heartbeat_switch(false);
+    if (event == QLatin1String("tcp closed"))
+        QTRY_COMPARE_WITH_TIMEOUT(status(), int(VXDeviceInterface::DisConnected), 3000);
+
+    QSignalSpy messages(m_device.data(), &VXDeviceInterface::message);
+    set_clock_offset(3600);
+    QTest::qWait(1500);
+    QCOMPARE(timeout_messages(messages), 0);
+}
+
+void tst_heartbeat::usb_connect_report_starts_it_again()
+{
+    QVERIFY(connect_device(1));
+    m_device->slot_usb_status(2);
+    QCOMPARE(status(), int(VXDeviceInterface::Warning));
+    m_device->slot_usb_status(1);
+    QSignalSpy messages(m_device.data(), &VXDeviceInterface::message);
+    set_clock_offset(3600);
+    QTRY_VERIFY_WITH_TIMEOUT(timeout_messages(messages) > 0, 3000);
+}
+
+void tst_heartbeat::unusable_periods_do_not_start_data()
+{
+    QTest::addColumn<QVariant>("heartbeat");
+    QTest::newRow("zero") << QVariant(0);
+    QTest::newRow("milliseconds beyond a signed 32-bit count") << QVariant(2147484);
+    QTest::newRow("negative, read as unsigned") << QVariant(-1);
+}
+
+void tst_heartbeat::unusable_periods_do_not_start()
+{
+    QFETCH(QVariant, heartbeat);
+    g_warnings.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(record_warnings);
+    const bool attached = connect_device(heartbeat);
+    QSignalSpy messages(m_device.data(), &VXDeviceInterface::message);
+    set_clock_offset(3600);
+    QTest::qWait(1500);
+    qInstallMessageHandler(previous);
+
+    QVERIFY(attached);
+    QCOMPARE(timeout_messages(messages), 0);
+    QVERIFY(m_peer->frames.isEmpty());
+    QCOMPARE(g_warnings, QStringList());
+}
+
+void tst_heartbeat::silence_data()
+{
+    QTest::addColumn<int>("dataAt"); // seconds after connecting; -1: nothing received
+    QTest::addColumn<int>("tickAt");
+    QTest::addColumn<bool>("lost");
+
+    QTest::newRow("just connected, device created long before") << -1 << 2 << false;
+    QTest::newRow("30 s silent after connecting") << -1 << 30 << false;
+    QTest::newRow("31 s silent after connecting") << -1 << 31 << true;
+    QTest::newRow("data received, 30 s silent since") << 20 << 50 << false;
+    QTest::newRow("data received, 31 s silent since") << 20 << 51 << true;
+}
+
+void tst_heartbeat::silence()
+{
+    QFETCH(int, dataAt);
+    QFETCH(int, tickAt);
+    QFETCH(bool, lost);
+
+    QVERIFY(connect_device(3600)); // no tick of its own during the test
+    if (dataAt >= 0) {
+        set_clock_offset(dataAt);
+        m_peer->reply("CCMD", "1010,0;");
+        QTRY_COMPARE_WITH_TIMEOUT(m_device->property_ptr("LAST_TIME")->value().toDateTime(),
+                                  m_base.addSecs(dataAt), 3000);
+    }
+
+    set_clock_offset(tickAt);
+    QSignalSpy messages(m_device.data(), &VXDeviceInterface::message);
+    m_device->slot_device_timer();
+    QCOMPARE(timeout_messages(messages), lost ? 1 : 0);
+    QCOMPARE(status(), int(lost ? VXDeviceInterface::DisConnected : VXDeviceInterface::Working));
+    if (!lost)
+        QVERIFY(m_peer->wait_frames(1, 3000)); // the heartbeat of the tick went out
+}
+
+void tst_heartbeat::machine_never_starts_its_timer()
+{
+    VXLT3050PROCam root;
+    QScopedPointer<VXCommonInterface> machine(qobject_cast<VXCommonInterface *>(root.initInstance()));
+    QVERIFY(machine);
+    QVERIFY(!machine->property_ptr("HEARTBEAT"));
+    QVERIFY(machine->property_ptr("LAST_TIME"));
+    machine->set_clock([this] { return m_base.addSecs(m_offset); });
+    QVERIFY(m_peer->attach(machine.data()));
+    machine->heartbeat_switch(true);
+
+    QSignalSpy messages(machine.data(), &VXDeviceInterface::message);
+    set_clock_offset(3600);
+    QTest::qWait(1500);
+    QCOMPARE(timeout_messages(messages), 0);
+    QVERIFY(!m_peer->frames.contains(kHeartbeatFrame));
+}
+
+QTEST_GUILESS_MAIN(tst_heartbeat)
+#include "tst_heartbeat.moc"
