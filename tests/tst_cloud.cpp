@@ -1,0 +1,386 @@
+// Cloud reporting against a real HTTP and WebSocket service on loopback:
+// registration, the device record, work records, the job status channel,
+// and what happens when the service misbehaves.
+#include "cloud_service.h"
+#include "controller_simulator.h"
+#include "job_status.h"
+#include "morvocloud.h"
+#include "vxdeviceproperty.h"
+#include "vxlt3050procam.h"
+
+#include <QtCore/QJsonDocument>
+#include <QtCore/QJsonObject>
+#include <QtCore/QRegularExpression>
+#include <QtCore/QScopedPointer>
+#include <QtCore/QTemporaryDir>
+#include <QtTest/QSignalSpy>
+#include <QtTest/QtTest>
+
+namespace {
+
+QJsonObject parse(const QString &text)
+{
+    return QJsonDocument::fromJson(text.toUtf8()).object();
+}
+
+} // namespace
+
+class tst_cloud : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void model_number_data();
+    void model_number();
+    void binding_without_client();
+    void new_device_is_created_then_found();
+    void model_lookup();
+    void failure_answers_data();
+    void failure_answers();
+    void lookup_retried_while_service_is_silent();
+    void destroyed_with_requests_in_flight();
+    void work_record_conditions_data();
+    void work_record_conditions();
+    void work_record_members();
+    void job_status_message_data();
+    void job_status_message();
+    void channel_answers_new_texts();
+    void channel_error_is_reported();
+    void job_reported_while_it_runs();
+
+private:
+    bool register_device(const QString &code);
+    void prepare_finished_job(int copies, int finished, int path_length);
+
+    VXLT3050PROCam m_root;
+    QTemporaryDir m_outbox_dir;
+    QScopedPointer<CloudService> m_service;
+    QScopedPointer<MorvoCloud> m_cloud;
+    QScopedPointer<VXDeviceInterface> m_device;
+};
+
+void tst_cloud::init()
+{
+    m_service.reset(new CloudService);
+    m_cloud.reset(new MorvoCloud(m_service->http_base(), m_service->websocket_base(),
+                                 m_outbox_dir.filePath(QStringLiteral("outbox.sqlite"))));
+    m_cloud->setRequestTimeout(500);
+    m_device.reset(m_root.initInstance());
+    static_cast<VXCommonInterface *>(m_device.data())->set_lookup_retry_interval(50);
+}
+
+void tst_cloud::cleanup()
+{
+    m_device.reset();
+    m_cloud.reset();
+    m_service.reset();
+}
+
+bool tst_cloud::register_device(const QString &code)
+{
+    m_device->setMorvoCloud(m_cloud.data(), code);
+    return QTest::qWaitFor([this] {
+        return m_device->property_ptr("DEVICE_CLOUD")->value().toJsonObject().contains("id");
+    }, 5000);
+}
+
+void tst_cloud::model_number_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<int>("number");
+    QTest::newRow("AB1Z09") << "AB1Z09" << 92025;
+    QTest::newRow("lower case alike") << "ab1z09" << 92025;
+    QTest::newRow("A0001") << "A0001" << 1;
+    QTest::newRow("one character") << "X" << 0;
+    QTest::newRow("two characters") << "XY" << 0;
+    QTest::newRow("three characters") << "XYC" << 12;
+    QTest::newRow("only four are read") << "AB00010" << 1;
+}
+
+void tst_cloud::model_number()
+{
+    QFETCH(QString, code);
+    QTEST(vx::model_number(code), "number");
+}
+
+void tst_cloud::binding_without_client()
+{
+    m_device->property_ptr("FIRMWARE")->setValue(QStringLiteral("V3.4"));
+    m_device->property_ptr("DEVICE_ID")->setValue(QStringLiteral("SN-1"));
+    m_device->setMorvoCloud(nullptr, QStringLiteral("AB1Z09"));
+    QCOMPARE(m_device->property_ptr("DEVICE_CLOUD")->value().toJsonObject(),
+             QJsonObject({{"code", "AB1Z09"}, {"pcb", ""}, {"version", "V3.4"},
+                          {"device_id", "SN-1"}, {"online", true}}));
+    QTest::qWait(50);
+    QVERIFY(m_service->requests.isEmpty());
+}
+
+void tst_cloud::new_device_is_created_then_found()
+{
+    QVERIFY(register_device(QStringLiteral("AB1Z09")));
+    QCOMPARE(m_service->count("GET", "device"), 1);
+    QCOMPARE(m_service->count("PATCH", "device_model"), 1);
+    QCOMPARE(m_service->count("POST", "device_model"), 1);
+    QCOMPARE(m_device->property_ptr("DEVICE_CLOUD")->value().toJsonObject().value("id").toInt(), 100);
+    QTest::qWait(50);
+    QCOMPARE(m_service->count("PUT", "device"), 0); // no update follows a creation
+    const QJsonObject created = m_service->device_store.value("AB1Z09");
+    QCOMPARE(created.value("online").toBool(), true);
+
+    // Bound again: found this time, and the record (with its id) is updated.
+    m_device->setMorvoCloud(m_cloud.data(), QStringLiteral("AB1Z09"));
+    QTRY_COMPARE(m_service->count("PUT", "device"), 1);
+    QCOMPARE(m_service->device_store.value("AB1Z09").value("id").toInt(), 100);
+    QCOMPARE(m_service->count("POST", "device_model"), 1);
+}
+
+void tst_cloud::model_lookup()
+{
+    m_service->add_model(92025, 7);
+    m_service->add_device(QStringLiteral("AB1Z09"), 42);
+    m_device->setMorvoCloud(m_cloud.data(), QStringLiteral("AB1Z09"));
+    QTRY_COMPARE(m_service->count("PUT", "device"), 1);
+    QTRY_COMPARE(m_device->property_ptr("DEVICE_CLOUD")->value().toJsonObject().value("device_model").toInt(), 7);
+    QCOMPARE(m_service->requests.first().verb, QByteArray("PATCH")); // the model lookup goes first
+    QCOMPARE(m_service->requests.first().body, QJsonObject({{"code", 92025}}));
+    QCOMPARE(m_device->property_ptr("DEVICE_CLOUD")->value().toJsonObject().value("id").toInt(), 42);
+}
+
+void tst_cloud::failure_answers_data()
+{
+    QTest::addColumn<int>("behaviour");
+    QTest::addColumn<bool>("registered");
+    QTest::addColumn<int>("id");
+    QTest::newRow("server error: nothing") << int(CloudService::Behaviour::ServerError) << false << 0;
+    QTest::newRow("not JSON: id 0") << int(CloudService::Behaviour::NotJson) << true << 0;
+}
+
+void tst_cloud::failure_answers()
+{
+    QFETCH(int, behaviour);
+    QFETCH(bool, registered);
+    m_service->add_device(QStringLiteral("AB1Z09"), 42);
+    m_service->set_behaviour(CloudService::Behaviour(behaviour));
+    m_device->setMorvoCloud(m_cloud.data(), QStringLiteral("AB1Z09"));
+    QTRY_COMPARE(m_service->requests.size(), 2);
+    QTest::qWait(100);
+    const QJsonObject record = m_device->property_ptr("DEVICE_CLOUD")->value().toJsonObject();
+    QCOMPARE(record.contains("id"), registered);
+    QTEST(record.value("id").toInt(), "id");
+    QCOMPARE(m_service->count("GET", "device"), 1); // answered: no retry
+}
+
+void tst_cloud::lookup_retried_while_service_is_silent()
+{
+    m_service->set_behaviour(CloudService::Behaviour::CloseWithoutAnswer);
+    m_device->setMorvoCloud(m_cloud.data(), QStringLiteral("AB1Z09"));
+    QTRY_VERIFY(m_service->count("GET", "device") >= 3);
+    for (const CloudService::Request &r : qAsConst(m_service->requests)) {
+        if (r.verb == "GET")
+            QCOMPARE(r.body, QJsonObject({{"code", "AB1Z09"}}));
+    }
+    // The service comes back: the next retry registers the device.
+    m_service->set_behaviour(CloudService::Behaviour::Normal);
+    QTRY_VERIFY(m_device->property_ptr("DEVICE_CLOUD")->value().toJsonObject().contains("id"));
+
+    // A service that never answers: the client gives up and the lookup is retried.
+    init();
+    m_service->set_behaviour(CloudService::Behaviour::Silent);
+    m_cloud->setRequestTimeout(100);
+    m_device->setMorvoCloud(m_cloud.data(), QStringLiteral("AB1Z09"));
+    QTRY_VERIFY_WITH_TIMEOUT(m_service->count("GET", "device") >= 2, 5000);
+}
+
+void tst_cloud::destroyed_with_requests_in_flight()
+{
+    m_service->set_behaviour(CloudService::Behaviour::Silent);
+    m_cloud->setRequestTimeout(100);
+    m_device->setMorvoCloud(m_cloud.data(), QStringLiteral("AB1Z09"));
+    QTRY_COMPARE(m_service->requests.size(), 2);
+    m_device.reset(); // the replies time out after the device is gone
+    QTest::qWait(300);
+
+    // And with a retry pending.
+    m_service->requests.clear();
+    m_device.reset(m_root.initInstance());
+    static_cast<VXCommonInterface *>(m_device.data())->set_lookup_retry_interval(300);
+    m_service->set_behaviour(CloudService::Behaviour::CloseWithoutAnswer);
+    m_device->setMorvoCloud(m_cloud.data(), QStringLiteral("AB1Z09"));
+    QTRY_VERIFY(m_service->count("GET", "device") >= 1);
+    QTest::qWait(100); // the client may resend a closed request once by itself
+    m_device.reset();
+    const int asked = m_service->count("GET", "device");
+    QTest::qWait(600); // two retry intervals: none may fire for a destroyed device
+    QCOMPARE(m_service->count("GET", "device"), asked);
+}
+
+void tst_cloud::prepare_finished_job(int copies, int finished, int path_length)
+{
+    m_device->property_ptr("TASK_MODE")->setValue(1);
+    m_device->property_ptr("WORK_MODE")->setValue(2u);
+    m_device->property_ptr("TASK_FILE_INFO")->setValue(
+        QJsonObject({{"heigth", 300}, {"width", 200}, {"path_length", path_length}}));
+    m_device->startTask(); // not connected: nothing is sent, the start time is set
+    QJsonObject task = m_device->property_ptr("TASK")->value().toJsonObject();
+    task.insert("TaskCopies", copies);
+    task.insert("Finished", finished);
+    m_device->property_ptr("TASK")->setValue(task);
+}
+
+void tst_cloud::work_record_conditions_data()
+{
+    QTest::addColumn<bool>("registered");
+    QTest::addColumn<int>("copies");
+    QTest::addColumn<int>("finished");
+    QTest::addColumn<int>("path_length");
+    QTest::addColumn<int>("records");
+    QTest::newRow("finished copies") << true << 5 << 3 << 1200 << 1;
+    QTest::newRow("nothing finished") << true << 5 << 0 << 1200 << 0;
+    QTest::newRow("no copies ordered") << true << 0 << 3 << 1200 << 0;
+    QTest::newRow("empty cut path") << true << 5 << 3 << 0 << 0;
+    QTest::newRow("device not registered") << false << 5 << 3 << 1200 << 0;
+}
+
+void tst_cloud::work_record_conditions()
+{
+    QFETCH(bool, registered);
+    QFETCH(int, copies);
+    QFETCH(int, finished);
+    QFETCH(int, path_length);
+    if (registered)
+        QVERIFY(register_device(QStringLiteral("AB1Z09")));
+    else
+        m_device->setMorvoCloud(nullptr, QStringLiteral("AB1Z09"));
+    prepare_finished_job(copies, finished, path_length);
+    m_device->stopTask();
+    m_device->stopTask(); // a second stop never reports again
+    QTest::qWait(100);
+    QTEST(m_service->work_records.size(), "records");
+}
+
+void tst_cloud::work_record_members()
+{
+    QVERIFY(register_device(QStringLiteral("AB1Z09")));
+    prepare_finished_job(5, 3, 1200);
+    m_device->stopTask();
+    QTRY_COMPARE(m_service->work_records.size(), 1);
+    QJsonObject record = m_service->work_records.first();
+    const QString end_time = record.take("end_time").toString();
+    QVERIFY2(QRegularExpression("^\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d\\.\\d{3,6}$").match(end_time).hasMatch(),
+             qPrintable(end_time));
+    QVERIFY(record.take("task_time").toInt() >= 0);
+    QCOMPARE(record, QJsonObject({{"softwareType", 3}, {"task_copies", 5}, {"finish_copies", 3},
+                                  {"device", 100}, {"page_area", 60000}, {"page_size", "300x200"},
+                                  {"path_length", 1200}, {"task_model", 1}, {"work_model", 2}}));
+}
+
+void tst_cloud::job_status_message_data()
+{
+    QTest::addColumn<bool>("has_preview");
+    QTest::addColumn<QByteArray>("preview");
+    QTest::addColumn<QJsonValue>("expected");
+    QTest::newRow("image") << true << QByteArray("\x89PNG") << QJsonValue("iVBORw==");
+    QTest::newRow("empty image is null") << true << QByteArray() << QJsonValue(QJsonValue::Null);
+    QTest::newRow("no preview property") << false << QByteArray() << QJsonValue(QJsonValue::Undefined);
+}
+
+void tst_cloud::job_status_message()
+{
+    QFETCH(bool, has_preview);
+    QFETCH(QByteArray, preview);
+    const QJsonObject task{{"Status", 1}, {"Percent", 40}};
+    const QJsonObject message = QJsonDocument::fromJson(
+        vx::job_status_message(task, has_preview ? &preview : nullptr)).object();
+    QCOMPARE(message.value("sender").toString(), QStringLiteral("Device"));
+    QCOMPARE(message.value("actions").toArray(), QJsonArray({"Runtime"}));
+    const QJsonObject runtime = message.value("message").toObject().value("Runtime").toObject();
+    QCOMPARE(runtime.value("Percent").toInt(), 40);
+    QTEST(runtime.value("FilePreview"), "expected");
+}
+
+void tst_cloud::channel_answers_new_texts()
+{
+    QSignalSpy messages(m_device.data(), &VXDeviceInterface::message);
+    auto *driver = static_cast<VXCommonInterface *>(m_device.data());
+    driver->connect_websocket(); // no client bound yet: nothing
+    QTest::qWait(20);
+    QVERIFY(m_service->channel_paths.isEmpty());
+
+    QVERIFY(register_device(QStringLiteral("AB1Z09")));
+    driver->connect_websocket();
+    QTRY_COMPARE(messages.count(), 1);
+    QCOMPARE(messages.at(0).at(1).toString(), QStringLiteral("WEB SOCKET CONNECTED."));
+    QCOMPARE(m_service->channel_paths, QStringList{"/AB1Z09/Device/"});
+
+    for (const char *text : {"", "status?", "status?", "not json {", "", "status?"})
+        m_service->send_to_channels(QString::fromLatin1(text));
+    // A first empty text and a repeat of the last text are ignored.
+    QTRY_COMPARE(m_service->channel_texts.size(), 4);
+    QTest::qWait(50);
+    QCOMPARE(m_service->channel_texts.size(), 4);
+    const QJsonObject status = parse(m_service->channel_texts.first());
+    QCOMPARE(status.value("sender").toString(), QStringLiteral("Device"));
+    QCOMPARE(status.value("message").toObject().value("Runtime").toObject().value("Percent").toInt(), 100);
+    QVERIFY(status.value("message").toObject().value("Runtime").toObject().contains("FilePreview"));
+    QVERIFY(!m_device->property_ptr("TASK")->value().toJsonObject().contains("FilePreview"));
+
+    m_service->close_channels();
+    QTRY_COMPARE(messages.last().at(1).toString(), QStringLiteral("WEB SOCKET DISCONNECTED."));
+    driver->connect_websocket(); // reopened on request, and connected once, not twice
+    QTRY_COMPARE(messages.last().at(1).toString(), QStringLiteral("WEB SOCKET CONNECTED."));
+    QTest::qWait(50);
+    QCOMPARE(messages.count(), 3);
+}
+
+void tst_cloud::channel_error_is_reported()
+{
+    QSignalSpy messages(m_device.data(), &VXDeviceInterface::message);
+    MorvoCloud cloud(m_service->http_base(), QUrl(QStringLiteral("ws://127.0.0.1:1/")),
+                     m_outbox_dir.filePath(QStringLiteral("other.sqlite")));
+    m_device->setMorvoCloud(&cloud, QStringLiteral("AB1Z09"));
+    static_cast<VXCommonInterface *>(m_device.data())->connect_websocket();
+    QTRY_VERIFY(!messages.isEmpty());
+    QTest::qWait(50);
+    QStringList texts;
+    for (const QList<QVariant> &args : qAsConst(messages))
+        texts << args.at(1).toString();
+    QVERIFY2(texts.contains(QStringLiteral("WEB SOCKET ERROR.")), qPrintable(texts.join(", ")));
+    QVERIFY(!texts.contains(QStringLiteral("WEB SOCKET CONNECTED.")));
+}
+
+void tst_cloud::job_reported_while_it_runs()
+{
+    vx::sim::ControllerSimulator sim;
+    const quint16 port = sim.listen(0);
+    QVERIFY(port);
+    QVERIFY(register_device(QStringLiteral("AB1Z09")));
+    static_cast<VXCommonInterface *>(m_device.data())->connect_websocket();
+    QTRY_COMPARE(m_service->channel_paths.size(), 1);
+
+    m_device->property_ptr("TCP_PORT")->setValue(int(port));
+    m_device->setIPAddress(QStringLiteral("127.0.0.1"));
+    QVERIFY(m_device->connectDevice());
+    QTRY_COMPARE(m_device->property_ptr("STATUS")->value().toInt(), int(VXDeviceInterface::Working));
+    m_device->property_ptr("TASK_FILE_INFO")->setValue(
+        QJsonObject({{"heigth", 300}, {"width", 200}, {"path_length", 1200}}));
+    VXDeviceProperty *copies = m_device->property_ptr("TASK_COPIES");
+    copies->setValue(2);
+    m_device->sendCMD(copies->set_cmd_bytes());
+    m_device->setPlt(QStringLiteral("IN;PU0,0;PD400,0;PG;PU0,0;PD0,400;PG;"));
+    m_device->startTask();
+    QTRY_COMPARE(m_device->property_ptr("TASK")->value().toJsonObject().value("Finished").toInt(), 2);
+    m_device->stopTask();
+    QTRY_COMPARE(m_service->work_records.size(), 1);
+    QCOMPARE(m_service->work_records.first().value("finish_copies").toInt(), 2);
+    QCOMPARE(m_service->work_records.first().value("task_copies").toInt(), 2);
+
+    // The channel heard the start, the progress and each copy done.
+    QTRY_VERIFY(m_service->channel_texts.size() >= 4);
+    const QJsonObject last = parse(m_service->channel_texts.last());
+    QCOMPARE(last.value("message").toObject().value("Runtime").toObject().value("Finished").toInt(), 2);
+}
+
+QTEST_GUILESS_MAIN(tst_cloud)
+#include "tst_cloud.moc"
