@@ -10,7 +10,7 @@
 #include <QtNetwork/QNetworkReply>
 #include <QtNetwork/QNetworkRequest>
 
-Q_LOGGING_CATEGORY(lcCloudClient, "vx.cloud.client")
+Q_LOGGING_CATEGORY(lcCloudClient, "vx.cloud.client", QtInfoMsg)
 
 namespace {
 

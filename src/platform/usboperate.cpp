@@ -20,7 +20,7 @@
 
 namespace {
 
-Q_LOGGING_CATEGORY(lcUsb, "vx.platform")
+Q_LOGGING_CATEGORY(lcUsb, "vx.platform", QtInfoMsg)
 
 constexpr qint32 kDefaultBaudRate = 115200;
 constexpr int kReadChunk = 64 * 1024;

@@ -1,6 +1,6 @@
 #include "vxlogging.h"
 
-Q_LOGGING_CATEGORY(lcProperty, "vx.property")
-Q_LOGGING_CATEGORY(lcDriver, "vx.driver")
-Q_LOGGING_CATEGORY(lcCloud, "vx.cloud")
-Q_LOGGING_CATEGORY(lcMachine, "vx.machine")
+Q_LOGGING_CATEGORY(lcProperty, "vx.property", QtInfoMsg)
+Q_LOGGING_CATEGORY(lcDriver, "vx.driver", QtInfoMsg)
+Q_LOGGING_CATEGORY(lcCloud, "vx.cloud", QtInfoMsg)
+Q_LOGGING_CATEGORY(lcMachine, "vx.machine", QtInfoMsg)

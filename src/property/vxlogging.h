@@ -2,7 +2,8 @@
 
 #include <QtCore/QLoggingCategory>
 
-// One category per subsystem; switch them on with QT_LOGGING_RULES, e.g.
+// One category per subsystem, quiet below info by default; switch the debug
+// lines on with QT_LOGGING_RULES, e.g.
 // QT_LOGGING_RULES="vx.*.debug=true".
 Q_DECLARE_LOGGING_CATEGORY(lcProperty)
 Q_DECLARE_LOGGING_CATEGORY(lcDriver)
