@@ -1,0 +1,135 @@
+// vxctl run as a person runs it: a process against the simulator, with its
+// exit status and what it prints, for jobs, settings and every failure.
+#include <QtCore/QProcess>
+#include <QtCore/QTemporaryDir>
+#include <QtNetwork/QTcpServer>
+#include <QtTest/QtTest>
+
+#include <csignal>
+
+namespace {
+
+struct Run
+{
+    int exit_code = -1;
+    QString out;
+    QString err;
+};
+
+Run vxctl(const QStringList &arguments, int timeout_ms = 20000)
+{
+    QProcess process;
+    process.start(QStringLiteral(VXCTL_PATH), arguments);
+    Run run;
+    if (!process.waitForFinished(timeout_ms)) {
+        process.kill();
+        process.waitForFinished();
+        run.err = QStringLiteral("timed out");
+        return run;
+    }
+    run.exit_code = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
+    run.out = QString::fromUtf8(process.readAllStandardOutput());
+    run.err = QString::fromUtf8(process.readAllStandardError());
+    return run;
+}
+
+quint16 closed_port()
+{
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost);
+    return probe.serverPort();
+}
+
+} // namespace
+
+class tst_vxctl : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void finished_job();
+    void settings_round_trip();
+    void failures_data();
+    void failures();
+    void ctrl_c_stops_the_job();
+};
+
+void tst_vxctl::finished_job()
+{
+    const Run run = vxctl({"job", SAMPLES_DIR "/labels-3-pages.plt", "--copies", "2"});
+    QVERIFY2(run.exit_code == 0, qPrintable(run.err));
+    QVERIFY(run.out.contains("3 page(s), 2 copies"));
+    QVERIFY(run.out.contains("page 3/3"));
+    QVERIFY(run.out.contains("copy 2/2"));
+    QVERIFY(run.out.contains("\"FileName\":\"labels-3-pages.plt\""));
+    QVERIFY(run.out.contains("finished: 2 of 2 copies"));
+}
+
+void tst_vxctl::settings_round_trip()
+{
+    Run run = vxctl({"get", "--all"});
+    QVERIFY2(run.exit_code == 0, qPrintable(run.err));
+    QVERIFY(run.out.contains("12 of 12 read"));
+    QVERIFY(run.out.contains("FIRMWARE = V3.4.37"));
+
+    run = vxctl({"set", "SPEED=220", "CAMERA_OFFSET=1.5,-19"});
+    QVERIFY2(run.exit_code == 0, qPrintable(run.err));
+    QCOMPARE(run.out, QStringLiteral("SPEED = 220\nCAMERA_OFFSET = 1.5,-19\n"));
+}
+
+void tst_vxctl::failures_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exit_code");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("refused connection")
+        << QStringList{"--tcp", QStringLiteral("127.0.0.1:%1").arg(closed_port()), "get", "SPEED"} << 1
+        << "cannot connect to 127.0.0.1";
+    QTest::newRow("unknown key") << QStringList{"get", "NO_SUCH_KEY"} << 2 << "unknown setting NO_SUCH_KEY";
+    QTest::newRow("key without a read command") << QStringList{"get", "STATUS"} << 2 << "STATUS cannot be read";
+    QTest::newRow("bad value") << QStringList{"set", "SPEED=fast"} << 2 << "'fast' is not a valid uint";
+    QTest::newRow("wrong number of parts") << QStringList{"set", "CAMERA_OFFSET=1"} << 2 << "expects 2 values";
+    QTest::newRow("not KEY=VALUE") << QStringList{"set", "SPEED"} << 2 << "is not KEY=VALUE";
+    QTest::newRow("local-only key") << QStringList{"set", "TCP_PORT=1"} << 2 << "cannot be written";
+    QTest::newRow("unreadable job file") << QStringList{"job", "/nonexistent/job.plt"} << 1 << "cannot read";
+    QTest::newRow("missing plugin") << QStringList{"--plugin", "/nonexistent/plugin.so", "info"} << 1
+                                    << "plugin not found";
+    QTest::newRow("not a plugin") << QStringList{"--plugin", VXCTL_PATH, "info"} << 1 << "cannot load plugin";
+    QTest::newRow("unknown command") << QStringList{"fly"} << 2 << "unknown command fly";
+    QTest::newRow("bad copies") << QStringList{"job", "x.plt", "--copies", "0"} << 2 << "--copies";
+    QTest::newRow("bad tcp target") << QStringList{"--tcp", "host:99999", "info"} << 2 << "--tcp takes";
+    QTest::newRow("machine stops the job")
+        << QStringList{"job", SAMPLES_DIR "/labels-3-pages.plt", "--sim-stop-after", "1"} << 1
+        << "stopped on the machine";
+    QTest::newRow("link lost mid-job")
+        << QStringList{"job", SAMPLES_DIR "/labels-3-pages.plt", "--sim-drop-after", "1"} << 1
+        << "link lost during the job (TCP DISCONNECTED.)";
+}
+
+void tst_vxctl::failures()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, message);
+    const Run run = vxctl(arguments);
+    QTEST(run.exit_code, "exit_code");
+    QVERIFY2(run.err.contains(message), qPrintable(run.err));
+    QVERIFY(run.err.startsWith("vxctl: ") || run.exit_code == -1);
+}
+
+void tst_vxctl::ctrl_c_stops_the_job()
+{
+    QProcess process;
+    process.start(QStringLiteral(VXCTL_PATH),
+                  {"job", SAMPLES_DIR "/spiral-5000-segments.plt", "--sim-speed", "500"});
+    QVERIFY(process.waitForStarted());
+    QByteArray output;
+    QTRY_VERIFY_WITH_TIMEOUT((output += process.readAllStandardOutput()).contains("progress"), 10000);
+    ::kill(pid_t(process.processId()), SIGINT);
+    QVERIFY(process.waitForFinished(10000));
+    QCOMPARE(process.exitCode(), 130);
+    QVERIFY(process.readAllStandardError().contains("job stopped"));
+}
+
+QTEST_GUILESS_MAIN(tst_vxctl)
+#include "tst_vxctl.moc"

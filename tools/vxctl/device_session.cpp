@@ -1,0 +1,81 @@
+#include "device_session.h"
+
+#include "vxdeviceinterface.h"
+#include "vxdeviceproperty.h"
+
+#include <QtCore/QCoreApplication>
+#include <QtCore/QElapsedTimer>
+#include <QtCore/QEventLoop>
+#include <QtCore/QTimer>
+
+bool wait_for(const std::function<bool()> &condition, int timeout_ms)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!condition()) {
+        if (clock.elapsed() >= timeout_ms)
+            return false;
+        QEventLoop loop;
+        QTimer::singleShot(5, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    return true;
+}
+
+DeviceSession::DeviceSession(VXDeviceInterface *factory)
+    : m_device(factory->initInstance())
+{
+    if (!m_device)
+        return;
+    connect(m_device.data(), &VXDeviceInterface::message, this,
+            [this](VXDeviceInterface::VXDeviceMessage kind, const QString &text) {
+                if (kind != VXDeviceInterface::DevStatus)
+                    return;
+                if (text.endsWith(QLatin1String(" CONNECTED.")) && !text.startsWith(QLatin1String("WEB"))) {
+                    m_up = true;
+                } else if (text.contains(QLatin1String("DISCONNECTED")) || text.contains(QLatin1String("ERROR"))
+                           || text.contains(QLatin1String("TIMEOUT"))) {
+                    if (m_up)
+                        m_link_lost = text;
+                    else
+                        m_failure = text;
+                    m_up = false;
+                }
+            });
+}
+
+DeviceSession::~DeviceSession() = default;
+
+bool DeviceSession::open(const Target &target, int timeout_ms, QString *error)
+{
+    m_target = target;
+    if (!m_device) {
+        *error = QCoreApplication::translate("vxctl", "the plugin handed out no device instance");
+        return false;
+    }
+    if (target.kind == Target::Simulator && !m_simulator.start(target.simulator_arguments, &m_target.port, error))
+        return false;
+
+    if (m_target.kind == Target::Usb) {
+        m_device->setUSBPath(m_target.usb_path);
+    } else {
+        if (VXDeviceProperty *port = m_device->property_ptr("TCP_PORT"))
+            port->setValue(int(m_target.port));
+        m_device->setIPAddress(m_target.host);
+    }
+    if (!m_device->connectDevice()) {
+        *error = QCoreApplication::translate("vxctl", "the device did not start connecting");
+        return false;
+    }
+    if (!wait_for([this] { return m_up || !m_failure.isEmpty(); }, timeout_ms)) {
+        *error = QCoreApplication::translate("vxctl", "no connection to %1 within %2 s")
+                     .arg(m_target.describe()).arg(timeout_ms / 1000.0);
+        return false;
+    }
+    if (!m_up) {
+        *error = QCoreApplication::translate("vxctl", "cannot connect to %1 (%2)")
+                     .arg(m_target.describe(), m_failure);
+        return false;
+    }
+    return true;
+}

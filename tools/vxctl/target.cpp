@@ -1,0 +1,72 @@
+#include "target.h"
+
+#include <QtCore/QCoreApplication>
+#include <QtCore/QDir>
+#include <QtCore/QRegularExpression>
+
+bool Target::parse_tcp(const QString &text, Target *target)
+{
+    const QRegularExpression form(QStringLiteral("^([^:\\s]+)(?::(\\d{1,5}))?$"));
+    const QRegularExpressionMatch match = form.match(text);
+    if (!match.hasMatch())
+        return false;
+    target->kind = Tcp;
+    target->host = match.captured(1);
+    if (match.capturedLength(2) > 0) {
+        const int port = match.captured(2).toInt();
+        if (port < 1 || port > 65535)
+            return false;
+        target->port = quint16(port);
+    }
+    return true;
+}
+
+QString Target::describe() const
+{
+    switch (kind) {
+    case Tcp: return QStringLiteral("%1:%2").arg(host).arg(port);
+    case Usb: return usb_path;
+    case Simulator: break;
+    }
+    return QStringLiteral("the simulator on 127.0.0.1:%1").arg(port);
+}
+
+SimulatorProcess::~SimulatorProcess()
+{
+    if (m_process.state() != QProcess::NotRunning) {
+        m_process.terminate();
+        if (!m_process.waitForFinished(3000))
+            m_process.kill();
+        m_process.waitForFinished(1000);
+    }
+}
+
+bool SimulatorProcess::start(const QStringList &arguments, quint16 *port, QString *error)
+{
+    const QString program = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("vxsim"));
+    m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    m_process.start(program, QStringList{QStringLiteral("--port"), QStringLiteral("0")} + arguments);
+    if (!m_process.waitForStarted(5000)) {
+        *error = QCoreApplication::translate("vxctl", "cannot start the simulator %1: %2")
+                     .arg(program, m_process.errorString());
+        return false;
+    }
+    // The simulator says where it listens on its first line.
+    const QRegularExpression listening(QStringLiteral("^listening [^:]+:(\\d+)"));
+    QByteArray line;
+    while (!line.endsWith('\n')) {
+        if (!m_process.waitForReadyRead(5000)) {
+            *error = QCoreApplication::translate("vxctl", "the simulator did not start listening");
+            return false;
+        }
+        line += m_process.readLine();
+    }
+    const QRegularExpressionMatch match = listening.match(QString::fromUtf8(line));
+    if (!match.hasMatch()) {
+        *error = QCoreApplication::translate("vxctl", "unexpected simulator output: %1")
+                     .arg(QString::fromUtf8(line.trimmed()));
+        return false;
+    }
+    *port = quint16(match.captured(1).toUInt());
+    return true;
+}

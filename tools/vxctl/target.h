@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QtCore/QObject>
+#include <QtCore/QProcess>
+#include <QtCore/QString>
+
+// Where vxctl's device connects: a controller over TCP, a USB device path,
+// or a controller simulator started for the run.
+struct Target
+{
+    enum Kind { Simulator, Tcp, Usb };
+    Kind kind = Simulator;
+    QString host = QStringLiteral("127.0.0.1");
+    quint16 port = 9100;
+    QString usb_path;
+    QStringList simulator_arguments;
+
+    // "HOST" or "HOST:PORT"; false for a malformed text.
+    static bool parse_tcp(const QString &text, Target *target);
+    QString describe() const;
+};
+
+// The controller simulator as a child process on a free port, stopped when
+// this object goes.
+class SimulatorProcess : public QObject
+{
+public:
+    ~SimulatorProcess() override;
+    // Starts it and waits for the port it listens on; false with a reason.
+    bool start(const QStringList &arguments, quint16 *port, QString *error);
+
+private:
+    QProcess m_process;
+};
