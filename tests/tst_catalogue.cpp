@@ -2,27 +2,13 @@
 // order, command recipes, frames and editor descriptions.
 #include "vxdeviceproperty.h"
 #include "vxlt3050procam.h"
+#include "test_text.h"
 
 #include <QtCore/QJsonObject>
 #include <QtCore/QScopedPointer>
 #include <QtTest/QtTest>
 
 namespace {
-
-QByteArray wire(const char *text)
-{
-    QByteArray bytes(text);
-    bytes.replace("<STX>", "\x02").replace("<ETX>", "\x03");
-    return bytes;
-}
-
-QStringList keys_of(const QObject &holder)
-{
-    QStringList keys;
-    for (const QByteArray &name : holder.dynamicPropertyNames())
-        keys << QString::fromLatin1(name);
-    return keys;
-}
 
 const QStringList kInit437Keys = {
     "STATUS", "DEVICE_STATUS", "TCP_PORT", "FILE_PREVIEW", "TASK_FILE_INFO", "GET_QRCODE",

@@ -2,6 +2,7 @@
 // held order, command frames, editor descriptions and the generic instance.
 #include "vxcommoninterface.h"
 #include "vxdeviceproperty.h"
+#include "test_text.h"
 
 #include <QtCore/QCoreApplication>
 #include <QtCore/QJsonDocument>
@@ -37,21 +38,6 @@ void build_all(VXCommonInterface *device)
 {
     for (Builder builder : builders())
         (device->*builder)(device);
-}
-
-QByteArray wire(const char *text)
-{
-    QByteArray bytes(text);
-    bytes.replace("<STX>", "\x02").replace("<ETX>", "\x03");
-    return bytes;
-}
-
-QStringList keys_of(const QObject &holder)
-{
-    QStringList keys;
-    for (const QByteArray &name : holder.dynamicPropertyNames())
-        keys << QString::fromLatin1(name);
-    return keys;
 }
 
 QJsonObject json(const char *text)

@@ -3,6 +3,7 @@
 #include "frame.h"
 #include "vxdeviceproperty.h"
 #include "vxlt3050procam.h"
+#include "test_text.h"
 
 #include <QtCore/QJsonObject>
 #include <QtCore/QScopedPointer>
@@ -14,16 +15,6 @@ namespace {
 QString reply(const char *name, const char *body)
 {
     return QString::fromUtf8(vx::frame(name, body));
-}
-
-QStringList message_texts(const QSignalSpy &spy, VXDeviceInterface::VXDeviceMessage kind)
-{
-    QStringList texts;
-    for (const QList<QVariant> &args : spy) {
-        if (args.at(0).value<VXDeviceInterface::VXDeviceMessage>() == kind)
-            texts << args.at(1).toString();
-    }
-    return texts;
 }
 
 } // namespace

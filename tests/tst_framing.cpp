@@ -4,19 +4,13 @@
 #include "receive_buffer.h"
 #include "vxdeviceproperty.h"
 #include "vxlt3050procam.h"
+#include "test_text.h"
 
 #include <QtCore/QRandomGenerator>
 #include <QtCore/QScopedPointer>
 #include <QtTest/QtTest>
 
 namespace {
-
-QByteArray wire(const char *text)
-{
-    QByteArray bytes(text);
-    bytes.replace("<STX>", "\x02").replace("<ETX>", "\x03");
-    return bytes;
-}
 
 QList<QByteArray> cut(vx::ReceiveBuffer &buffer)
 {

@@ -6,6 +6,7 @@
 #include "property_store.h"
 #include "vxdeviceproperty.h"
 #include "vxlt3050procam.h"
+#include "test_text.h"
 
 #include <QtCore/QJsonObject>
 #include <QtCore/QScopedPointer>
@@ -13,16 +14,6 @@
 #include <QtTest/QtTest>
 
 namespace {
-
-QStringList task_texts(const QSignalSpy &spy)
-{
-    QStringList texts;
-    for (const QList<QVariant> &args : spy) {
-        if (args.at(0).value<VXDeviceInterface::VXDeviceMessage>() == VXDeviceInterface::DevTasK)
-            texts << args.at(1).toString();
-    }
-    return texts;
-}
 
 const QString kStatusRequest = QStringLiteral("4;");
 const QString kRepeat = QStringLiteral("30,1;");
@@ -123,12 +114,12 @@ void tst_job_flow::one_page_job()
     QVERIFY(m_peer->wait_frames(2));
     QCOMPARE(m_peer->bodies(), QStringList({"IN;PU0,0;PD10,0;PG;", kStatusRequest}));
     QVERIFY(m_device->property_ptr("TASK_START_TIME")->value().toDateTime().isValid());
-    QCOMPARE(task_texts(messages), QStringList{""});
+    QCOMPARE(message_texts(messages, VXDeviceInterface::DevTasK), QStringList{""});
 
     m_peer->reply("CCMD", "4,0;");
     QTRY_COMPARE(task().value("Finished").toInt(), 1);
     QCOMPARE(task().value("Percent").toInt(), 100);
-    QCOMPARE(task_texts(messages), QStringList({"", ""}));
+    QCOMPARE(message_texts(messages, VXDeviceInterface::DevTasK), QStringList({"", ""}));
     QTest::qWait(20);
     QCOMPARE(m_peer->frames.size(), 2); // nothing more is asked for
 }
@@ -153,7 +144,7 @@ void tst_job_flow::two_pages_two_copies()
     QTRY_COMPARE(task().value("Finished").toInt(), 2);
     QCOMPARE(task().value("Percent").toInt(), 100);
     QCOMPARE(task().value("Status").toInt(), 0);
-    QCOMPARE(task_texts(messages), QStringList({"", "", ""}));
+    QCOMPARE(message_texts(messages, VXDeviceInterface::DevTasK), QStringList({"", "", ""}));
     QTest::qWait(20);
     QCOMPARE(m_peer->frames.size(), 4);
 }
@@ -180,7 +171,7 @@ void tst_job_flow::machine_replies()
     m_peer->reply("CCMD", body);
     m_peer->reply("CCMD", "51,0,marker;"); // answered after the row's frame
     QTRY_COMPARE(m_device->property_ptr("FIRMWARE")->value().toString(), QStringLiteral("marker"));
-    QTEST(task_texts(messages), "texts");
+    QTEST(message_texts(messages, VXDeviceInterface::DevTasK), "texts");
     QCOMPARE(task(), before);
 }
 

@@ -2,6 +2,7 @@
 // (a pseudo-terminal): status, connection mode and the host's messages.
 #include "vxdeviceproperty.h"
 #include "vxlt3050procam.h"
+#include "test_text.h"
 
 #include <QtCore/QScopedPointer>
 #include <QtNetwork/QTcpServer>
@@ -41,14 +42,6 @@ struct Pty
     }
     ~Pty() { hang_up(); }
 };
-
-QStringList texts(const QSignalSpy &spy)
-{
-    QStringList list;
-    for (const QList<QVariant> &args : spy)
-        list << args.at(1).toString();
-    return list;
-}
 
 } // namespace
 
@@ -92,7 +85,7 @@ void tst_links::tcp_connect_and_peer_close()
     m_device->property_ptr("TCP_PORT")->setValue(int(server.serverPort()));
     m_device->setIPAddress(QStringLiteral("127.0.0.1"));
     QVERIFY(m_device->connectDevice());
-    QTRY_COMPARE(texts(messages), QStringList{"TCP CONNECTED."});
+    QTRY_COMPARE(message_texts(messages), QStringList{"TCP CONNECTED."});
     QCOMPARE(status(), int(VXDeviceInterface::Working));
     QCOMPARE(mode(), QStringLiteral("TCP"));
     QVERIFY(!m_device->connectDevice()); // already up
@@ -100,7 +93,7 @@ void tst_links::tcp_connect_and_peer_close()
     QTRY_VERIFY(server.hasPendingConnections());
     QTcpSocket *peer = server.nextPendingConnection();
     peer->close();
-    QTRY_COMPARE(texts(messages), QStringList({"TCP CONNECTED.", "TCP DISCONNECTED."}));
+    QTRY_COMPARE(message_texts(messages), QStringList({"TCP CONNECTED.", "TCP DISCONNECTED."}));
     QCOMPARE(status(), int(VXDeviceInterface::DisConnected));
 }
 
@@ -115,7 +108,7 @@ void tst_links::tcp_refused()
     m_device->property_ptr("TCP_PORT")->setValue(int(closed_port));
     m_device->setIPAddress(QStringLiteral("127.0.0.1"));
     QVERIFY(m_device->connectDevice());
-    QTRY_COMPARE(texts(messages), QStringList{"TCP DISCONNECTED."});
+    QTRY_COMPARE(message_texts(messages), QStringList{"TCP DISCONNECTED."});
     QCOMPARE(status(), int(VXDeviceInterface::DisConnected));
     QCOMPARE(mode(), QStringLiteral("TCP"));
 }
@@ -156,7 +149,7 @@ void tst_links::tcp_reopened_after_link_declared_lost()
     QVERIFY(m_device->connectDevice());
     QTRY_COMPARE(status(), int(VXDeviceInterface::Working));
     QTRY_VERIFY(server.hasPendingConnections());
-    QCOMPARE(texts(messages), QStringList({"TCP DISCONNECTED.", "TCP CONNECTED."}));
+    QCOMPARE(message_texts(messages), QStringList({"TCP DISCONNECTED.", "TCP CONNECTED."}));
 }
 
 void tst_links::tcp_destroyed_while_connected()
@@ -192,12 +185,12 @@ void tst_links::usb_connect_and_hang_up()
     QSignalSpy messages(m_device.data(), &VXDeviceInterface::message);
     m_device->setUSBPath(pty.slave_path);
     QVERIFY(m_device->connectDevice());
-    QTRY_COMPARE(texts(messages), QStringList{"USB CONNECTED."});
+    QTRY_COMPARE(message_texts(messages), QStringList{"USB CONNECTED."});
     QCOMPARE(status(), int(VXDeviceInterface::Working));
     QCOMPARE(mode(), QStringLiteral("USB"));
 
     pty.hang_up();
-    QTRY_COMPARE(texts(messages), QStringList({"USB CONNECTED.", "USB DISCONNECTED."}));
+    QTRY_COMPARE(message_texts(messages), QStringList({"USB CONNECTED.", "USB DISCONNECTED."}));
     QCOMPARE(status(), int(VXDeviceInterface::DisConnected));
 }
 
@@ -206,7 +199,7 @@ void tst_links::usb_error_blocks_reconnect()
     QSignalSpy messages(m_device.data(), &VXDeviceInterface::message);
     m_device->setUSBPath(QStringLiteral("/nonexistent/usb-device"));
     QVERIFY(m_device->connectDevice());
-    QTRY_COMPARE(texts(messages), QStringList{"USB ERROR."});
+    QTRY_COMPARE(message_texts(messages), QStringList{"USB ERROR."});
     QCOMPARE(status(), int(VXDeviceInterface::Warning));
     QVERIFY(!m_device->connectDevice());
 }
@@ -258,7 +251,7 @@ void tst_links::status_reports()
         driver->slot_tcp_socket_state(QAbstractSocket::SocketState(report));
     QTEST(status(), "status");
     QTEST(mode(), "mode");
-    QCOMPARE(texts(messages), text.isEmpty() ? QStringList() : QStringList{text});
+    QCOMPARE(message_texts(messages), text.isEmpty() ? QStringList() : QStringList{text});
 }
 
 QTEST_GUILESS_MAIN(tst_links)

@@ -2,6 +2,7 @@
 // read/write frames and reply decoding of every command kind.
 #include "property_store.h"
 #include "vxdeviceproperty.h"
+#include "test_text.h"
 
 #include <QtCore/QJsonObject>
 #include <QtTest/QSignalSpy>
@@ -11,13 +12,6 @@ using Kind = VXDeviceInterface::VXDeviceCMDType;
 Q_DECLARE_METATYPE(Kind)
 
 namespace {
-
-QByteArray wire(const char *text)
-{
-    QByteArray bytes(text);
-    bytes.replace("<STX>", "\x02").replace("<ETX>", "\x03");
-    return bytes;
-}
 
 // A property that owns its sub-properties, as a device would.
 struct Composite

@@ -3,7 +3,7 @@
 #include "controller_request.h"
 #include "controller_simulator.h"
 #include "frame.h"
-#include "frame_cutter.h"
+#include "receive_buffer.h"
 #include "plot_path.h"
 
 #include <QtCore/QElapsedTimer>
@@ -18,6 +18,7 @@
 #include <unistd.h>
 
 using namespace vx::sim;
+using vx::ReceiveBuffer;
 
 namespace {
 
@@ -104,7 +105,7 @@ QByteArray describe(const ControllerRequest &request)
 struct SimClient
 {
     QTcpSocket socket;
-    FrameCutter cutter;
+    ReceiveBuffer cutter;
     QByteArray raw;
     QList<QByteArray> frames;
 
@@ -311,27 +312,27 @@ void TestVxSim::cutsFrames()
     QFETCH(QByteArrayList, frames);
     QFETCH(int, buffered);
 
-    FrameCutter cutter;
+    ReceiveBuffer cutter;
     QByteArrayList cut;
     for (const QByteArray &read : reads)
         cut += cutter.feed(read);
     QCOMPARE(cut, frames);
-    QCOMPARE(cutter.bufferedBytes(), buffered);
+    QCOMPARE(cutter.pending_bytes(), buffered);
 }
 
 void TestVxSim::discardsOversizedPartialFrame()
 {
-    FrameCutter cutter;
+    ReceiveBuffer cutter;
     const QByteArray filler(64 * 1024, 'a');
     cutter.feed("\x02");
-    for (int i = 0; i * filler.size() <= FrameCutter::MaxPartialFrame; ++i)
+    for (int i = 0; i * filler.size() <= ReceiveBuffer::kMaxFrameBytes; ++i)
         cutter.feed(filler);
-    QVERIFY(cutter.bufferedBytes() <= FrameCutter::MaxPartialFrame);
+    QVERIFY(cutter.pending_bytes() <= ReceiveBuffer::kMaxFrameBytes);
 
     // The rest of the monster frame is dropped, the next frame is whole.
     const QByteArray next = vx::frame("CCMD", "4,0;");
     QCOMPARE(cutter.feed(filler + "\x03" + next), QByteArrayList{next});
-    QCOMPARE(cutter.bufferedBytes(), 0);
+    QCOMPARE(cutter.pending_bytes(), 0);
 }
 
 void TestVxSim::measuresPlotterPaths_data()
@@ -667,7 +668,7 @@ void TestVxSim::servesPseudoTerminal()
     const QByteArray request = vx::frame("CCMD", "18;") + vx::frame("PPLT", PageA) + vx::frame("CCMD", "4;");
     QCOMPARE(::write(fd, request.constData(), size_t(request.size())), ssize_t(request.size()));
 
-    FrameCutter cutter;
+    ReceiveBuffer cutter;
     QByteArrayList items;
     const bool complete = wait_until(
         [&] {

@@ -23,6 +23,16 @@ void ReceiveBuffer::append(const QByteArray &data)
     }
 }
 
+QList<QByteArray> ReceiveBuffer::feed(const QByteArray &data)
+{
+    append(data);
+    QList<QByteArray> frames;
+    QByteArray frame;
+    while (next_frame(&frame))
+        frames << frame;
+    return frames;
+}
+
 bool ReceiveBuffer::next_frame(QByteArray *frame)
 {
     while (m_pos < m_input.size()) {
@@ -64,7 +74,7 @@ void ReceiveBuffer::keep_tail()
         m_partial = QByteArray(stx, int(end - stx));
     else if (!m_partial.isEmpty())
         m_partial.append(begin, int(end - begin));
-    if (m_partial.size() > kMaxFrameBytes)
+    if (m_partial.size() > m_max_frame_bytes)
         m_partial.clear();
     m_input.clear();
     m_pos = 0;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QtCore/QByteArray>
+#include <QtCore/QList>
 
 namespace vx {
 
@@ -15,7 +16,12 @@ class ReceiveBuffer
 public:
     static constexpr int kMaxFrameBytes = 1 << 20;
 
+    // A partial frame growing past the limit is discarded.
+    explicit ReceiveBuffer(int max_frame_bytes = kMaxFrameBytes) : m_max_frame_bytes(max_frame_bytes) {}
+
     void append(const QByteArray &data);
+    // Appends and takes every frame that is complete now.
+    QList<QByteArray> feed(const QByteArray &data);
     // The next complete frame, STX and ETX included; false when none is left.
     bool next_frame(QByteArray *frame);
     // Bytes held back: unread input plus the partial frame.
@@ -28,6 +34,7 @@ private:
     QByteArray m_input;   // bytes received and not yet cut
     int m_pos = 0;        // first unread byte of m_input
     QByteArray m_partial; // a frame's start, waiting for its ETX
+    int m_max_frame_bytes;
 };
 
 } // namespace vx

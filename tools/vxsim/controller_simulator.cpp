@@ -107,7 +107,7 @@ void ControllerSimulator::dropClient(QTcpSocket *socket)
     emit clientDisconnected();
 }
 
-void ControllerSimulator::receive(Link link, FrameCutter *cutter, const QByteArray &bytes)
+void ControllerSimulator::receive(Link link, ReceiveBuffer *cutter, const QByteArray &bytes)
 {
     m_replyLink = link;
     const QList<QByteArray> frames = cutter->feed(bytes);

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "controller_model.h"
-#include "frame_cutter.h"
 #include "frame_sender.h"
+#include "receive_buffer.h"
 #include "simulator_options.h"
 
 #include <QtCore/QObject>
@@ -49,7 +49,7 @@ private:
     void acceptClient();
     void readClient();
     void dropClient(QTcpSocket *socket);
-    void receive(Link link, FrameCutter *cutter, const QByteArray &bytes);
+    void receive(Link link, ReceiveBuffer *cutter, const QByteArray &bytes);
     void sendFrame(const QByteArray &frame, bool isProgress);
     void writeToLink(const QByteArray &bytes);
     void countFinishedPage();
@@ -61,9 +61,10 @@ private:
     FrameSender m_sender;
     QTcpServer *m_server = nullptr;
     QPointer<QTcpSocket> m_client;
-    FrameCutter m_tcpCutter;
+    // Pages can be large: a partial frame is kept up to 64 MiB.
+    ReceiveBuffer m_tcpCutter{64 << 20};
     PtyPort *m_pty = nullptr;
-    FrameCutter m_ptyCutter;
+    ReceiveBuffer m_ptyCutter{64 << 20};
     Link m_replyLink = Link::None;
     int m_finishedPages = 0;
     bool m_closeWhenSent = false;
