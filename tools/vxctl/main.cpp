@@ -4,6 +4,7 @@
 #include "info_command.h"
 #include "job_command.h"
 #include "plugin_host.h"
+#include "property_io.h"
 #include "settings_pages.h"
 #include "target.h"
 #include "value_commands.h"
@@ -150,8 +151,6 @@ int main(int argc, char **argv)
     }
     if (command == QLatin1String("info"))
         return run_info(host, out);
-    if (command == QLatin1String("settings"))
-        return run_settings(host, parser.value(screenshot_option), out, err);
 
     DeviceSession session(host.root());
     QString error;
@@ -163,6 +162,11 @@ int main(int argc, char **argv)
         return run_get(session, args.mid(1), parser.isSet(all_option), timeout_ms, out, err);
     if (command == QLatin1String("set"))
         return run_set(session, args.mid(1), timeout_ms, out, err);
+    if (command == QLatin1String("settings")) {
+        // The pages show what the machine holds.
+        read_values(session.device(), readable_settings(session.device()), timeout_ms);
+        return run_settings(session.device(), parser.value(screenshot_option), out, err);
+    }
 
     if (args.size() != 2) {
         err << "vxctl: job takes one plotter file\n";

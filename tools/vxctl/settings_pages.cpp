@@ -1,6 +1,5 @@
 #include "settings_pages.h"
 
-#include "plugin_host.h"
 #include "vxdeviceinterface.h"
 #include "vxdeviceproperty.h"
 
@@ -74,15 +73,10 @@ bool save_settings_pages(QTabWidget *window, const QString &directory, QString *
     return true;
 }
 
-int run_settings(const PluginHost &host, const QString &screenshot_dir, QTextStream &out,
+int run_settings(VXDeviceInterface *device, const QString &screenshot_dir, QTextStream &out,
                  QTextStream &err)
 {
-    QScopedPointer<VXDeviceInterface> device(host.root()->initInstance());
-    if (!device) {
-        err << "vxctl: the plugin handed out no device instance\n";
-        return 1;
-    }
-    QScopedPointer<QTabWidget> window(build_settings_window(device.data()));
+    QScopedPointer<QTabWidget> window(build_settings_window(device));
     window->show();
     if (screenshot_dir.isEmpty())
         return QApplication::exec();

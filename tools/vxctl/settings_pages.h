@@ -2,7 +2,6 @@
 
 #include <QtCore/QString>
 
-class PluginHost;
 class QTabWidget;
 class QTextStream;
 class VXDeviceInterface;
@@ -18,7 +17,8 @@ QTabWidget *build_settings_window(VXDeviceInterface *device);
 // cannot be written.
 bool save_settings_pages(QTabWidget *window, const QString &directory, QString *error);
 
-// The settings command on a fresh device instance: with a directory the
-// pages are written there, otherwise the window is shown until closed.
-int run_settings(const PluginHost &host, const QString &screenshot_dir, QTextStream &out,
+// The settings command on a device whose settings were read: with a
+// directory the pages are written there, otherwise the window is shown
+// until closed.
+int run_settings(VXDeviceInterface *device, const QString &screenshot_dir, QTextStream &out,
                  QTextStream &err);
