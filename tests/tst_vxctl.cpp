@@ -2,6 +2,7 @@
 // exit status and what it prints, for jobs, settings and every failure.
 #include <QtCore/QProcess>
 #include <QtCore/QTemporaryDir>
+#include <QtGui/QImage>
 #include <QtNetwork/QTcpServer>
 #include <QtTest/QtTest>
 
@@ -49,6 +50,7 @@ class tst_vxctl : public QObject
 private slots:
     void finished_job();
     void settings_round_trip();
+    void settings_pages_as_pictures();
     void failures_data();
     void failures();
     void ctrl_c_stops_the_job();
@@ -75,6 +77,18 @@ void tst_vxctl::settings_round_trip()
     run = vxctl({"set", "SPEED=220", "CAMERA_OFFSET=1.5,-19"});
     QVERIFY2(run.exit_code == 0, qPrintable(run.err));
     QCOMPARE(run.out, QStringLiteral("SPEED = 220\nCAMERA_OFFSET = 1.5,-19\n"));
+}
+
+void tst_vxctl::settings_pages_as_pictures()
+{
+    QTemporaryDir dir;
+    const Run run = vxctl({"settings", "--screenshot", dir.path()});
+    QVERIFY2(run.exit_code == 0, qPrintable(run.err));
+    for (const char *page : {"settings-user.png", "settings-system.png"}) {
+        QImage image(dir.filePath(QString::fromLatin1(page)));
+        QVERIFY2(!image.isNull(), page);
+        QVERIFY(image.width() > 100 && image.height() > 100);
+    }
 }
 
 void tst_vxctl::failures_data()
