@@ -89,6 +89,9 @@ void tst_links::tcp_connect_and_peer_close()
     QCOMPARE(status(), int(VXDeviceInterface::Working));
     QCOMPARE(mode(), QStringLiteral("TCP"));
     QVERIFY(!m_device->connectDevice()); // already up
+    const QTcpSocket *socket = m_device->findChild<QTcpSocket *>();
+    QCOMPARE(socket->readBufferSize(), qint64(10240));
+    QCOMPARE(const_cast<QTcpSocket *>(socket)->socketOption(QAbstractSocket::KeepAliveOption).toInt(), 1);
 
     QTRY_VERIFY(server.hasPendingConnections());
     QTcpSocket *peer = server.nextPendingConnection();

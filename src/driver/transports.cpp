@@ -82,6 +82,10 @@ void VXCommonInterface::slot_tcp_socket_state(QAbstractSocket::SocketState s)
         return;
     switch (s) {
     case QAbstractSocket::ConnectedState:
+        // Qt only applies socket options to an open socket: keep-alive set
+        // when the socket was made would be lost.
+        if (m_tcp)
+            m_tcp->setSocketOption(QAbstractSocket::KeepAliveOption, true);
         heartbeat_switch(true);
         set_link_status(Working, QStringLiteral("TCP CONNECTED."));
         break;
