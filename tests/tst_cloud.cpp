@@ -138,6 +138,7 @@ void tst_cloud::new_device_is_created_then_found()
 
 void tst_cloud::model_lookup()
 {
+    m_cloud->setBearerToken("secret-token");
     m_service->add_model(92025, 7);
     m_service->add_device(QStringLiteral("AB1Z09"), 42);
     m_device->setMorvoCloud(m_cloud.data(), QStringLiteral("AB1Z09"));
@@ -146,6 +147,8 @@ void tst_cloud::model_lookup()
     QCOMPARE(m_service->requests.first().verb, QByteArray("PATCH")); // the model lookup goes first
     QCOMPARE(m_service->requests.first().body, QJsonObject({{"code", 92025}}));
     QCOMPARE(m_device->property_ptr("DEVICE_CLOUD")->value().toJsonObject().value("id").toInt(), 42);
+    for (const CloudService::Request &r : qAsConst(m_service->requests))
+        QCOMPARE(r.authorization, QByteArray("Bearer secret-token"));
 }
 
 void tst_cloud::failure_answers_data()

@@ -85,9 +85,12 @@ void CloudService::serve(QTcpSocket *socket)
             break;
         const QList<QByteArray> lines = buffer.left(header_end).split('\n');
         int length = 0;
+        QByteArray authorization;
         for (const QByteArray &line : lines) {
             if (line.toLower().startsWith("content-length:"))
                 length = line.mid(15).trimmed().toInt();
+            else if (line.toLower().startsWith("authorization:"))
+                authorization = line.mid(14).trimmed();
         }
         if (buffer.size() < header_end + 4 + length)
             break;
@@ -96,6 +99,7 @@ void CloudService::serve(QTcpSocket *socket)
         request.verb = request_line.value(0);
         request.resource = QString::fromUtf8(request_line.value(1)).section(QLatin1Char('/'), -1);
         request.body = QJsonDocument::fromJson(buffer.mid(header_end + 4, length)).object();
+        request.authorization = authorization;
         buffer.remove(0, header_end + 4 + length);
         requests << request;
         answer(socket, request);

@@ -25,6 +25,7 @@ public:
         QByteArray verb;
         QString resource;
         QJsonObject body;
+        QByteArray authorization;
     };
 
     // Port 0 picks a free port for the HTTP service.
