@@ -172,11 +172,11 @@ void tst_end_to_end::three_pages_two_copies()
 {
     QFETCH(int, split);
     SimulatorOptions options;
-    options.splitChunkBytes = split;
+    options.split_chunk_bytes = split;
     QFETCH(bool, noise);
     options.noise = noise;
     QFETCH(bool, duplicates);
-    options.duplicateProgress = duplicates;
+    options.duplicate_progress = duplicates;
     QVERIFY(start(options));
     QVERIFY(connect_tcp());
 
@@ -213,7 +213,7 @@ void tst_end_to_end::one_page_job()
 void tst_end_to_end::pause_resume_stop()
 {
     SimulatorOptions options;
-    options.cutSpeedMmPerSecond = 200; // 80 mm a page: 0.4 s
+    options.cut_speed_mm_per_second = 200; // 80 mm a page: 0.4 s
     QVERIFY(start(options));
     QVERIFY(connect_tcp());
     run_job(3, 1);
@@ -235,7 +235,7 @@ void tst_end_to_end::pause_resume_stop()
 void tst_end_to_end::machine_stop_button()
 {
     SimulatorOptions options;
-    options.machineStopAfterPages = 1;
+    options.machine_stop_after_pages = 1;
     QVERIFY(start(options));
     QVERIFY(connect_tcp());
     // A host answers the machine's stop by stopping the job.
@@ -263,7 +263,7 @@ void tst_end_to_end::qrcode_job()
 void tst_end_to_end::link_dropped_mid_job()
 {
     SimulatorOptions options;
-    options.dropAfterPages = 2;
+    options.drop_after_pages = 2;
     QVERIFY(start(options));
     QVERIFY(connect_tcp());
     run_job(4, 1);
@@ -285,8 +285,8 @@ void tst_end_to_end::link_dropped_mid_job()
 void tst_end_to_end::job_over_pseudo_terminal()
 {
     QVERIFY(start());
-    const QString path = m_sim->openPty();
-    QVERIFY2(!path.isEmpty(), qPrintable(m_sim->errorString()));
+    const QString path = m_sim->open_pty();
+    QVERIFY2(!path.isEmpty(), qPrintable(m_sim->error_string()));
     m_device->setUSBPath(path);
     QVERIFY(m_device->connectDevice());
     QTRY_COMPARE(m_heard.status, QStringList{"USB CONNECTED."});

@@ -71,7 +71,7 @@ struct PtyDevice {
         writer->setEnabled(false);
         return true;
     }
-    void releaseSlave()
+    void release_slave()
     {
         if (slave >= 0)
             ::close(slave);
@@ -85,7 +85,7 @@ struct PtyDevice {
             outgoing.remove(0, int(n));
         writer->setEnabled(!outgoing.isEmpty());
     }
-    void hangUp()
+    void hang_up()
     {
         reader.reset();
         writer.reset();
@@ -95,8 +95,8 @@ struct PtyDevice {
     }
     ~PtyDevice()
     {
-        hangUp();
-        releaseSlave();
+        hang_up();
+        release_slave();
     }
 };
 
@@ -116,11 +116,11 @@ struct Probe {
 };
 
 // Opens the pty's slave and waits for the (never synchronous) report.
-bool connectPty(UsbOperate &usb, Probe &probe, PtyDevice &dev, UsbOperate::ConnectionMode mode)
+bool connect_pty(UsbOperate &usb, Probe &probe, PtyDevice &dev, UsbOperate::ConnectionMode mode)
 {
     const int before = probe.status.size();
     usb.usbConnect(dev.path, mode, false);
-    dev.releaseSlave();
+    dev.release_slave();
     if (probe.status.size() != before)
         return false;
     return QTest::qWaitFor([&] { return probe.status.size() > before; }, kTimeoutMs)
@@ -129,44 +129,44 @@ bool connectPty(UsbOperate &usb, Probe &probe, PtyDevice &dev, UsbOperate::Conne
 
 } // namespace
 
-class TestUsbTransport : public QObject
+class tst_usb_transport : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void receivesInOrder_data();
-    void receivesInOrder();
-    void sendsUtf8InOrder_data();
-    void sendsUtf8InOrder();
-    void hangUpDisconnectsAndReopens_data();
-    void hangUpDisconnectsAndReopens();
-    void openFailureReportsError_data();
-    void openFailureReportsError();
-    void otherDevices();
-    void reconnectClosesPreviousDevice();
-    void destroyWhileOpen_data();
-    void destroyWhileOpen();
+    void receives_in_order_data();
+    void receives_in_order();
+    void sends_utf8_in_order_data();
+    void sends_utf8_in_order();
+    void hang_up_disconnects_and_reopens_data();
+    void hang_up_disconnects_and_reopens();
+    void open_failure_reports_error_data();
+    void open_failure_reports_error();
+    void other_devices();
+    void reconnect_closes_previous_device();
+    void destroy_while_open_data();
+    void destroy_while_open();
 };
 
 // Auto (what the driver passes) takes the serial-port path for a tty;
 // Raw drives the same pty through a plain descriptor.
-static void addModeRows(const std::function<void(const char *, UsbOperate::ConnectionMode)> &add)
+static void add_mode_rows(const std::function<void(const char *, UsbOperate::ConnectionMode)> &add)
 {
     QTest::addColumn<UsbOperate::ConnectionMode>("mode");
     add("auto", UsbOperate::Auto);
     add("raw", UsbOperate::Raw);
 }
 
-void TestUsbTransport::receivesInOrder_data()
+void tst_usb_transport::receives_in_order_data()
 {
     QTest::addColumn<QByteArray>("payload");
-    addModeRows([](const char *m, UsbOperate::ConnectionMode mode) {
+    add_mode_rows([](const char *m, UsbOperate::ConnectionMode mode) {
         QTest::addRow("%s small", m) << pattern(300) << mode;
         QTest::addRow("%s 256KiB", m) << pattern(256 * 1024) << mode;
     });
 }
 
-void TestUsbTransport::receivesInOrder()
+void tst_usb_transport::receives_in_order()
 {
     QFETCH(UsbOperate::ConnectionMode, mode);
     QFETCH(QByteArray, payload);
@@ -174,7 +174,7 @@ void TestUsbTransport::receivesInOrder()
     QVERIFY(dev.open());
     UsbOperate usb(nullptr);
     Probe probe(usb);
-    QVERIFY(connectPty(usb, probe, dev, mode));
+    QVERIFY(connect_pty(usb, probe, dev, mode));
 
     dev.write(payload);
     QTRY_VERIFY_WITH_TIMEOUT(probe.read.size() >= payload.size(), kTimeoutMs);
@@ -182,7 +182,7 @@ void TestUsbTransport::receivesInOrder()
     QCOMPARE(probe.status, QList<int>{UsbOperate::Connected});
 }
 
-void TestUsbTransport::sendsUtf8InOrder_data()
+void tst_usb_transport::sends_utf8_in_order_data()
 {
     QTest::addColumn<QStringList>("messages");
     QTest::addColumn<bool>("early"); // sent before the open is reported
@@ -190,14 +190,14 @@ void TestUsbTransport::sendsUtf8InOrder_data()
     QStringList many;
     for (int i = 0; i < 64; ++i)
         many << QStringLiteral("%1:").arg(i, 3) + QString(4092, QLatin1Char('a' + i % 26));
-    addModeRows([&](const char *m, UsbOperate::ConnectionMode mode) {
+    add_mode_rows([&](const char *m, UsbOperate::ConnectionMode mode) {
         QTest::addRow("%s non-ascii", m) << cjk << false << mode;
         QTest::addRow("%s 256KiB in 64 sends", m) << many << false << mode;
         QTest::addRow("%s before open reported", m) << cjk << true << mode;
     });
 }
 
-void TestUsbTransport::sendsUtf8InOrder()
+void tst_usb_transport::sends_utf8_in_order()
 {
     QFETCH(UsbOperate::ConnectionMode, mode);
     QFETCH(QStringList, messages);
@@ -209,37 +209,37 @@ void TestUsbTransport::sendsUtf8InOrder()
     if (early)
         usb.usbConnect(dev.path, mode, false);
     else
-        QVERIFY(connectPty(usb, probe, dev, mode));
+        QVERIFY(connect_pty(usb, probe, dev, mode));
 
     QByteArray expected;
     for (const QString &m : messages) {
         usb.send(m);
         expected += m.toUtf8();
     }
-    dev.releaseSlave();
+    dev.release_slave();
     QTRY_VERIFY_WITH_TIMEOUT(dev.received.size() >= expected.size(), kTimeoutMs);
     QVERIFY(dev.received == expected);
     QTRY_VERIFY_WITH_TIMEOUT(probe.written == expected, kTimeoutMs);
     QCOMPARE(probe.status, QList<int>{UsbOperate::Connected});
 }
 
-void TestUsbTransport::hangUpDisconnectsAndReopens_data()
+void tst_usb_transport::hang_up_disconnects_and_reopens_data()
 {
-    addModeRows([](const char *m, UsbOperate::ConnectionMode mode) { QTest::newRow(m) << mode; });
+    add_mode_rows([](const char *m, UsbOperate::ConnectionMode mode) { QTest::newRow(m) << mode; });
 }
 
-void TestUsbTransport::hangUpDisconnectsAndReopens()
+void tst_usb_transport::hang_up_disconnects_and_reopens()
 {
     QFETCH(UsbOperate::ConnectionMode, mode);
     auto dev = std::make_unique<PtyDevice>();
     QVERIFY(dev->open());
     UsbOperate usb(nullptr);
     Probe probe(usb);
-    QVERIFY(connectPty(usb, probe, *dev, mode));
+    QVERIFY(connect_pty(usb, probe, *dev, mode));
 
     dev->write("bye\n");
     QTRY_COMPARE_WITH_TIMEOUT(probe.read, QByteArray("bye\n"), kTimeoutMs);
-    dev->hangUp();
+    dev->hang_up();
     QTRY_COMPARE_WITH_TIMEOUT(probe.status.size(), 2, kTimeoutMs);
     QCOMPARE(probe.status.last(), int(UsbOperate::Disconnected));
 
@@ -252,14 +252,14 @@ void TestUsbTransport::hangUpDisconnectsAndReopens()
     // The same object opens a new device.
     dev = std::make_unique<PtyDevice>();
     QVERIFY(dev->open());
-    QVERIFY(connectPty(usb, probe, *dev, mode));
+    QVERIFY(connect_pty(usb, probe, *dev, mode));
     dev->write("again");
     usb.send(QStringLiteral("ok"));
     QTRY_COMPARE_WITH_TIMEOUT(probe.read, QByteArray("bye\nagain"), kTimeoutMs);
     QTRY_COMPARE_WITH_TIMEOUT(dev->received, QByteArray("ok"), kTimeoutMs);
 }
 
-void TestUsbTransport::openFailureReportsError_data()
+void tst_usb_transport::open_failure_reports_error_data()
 {
     QTest::addColumn<QString>("name"); // inside a temporary directory
     QTest::newRow("missing") << QStringLiteral("ttyACM9");
@@ -267,7 +267,7 @@ void TestUsbTransport::openFailureReportsError_data()
     QTest::newRow("regular file") << QStringLiteral("plain");
 }
 
-void TestUsbTransport::openFailureReportsError()
+void tst_usb_transport::open_failure_reports_error()
 {
     QFETCH(QString, name);
     QTemporaryDir dir;
@@ -283,7 +283,7 @@ void TestUsbTransport::openFailureReportsError()
     QCOMPARE(probe.status.size(), 1);
 }
 
-void TestUsbTransport::otherDevices()
+void tst_usb_transport::other_devices()
 {
     // A FIFO is read through the plain descriptor path.
     QTemporaryDir dir;
@@ -308,19 +308,19 @@ void TestUsbTransport::otherDevices()
     QCOMPARE(probe.read, payload);
 }
 
-void TestUsbTransport::reconnectClosesPreviousDevice()
+void tst_usb_transport::reconnect_closes_previous_device()
 {
     PtyDevice first, second;
     QVERIFY(first.open() && second.open());
     UsbOperate usb(nullptr);
     Probe probe(usb);
-    QVERIFY(connectPty(usb, probe, first, UsbOperate::Auto));
+    QVERIFY(connect_pty(usb, probe, first, UsbOperate::Auto));
 
     // Two switches in a row: the old slave is closed at once and only the
     // last open is reported.
     usb.usbConnect(second.path, UsbOperate::Auto, false);
     QVERIFY(slave_closed(first.master));
-    QVERIFY(connectPty(usb, probe, second, UsbOperate::Auto));
+    QVERIFY(connect_pty(usb, probe, second, UsbOperate::Auto));
     QTest::qWait(50);
     QCOMPARE(probe.status, (QList<int>{1, 1}));
 
@@ -331,16 +331,16 @@ void TestUsbTransport::reconnectClosesPreviousDevice()
     QVERIFY(first.received.isEmpty());
 }
 
-void TestUsbTransport::destroyWhileOpen_data()
+void tst_usb_transport::destroy_while_open_data()
 {
     QTest::addColumn<bool>("announced"); // else destroyed before the report
-    addModeRows([](const char *m, UsbOperate::ConnectionMode mode) {
+    add_mode_rows([](const char *m, UsbOperate::ConnectionMode mode) {
         QTest::addRow("%s, before open reported", m) << false << mode;
         QTest::addRow("%s, output pending", m) << true << mode;
     });
 }
 
-void TestUsbTransport::destroyWhileOpen()
+void tst_usb_transport::destroy_while_open()
 {
     QFETCH(UsbOperate::ConnectionMode, mode);
     QFETCH(bool, announced);
@@ -349,17 +349,17 @@ void TestUsbTransport::destroyWhileOpen()
     auto usb = std::make_unique<UsbOperate>(nullptr);
     Probe probe(*usb);
     if (announced) {
-        QVERIFY(connectPty(*usb, probe, dev, mode));
+        QVERIFY(connect_pty(*usb, probe, dev, mode));
         // More than the pty holds; no event loop runs before the delete.
         usb->send(QString(512 * 1024, QLatin1Char('x')));
     } else {
         usb->usbConnect(dev.path, mode, false);
-        dev.releaseSlave();
+        dev.release_slave();
     }
     usb.reset();
     QVERIFY(slave_closed(dev.master));
     QTest::qWait(20); // queued work of the deleted object must not run
 }
 
-QTEST_GUILESS_MAIN(TestUsbTransport)
+QTEST_GUILESS_MAIN(tst_usb_transport)
 #include "tst_usb_transport.moc"

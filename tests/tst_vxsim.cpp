@@ -22,18 +22,18 @@ using vx::ReceiveBuffer;
 
 namespace {
 
-constexpr int WaitMs = 5000;
+constexpr int kWaitMs = 5000;
 // After the last expected frame: long enough for a stray extra to show up.
-constexpr int SettleMs = 50;
+constexpr int kSettleMs = 50;
 
-const QByteArray PageA = "IN;PU0,0;PD4000,0;PG;"; // 100 mm
-const QByteArray PageB = "PU0,0;PD0,4000;PG;";    // 100 mm
-const QByteArray PageC = "PU0,0;PD4000,0;PG;";    // 100 mm
+const QByteArray kPageA = "IN;PU0,0;PD4000,0;PG;"; // 100 mm
+const QByteArray kPageB = "PU0,0;PD0,4000;PG;";    // 100 mm
+const QByteArray kPageC = "PU0,0;PD4000,0;PG;";    // 100 mm
 
 // Runs the event loop until done() holds or the time is up. Unlike
 // QTest::qWaitFor it does not sleep between checks, so 1 ms timers of the
 // simulator keep their pace.
-bool wait_until(const std::function<bool()> &done, int timeoutMs = WaitMs)
+bool wait_until(const std::function<bool()> &done, int timeout_ms = kWaitMs)
 {
     if (done())
         return true;
@@ -43,7 +43,7 @@ bool wait_until(const std::function<bool()> &done, int timeoutMs = WaitMs)
         if (done())
             loop.quit();
     });
-    QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+    QTimer::singleShot(timeout_ms, &loop, &QEventLoop::quit);
     poll.start(1);
     loop.exec();
     return done();
@@ -52,10 +52,10 @@ bool wait_until(const std::function<bool()> &done, int timeoutMs = WaitMs)
 // A CCMD reply's comma list without its closing ";", or a CMD body as is.
 QByteArray items_of(const QByteArray &frame)
 {
-    const int nameStart = frame.indexOf(';') + 1;
-    const int nameEnd = frame.indexOf(';', nameStart);
-    const QByteArray name = frame.mid(nameStart, nameEnd - nameStart);
-    QByteArray body = frame.mid(nameEnd + 1, frame.size() - nameEnd - 2);
+    const int name_start = frame.indexOf(';') + 1;
+    const int name_end = frame.indexOf(';', name_start);
+    const QByteArray name = frame.mid(name_start, name_end - name_start);
+    QByteArray body = frame.mid(name_end + 1, frame.size() - name_end - 2);
     if (name == "CCMD" && body.endsWith(';'))
         body.chop(1);
     return body;
@@ -130,9 +130,9 @@ struct SimClient
         return list;
     }
 
-    bool waitForItem(const QByteArray &item, int fromIndex = 0)
+    bool wait_for_item(const QByteArray &item, int from_index = 0)
     {
-        return wait_until([&] { return items().indexOf(item, fromIndex) >= 0; }, WaitMs);
+        return wait_until([&] { return items().indexOf(item, from_index) >= 0; }, kWaitMs);
     }
 };
 
@@ -167,12 +167,12 @@ QByteArrayList run_script(SimClient &client, const QByteArrayList &script, QByte
         pending.clear();
         expected->append(line.mid(2));
         const int count = expected->size();
-        if (!wait_until([&] { return client.frames.size() >= count; }, WaitMs))
+        if (!wait_until([&] { return client.frames.size() >= count; }, kWaitMs))
             break;
     }
     if (!pending.isEmpty())
         client.socket.write(pending);
-    QTest::qWait(SettleMs);
+    QTest::qWait(kSettleMs);
     return client.items();
 }
 
@@ -186,37 +186,37 @@ int progress_reports_in(const QByteArrayList &items)
 
 } // namespace
 
-class TestVxSim : public QObject
+class tst_vxsim : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void parsesRequests_data();
-    void parsesRequests();
-    void rejectsMalformedRequests_data();
-    void rejectsMalformedRequests();
-    void cutsFrames_data();
-    void cutsFrames();
-    void discardsOversizedPartialFrame();
-    void measuresPlotterPaths_data();
-    void measuresPlotterPaths();
+    void parses_requests_data();
+    void parses_requests();
+    void rejects_malformed_requests_data();
+    void rejects_malformed_requests();
+    void cuts_frames_data();
+    void cuts_frames();
+    void discards_oversized_partial_frame();
+    void measures_plotter_paths_data();
+    void measures_plotter_paths();
 
     void converses_data();
     void converses();
-    void cutsAtSpeedWithPeriodicProgress();
-    void pauseHoldsTheKnife();
+    void cuts_at_speed_with_periodic_progress();
+    void pause_holds_the_knife();
 
-    void jobSurvivesWireFaults_data();
-    void jobSurvivesWireFaults();
-    void dropsClientAfterPages();
-    void machineStopAfterPages();
+    void job_survives_wire_faults_data();
+    void job_survives_wire_faults();
+    void drops_client_after_pages();
+    void machine_stop_after_pages();
 
-    void newClientReplacesOld();
-    void servesPseudoTerminal();
-    void programAnswersOverTcp();
+    void new_client_replaces_old();
+    void serves_pseudo_terminal();
+    void program_answers_over_tcp();
 };
 
-void TestVxSim::parsesRequests_data()
+void tst_vxsim::parses_requests_data()
 {
     QTest::addColumn<QByteArray>("frame");
     QTest::addColumn<QByteArray>("parsed");
@@ -232,22 +232,22 @@ void TestVxSim::parsesRequests_data()
     QTest::newRow("SET value with colon") << vx::frame("CMD", "SET7:a:b;") << QByteArray("set 7=a:b");
     QTest::newRow("SET of no address") << vx::frame("CMD", "SET") << QByteArray("set");
     QTest::newRow("NUM") << vx::frame("CMD", "NUM:12;") << QByteArray("copies 12");
-    QTest::newRow("page") << vx::frame("PPLT", PageA) << QByteArray("job PPLT " + PageA);
+    QTest::newRow("page") << vx::frame("PPLT", kPageA) << QByteArray("job PPLT " + kPageA);
     QTest::newRow("whole job without PG") << vx::frame("PLT", "PU0,0;PD1,1;")
                                           << QByteArray("job PLT PU0,0;PD1,1;");
     QTest::newRow("QR-code job") << vx::frame("QR_PLT", "PD40,0;") << QByteArray("job QR_PLT PD40,0;");
-    const QByteArray longPage = QByteArray("PD1,1;").repeated(200) + "PG;";
-    QTest::newRow("four-digit length") << vx::frame("PPLT", longPage) << QByteArray("job PPLT " + longPage);
+    const QByteArray long_page = QByteArray("PD1,1;").repeated(200) + "PG;";
+    QTest::newRow("four-digit length") << vx::frame("PPLT", long_page) << QByteArray("job PPLT " + long_page);
 }
 
-void TestVxSim::parsesRequests()
+void tst_vxsim::parses_requests()
 {
     QFETCH(QByteArray, frame);
     QFETCH(QByteArray, parsed);
     QCOMPARE(describe(parse_request(frame)), parsed);
 }
 
-void TestVxSim::rejectsMalformedRequests_data()
+void tst_vxsim::rejects_malformed_requests_data()
 {
     QTest::addColumn<QByteArray>("frame");
 
@@ -275,7 +275,7 @@ void TestVxSim::rejectsMalformedRequests_data()
     QTest::newRow("empty whole job") << vx::frame("PLT", "");
 }
 
-void TestVxSim::rejectsMalformedRequests()
+void tst_vxsim::rejects_malformed_requests()
 {
     QFETCH(QByteArray, frame);
     const ControllerRequest request = parse_request(frame);
@@ -283,7 +283,7 @@ void TestVxSim::rejectsMalformedRequests()
     QVERIFY(!request.error.isEmpty());
 }
 
-void TestVxSim::cutsFrames_data()
+void tst_vxsim::cuts_frames_data()
 {
     QTest::addColumn<QByteArrayList>("reads");
     QTest::addColumn<QByteArrayList>("frames");
@@ -306,7 +306,7 @@ void TestVxSim::cutsFrames_data()
         << QByteArrayList{"\x02" "ab\x03" "cd\x03"} << QByteArrayList{"\x02" "ab\x03"} << 0;
 }
 
-void TestVxSim::cutsFrames()
+void tst_vxsim::cuts_frames()
 {
     QFETCH(QByteArrayList, reads);
     QFETCH(QByteArrayList, frames);
@@ -320,7 +320,7 @@ void TestVxSim::cutsFrames()
     QCOMPARE(cutter.pending_bytes(), buffered);
 }
 
-void TestVxSim::discardsOversizedPartialFrame()
+void tst_vxsim::discards_oversized_partial_frame()
 {
     ReceiveBuffer cutter;
     const QByteArray filler(64 * 1024, 'a');
@@ -335,7 +335,7 @@ void TestVxSim::discardsOversizedPartialFrame()
     QCOMPARE(cutter.pending_bytes(), 0);
 }
 
-void TestVxSim::measuresPlotterPaths_data()
+void tst_vxsim::measures_plotter_paths_data()
 {
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<double>("mm");
@@ -353,14 +353,14 @@ void TestVxSim::measuresPlotterPaths_data()
     QTest::newRow("bad number ends the command") << QByteArray("PD4000,x,8000,0;PD0,0;") << 0.0;
 }
 
-void TestVxSim::measuresPlotterPaths()
+void tst_vxsim::measures_plotter_paths()
 {
     QFETCH(QByteArray, text);
     QFETCH(double, mm);
     QCOMPARE(plot_path_length_mm(text), mm);
 }
 
-void TestVxSim::converses_data()
+void tst_vxsim::converses_data()
 {
     QTest::addColumn<QByteArrayList>("script");
 
@@ -406,30 +406,30 @@ void TestVxSim::converses_data()
     // Status requests and jobs, cut at once.
     QTest::newRow("status when idle") << QByteArrayList{"> CCMD 4;", "< 4,0"};
     QTest::newRow("one-page job with the status request sent with the page")
-        << QByteArrayList{"> PPLT " + PageA, "> CCMD 4;", "< 66,1,job.plt,1,0,100,0,0,0", "< 4,0",
+        << QByteArrayList{"> PPLT " + kPageA, "> CCMD 4;", "< 66,1,job.plt,1,0,100,0,0,0", "< 4,0",
                           "< 66,0,job.plt,1,1,100,0,0,0"};
     QTest::newRow("status request after the page report closes the copy")
-        << QByteArrayList{"> PPLT " + PageA, "< 66,1,job.plt,1,0,100,0,0,0", "< 4,0", "> CCMD 4;",
+        << QByteArrayList{"> PPLT " + kPageA, "< 66,1,job.plt,1,0,100,0,0,0", "< 4,0", "> CCMD 4;",
                           "< 66,0,job.plt,1,1,100,0,0,0", "> CCMD 4;", "< 4,0"};
     QTest::newRow("three pages, two copies, as the plugin sends them")
         << QByteArrayList{"> CCMD 30,2;", "< 30,0",
-                          "> PPLT " + PageA, "< 66,1,job.plt,2,0,50,0,0,0", "< 4,0",
-                          "> PPLT " + PageB, "< 66,1,job.plt,2,0,50,0,0,0", "< 4,0",
-                          "> PPLT " + PageC, "> CCMD 4;", "< 66,1,job.plt,2,0,50,0,0,0", "< 4,0",
+                          "> PPLT " + kPageA, "< 66,1,job.plt,2,0,50,0,0,0", "< 4,0",
+                          "> PPLT " + kPageB, "< 66,1,job.plt,2,0,50,0,0,0", "< 4,0",
+                          "> PPLT " + kPageC, "> CCMD 4;", "< 66,1,job.plt,2,0,50,0,0,0", "< 4,0",
                           "> CCMD 30,1;", "< 30,0",
                           "< 66,1,job.plt,2,1,66.7,0,0,0", "< 66,1,job.plt,2,1,83.3,0,0,0",
                           "< 66,1,job.plt,2,1,100,0,0,0", "< 4,0",
                           "< 66,0,job.plt,2,2,100,0,0,0",
                           "> CCMD 30;", "< 30,0,2", "> CCMD 30,3;", "< 30,0", "> CCMD 30;", "< 30,0,3"};
     QTest::newRow("one more copy does not change the copies")
-        << QByteArrayList{"> CCMD 30,2;", "< 30,0", "> PPLT " + PageA, "> CCMD 4;",
+        << QByteArrayList{"> CCMD 30,2;", "< 30,0", "> PPLT " + kPageA, "> CCMD 4;",
                           "< 66,1,job.plt,2,0,50,0,0,0", "< 4,0",
                           "> CCMD 30,7;", "< 30,0", "< 66,1,job.plt,2,1,100,0,0,0", "< 4,0",
                           "< 66,0,job.plt,2,2,100,0,0,0"};
     QTest::newRow("page after the last copy starts a new job")
-        << QByteArrayList{"> PPLT " + PageA, "> CCMD 4;", "< 66,1,job.plt,1,0,100,0,0,0", "< 4,0",
+        << QByteArrayList{"> PPLT " + kPageA, "> CCMD 4;", "< 66,1,job.plt,1,0,100,0,0,0", "< 4,0",
                           "< 66,0,job.plt,1,1,100,0,0,0",
-                          "> PPLT " + PageB, "> CCMD 4;", "< 66,1,job.plt,1,0,100,0,0,0", "< 4,0",
+                          "> PPLT " + kPageB, "> CCMD 4;", "< 66,1,job.plt,1,0,100,0,0,0", "< 4,0",
                           "< 66,0,job.plt,1,1,100,0,0,0"};
     QTest::newRow("page lengths weigh the percent")
         << QByteArrayList{"> CCMD 30,2;", "< 30,0", "> PPLT PD4000,0;PG;", "> PPLT PD12000,0;PG;",
@@ -438,17 +438,17 @@ void TestVxSim::converses_data()
 
     // Pause, resume, stop.
     QTest::newRow("pause holds pages until resume")
-        << QByteArrayList{"> CCMD 27,0;", "< 27,0,0", "> PPLT " + PageA, "> CCMD 4;",
+        << QByteArrayList{"> CCMD 27,0;", "< 27,0,0", "> PPLT " + kPageA, "> CCMD 4;",
                           "> CCMD 51;", "< 51,0,V3.4.37",
                           "> CCMD 27,1;", "< 27,0,1", "< 66,1,job.plt,1,0,100,0,0,0", "< 4,0",
                           "< 66,0,job.plt,1,1,100,0,0,0"};
     QTest::newRow("stop discards queued pages and the pause")
-        << QByteArrayList{"> CCMD 27,0;", "< 27,0,0", "> PPLT " + PageA, "> CCMD 27,2;", "< 27,0,2",
+        << QByteArrayList{"> CCMD 27,0;", "< 27,0,0", "> PPLT " + kPageA, "> CCMD 27,2;", "< 27,0,2",
                           "> CCMD 4;", "< 4,0",
-                          "> PPLT " + PageB, "> CCMD 4;", "< 66,1,job.plt,1,0,100,0,0,0", "< 4,0",
+                          "> PPLT " + kPageB, "> CCMD 4;", "< 66,1,job.plt,1,0,100,0,0,0", "< 4,0",
                           "< 66,0,job.plt,1,1,100,0,0,0"};
     QTest::newRow("stop while a copy is awaited returns to idle")
-        << QByteArrayList{"> CCMD 30,2;", "< 30,0", "> PPLT " + PageA, "> CCMD 4;",
+        << QByteArrayList{"> CCMD 30,2;", "< 30,0", "> PPLT " + kPageA, "> CCMD 4;",
                           "< 66,1,job.plt,2,0,50,0,0,0", "< 4,0", "> CCMD 27,2;", "< 27,0,2",
                           "> CCMD 30,1;", "< 30,0", "> CCMD 30;", "< 30,0,1"};
     QTest::newRow("unknown control value fails") << QByteArrayList{"> CCMD 27,7;", "< 27,1"};
@@ -467,7 +467,7 @@ void TestVxSim::converses_data()
                           "< 66,0,job.plt,1,1,100,0,0,0"};
 }
 
-void TestVxSim::converses()
+void tst_vxsim::converses()
 {
     QFETCH(QByteArrayList, script);
     const RunningSimulator simulator;
@@ -479,11 +479,11 @@ void TestVxSim::converses()
     QCOMPARE(items, expected);
 }
 
-void TestVxSim::cutsAtSpeedWithPeriodicProgress()
+void tst_vxsim::cuts_at_speed_with_periodic_progress()
 {
     SimulatorOptions options;
-    options.cutSpeedMmPerSecond = 1000.0;
-    options.fileName = "box.plt";
+    options.cut_speed_mm_per_second = 1000.0;
+    options.file_name = "box.plt";
     const RunningSimulator simulator(options);
     QVERIFY(simulator.port);
     SimClient client(simulator.port);
@@ -492,7 +492,7 @@ void TestVxSim::cutsAtSpeedWithPeriodicProgress()
     clock.start();
     client.send("PPLT", "PU0,0;PD16000,0;PG;"); // 400 mm: 0.4 s
     client.send("CCMD", "4;");
-    QVERIFY(client.waitForItem("66,0,box.plt,1,1,100,0,0,0"));
+    QVERIFY(client.wait_for_item("66,0,box.plt,1,1,100,0,0,0"));
     QVERIFY2(clock.elapsed() >= 350, qPrintable(QString::number(clock.elapsed())));
 
     const QByteArrayList items = client.items();
@@ -513,29 +513,29 @@ void TestVxSim::cutsAtSpeedWithPeriodicProgress()
     QCOMPARE(last, 100.0);
 }
 
-void TestVxSim::pauseHoldsTheKnife()
+void tst_vxsim::pause_holds_the_knife()
 {
     SimulatorOptions options;
-    options.cutSpeedMmPerSecond = 1000.0;
-    options.progressIntervalMs = 50;
+    options.cut_speed_mm_per_second = 1000.0;
+    options.progress_interval_ms = 50;
     const RunningSimulator simulator(options);
     QVERIFY(simulator.port);
     SimClient client(simulator.port);
 
     client.send("PPLT", "PU0,0;PD24000,0;PG;"); // 600 mm: 0.6 s
-    QVERIFY(wait_until([&] { return progress_reports_in(client.items()) >= 1; }, WaitMs));
+    QVERIFY(wait_until([&] { return progress_reports_in(client.items()) >= 1; }, kWaitMs));
     client.send("CCMD", "27,0;");
-    QVERIFY(client.waitForItem("27,0,0"));
-    const int heldAt = client.frames.size();
+    QVERIFY(client.wait_for_item("27,0,0"));
+    const int held_at = client.frames.size();
     QTest::qWait(300);
-    QCOMPARE(client.frames.size(), heldAt);
+    QCOMPARE(client.frames.size(), held_at);
 
     client.send("CCMD", "27,1;");
-    QVERIFY(client.waitForItem("4,0", heldAt));
-    QCOMPARE(client.items().mid(heldAt, 1), QByteArrayList{"27,0,1"});
+    QVERIFY(client.wait_for_item("4,0", held_at));
+    QCOMPARE(client.items().mid(held_at, 1), QByteArrayList{"27,0,1"});
 }
 
-void TestVxSim::jobSurvivesWireFaults_data()
+void tst_vxsim::job_survives_wire_faults_data()
 {
     QTest::addColumn<int>("split");
     QTest::addColumn<bool>("noise");
@@ -549,19 +549,19 @@ void TestVxSim::jobSurvivesWireFaults_data()
     QTest::newRow("all three") << 3 << true << true;
 }
 
-void TestVxSim::jobSurvivesWireFaults()
+void tst_vxsim::job_survives_wire_faults()
 {
     QFETCH(int, split);
     QFETCH(bool, noise);
     QFETCH(bool, duplicate);
 
     SimulatorOptions options;
-    options.splitChunkBytes = split;
+    options.split_chunk_bytes = split;
     options.noise = noise;
-    options.duplicateProgress = duplicate;
+    options.duplicate_progress = duplicate;
     const RunningSimulator simulator(options);
     QVERIFY(simulator.port);
-    QSignalSpy writes(simulator.get(), &ControllerSimulator::bytesWritten);
+    QSignalSpy writes(simulator.get(), &ControllerSimulator::bytes_written);
     SimClient client(simulator.port);
 
     const QByteArrayList clean{"51,0,V3.4.37", "30,0", "66,1,job.plt,2,0,50,0,0,0", "4,0",
@@ -575,12 +575,12 @@ void TestVxSim::jobSurvivesWireFaults()
     }
     client.send("CCMD", "51;");
     client.send("CCMD", "30,2;");
-    client.send("PPLT", PageA);
+    client.send("PPLT", kPageA);
     client.send("CCMD", "4;");
-    QVERIFY(wait_until([&] { return client.items().count("4,0") == 1; }, WaitMs));
+    QVERIFY(wait_until([&] { return client.items().count("4,0") == 1; }, kWaitMs));
     client.send("CCMD", "30,1;");
-    QVERIFY(wait_until([&] { return client.frames.size() >= expected.size(); }, WaitMs));
-    QTest::qWait(SettleMs);
+    QVERIFY(wait_until([&] { return client.frames.size() >= expected.size(); }, kWaitMs));
+    QTest::qWait(kSettleMs);
     QCOMPARE(client.items(), expected);
 
     int written = 0;
@@ -592,80 +592,80 @@ void TestVxSim::jobSurvivesWireFaults()
     }
     QCOMPARE(written, client.raw.size());
 
-    int frameBytes = 0;
+    int frame_bytes = 0;
     for (const QByteArray &frame : qAsConst(client.frames))
-        frameBytes += frame.size();
-    QCOMPARE(client.raw.size() > frameBytes, noise);
+        frame_bytes += frame.size();
+    QCOMPARE(client.raw.size() > frame_bytes, noise);
     // Noise carries stray STX bytes that a receiver has to skip.
     QCOMPARE(client.raw.count('\x02') > client.frames.size(), noise);
 }
 
-void TestVxSim::dropsClientAfterPages()
+void tst_vxsim::drops_client_after_pages()
 {
     SimulatorOptions options;
-    options.dropAfterPages = 2;
+    options.drop_after_pages = 2;
     const RunningSimulator simulator(options);
     QVERIFY(simulator.port);
     SimClient client(simulator.port);
 
-    client.send("PPLT", PageA);
-    QVERIFY(client.waitForItem("4,0"));
+    client.send("PPLT", kPageA);
+    QVERIFY(client.wait_for_item("4,0"));
     QCOMPARE(client.socket.state(), QAbstractSocket::ConnectedState);
-    client.send("PPLT", PageB);
-    QTRY_COMPARE_WITH_TIMEOUT(client.socket.state(), QAbstractSocket::UnconnectedState, WaitMs);
+    client.send("PPLT", kPageB);
+    QTRY_COMPARE_WITH_TIMEOUT(client.socket.state(), QAbstractSocket::UnconnectedState, kWaitMs);
     // The second page was reported before the line went down.
     QCOMPARE(client.items().count("4,0"), 2);
 
     // The job went with the connection: the next client finds the machine idle.
     SimClient next(simulator.port);
     next.send("CCMD", "4;");
-    QVERIFY(next.waitForItem("4,0"));
-    next.send("PPLT", PageA);
-    QVERIFY(next.waitForItem("66,1,job.plt,1,0,100,0,0,0"));
+    QVERIFY(next.wait_for_item("4,0"));
+    next.send("PPLT", kPageA);
+    QVERIFY(next.wait_for_item("66,1,job.plt,1,0,100,0,0,0"));
     QCOMPARE(next.socket.state(), QAbstractSocket::ConnectedState);
 }
 
-void TestVxSim::machineStopAfterPages()
+void tst_vxsim::machine_stop_after_pages()
 {
     SimulatorOptions options;
-    options.machineStopAfterPages = 1;
+    options.machine_stop_after_pages = 1;
     const RunningSimulator simulator(options);
     QVERIFY(simulator.port);
     SimClient client(simulator.port);
 
     client.send("CCMD", "30,2;");
-    client.send("PPLT", PageA);
-    QVERIFY(client.waitForItem("1001,0"));
+    client.send("PPLT", kPageA);
+    QVERIFY(client.wait_for_item("1001,0"));
     client.send("CCMD", "4;");
-    QVERIFY(wait_until([&] { return client.frames.size() >= 5; }, WaitMs));
-    QTest::qWait(SettleMs);
+    QVERIFY(wait_until([&] { return client.frames.size() >= 5; }, kWaitMs));
+    QTest::qWait(kSettleMs);
     // The status request finds the machine idle: no copy is left to close.
     QCOMPARE(client.items(), (QByteArrayList{"30,0", "66,1,job.plt,2,0,50,0,0,0", "4,0", "1001,0", "4,0"}));
 }
 
-void TestVxSim::newClientReplacesOld()
+void tst_vxsim::new_client_replaces_old()
 {
     const RunningSimulator simulator;
     QVERIFY(simulator.port);
-    QSignalSpy connected(simulator.get(), &ControllerSimulator::clientConnected);
+    QSignalSpy connected(simulator.get(), &ControllerSimulator::client_connected);
     SimClient first(simulator.port);
-    QVERIFY(connected.wait(WaitMs));
+    QVERIFY(connected.wait(kWaitMs));
 
     SimClient second(simulator.port);
-    QTRY_COMPARE_WITH_TIMEOUT(first.socket.state(), QAbstractSocket::UnconnectedState, WaitMs);
+    QTRY_COMPARE_WITH_TIMEOUT(first.socket.state(), QAbstractSocket::UnconnectedState, kWaitMs);
     second.send("CCMD", "51;");
-    QVERIFY(second.waitForItem("51,0,V3.4.37"));
+    QVERIFY(second.wait_for_item("51,0,V3.4.37"));
 }
 
-void TestVxSim::servesPseudoTerminal()
+void tst_vxsim::serves_pseudo_terminal()
 {
     ControllerSimulator simulator;
-    const QString slave = simulator.openPty();
-    QVERIFY2(!slave.isEmpty(), qPrintable(simulator.errorString()));
+    const QString slave = simulator.open_pty();
+    QVERIFY2(!slave.isEmpty(), qPrintable(simulator.error_string()));
 
     const int fd = ::open(QFile::encodeName(slave).constData(), O_RDWR | O_NOCTTY | O_NONBLOCK);
     QVERIFY(fd >= 0);
-    const QByteArray request = vx::frame("CCMD", "18;") + vx::frame("PPLT", PageA) + vx::frame("CCMD", "4;");
+    const QByteArray request = vx::frame("CCMD", "18;") + vx::frame("PPLT", kPageA) + vx::frame("CCMD", "4;");
     QCOMPARE(::write(fd, request.constData(), size_t(request.size())), ssize_t(request.size()));
 
     ReceiveBuffer cutter;
@@ -678,22 +678,22 @@ void TestVxSim::servesPseudoTerminal()
                 items << items_of(frame);
             return items.size() >= 4;
         },
-        WaitMs);
+        kWaitMs);
     ::close(fd);
     QVERIFY(complete);
     QCOMPARE(items, (QByteArrayList{"18,0,0.5,-20", "66,1,job.plt,1,0,100,0,0,0", "4,0",
                                     "66,0,job.plt,1,1,100,0,0,0"}));
 }
 
-void TestVxSim::programAnswersOverTcp()
+void tst_vxsim::program_answers_over_tcp()
 {
 #ifndef VXSIM_PATH
     QSKIP("built without the path of the vxsim program");
 #else
     QProcess program;
     program.start(QStringLiteral(VXSIM_PATH), {"--port", "0", "--file-name", "box.plt"});
-    QVERIFY2(program.waitForStarted(WaitMs), qPrintable(program.errorString()));
-    QVERIFY(wait_until([&] { return program.canReadLine(); }, WaitMs));
+    QVERIFY2(program.waitForStarted(kWaitMs), qPrintable(program.errorString()));
+    QVERIFY(wait_until([&] { return program.canReadLine(); }, kWaitMs));
     const QByteArray line = program.readLine().trimmed();
     QVERIFY2(line.startsWith("listening 127.0.0.1:"), line.constData());
     const quint16 port = quint16(line.mid(line.lastIndexOf(':') + 1).toUInt());
@@ -701,17 +701,17 @@ void TestVxSim::programAnswersOverTcp()
 
     SimClient client(port);
     client.send("CCMD", "51;");
-    client.send("PPLT", PageA);
+    client.send("PPLT", kPageA);
     client.send("CCMD", "4;");
-    QVERIFY(client.waitForItem("66,0,box.plt,1,1,100,0,0,0"));
+    QVERIFY(client.wait_for_item("66,0,box.plt,1,1,100,0,0,0"));
     QCOMPARE(client.items().first(), QByteArray("51,0,V3.4.37"));
 
     program.terminate();
-    QVERIFY(program.waitForFinished(WaitMs));
+    QVERIFY(program.waitForFinished(kWaitMs));
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
     QCOMPARE(program.exitCode(), 0);
 #endif
 }
 
-QTEST_GUILESS_MAIN(TestVxSim)
+QTEST_GUILESS_MAIN(tst_vxsim)
 #include "tst_vxsim.moc"

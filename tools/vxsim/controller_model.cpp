@@ -19,8 +19,8 @@ int action_of(const QByteArray &field)
 ControllerModel::ControllerModel(const SimulatorOptions &options, QObject *parent)
     : QObject(parent), m_jobs(&m_registers, options)
 {
-    connect(&m_jobs, &JobFlow::frameOut, this, &ControllerModel::frameOut);
-    connect(&m_jobs, &JobFlow::pageFinished, this, &ControllerModel::pageFinished);
+    connect(&m_jobs, &JobFlow::frame_out, this, &ControllerModel::frame_out);
+    connect(&m_jobs, &JobFlow::page_finished, this, &ControllerModel::page_finished);
 }
 
 void ControllerModel::handle(const ControllerRequest &request)
@@ -31,7 +31,7 @@ void ControllerModel::handle(const ControllerRequest &request)
         qCDebug(lcSim) << "ignoring a bad request:" << request.error;
         break;
     case Kind::Command:
-        handleCommand(request.number, request.fields);
+        handle_command(request.number, request.fields);
         break;
     case Kind::AddressRead: {
         QByteArray body;
@@ -42,34 +42,34 @@ void ControllerModel::handle(const ControllerRequest &request)
     }
     case Kind::AddressWrite:
         for (const auto &assignment : request.assignments)
-            m_registers.setAddress(assignment.first, assignment.second);
+            m_registers.set_address(assignment.first, assignment.second);
         reply(vx::frame("CMD", "OK;"));
         break;
     case Kind::CopiesNumber:
-        m_registers.setValues(CopiesCode, {QByteArray::number(request.copies)});
+        m_registers.set_values(CopiesCode, {QByteArray::number(request.copies)});
         reply(vx::frame("CMD", "OK;"));
         break;
     case Kind::JobText:
         if (request.frameName == "QR_PLT")
-            m_jobs.setQrCodeJob(request.jobText);
+            m_jobs.set_qr_code_job(request.jobText);
         else
-            m_jobs.receivePage(request.jobText);
+            m_jobs.receive_page(request.jobText);
         break;
     }
 }
 
-void ControllerModel::handleCommand(int number, const QList<QByteArray> &fields)
+void ControllerModel::handle_command(int number, const QList<QByteArray> &fields)
 {
-    const bool isWrite = !fields.isEmpty();
+    const bool is_write = !fields.isEmpty();
     if (number == StatusCode)
-        m_jobs.requestStatus();
+        m_jobs.request_status();
     else if (number == QrCodeCode)
-        m_jobs.requestQrCode();
-    else if (number == TaskControlCode && isWrite)
+        m_jobs.request_qr_code();
+    else if (number == TaskControlCode && is_write)
         m_jobs.control(action_of(fields.first()));
-    else if (number == CopiesCode && isWrite)
-        m_jobs.writeCopies(fields);
-    else if (number == JogCode && isWrite)
+    else if (number == CopiesCode && is_write)
+        m_jobs.write_copies(fields);
+    else if (number == JogCode && is_write)
         reply(ccmd_reply("65,0"));
     else
         reply(ccmd_reply(m_registers.command(number, fields)));

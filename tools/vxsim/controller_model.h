@@ -11,7 +11,7 @@ namespace vx::sim {
 struct ControllerRequest;
 
 // The controller without its transports: takes parsed requests, answers
-// with whole frames through frameOut.
+// with whole frames through frame_out.
 class ControllerModel : public QObject
 {
     Q_OBJECT
@@ -23,12 +23,12 @@ public:
     JobFlow &jobs() { return m_jobs; }
 
 signals:
-    void frameOut(const QByteArray &frame, bool isProgress);
-    void pageFinished();
+    void frame_out(const QByteArray &frame, bool is_progress);
+    void page_finished();
 
 private:
-    void handleCommand(int number, const QList<QByteArray> &fields);
-    void reply(const QByteArray &frame) { emit frameOut(frame, false); }
+    void handle_command(int number, const QList<QByteArray> &fields);
+    void reply(const QByteArray &frame) { emit frame_out(frame, false); }
 
     RegisterFile m_registers;
     JobFlow m_jobs;

@@ -122,20 +122,20 @@ ControllerRequest parse_request(const QByteArray &frame)
     if (frame.size() < 2 || frame.front() != vx::STX || frame.back() != vx::ETX)
         return invalid(QByteArray(), "not delimited by STX and ETX");
 
-    const int lengthEnd = frame.indexOf(';');
-    if (lengthEnd < 0)
+    const int length_end = frame.indexOf(';');
+    if (length_end < 0)
         return invalid(QByteArray(), "no ';' after the length");
-    const QByteArray length = frame.mid(1, lengthEnd - 1);
+    const QByteArray length = frame.mid(1, length_end - 1);
     if (!is_decimal(length))
         return invalid(QByteArray(), "length is not decimal");
     if (length.toInt() != frame.size())
         return invalid(QByteArray(), "length does not match the frame");
 
-    const int nameEnd = frame.indexOf(';', lengthEnd + 1);
-    if (nameEnd < 0)
+    const int name_end = frame.indexOf(';', length_end + 1);
+    if (name_end < 0)
         return invalid(QByteArray(), "no ';' after the frame name");
-    const QByteArray name = frame.mid(lengthEnd + 1, nameEnd - lengthEnd - 1);
-    const QByteArray body = frame.mid(nameEnd + 1, frame.size() - nameEnd - 2);
+    const QByteArray name = frame.mid(length_end + 1, name_end - length_end - 1);
+    const QByteArray body = frame.mid(name_end + 1, frame.size() - name_end - 2);
 
     if (name == "CCMD")
         return parse_ccmd(body);

@@ -10,18 +10,18 @@
 namespace vx::sim {
 
 namespace {
-constexpr qint64 ReadChunkBytes = 64 * 1024;
+constexpr qint64 kReadChunkBytes = 64 * 1024;
 } // namespace
 
 ControllerSimulator::ControllerSimulator(const SimulatorOptions &options, QObject *parent)
     : QObject(parent), m_options(options), m_model(options), m_sender(options)
 {
-    connect(&m_model, &ControllerModel::frameOut, this, &ControllerSimulator::sendFrame);
-    connect(&m_model, &ControllerModel::pageFinished, this, &ControllerSimulator::countFinishedPage);
-    connect(&m_sender, &FrameSender::bytesOut, this, &ControllerSimulator::writeToLink);
+    connect(&m_model, &ControllerModel::frame_out, this, &ControllerSimulator::send_frame);
+    connect(&m_model, &ControllerModel::page_finished, this, &ControllerSimulator::count_finished_page);
+    connect(&m_sender, &FrameSender::bytes_out, this, &ControllerSimulator::write_to_link);
     connect(&m_sender, &FrameSender::drained, this, [this] {
-        if (m_closeWhenSent)
-            closeClient();
+        if (m_close_when_sent)
+            close_client();
     });
 }
 
@@ -36,7 +36,7 @@ quint16 ControllerSimulator::listen(quint16 port, const QHostAddress &address)
 {
     if (!m_server) {
         m_server = new QTcpServer(this);
-        connect(m_server, &QTcpServer::newConnection, this, &ControllerSimulator::acceptClient);
+        connect(m_server, &QTcpServer::newConnection, this, &ControllerSimulator::accept_client);
     }
     if (!m_server->listen(address, port)) {
         m_error = m_server->errorString();
@@ -46,129 +46,129 @@ quint16 ControllerSimulator::listen(quint16 port, const QHostAddress &address)
     return m_server->serverPort();
 }
 
-QString ControllerSimulator::openPty()
+QString ControllerSimulator::open_pty()
 {
     if (m_pty)
-        return m_pty->slavePath();
+        return m_pty->slave_path();
     auto *pty = new PtyPort(this);
     if (!pty->open()) {
-        m_error = pty->errorString();
+        m_error = pty->error_string();
         delete pty;
         return QString();
     }
     m_pty = pty;
     connect(m_pty, &PtyPort::received, this,
-            [this](const QByteArray &bytes) { receive(Link::Pty, &m_ptyCutter, bytes); });
-    return m_pty->slavePath();
+            [this](const QByteArray &bytes) { receive(Link::Pty, &m_pty_cutter, bytes); });
+    return m_pty->slave_path();
 }
 
-void ControllerSimulator::acceptClient()
+void ControllerSimulator::accept_client()
 {
     while (QTcpSocket *socket = m_server->nextPendingConnection()) {
         if (m_client) {
             qCDebug(lcSim) << "a new client replaces the old one";
             QTcpSocket *old = m_client;
-            dropClient(old);
+            drop_client(old);
             old->abort();
         }
         m_client = socket;
         // Split chunks must leave as separate segments.
         socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
-        connect(socket, &QTcpSocket::readyRead, this, &ControllerSimulator::readClient);
-        connect(socket, &QTcpSocket::disconnected, this, [this, socket] { dropClient(socket); });
-        m_tcpCutter.clear();
-        m_replyLink = Link::Tcp;
+        connect(socket, &QTcpSocket::readyRead, this, &ControllerSimulator::read_client);
+        connect(socket, &QTcpSocket::disconnected, this, [this, socket] { drop_client(socket); });
+        m_tcp_cutter.clear();
+        m_reply_link = Link::Tcp;
         qCDebug(lcSim) << "client" << socket->peerAddress() << socket->peerPort();
-        emit clientConnected();
+        emit client_connected();
     }
 }
 
-void ControllerSimulator::readClient()
+void ControllerSimulator::read_client()
 {
     while (m_client && m_client->bytesAvailable() > 0)
-        receive(Link::Tcp, &m_tcpCutter, m_client->read(ReadChunkBytes));
+        receive(Link::Tcp, &m_tcp_cutter, m_client->read(kReadChunkBytes));
 }
 
-void ControllerSimulator::dropClient(QTcpSocket *socket)
+void ControllerSimulator::drop_client(QTcpSocket *socket)
 {
     socket->disconnect(this);
     socket->deleteLater();
     if (socket != m_client)
         return;
     m_client = nullptr;
-    m_closeWhenSent = false;
-    if (m_replyLink == Link::Tcp) {
+    m_close_when_sent = false;
+    if (m_reply_link == Link::Tcp) {
         // A job does not outlive the connection that sent it.
-        m_replyLink = Link::None;
+        m_reply_link = Link::None;
         m_sender.clear();
         m_model.jobs().abort();
     }
     qCDebug(lcSim) << "client gone";
-    emit clientDisconnected();
+    emit client_disconnected();
 }
 
 void ControllerSimulator::receive(Link link, ReceiveBuffer *cutter, const QByteArray &bytes)
 {
-    m_replyLink = link;
+    m_reply_link = link;
     const QList<QByteArray> frames = cutter->feed(bytes);
     for (const QByteArray &frame : frames) {
         qCDebug(lcSim) << "<-" << frame;
-        emit frameReceived(frame);
+        emit frame_received(frame);
         const ControllerRequest request = parse_request(frame);
         if (request.kind == ControllerRequest::Kind::Invalid) {
             qCDebug(lcSim) << "rejected:" << request.error;
-            emit requestRejected(frame, request.error);
+            emit request_rejected(frame, request.error);
             continue;
         }
         m_model.handle(request);
     }
 }
 
-void ControllerSimulator::sendFrame(const QByteArray &frame, bool isProgress)
+void ControllerSimulator::send_frame(const QByteArray &frame, bool is_progress)
 {
     qCDebug(lcSim) << "->" << frame;
-    emit frameSent(frame);
-    m_sender.send(frame, isProgress);
+    emit frame_sent(frame);
+    m_sender.send(frame, is_progress);
 }
 
-void ControllerSimulator::writeToLink(const QByteArray &bytes)
+void ControllerSimulator::write_to_link(const QByteArray &bytes)
 {
-    if (m_replyLink == Link::Tcp && m_client)
+    if (m_reply_link == Link::Tcp && m_client)
         m_client->write(bytes);
-    else if (m_replyLink == Link::Pty && m_pty)
+    else if (m_reply_link == Link::Pty && m_pty)
         m_pty->write(bytes);
     else
         return;
-    emit bytesWritten(bytes);
+    emit bytes_written(bytes);
 }
 
-void ControllerSimulator::countFinishedPage()
+void ControllerSimulator::count_finished_page()
 {
-    ++m_finishedPages;
-    if (m_finishedPages == m_options.machineStopAfterPages) {
-        qCDebug(lcSim) << "stop pressed on the machine after" << m_finishedPages << "pages";
-        m_model.jobs().pressMachineStop();
+    ++m_finished_pages;
+    if (m_finished_pages == m_options.machine_stop_after_pages) {
+        qCDebug(lcSim) << "stop pressed on the machine after" << m_finished_pages << "pages";
+        m_model.jobs().press_machine_stop();
     }
-    if (m_finishedPages == m_options.dropAfterPages)
-        closeClientWhenSent();
+    if (m_finished_pages == m_options.drop_after_pages)
+        close_client_when_sent();
 }
 
-void ControllerSimulator::closeClientWhenSent()
+void ControllerSimulator::close_client_when_sent()
 {
-    if (m_sender.isIdle())
-        closeClient();
+    if (m_sender.is_idle())
+        close_client();
     else
-        m_closeWhenSent = true;
+        m_close_when_sent = true;
 }
 
-void ControllerSimulator::closeClient()
+void ControllerSimulator::close_client()
 {
-    m_closeWhenSent = false;
+    m_close_when_sent = false;
     if (!m_client) {
         qCDebug(lcSim) << "no TCP client to drop";
         return;
     }
-    qCDebug(lcSim) << "dropping the client after" << m_finishedPages << "pages";
+    qCDebug(lcSim) << "dropping the client after" << m_finished_pages << "pages";
     // Written bytes still go out; "disconnected" then ends the job.
     m_client->disconnectFromHost();
 }

@@ -31,30 +31,30 @@ public:
     // The bound port (port 0 picks a free one), or 0 on failure.
     quint16 listen(quint16 port, const QHostAddress &address = QHostAddress(QHostAddress::LocalHost));
     // The slave device path, or empty on failure.
-    QString openPty();
-    QString errorString() const { return m_error; }
+    QString open_pty();
+    QString error_string() const { return m_error; }
 
 signals:
-    void frameReceived(const QByteArray &frame);
-    void requestRejected(const QByteArray &frame, const QString &reason);
-    void frameSent(const QByteArray &frame);
+    void frame_received(const QByteArray &frame);
+    void request_rejected(const QByteArray &frame, const QString &reason);
+    void frame_sent(const QByteArray &frame);
     // Each write to a link, after the wire faults were applied.
-    void bytesWritten(const QByteArray &bytes);
-    void clientConnected();
-    void clientDisconnected();
+    void bytes_written(const QByteArray &bytes);
+    void client_connected();
+    void client_disconnected();
 
 private:
     enum class Link { None, Tcp, Pty };
 
-    void acceptClient();
-    void readClient();
-    void dropClient(QTcpSocket *socket);
+    void accept_client();
+    void read_client();
+    void drop_client(QTcpSocket *socket);
     void receive(Link link, ReceiveBuffer *cutter, const QByteArray &bytes);
-    void sendFrame(const QByteArray &frame, bool isProgress);
-    void writeToLink(const QByteArray &bytes);
-    void countFinishedPage();
-    void closeClientWhenSent();
-    void closeClient();
+    void send_frame(const QByteArray &frame, bool is_progress);
+    void write_to_link(const QByteArray &bytes);
+    void count_finished_page();
+    void close_client_when_sent();
+    void close_client();
 
     const SimulatorOptions m_options;
     ControllerModel m_model;
@@ -62,12 +62,12 @@ private:
     QTcpServer *m_server = nullptr;
     QPointer<QTcpSocket> m_client;
     // Pages can be large: a partial frame is kept up to 64 MiB.
-    ReceiveBuffer m_tcpCutter{64 << 20};
+    ReceiveBuffer m_tcp_cutter{64 << 20};
     PtyPort *m_pty = nullptr;
-    ReceiveBuffer m_ptyCutter{64 << 20};
-    Link m_replyLink = Link::None;
-    int m_finishedPages = 0;
-    bool m_closeWhenSent = false;
+    ReceiveBuffer m_pty_cutter{64 << 20};
+    Link m_reply_link = Link::None;
+    int m_finished_pages = 0;
+    bool m_close_when_sent = false;
     QString m_error;
 };
 

@@ -3,85 +3,85 @@
 namespace vx::sim {
 
 namespace {
-constexpr int StepIntervalMs = 20;
+constexpr int kStepIntervalMs = 20;
 }
 
-CuttingPass::CuttingPass(double speedMmPerSecond, int progressIntervalMs, QObject *parent)
-    : QObject(parent), m_speed(speedMmPerSecond)
+CuttingPass::CuttingPass(double speed_mm_per_second, int progress_interval_ms, QObject *parent)
+    : QObject(parent), m_speed(speed_mm_per_second)
 {
-    m_stepTimer.setInterval(m_speed > 0.0 ? StepIntervalMs : 0);
-    m_progressTimer.setInterval(progressIntervalMs);
-    connect(&m_stepTimer, &QTimer::timeout, this, &CuttingPass::step);
-    connect(&m_progressTimer, &QTimer::timeout, this, &CuttingPass::progressDue);
+    m_step_timer.setInterval(m_speed > 0.0 ? kStepIntervalMs : 0);
+    m_progress_timer.setInterval(progress_interval_ms);
+    connect(&m_step_timer, &QTimer::timeout, this, &CuttingPass::step);
+    connect(&m_progress_timer, &QTimer::timeout, this, &CuttingPass::progress_due);
 }
 
-void CuttingPass::append(double lengthMm)
+void CuttingPass::append(double length_mm)
 {
-    m_lengths.append(qMax(0.0, lengthMm));
-    m_totalLength += m_lengths.last();
-    updateTimers();
+    m_lengths.append(qMax(0.0, length_mm));
+    m_total_length += m_lengths.last();
+    update_timers();
 }
 
 void CuttingPass::clear()
 {
     m_lengths.clear();
-    m_totalLength = 0.0;
-    m_cutLength = 0.0;
-    m_cutInPage = 0.0;
-    m_cutPages = 0;
-    updateTimers();
+    m_total_length = 0.0;
+    m_cut_length = 0.0;
+    m_cut_in_page = 0.0;
+    m_cut_pages = 0;
+    update_timers();
 }
 
-void CuttingPass::setPaused(bool paused)
+void CuttingPass::set_paused(bool paused)
 {
     m_paused = paused;
-    updateTimers();
+    update_timers();
 }
 
 double CuttingPass::fraction() const
 {
     if (m_lengths.isEmpty())
         return 0.0;
-    if (m_totalLength <= 0.0)
-        return double(m_cutPages) / m_lengths.size();
-    return qMin(1.0, (m_cutLength + m_cutInPage) / m_totalLength);
+    if (m_total_length <= 0.0)
+        return double(m_cut_pages) / m_lengths.size();
+    return qMin(1.0, (m_cut_length + m_cut_in_page) / m_total_length);
 }
 
 void CuttingPass::step()
 {
-    if (m_paused || isDone()) {
-        updateTimers();
+    if (m_paused || is_done()) {
+        update_timers();
         return;
     }
 
-    const double length = m_lengths.at(m_cutPages);
+    const double length = m_lengths.at(m_cut_pages);
     if (m_speed > 0.0) {
-        m_cutInPage += m_speed * m_clock.restart() / 1000.0;
-        if (m_cutInPage < length)
+        m_cut_in_page += m_speed * m_clock.restart() / 1000.0;
+        if (m_cut_in_page < length)
             return;
     }
-    const int index = m_cutPages++;
-    m_cutLength += length;
-    m_cutInPage = 0.0;
-    updateTimers();
+    const int index = m_cut_pages++;
+    m_cut_length += length;
+    m_cut_in_page = 0.0;
+    update_timers();
     // Last, since a receiver may clear or refill the pass.
-    emit pageCut(index);
+    emit page_cut(index);
 }
 
-void CuttingPass::updateTimers()
+void CuttingPass::update_timers()
 {
-    const bool cutting = !m_paused && !isDone();
+    const bool cutting = !m_paused && !is_done();
     if (!cutting) {
-        m_stepTimer.stop();
-        m_progressTimer.stop();
+        m_step_timer.stop();
+        m_progress_timer.stop();
         return;
     }
-    if (!m_stepTimer.isActive()) {
+    if (!m_step_timer.isActive()) {
         m_clock.start();
-        m_stepTimer.start();
+        m_step_timer.start();
     }
-    if (m_speed > 0.0 && !m_progressTimer.isActive())
-        m_progressTimer.start();
+    if (m_speed > 0.0 && !m_progress_timer.isActive())
+        m_progress_timer.start();
 }
 
 } // namespace vx::sim

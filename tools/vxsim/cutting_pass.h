@@ -15,35 +15,35 @@ class CuttingPass : public QObject
     Q_OBJECT
 
 public:
-    CuttingPass(double speedMmPerSecond, int progressIntervalMs, QObject *parent = nullptr);
+    CuttingPass(double speed_mm_per_second, int progress_interval_ms, QObject *parent = nullptr);
 
-    void append(double lengthMm);
+    void append(double length_mm);
     void clear();
-    void setPaused(bool paused);
+    void set_paused(bool paused);
 
-    int pageCount() const { return m_lengths.size(); }
-    bool isDone() const { return m_cutPages == m_lengths.size(); }
+    int page_count() const { return m_lengths.size(); }
+    bool is_done() const { return m_cut_pages == m_lengths.size(); }
     // Share of the pass's path cut so far, 0..1 (by pages if nothing moves).
     double fraction() const;
 
 signals:
-    void pageCut(int index);
+    void page_cut(int index);
     // Every progress interval while the knife moves at a speed.
-    void progressDue();
+    void progress_due();
 
 private:
     void step();
-    void updateTimers();
+    void update_timers();
 
     const double m_speed;
     QList<double> m_lengths;
-    double m_totalLength = 0.0;
-    double m_cutLength = 0.0; // of the finished pages
-    double m_cutInPage = 0.0;
-    int m_cutPages = 0;
+    double m_total_length = 0.0;
+    double m_cut_length = 0.0; // of the finished pages
+    double m_cut_in_page = 0.0;
+    int m_cut_pages = 0;
     bool m_paused = false;
-    QTimer m_stepTimer;
-    QTimer m_progressTimer;
+    QTimer m_step_timer;
+    QTimer m_progress_timer;
     QElapsedTimer m_clock;
 };
 

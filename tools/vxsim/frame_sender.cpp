@@ -6,34 +6,34 @@ namespace vx::sim {
 
 FrameSender::FrameSender(const SimulatorOptions &options, QObject *parent)
     : QObject(parent),
-      m_chunkBytes(options.splitChunkBytes),
+      m_chunk_bytes(options.split_chunk_bytes),
       m_noise(options.noise),
-      m_duplicateProgress(options.duplicateProgress)
+      m_duplicate_progress(options.duplicate_progress)
 {
-    m_chunkTimer.setInterval(options.splitIntervalMs);
-    connect(&m_chunkTimer, &QTimer::timeout, this, &FrameSender::writeNextChunk);
+    m_chunk_timer.setInterval(options.split_interval_ms);
+    connect(&m_chunk_timer, &QTimer::timeout, this, &FrameSender::write_next_chunk);
 }
 
-void FrameSender::send(const QByteArray &frame, bool isProgress)
+void FrameSender::send(const QByteArray &frame, bool is_progress)
 {
     QByteArray bytes = m_noise ? noise() + frame : frame;
-    if (isProgress && m_duplicateProgress)
+    if (is_progress && m_duplicate_progress)
         bytes += m_noise ? noise() + frame : frame;
 
-    if (m_chunkBytes <= 0) {
-        emit bytesOut(bytes);
+    if (m_chunk_bytes <= 0) {
+        emit bytes_out(bytes);
         return;
     }
-    for (int at = 0; at < bytes.size(); at += m_chunkBytes)
-        m_queue.append(bytes.mid(at, m_chunkBytes));
-    if (!m_chunkTimer.isActive())
-        m_chunkTimer.start();
+    for (int at = 0; at < bytes.size(); at += m_chunk_bytes)
+        m_queue.append(bytes.mid(at, m_chunk_bytes));
+    if (!m_chunk_timer.isActive())
+        m_chunk_timer.start();
 }
 
 void FrameSender::clear()
 {
     m_queue.clear();
-    m_chunkTimer.stop();
+    m_chunk_timer.stop();
 }
 
 QByteArray FrameSender::noise()
@@ -45,17 +45,17 @@ QByteArray FrameSender::noise()
         bytes += alphabet[m_random.bounded(int(sizeof alphabet) - 1)];
     // Every third burst carries a stray STX: the receiver must take a frame
     // from the last STX before its ETX.
-    if (++m_noiseCount % 3 == 0)
+    if (++m_noise_count % 3 == 0)
         bytes.insert(m_random.bounded(bytes.size() + 1), vx::STX);
     return bytes;
 }
 
-void FrameSender::writeNextChunk()
+void FrameSender::write_next_chunk()
 {
     if (!m_queue.isEmpty())
-        emit bytesOut(m_queue.takeFirst());
+        emit bytes_out(m_queue.takeFirst());
     if (m_queue.isEmpty()) {
-        m_chunkTimer.stop();
+        m_chunk_timer.stop();
         emit drained();
     }
 }

@@ -19,29 +19,29 @@ class FrameSender : public QObject
 public:
     explicit FrameSender(const SimulatorOptions &options, QObject *parent = nullptr);
 
-    void send(const QByteArray &frame, bool isProgress);
+    void send(const QByteArray &frame, bool is_progress);
     // Drops what is still queued (the client is gone).
     void clear();
-    bool isIdle() const { return m_queue.isEmpty(); }
+    bool is_idle() const { return m_queue.isEmpty(); }
 
 signals:
     // Bytes to write to the client, in order; with splitting, one chunk.
-    void bytesOut(const QByteArray &bytes);
+    void bytes_out(const QByteArray &bytes);
     // The queue ran empty.
     void drained();
 
 private:
     QByteArray noise();
-    void writeNextChunk();
+    void write_next_chunk();
 
-    const int m_chunkBytes;
+    const int m_chunk_bytes;
     const bool m_noise;
-    const bool m_duplicateProgress;
+    const bool m_duplicate_progress;
     QList<QByteArray> m_queue;
-    QTimer m_chunkTimer;
+    QTimer m_chunk_timer;
     // Seeded, so that a run can be repeated byte for byte.
     QRandomGenerator m_random{437};
-    int m_noiseCount = 0;
+    int m_noise_count = 0;
 };
 
 } // namespace vx::sim

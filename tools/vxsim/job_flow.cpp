@@ -10,51 +10,51 @@ namespace vx::sim {
 
 namespace {
 // A QR-code copy without a QR_PLT job cuts a 25 mm square label.
-constexpr double DefaultQrCodeLengthMm = 100.0;
+constexpr double kDefaultQrCodeLengthMm = 100.0;
 } // namespace
 
 JobFlow::JobFlow(RegisterFile *registers, const SimulatorOptions &options, QObject *parent)
     : QObject(parent),
       m_registers(registers),
-      m_fileName(options.fileName),
-      m_pass(options.cutSpeedMmPerSecond, options.progressIntervalMs),
-      m_qrCodeLength(DefaultQrCodeLengthMm)
+      m_file_name(options.file_name),
+      m_pass(options.cut_speed_mm_per_second, options.progress_interval_ms),
+      m_qr_code_length(kDefaultQrCodeLengthMm)
 {
-    connect(&m_pass, &CuttingPass::pageCut, this, &JobFlow::handlePageCut);
-    connect(&m_pass, &CuttingPass::progressDue, this, [this] {
-        if (isCutting())
-            sendProgress();
+    connect(&m_pass, &CuttingPass::page_cut, this, &JobFlow::handle_page_cut);
+    connect(&m_pass, &CuttingPass::progress_due, this, [this] {
+        if (is_cutting())
+            send_progress();
     });
 }
 
-void JobFlow::receivePage(const QByteArray &plotterText)
+void JobFlow::receive_page(const QByteArray &plotter_text)
 {
-    const double length = plot_path_length_mm(plotterText);
+    const double length = plot_path_length_mm(plotter_text);
     if (m_state != State::FirstPass) {
         reset();
-        setState(State::FirstPass);
+        set_state(State::FirstPass);
     }
-    qCDebug(lcSim) << "page" << m_pageLengths.size() << "of" << length << "mm";
-    m_pageLengths.append(length);
-    ++m_unreportedPages;
+    qCDebug(lcSim) << "page" << m_page_lengths.size() << "of" << length << "mm";
+    m_page_lengths.append(length);
+    ++m_unreported_pages;
     m_pass.append(length);
 }
 
-void JobFlow::setQrCodeJob(const QByteArray &plotterText)
+void JobFlow::set_qr_code_job(const QByteArray &plotter_text)
 {
-    m_qrCodeLength = plot_path_length_mm(plotterText);
+    m_qr_code_length = plot_path_length_mm(plotter_text);
 }
 
-void JobFlow::requestStatus()
+void JobFlow::request_status()
 {
     switch (m_state) {
     case State::FirstPass:
         // The status request after the last page is answered by that page's
         // report. If the report already went out, it was the answer, and
         // the copy is complete now without another "4,0".
-        m_statusRequested = true;
-        if (m_unreportedPages == 0)
-            completeCopy();
+        m_status_requested = true;
+        if (m_unreported_pages == 0)
+            complete_copy();
         break;
     case State::Repeating:
     case State::QrCutting:
@@ -66,31 +66,31 @@ void JobFlow::requestStatus()
     }
 }
 
-void JobFlow::requestQrCode()
+void JobFlow::request_qr_code()
 {
-    if (!m_registers->qrCodeMode() || isCutting()) {
+    if (!m_registers->qr_code_mode() || is_cutting()) {
         reply("11,1");
         return;
     }
     if (m_state != State::QrAwaiting)
         reset();
-    ++m_qrSerial;
-    reply("11,0,QR" + QByteArray::number(m_qrSerial).rightJustified(4, '0'));
-    startPass(State::QrCutting, {m_qrCodeLength});
+    ++m_qr_serial;
+    reply("11,0,QR" + QByteArray::number(m_qr_serial).rightJustified(4, '0'));
+    start_pass(State::QrCutting, {m_qr_code_length});
 }
 
-void JobFlow::writeCopies(const QList<QByteArray> &fields)
+void JobFlow::write_copies(const QList<QByteArray> &fields)
 {
     reply("30,0");
     switch (m_state) {
     case State::AwaitingCopy:
-        startPass(State::Repeating, m_pageLengths);
+        start_pass(State::Repeating, m_page_lengths);
         break;
     case State::Repeating:
         qCDebug(lcSim) << "one more copy asked for while repeating: ignored";
         break;
     default:
-        m_registers->setValues(CopiesCode, fields);
+        m_registers->set_values(CopiesCode, fields);
         break;
     }
 }
@@ -100,11 +100,11 @@ void JobFlow::control(int action)
     switch (action) {
     case 0:
     case 1:
-        m_pass.setPaused(action == 0);
+        m_pass.set_paused(action == 0);
         break;
     case 2:
         reset();
-        m_pass.setPaused(false);
+        m_pass.set_paused(false);
         break;
     default:
         reply("27,1");
@@ -114,91 +114,91 @@ void JobFlow::control(int action)
     reply("27,0," + QByteArray::number(action));
 }
 
-void JobFlow::pressMachineStop()
+void JobFlow::press_machine_stop()
 {
     reset();
-    m_pass.setPaused(false);
+    m_pass.set_paused(false);
     reply(QByteArray::number(MachineStopCode) + ",0");
 }
 
 void JobFlow::abort()
 {
     reset();
-    m_pass.setPaused(false);
+    m_pass.set_paused(false);
 }
 
 void JobFlow::reset()
 {
-    setState(State::Idle);
+    set_state(State::Idle);
     m_pass.clear();
-    m_pageLengths.clear();
-    m_unreportedPages = 0;
-    m_statusRequested = false;
+    m_page_lengths.clear();
+    m_unreported_pages = 0;
+    m_status_requested = false;
     m_finished = 0;
 }
 
-void JobFlow::setState(State state)
+void JobFlow::set_state(State state)
 {
     if (state != m_state)
         qCDebug(lcSim) << "job state" << int(m_state) << "->" << int(state);
     m_state = state;
 }
 
-void JobFlow::startPass(State state, const QList<double> &pageLengths)
+void JobFlow::start_pass(State state, const QList<double> &page_lengths)
 {
-    setState(state);
+    set_state(state);
     m_pass.clear();
-    for (double length : pageLengths)
+    for (double length : page_lengths)
         m_pass.append(length);
 }
 
-void JobFlow::handlePageCut()
+void JobFlow::handle_page_cut()
 {
-    sendProgress();
+    send_progress();
     if (m_state == State::FirstPass) {
-        --m_unreportedPages;
+        --m_unreported_pages;
         reply("4,0");
-        if (m_unreportedPages == 0 && m_statusRequested)
-            completeCopy();
-    } else if (m_pass.isDone()) {
+        if (m_unreported_pages == 0 && m_status_requested)
+            complete_copy();
+    } else if (m_pass.is_done()) {
         // A repeated copy or a QR-code copy is reported once, as a whole.
         reply("4,0");
-        completeCopy();
+        complete_copy();
     }
-    emit pageFinished();
+    emit page_finished();
 }
 
-void JobFlow::completeCopy()
+void JobFlow::complete_copy()
 {
-    const bool qrCode = m_state == State::QrCutting;
-    m_statusRequested = false;
+    const bool qr_code = m_state == State::QrCutting;
+    m_status_requested = false;
     m_pass.clear();
     ++m_finished;
     const int copies = m_registers->copies();
     qCDebug(lcSim) << "copy" << m_finished << "of" << copies << "done";
     if (m_finished < copies) {
-        setState(qrCode ? State::QrAwaiting : State::AwaitingCopy);
+        set_state(qr_code ? State::QrAwaiting : State::AwaitingCopy);
         return;
     }
-    const ProgressReport report{0, m_fileName, copies, copies, 100.0};
-    emit frameOut(ccmd_reply(progress_items(report)), true);
-    setState(State::Idle);
+    const ProgressReport report{0, m_file_name, copies, copies, 100.0};
+    emit frame_out(ccmd_reply(progress_items(report)), true);
+    set_state(State::Idle);
 }
 
-void JobFlow::sendProgress()
+void JobFlow::send_progress()
 {
     const int copies = m_registers->copies();
     const double percent = 100.0 * (m_finished + m_pass.fraction()) / copies;
-    const ProgressReport report{1, m_fileName, copies, m_finished, percent};
-    emit frameOut(ccmd_reply(progress_items(report)), true);
+    const ProgressReport report{1, m_file_name, copies, m_finished, percent};
+    emit frame_out(ccmd_reply(progress_items(report)), true);
 }
 
 void JobFlow::reply(const QByteArray &items)
 {
-    emit frameOut(ccmd_reply(items), false);
+    emit frame_out(ccmd_reply(items), false);
 }
 
-bool JobFlow::isCutting() const
+bool JobFlow::is_cutting() const
 {
     return m_state == State::FirstPass || m_state == State::Repeating
         || m_state == State::QrCutting;

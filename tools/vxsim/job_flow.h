@@ -21,24 +21,24 @@ public:
     JobFlow(RegisterFile *registers, const SimulatorOptions &options, QObject *parent = nullptr);
 
     // PPLT or PLT: a page of the current job, or the first of a new one.
-    void receivePage(const QByteArray &plotterText);
+    void receive_page(const QByteArray &plotter_text);
     // QR_PLT: what each QR-code copy cuts.
-    void setQrCodeJob(const QByteArray &plotterText);
-    void requestStatus();
-    void requestQrCode();
+    void set_qr_code_job(const QByteArray &plotter_text);
+    void request_status();
+    void request_qr_code();
     // A CCMD write 30: sets the copies, or asks for one more copy.
-    void writeCopies(const QList<QByteArray> &fields);
+    void write_copies(const QList<QByteArray> &fields);
     // A CCMD write 27: 0 pause, 1 resume, 2 stop.
     void control(int action);
     // Stop pressed on the machine: the job ends and 1001 is reported.
-    void pressMachineStop();
+    void press_machine_stop();
     // The client is gone: the job ends without a word.
     void abort();
 
 signals:
-    void frameOut(const QByteArray &frame, bool isProgress);
+    void frame_out(const QByteArray &frame, bool is_progress);
     // After all reports for a page cut in any pass.
-    void pageFinished();
+    void page_finished();
 
 private:
     enum class State {
@@ -51,24 +51,24 @@ private:
     };
 
     void reset();
-    void setState(State state);
-    void startPass(State state, const QList<double> &pageLengths);
-    void handlePageCut();
-    void completeCopy();
-    void sendProgress();
+    void set_state(State state);
+    void start_pass(State state, const QList<double> &page_lengths);
+    void handle_page_cut();
+    void complete_copy();
+    void send_progress();
     void reply(const QByteArray &items);
-    bool isCutting() const;
+    bool is_cutting() const;
 
     RegisterFile *const m_registers;
-    const QByteArray m_fileName;
+    const QByteArray m_file_name;
     CuttingPass m_pass;
     State m_state = State::Idle;
-    QList<double> m_pageLengths;
-    double m_qrCodeLength;
-    int m_unreportedPages = 0;
-    bool m_statusRequested = false;
+    QList<double> m_page_lengths;
+    double m_qr_code_length;
+    int m_unreported_pages = 0;
+    bool m_status_requested = false;
     int m_finished = 0;
-    int m_qrSerial = 0;
+    int m_qr_serial = 0;
 };
 
 } // namespace vx::sim

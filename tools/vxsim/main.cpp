@@ -58,23 +58,23 @@ std::optional<CommandLine> parse_command_line(const QCoreApplication &app, QStri
     CommandLine line;
     const std::optional<int> port = non_negative(parser, "port", 65535);
     const std::optional<int> split = non_negative(parser, "split", 1 << 20);
-    const std::optional<int> dropAfter = non_negative(parser, "drop-after", 1 << 30);
-    const std::optional<int> stopAfter = non_negative(parser, "machine-stop-after", 1 << 30);
-    bool speedOk = false;
-    line.options.cutSpeedMmPerSecond = parser.value("speed").toDouble(&speedOk);
-    line.options.fileName = parser.value("file-name").toUtf8();
+    const std::optional<int> drop_after = non_negative(parser, "drop-after", 1 << 30);
+    const std::optional<int> stop_after = non_negative(parser, "machine-stop-after", 1 << 30);
+    bool speed_ok = false;
+    line.options.cut_speed_mm_per_second = parser.value("speed").toDouble(&speed_ok);
+    line.options.file_name = parser.value("file-name").toUtf8();
 
-    if (!port || !split || !dropAfter || !stopAfter) {
+    if (!port || !split || !drop_after || !stop_after) {
         *error = "--port, --split, --drop-after and --machine-stop-after take whole numbers";
         return std::nullopt;
     }
-    if (!speedOk || line.options.cutSpeedMmPerSecond < 0.0) {
+    if (!speed_ok || line.options.cut_speed_mm_per_second < 0.0) {
         *error = "--speed takes a number of mm/s, 0 or more";
         return std::nullopt;
     }
     // The name is one item of a comma list inside a frame.
-    if (line.options.fileName.contains(',') || line.options.fileName.contains(';')
-        || line.options.fileName.contains('\x02') || line.options.fileName.contains('\x03')) {
+    if (line.options.file_name.contains(',') || line.options.file_name.contains(';')
+        || line.options.file_name.contains('\x02') || line.options.file_name.contains('\x03')) {
         *error = "--file-name must not contain ',' ';' STX or ETX";
         return std::nullopt;
     }
@@ -84,11 +84,11 @@ std::optional<CommandLine> parse_command_line(const QCoreApplication &app, QStri
     }
     line.port = quint16(*port);
     line.pty = parser.isSet("pty");
-    line.options.splitChunkBytes = *split;
+    line.options.split_chunk_bytes = *split;
     line.options.noise = parser.isSet("noise");
-    line.options.duplicateProgress = parser.isSet("duplicate-progress");
-    line.options.dropAfterPages = *dropAfter;
-    line.options.machineStopAfterPages = *stopAfter;
+    line.options.duplicate_progress = parser.isSet("duplicate-progress");
+    line.options.drop_after_pages = *drop_after;
+    line.options.machine_stop_after_pages = *stop_after;
     return line;
 }
 
@@ -111,14 +111,14 @@ int main(int argc, char *argv[])
     ControllerSimulator simulator(line->options);
     const quint16 port = simulator.listen(line->port, line->address);
     if (port == 0) {
-        err << "vxsim: cannot listen: " << simulator.errorString() << Qt::endl;
+        err << "vxsim: cannot listen: " << simulator.error_string() << Qt::endl;
         return 1;
     }
     out << "listening " << line->address.toString() << ':' << port << Qt::endl;
     if (line->pty) {
-        const QString slave = simulator.openPty();
+        const QString slave = simulator.open_pty();
         if (slave.isEmpty()) {
-            err << "vxsim: cannot open a pseudo-terminal: " << simulator.errorString() << Qt::endl;
+            err << "vxsim: cannot open a pseudo-terminal: " << simulator.error_string() << Qt::endl;
             return 1;
         }
         out << "pty " << slave << Qt::endl;

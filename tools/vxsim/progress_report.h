@@ -7,8 +7,8 @@ namespace vx::sim {
 struct ProgressReport
 {
     int status = 0; // 1 while cutting, 0 when the job is complete
-    QByteArray fileName;
-    int taskCopies = 1;
+    QByteArray file_name;
+    int task_copies = 1;
     int finished = 0;     // copies completed before the one being cut
     double percent = 0.0; // of the whole job, all copies
 };

@@ -15,7 +15,7 @@ namespace vx::sim {
 
 namespace {
 // Unread output beyond this is dropped, oldest first.
-constexpr int MaxPendingBytes = 1 << 20;
+constexpr int kMaxPendingBytes = 1 << 20;
 } // namespace
 
 PtyPort::PtyPort(QObject *parent) : QObject(parent) {}
@@ -40,14 +40,14 @@ bool PtyPort::open()
     ::cfmakeraw(&mode);
     ::tcsetattr(m_slave, TCSANOW, &mode);
     ::fcntl(m_master, F_SETFL, ::fcntl(m_master, F_GETFL) | O_NONBLOCK);
-    m_slavePath = QString::fromLocal8Bit(name);
+    m_slave_path = QString::fromLocal8Bit(name);
 
-    m_readNotifier = new QSocketNotifier(m_master, QSocketNotifier::Read, this);
-    connect(m_readNotifier, &QSocketNotifier::activated, this, &PtyPort::readAvailable);
-    m_writeNotifier = new QSocketNotifier(m_master, QSocketNotifier::Write, this);
-    m_writeNotifier->setEnabled(false);
-    connect(m_writeNotifier, &QSocketNotifier::activated, this, &PtyPort::writePending);
-    qCDebug(lcSim) << "pty" << m_slavePath;
+    m_read_notifier = new QSocketNotifier(m_master, QSocketNotifier::Read, this);
+    connect(m_read_notifier, &QSocketNotifier::activated, this, &PtyPort::read_available);
+    m_write_notifier = new QSocketNotifier(m_master, QSocketNotifier::Write, this);
+    m_write_notifier->setEnabled(false);
+    connect(m_write_notifier, &QSocketNotifier::activated, this, &PtyPort::write_pending);
+    qCDebug(lcSim) << "pty" << m_slave_path;
     return true;
 }
 
@@ -56,12 +56,12 @@ void PtyPort::write(const QByteArray &bytes)
     if (m_master < 0)
         return;
     m_pending += bytes;
-    if (m_pending.size() > MaxPendingBytes)
-        m_pending.remove(0, m_pending.size() - MaxPendingBytes);
-    writePending();
+    if (m_pending.size() > kMaxPendingBytes)
+        m_pending.remove(0, m_pending.size() - kMaxPendingBytes);
+    write_pending();
 }
 
-void PtyPort::readAvailable()
+void PtyPort::read_available()
 {
     char buffer[4096];
     for (;;) {
@@ -74,13 +74,13 @@ void PtyPort::readAvailable()
             continue;
         if (n < 0 && errno != EAGAIN) {
             qCDebug(lcSim) << "pty read failed:" << std::strerror(errno);
-            m_readNotifier->setEnabled(false);
+            m_read_notifier->setEnabled(false);
         }
         return;
     }
 }
 
-void PtyPort::writePending()
+void PtyPort::write_pending()
 {
     while (!m_pending.isEmpty()) {
         const ssize_t n = ::write(m_master, m_pending.constData(), size_t(m_pending.size()));
@@ -96,7 +96,7 @@ void PtyPort::writePending()
         }
         break;
     }
-    m_writeNotifier->setEnabled(!m_pending.isEmpty());
+    m_write_notifier->setEnabled(!m_pending.isEmpty());
 }
 
 } // namespace vx::sim

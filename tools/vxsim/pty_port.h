@@ -19,24 +19,24 @@ public:
     ~PtyPort() override;
 
     bool open();
-    QString slavePath() const { return m_slavePath; }
-    QString errorString() const { return m_error; }
+    QString slave_path() const { return m_slave_path; }
+    QString error_string() const { return m_error; }
     void write(const QByteArray &bytes);
 
 signals:
     void received(const QByteArray &bytes);
 
 private:
-    void readAvailable();
-    void writePending();
+    void read_available();
+    void write_pending();
 
     int m_master = -1;
     int m_slave = -1;
-    QString m_slavePath;
+    QString m_slave_path;
     QString m_error;
     QByteArray m_pending;
-    QSocketNotifier *m_readNotifier = nullptr;
-    QSocketNotifier *m_writeNotifier = nullptr;
+    QSocketNotifier *m_read_notifier = nullptr;
+    QSocketNotifier *m_write_notifier = nullptr;
 };
 
 } // namespace vx::sim

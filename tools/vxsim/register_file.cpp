@@ -29,7 +29,7 @@ const QHash<int, int> &write_to_register()
     return table;
 }
 
-constexpr int FirmwareRegister = 51;
+constexpr int kFirmwareRegister = 51;
 
 } // namespace
 
@@ -49,7 +49,7 @@ RegisterFile::RegisterFile()
         {46, {"B437-0001"}},   // board id
         {48, {"4.37"}},        // board version
         {55, {"qrcode.plt"}},  // QR-code file
-        {FirmwareRegister, {"V3.4.37"}},
+        {kFirmwareRegister, {"V3.4.37"}},
     };
 }
 
@@ -63,7 +63,7 @@ QByteArray RegisterFile::command(int number, const QList<QByteArray> &fields)
     if (writable && (!fields.isEmpty() || !readable)) {
         if (fields.isEmpty())
             return code + ",1";
-        setValues(write_to_register().value(number), fields);
+        set_values(write_to_register().value(number), fields);
         return code + ",0";
     }
     if (readable) {
@@ -74,10 +74,10 @@ QByteArray RegisterFile::command(int number, const QList<QByteArray> &fields)
     return code + ",1";
 }
 
-void RegisterFile::setValues(int writeNumber, const QList<QByteArray> &fields)
+void RegisterFile::set_values(int write_number, const QList<QByteArray> &fields)
 {
-    qCDebug(lcSim) << "register" << writeNumber << "=" << fields;
-    m_values.insert(writeNumber, fields);
+    qCDebug(lcSim) << "register" << write_number << "=" << fields;
+    m_values.insert(write_number, fields);
 }
 
 int RegisterFile::copies() const
@@ -85,7 +85,7 @@ int RegisterFile::copies() const
     return qMax(1, values(CopiesCode).value(0).toInt());
 }
 
-bool RegisterFile::qrCodeMode() const
+bool RegisterFile::qr_code_mode() const
 {
     return values(JobModeCode).value(0).toInt() != 0;
 }

@@ -17,15 +17,15 @@ public:
     // "w,0" for a stored write, "r,0,<fields>" for a read, "n,1" otherwise.
     QByteArray command(int number, const QList<QByteArray> &fields);
 
-    QList<QByteArray> values(int writeNumber) const { return m_values.value(writeNumber); }
-    void setValues(int writeNumber, const QList<QByteArray> &fields);
+    QList<QByteArray> values(int write_number) const { return m_values.value(write_number); }
+    void set_values(int write_number, const QList<QByteArray> &fields);
 
     QByteArray address(int address) const { return m_addresses.value(address, "0"); }
-    void setAddress(int address, const QByteArray &value) { m_addresses.insert(address, value); }
+    void set_address(int address, const QByteArray &value) { m_addresses.insert(address, value); }
 
     // Copies ordered, at least 1.
     int copies() const;
-    bool qrCodeMode() const;
+    bool qr_code_mode() const;
 
 private:
     QHash<int, QList<QByteArray>> m_values;

@@ -9,23 +9,23 @@ namespace vx::sim {
 struct SimulatorOptions
 {
     // Cutting speed in mm/s; 0 cuts every page at once.
-    double cutSpeedMmPerSecond = 0.0;
+    double cut_speed_mm_per_second = 0.0;
     // FileName item of the progress reports.
-    QByteArray fileName = "job.plt";
+    QByteArray file_name = "job.plt";
     // Periodic progress reports while cutting at a speed.
-    int progressIntervalMs = 200;
+    int progress_interval_ms = 200;
 
     // Write each outgoing frame in chunks of this many bytes (0: whole).
-    int splitChunkBytes = 0;
-    int splitIntervalMs = 1;
+    int split_chunk_bytes = 0;
+    int split_interval_ms = 1;
     // Garbage bytes between frames, some of them with a stray STX.
     bool noise = false;
     // Every progress report goes out twice, byte for byte.
-    bool duplicateProgress = false;
+    bool duplicate_progress = false;
     // Close the TCP client after this many finished pages (0: never).
-    int dropAfterPages = 0;
+    int drop_after_pages = 0;
     // Press stop on the machine after this many finished pages (0: never).
-    int machineStopAfterPages = 0;
+    int machine_stop_after_pages = 0;
 };
 
 } // namespace vx::sim
