@@ -4,6 +4,7 @@
 #include "vxcommoninterface.h"
 
 #include "property_store.h"
+#include "task_record.h"
 #include "vxdeviceproperty.h"
 
 #include <QtCore/QJsonObject>
@@ -143,13 +144,12 @@ void VXCommonInterface::decode_task(QString field)
     if (items.size() < kProgressItems)
         return;
 
-    QJsonObject record = task->value().toJsonObject();
-    record.insert(QStringLiteral("Status"), items.at(1).toInt());
-    record.insert(QStringLiteral("FileName"), items.at(2));
-    record.insert(QStringLiteral("TaskCopies"), items.at(3).toInt());
-    record.insert(QStringLiteral("Finished"), items.at(4).toInt());
-    record.insert(QStringLiteral("Percent"), truncated_percent(items.at(5)));
-    task->setValue(record);
+    task->setValue(vx::updated_record(task->value().toJsonObject(),
+                                      {{QStringLiteral("Status"), items.at(1).toInt()},
+                                       {QStringLiteral("FileName"), items.at(2)},
+                                       {QStringLiteral("TaskCopies"), items.at(3).toInt()},
+                                       {QStringLiteral("Finished"), items.at(4).toInt()},
+                                       {QStringLiteral("Percent"), truncated_percent(items.at(5))}}));
     emit message(DevTasK, field);
     device_task_to_cloud();
 }

@@ -2,6 +2,7 @@
 // of the user settings page. Jobs are driven only through properties.
 #include "vxcommoninterface.h"
 
+#include "task_record.h"
 #include "vxdeviceproperty.h"
 
 #include <QtCore/QDateTime>
@@ -58,13 +59,12 @@ void VXCommonInterface::stopTask()
     if (VXDeviceProperty *start = property_ptr("TASK_START_TIME"))
         start->setValue(QDateTime());
     if (VXDeviceProperty *task = property_ptr("TASK")) {
-        QJsonObject record = task->value().toJsonObject();
-        record.insert(QStringLiteral("Status"), 0);
-        record.insert(QStringLiteral("FileName"), QString());
-        record.insert(QStringLiteral("TaskCopies"), 0);
-        record.insert(QStringLiteral("Finished"), 0);
-        record.insert(QStringLiteral("Percent"), 100);
-        task->setValue(record);
+        task->setValue(vx::updated_record(task->value().toJsonObject(),
+                                          {{QStringLiteral("Status"), 0},
+                                           {QStringLiteral("FileName"), QString()},
+                                           {QStringLiteral("TaskCopies"), 0},
+                                           {QStringLiteral("Finished"), 0},
+                                           {QStringLiteral("Percent"), 100}}));
     }
 }
 
