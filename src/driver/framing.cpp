@@ -42,8 +42,12 @@ void VXCommonInterface::send_cmd(QByteArray frame)
 
     QMutexLocker lock(&m_send_lock);
     if (mode->value().toString() == QLatin1String("TCP")) {
-        if (m_tcp)
+        if (m_tcp) {
             m_tcp->write(frame);
+            // Out now rather than on the next turn of the event loop: a page
+            // follows a page-done report, and the machine waits for it.
+            m_tcp->flush();
+        }
     } else if (m_usb) {
         m_usb->send(frame_text(frame));
     }

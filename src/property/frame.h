@@ -9,7 +9,9 @@ constexpr char ETX = '\x03';
 
 // STX, the decimal total length (STX, digits and ETX included), ";",
 // name, ";", body, ETX. The length counts the payload's bytes, so a body
-// with characters outside ASCII is counted as sent (UTF-8).
-QByteArray frame(const QByteArray &name, const QByteArray &body);
+// with characters outside ASCII is counted as sent (UTF-8). The frame is
+// built around the body's own bytes: a body handed over with std::move
+// (a whole job page, say) is not copied again.
+QByteArray frame(const QByteArray &name, QByteArray body);
 
 } // namespace vx

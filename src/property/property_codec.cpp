@@ -107,7 +107,7 @@ QByteArray VXDeviceProperty::set_cmd_bytes() const
     default:
         return QByteArray();
     }
-    return vx::frame(frame_name(m_cmd_type), body);
+    return vx::frame(frame_name(m_cmd_type), std::move(body));
 }
 
 // Replies never notify: the host reads the new value when it chooses to.
