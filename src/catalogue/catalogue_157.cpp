@@ -6,12 +6,6 @@
 using namespace vx;
 
 namespace {
-constexpr auto UnCMD = VXDeviceInterface::UnCMD;
-constexpr auto CCMD = VXDeviceInterface::CCMD;
-constexpr auto CMD = VXDeviceInterface::CMD;
-constexpr auto NUM = VXDeviceInterface::NUM;
-constexpr auto PLT = VXDeviceInterface::PLT;
-constexpr auto QRPLT = VXDeviceInterface::QRPLT;
 constexpr const char *kContext = "VXCommonInterface";
 constexpr const char *kGroupBox = R"({"widget":"QGroupBox"})";
 constexpr const char *kTabWidget = R"({"widget":"QTabWidget"})";

@@ -5,9 +5,6 @@
 using namespace vx;
 
 namespace {
-constexpr auto UnCMD = VXDeviceInterface::UnCMD;
-constexpr auto CCMD = VXDeviceInterface::CCMD;
-constexpr auto PPLT = VXDeviceInterface::PPLT;
 constexpr const char *kContext = "VXCommonInterface";
 } // namespace
 

@@ -9,6 +9,15 @@
 
 namespace vx {
 
+// Command kinds, short for the catalogue tables.
+inline constexpr auto UnCMD = VXDeviceInterface::UnCMD;
+inline constexpr auto CCMD = VXDeviceInterface::CCMD;
+inline constexpr auto CMD = VXDeviceInterface::CMD;
+inline constexpr auto NUM = VXDeviceInterface::NUM;
+inline constexpr auto PLT = VXDeviceInterface::PLT;
+inline constexpr auto PPLT = VXDeviceInterface::PPLT;
+inline constexpr auto QRPLT = VXDeviceInterface::QRPLT;
+
 // The initial value of a catalogue entry. A key list is the value of a
 // composite property: the keys of its sub-properties, in order.
 struct InitialValue

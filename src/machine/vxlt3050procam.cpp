@@ -7,8 +7,6 @@
 using namespace vx;
 
 namespace {
-constexpr auto UnCMD = VXDeviceInterface::UnCMD;
-constexpr auto CCMD = VXDeviceInterface::CCMD;
 constexpr const char *kContext = "VXLT3050PROCam";
 constexpr int kIconCodePoint = 0xE626;
 } // namespace
