@@ -98,8 +98,8 @@ void tst_catalogue_157::device_info_composite()
     QCOMPARE(info->value().toStringList(), members);
     QCOMPARE(keys_of(*info), members); // held in the same order, and no editor
     for (const QString &key : members) {
-        const char *k = qPrintable(key);
-        QCOMPARE(info->property_ptr(k), device.property_ptr(k));
+        const QByteArray k = key.toLatin1();
+        QCOMPARE(info->property_ptr(k.constData()), device.property_ptr(k.constData()));
     }
     QVERIFY(!info->property_ptr("DEVICE_UNIQUE_ID"));
 
