@@ -11,6 +11,7 @@ VX_PACKAGES=(
     qtbase5-dev qtbase5-dev-tools libqt5websockets5-dev libqt5serialport5-dev
     qttools5-dev qttools5-dev-tools libqt5sql5-sqlite
     fonts-noto-cjk
+    libbenchmark-dev
 )
 
 vx_install_packages() {

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <benchmark/benchmark.h>
+
+#include <QtCore/QString>
+#include <QtCore/QVector>
+#include <QtCore/QtGlobal>
+
+namespace vxbench {
+
+// The sizes of one run: the real ones, or tiny ones for the smoke test.
+struct Scale
+{
+    bool smoke = false;
+    int page_bytes = 1 << 20;          // frame building: one PPLT page
+    // Receive path: frames in one read, with progress reports (their cost
+    // grows with the reports before them, so the sizes stay small) and
+    // without them.
+    QVector<int> mixed_frames{10000, 100000, 300000};
+    QVector<int> plain_frames{100000, 1000000, 10000000};
+    qint64 job_chars = 100LL << 20;    // page splitting: the job's text
+    int job_pages = 10000;
+    qint64 stream_bytes = 64LL << 20;  // streaming: the job sent page by page
+    int stream_page = 64 << 10;
+    int repetitions = 3;               // the fastest repetition counts
+    double min_time = 0.5;             // seconds a timed loop runs at least
+    QString helper_dir;                // where vxbench_peer and vxbench_peak are
+
+    static Scale full() { return Scale(); }
+    static Scale tiny()
+    {
+        Scale s;
+        s.smoke = true;
+        s.page_bytes = 4 << 10;
+        s.mixed_frames = {300, 3000};
+        s.plain_frames = {300, 3000};
+        s.job_chars = 100 << 10;
+        s.job_pages = 10;
+        s.stream_bytes = 256 << 10;
+        s.repetitions = 1;
+        s.min_time = 0.001;
+        return s;
+    }
+};
+
+// Applies the scale's repetitions and either a fixed iteration count or
+// the minimum time; real (wall) time counts.
+inline benchmark::internal::Benchmark *configure(benchmark::internal::Benchmark *b, const Scale &scale,
+                                                 int iterations = 0)
+{
+    b->UseRealTime()->Repetitions(scale.repetitions);
+    return iterations > 0 ? b->Iterations(iterations) : b->MinTime(scale.min_time);
+}
+
+// Registers each measurement and its baseline with the benchmark library.
+void register_frame_benchmarks(const Scale &scale);
+void register_receive_benchmarks(const Scale &scale);
+void register_page_benchmarks(const Scale &scale);
+void register_stream_benchmarks(const Scale &scale);
+
+} // namespace vxbench

@@ -1,0 +1,176 @@
+#include "report_table.h"
+
+#include "helper_process.h"
+
+#include <cstdio>
+#include <string>
+
+namespace vxbench {
+
+namespace {
+
+constexpr double kMiB = 1024.0 * 1024.0;
+
+std::string format(const char *pattern, double a, double b = 0)
+{
+    char text[128];
+    std::snprintf(text, sizeof text, pattern, a, b);
+    return text;
+}
+
+struct Row
+{
+    std::string what, plugin, baseline, ratio, target;
+    int met = -1; // -1: no target
+};
+
+void print(std::ostream &out, const Row &row)
+{
+    const char *verdict = row.met < 0 ? "" : (row.met ? "yes" : "**no**");
+    out << "| " << row.what << " | " << row.plugin << " | " << row.baseline << " | " << row.ratio << " | "
+        << row.target << " | " << verdict << " |\n";
+}
+
+double counter(const Measured *m, const char *name)
+{
+    const auto it = m->counters.find(name);
+    return it == m->counters.end() ? 0 : it->second;
+}
+
+bool usable(const Measured *m)
+{
+    return m && m->error.empty() && m->seconds > 0;
+}
+
+void frame_rows(const ResultStore &store, const Scale &scale, std::ostream &out)
+{
+    const Measured *build = store.find("frame_build");
+    const Measured *copy = store.find("frame_copy");
+    if (!usable(build) || !usable(copy))
+        return;
+    const double ratio = build->seconds / copy->seconds;
+    print(out, {format("a. PPLT frame of a %.0f KiB page: set_cmd_bytes vs copy", scale.page_bytes / 1024.0),
+                format("%.1f µs (%.2f GB/s)", build->seconds * 1e6, scale.page_bytes / build->seconds / 1e9),
+                format("%.1f µs (%.2f GB/s)", copy->seconds * 1e6, scale.page_bytes / copy->seconds / 1e9),
+                format("%.2f× the time", ratio), "≤ 4×", ratio <= 4});
+}
+
+void receive_rows(const ResultStore &store, const QVector<int> &sizes, bool with_progress, std::ostream &out)
+{
+    const std::string prefix = with_progress ? "receive_mixed_" : "receive_plain_";
+    const char *mix = with_progress ? "settings + progress + page-done" : "settings + page-done, no progress";
+    double first_per_frame = 0;
+    double last_per_frame = 0;
+    double first_frames = 0;
+    double last_frames = 0;
+    for (int i = 0; i < sizes.size(); ++i) {
+        const Measured *receive = store.find(prefix + std::to_string(i));
+        const Measured *scan = store.find(prefix + std::to_string(i) + "_scan");
+        if (!usable(receive) || !usable(scan))
+            return;
+        const double frames = counter(receive, "frames");
+        const double per_frame = receive->seconds / frames;
+        if (i == 0) {
+            first_per_frame = per_frame;
+            first_frames = frames;
+        }
+        last_per_frame = per_frame;
+        last_frames = frames;
+        print(out, {"b. " + format("%.0f", frames) + " frames (" + mix + ") in one USB read vs STX/ETX scan",
+                    format("%.3g frames/s (%.2f µs/frame)", frames / receive->seconds, per_frame * 1e6),
+                    format("%.3g frames/s", frames / scan->seconds),
+                    format("%.0f× the time", receive->seconds / scan->seconds), "", -1});
+    }
+    const double growth = last_per_frame / first_per_frame;
+    print(out, {"b. time per frame, " + format("%.0f", last_frames) + " vs " + format("%.0f", first_frames)
+                    + " frames (" + mix + ")",
+                format("%.2f µs/frame", last_per_frame * 1e6), format("%.2f µs/frame", first_per_frame * 1e6),
+                format("%.2f×", growth), "≤ 1.5×", growth <= 1.5});
+}
+
+void page_rows(const ResultStore &store, std::ostream &out)
+{
+    const Measured *split = store.find("set_plt");
+    const Measured *search = store.find("pg_search");
+    if (usable(split) && usable(search)) {
+        const double bytes = counter(split, "bytes");
+        print(out, {format("c. setPlt of %.0f MiB in %.0f pages vs \"PG;\" search", bytes / kMiB,
+                           counter(split, "pages")),
+                    format("%.0f MB/s", bytes / split->seconds / 1e6),
+                    format("%.0f MB/s", bytes / search->seconds / 1e6),
+                    format("%.2f× the time", split->seconds / search->seconds), "", -1});
+    }
+    const Measured *peak = store.find("peak_set_plt");
+    const Measured *peak_search = store.find("peak_search");
+    if (peak && peak->error.empty() && peak_search && peak_search->error.empty()) {
+        const double job = counter(peak, "job_bytes");
+        const double grown = (counter(peak, "peak_kib") - counter(peak, "base_kib")) * 1024;
+        const double grown_search = (counter(peak_search, "peak_kib") - counter(peak_search, "base_kib")) * 1024;
+        const double own = (counter(peak, "peak_kib") - counter(peak, "job_hwm_kib")) * 1024;
+        print(out, {format("c. peak memory (VmHWM growth) holding and cutting a %.0f MiB job", job / kMiB),
+                    format("%.1f MiB", grown / kMiB) + format(" (setPlt itself +%.1f MiB)", own / kMiB),
+                    format("%.1f MiB", grown_search / kMiB), format("%.2f× the job", grown / job),
+                    "≤ 4× the job", grown <= 4 * job});
+    }
+}
+
+void stream_rows(const ResultStore &store, const Scale &scale, std::ostream &out)
+{
+    const Measured *device = store.find("stream_device");
+    const Measured *plain = store.find("stream_plain");
+    const Measured *echo = store.find("stream_echo");
+    if (!usable(device) || !usable(plain) || !usable(echo))
+        return;
+    const double bytes = counter(device, "bytes");
+    const double ratio = plain->seconds / device->seconds;
+    print(out, {format("d. %.0f MiB job in %.0f KiB pages over TCP loopback vs plain socket", bytes / kMiB,
+                       scale.stream_page / 1024.0),
+                format("%.0f MB/s", bytes / device->seconds / 1e6),
+                format("%.0f MB/s", counter(plain, "bytes") / plain->seconds / 1e6),
+                format("%.2f× the throughput", ratio), "≥ 0.5×", ratio >= 0.5});
+    const double latency = counter(device, "first_byte_us");
+    print(out, {"d. \"4,0\" sent by the peer → next page's first byte there (median)",
+                format("%.0f µs", latency) + format(" (whole page %.0f µs)", counter(device, "whole_page_us")),
+                format("%.0f µs", counter(echo, "first_byte_us"))
+                    + format(" (whole page %.0f µs)", counter(echo, "whole_page_us")),
+                format("%.2f×", latency / counter(echo, "first_byte_us")), "< 100 µs", latency < 100});
+    print(out, {"d. same stop-and-wait exchange, plain socket answering \"4,0\"",
+                format("%.0f MB/s", bytes / device->seconds / 1e6),
+                format("%.0f MB/s", bytes / echo->seconds / 1e6),
+                format("%.2f× the throughput", echo->seconds / device->seconds), "", -1});
+}
+
+Measured probe(const Scale &scale, const char *mode)
+{
+    HelperProcess process(scale.helper_dir + QStringLiteral("/vxbench_peak"),
+                          {QString::fromLatin1(mode), QString::number(scale.job_chars),
+                           QString::number(scale.job_pages)});
+    const QMap<QString, double> figures = process.finish(300000);
+    Measured measured;
+    if (figures.isEmpty())
+        measured.error = std::string("the memory probe failed: ") + mode;
+    for (auto it = figures.begin(); it != figures.end(); ++it)
+        measured.counters[it.key().toStdString()] = it.value();
+    return measured;
+}
+
+} // namespace
+
+void measure_peaks(const Scale &scale, ResultStore &store)
+{
+    store.put("peak_set_plt", probe(scale, "setplt"));
+    store.put("peak_search", probe(scale, "search"));
+}
+
+void print_table(const ResultStore &store, const Scale &scale, std::ostream &out)
+{
+    out << "| Measurement | Plugin | Baseline | Ratio | Target | Met |\n"
+        << "|---|---|---|---|---|---|\n";
+    frame_rows(store, scale, out);
+    receive_rows(store, scale.mixed_frames, true, out);
+    receive_rows(store, scale.plain_frames, false, out);
+    page_rows(store, out);
+    stream_rows(store, scale, out);
+}
+
+} // namespace vxbench

@@ -1,0 +1,165 @@
+// Hostile or endless input on a machine instance's receive path: memory
+// stays bounded and the instance still takes a valid frame afterwards.
+// VX_FLOOD_MIB sets the size of each flood phase (default 64; 16 under
+// AddressSanitizer, still sixteen times the receive buffer's limit).
+#include "frame.h"
+#include "memory_use.h"
+#include "vxdeviceproperty.h"
+#include "vxlt3050procam.h"
+
+#include <QtCore/QFile>
+#include <QtCore/QRandomGenerator>
+#include <QtCore/QScopedPointer>
+#include <QtTest/QtTest>
+
+
+namespace {
+
+constexpr int kChunk = 10 * 1024;
+constexpr qint64 kMiB = 1024 * 1024;
+constexpr qint64 kBound = 16 * kMiB;
+
+enum Phase { RandomBytes, StxOnly, OneStxThenText, EtxOnly };
+
+// The highest memory use since the last reset: the resident set's
+// high-water mark, or (under AddressSanitizer) the sampled live heap.
+class PeakMeter
+{
+public:
+    PeakMeter()
+    {
+        if (under_address_sanitizer()) {
+            m_base = live_heap_bytes();
+        } else {
+            // "5" resets VmHWM to the current RSS, so earlier peaks do not count.
+            QFile clear(QStringLiteral("/proc/self/clear_refs"));
+            if (clear.open(QIODevice::WriteOnly))
+                clear.write("5");
+            m_base = status_kib("VmRSS") * 1024;
+        }
+        m_peak = m_base;
+    }
+    void sample()
+    {
+        if (under_address_sanitizer())
+            m_peak = qMax(m_peak, live_heap_bytes());
+    }
+    qint64 growth()
+    {
+        if (!under_address_sanitizer())
+            m_peak = status_kib("VmHWM") * 1024;
+        return m_peak - m_base;
+    }
+
+private:
+    qint64 m_base = 0;
+    qint64 m_peak = 0;
+};
+
+qint64 flood_bytes()
+{
+    bool ok = false;
+    const qint64 mib = qEnvironmentVariableIntValue("VX_FLOOD_MIB", &ok);
+    const qint64 default_mib = under_address_sanitizer() ? 16 : 64;
+    return (ok && mib > 0 ? mib : default_mib) * kMiB;
+}
+
+void fill(QByteArray &chunk, Phase phase, QRandomGenerator &random, bool first)
+{
+    switch (phase) {
+    case RandomBytes:
+        random.fillRange(reinterpret_cast<quint32 *>(chunk.data()), chunk.size() / 4);
+        break;
+    case StxOnly:
+        chunk.fill(vx::STX);
+        break;
+    case OneStxThenText:
+        chunk.fill('a');
+        if (first)
+            chunk[0] = vx::STX;
+        break;
+    case EtxOnly:
+        chunk.fill(vx::ETX);
+        break;
+    }
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(QList<int>)
+
+class tst_flood : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void flood_stays_bounded_data();
+    void flood_stays_bounded();
+    void progress_reports_stay_bounded();
+};
+
+void tst_flood::flood_stays_bounded_data()
+{
+    QTest::addColumn<QList<int>>("phases");
+    QTest::newRow("random bytes, then STX without ETX") << QList<int>{RandomBytes, StxOnly};
+    QTest::newRow("one STX, then text without ETX") << QList<int>{OneStxThenText};
+    QTest::newRow("ETX without STX") << QList<int>{EtxOnly};
+}
+
+void tst_flood::flood_stays_bounded()
+{
+    QFETCH(QList<int>, phases);
+    VXLT3050PROCam root;
+    QScopedPointer<VXDeviceInterface> device(root.initInstance());
+    auto *driver = static_cast<VXCommonInterface *>(device.data());
+    QRandomGenerator random(20240607);
+    QByteArray chunk(kChunk, Qt::Uninitialized);
+    const qint64 chunks = flood_bytes() / kChunk;
+
+    PeakMeter meter;
+    for (const int phase : phases) {
+        for (qint64 i = 0; i < chunks; ++i) {
+            fill(chunk, Phase(phase), random, i == 0);
+            driver->slot_usb_read(chunk);
+            if (i % 64 == 0)
+                meter.sample();
+        }
+    }
+    const qint64 growth = meter.growth();
+    qInfo("memory growth over the flood: %.1f MiB", double(growth) / kMiB);
+    QVERIFY2(growth < kBound, qPrintable(QStringLiteral("grew by %1 bytes").arg(growth)));
+
+    driver->slot_usb_read(vx::frame("CCMD", "51,0,V9;"));
+    QCOMPARE(device->property_ptr("FIRMWARE")->value().toString(), QStringLiteral("V9"));
+}
+
+// A long job reports progress many times; each report replaces the task
+// record's file name. Memory must not grow with the number of reports.
+void tst_flood::progress_reports_stay_bounded()
+{
+    VXLT3050PROCam root;
+    QScopedPointer<VXDeviceInterface> device(root.initInstance());
+    auto *driver = static_cast<VXCommonInterface *>(device.data());
+    const auto report = [](int i) {
+        return vx::frame("CCMD", "66,1,job.plt,2,0," + QByteArray::number(i % 1000 / 10.0) + ",0,0,0;");
+    };
+    for (int i = 0; i < 100; ++i) // warm up: first allocations of the record and the dispatch
+        driver->slot_usb_read(report(i));
+
+    const qint64 before = live_heap_bytes();
+    QByteArray read;
+    for (int i = 0; i < 30000; ++i) {
+        read += report(i);
+        if (i % 100 == 99) {
+            driver->slot_usb_read(read);
+            read.clear();
+        }
+    }
+    const qint64 growth = live_heap_bytes() - before;
+    qInfo("live heap growth over 30000 reports: %lld bytes", static_cast<long long>(growth));
+    QCOMPARE(device->property_ptr("TASK")->value().toJsonObject().value("Percent").toInt(), 99);
+    QVERIFY2(growth < 64 * 1024, qPrintable(QStringLiteral("grew by %1 bytes").arg(growth)));
+}
+
+QTEST_GUILESS_MAIN(tst_flood)
+#include "tst_flood.moc"
