@@ -166,8 +166,9 @@ void tst_catalogue_157::groups()
     VXDeviceProperty *g = device.property_ptr(qPrintable(group));
     QCOMPARE(keys_of(*g), held + QStringList{"WIDGET"});
     for (const QString &key : held) {
-        const char *k = qPrintable(key);
-        QVERIFY2(g->property_ptr(k) && g->property_ptr(k) == device.property_ptr(k), k);
+        const QByteArray k = key.toLatin1();
+        QVERIFY2(g->property_ptr(k.constData()) && g->property_ptr(k.constData()) == device.property_ptr(k.constData()),
+                 k.constData());
     }
     // A group only gathers editors: no value, no command.
     QVERIFY(!g->value().isValid());
