@@ -66,6 +66,12 @@ private slots:
 private:
     VXDeviceInterface *status_holder() { return m_device.data(); }
     int status() { return m_device->property_ptr("STATUS")->value().toInt(); }
+    // Points the device at a loopback server (not yet connecting).
+    void aim_at(const QTcpServer &server)
+    {
+        m_device->property_ptr("TCP_PORT")->setValue(int(server.serverPort()));
+        m_device->setIPAddress(QStringLiteral("127.0.0.1"));
+    }
     QString mode() { return m_device->property_ptr("CONNECT_MODE")->value().toString(); }
 
     VXLT3050PROCam m_root;
@@ -82,8 +88,7 @@ void tst_links::tcp_connect_and_peer_close()
     QTcpServer server;
     QVERIFY(server.listen(QHostAddress::LocalHost));
     QSignalSpy messages(m_device.data(), &VXDeviceInterface::message);
-    m_device->property_ptr("TCP_PORT")->setValue(int(server.serverPort()));
-    m_device->setIPAddress(QStringLiteral("127.0.0.1"));
+    aim_at(server);
     QVERIFY(m_device->connectDevice());
     QTRY_COMPARE(message_texts(messages), QStringList{"TCP CONNECTED."});
     QCOMPARE(status(), int(VXDeviceInterface::Working));
@@ -120,8 +125,7 @@ void tst_links::tcp_reconnect_reuses_socket()
 {
     QTcpServer server;
     QVERIFY(server.listen(QHostAddress::LocalHost));
-    m_device->property_ptr("TCP_PORT")->setValue(int(server.serverPort()));
-    m_device->setIPAddress(QStringLiteral("127.0.0.1"));
+    aim_at(server);
     QSignalSpy messages(m_device.data(), &VXDeviceInterface::message);
     for (int round = 0; round < 3; ++round) {
         QVERIFY(m_device->connectDevice());
@@ -138,8 +142,7 @@ void tst_links::tcp_reopened_after_link_declared_lost()
 {
     QTcpServer server;
     QVERIFY(server.listen(QHostAddress::LocalHost));
-    m_device->property_ptr("TCP_PORT")->setValue(int(server.serverPort()));
-    m_device->setIPAddress(QStringLiteral("127.0.0.1"));
+    aim_at(server);
     QVERIFY(m_device->connectDevice());
     QTRY_COMPARE(status(), int(VXDeviceInterface::Working));
     QTRY_VERIFY(server.hasPendingConnections());
@@ -159,8 +162,7 @@ void tst_links::tcp_destroyed_while_connected()
 {
     QTcpServer server;
     QVERIFY(server.listen(QHostAddress::LocalHost));
-    m_device->property_ptr("TCP_PORT")->setValue(int(server.serverPort()));
-    m_device->setIPAddress(QStringLiteral("127.0.0.1"));
+    aim_at(server);
     QVERIFY(m_device->connectDevice());
     QTRY_COMPARE(status(), int(VXDeviceInterface::Working));
 
@@ -212,8 +214,7 @@ void tst_links::usb_wins_over_tcp()
     Pty pty;
     QTcpServer server;
     QVERIFY(server.listen(QHostAddress::LocalHost));
-    m_device->property_ptr("TCP_PORT")->setValue(int(server.serverPort()));
-    m_device->setIPAddress(QStringLiteral("127.0.0.1"));
+    aim_at(server);
     m_device->setUSBPath(pty.slave_path);
     QVERIFY(m_device->connectDevice());
     QTRY_COMPARE(mode(), QStringLiteral("USB"));
