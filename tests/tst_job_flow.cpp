@@ -31,6 +31,7 @@ private slots:
     void pages();
     void one_page_job();
     void two_pages_two_copies();
+    void job_loaded_mid_copy_sends_its_pages();
     void machine_replies_data();
     void machine_replies();
     void stop_answer_closes_the_copy();
@@ -147,6 +148,20 @@ void tst_job_flow::two_pages_two_copies()
     QCOMPARE(message_texts(messages, VXDeviceInterface::DevTasK), QStringList({"", "", ""}));
     QTest::qWait(20);
     QCOMPARE(m_peer->frames.size(), 4);
+}
+
+// The page after the current one is made ahead of its "4,0"; a job loaded
+// in between must win over that page of the old job.
+void tst_job_flow::job_loaded_mid_copy_sends_its_pages()
+{
+    m_device->setPlt(QStringLiteral("A;PG;B;PG;C;PG;"));
+    m_device->startTask();
+    QVERIFY(m_peer->wait_frames(1));
+    m_device->setPlt(QStringLiteral("X;PG;Y;PG;"));
+    m_peer->reply("CCMD", "4,0;");
+    QVERIFY(m_peer->wait_frames(3));
+    QCOMPARE(m_peer->bodies(), QStringList({"A;PG;", "Y;PG;", kStatusRequest}));
+    QCOMPARE(m_device->property_ptr("TASK_PPLT")->value().toString(), QStringLiteral("Y;PG;"));
 }
 
 void tst_job_flow::machine_replies_data()

@@ -10,6 +10,8 @@
 #include <QtCore/QDateTime>
 #include <QtCore/QJsonObject>
 
+#include <utility>
+
 namespace {
 constexpr int kPageDone = 4;
 constexpr int kMachineStop = 1001;
@@ -28,6 +30,7 @@ void VXLT3050PROCam::setPlt(QString plt)
 {
     plt_pages.load(plt);
     page_index = 0;
+    next_page = {};
     VXDeviceProperty *carrier = page_carrier();
     if (!carrier)
         return;
@@ -58,6 +61,7 @@ void VXLT3050PROCam::startTask()
         sendCMD(frame);
         if (plt_pages.size() == 1) // nothing else will ask for the end of the copy
             sendCMD(status->get_cmd_bytes());
+        prepare_page(page_index + 1);
     }
 
     ensure_property("TASK_START_TIME", QDateTime::currentDateTime(), QString())
@@ -122,14 +126,21 @@ void VXLT3050PROCam::advance_task()
         VXDeviceProperty *carrier = page_carrier();
         if (!carrier)
             return;
-        carrier->setValue(plt_pages.page(page_index));
-        sendCMD(carrier->set_cmd_bytes());
+        if (next_page.index != page_index)
+            prepare_page(page_index);
+        // Taken before the host hears of the page: a host slot may load
+        // another job, and the frame sent is the page it was told about.
+        const PreparedPage page = std::exchange(next_page, {});
+        carrier->setValue(page.text);
+        sendCMD(page.frame);
         if (page_index == plt_pages.size() - 1) {
             if (const VXDeviceProperty *status = property_ptr("DEVICE_STATUS"))
                 sendCMD(status->get_cmd_bytes());
         }
+        prepare_page(page_index + 1);
         return;
     }
+    next_page = {};
 
     VXDeviceProperty *task = property_ptr("TASK");
     if (!task)
@@ -160,6 +171,19 @@ void VXLT3050PROCam::advance_task()
     }
     emit message(DevTasK, QString());
     device_task_to_cloud();
+}
+
+// Made right after a page is sent, so the work overlaps the machine cutting
+// it; past the last page nothing is kept.
+void VXLT3050PROCam::prepare_page(int index)
+{
+    next_page = {};
+    const VXDeviceProperty *carrier = page_carrier();
+    if (!carrier || index < 0 || index >= plt_pages.size())
+        return;
+    next_page.index = index;
+    next_page.text = plt_pages.page(index);
+    next_page.frame = carrier->set_cmd_bytes(next_page.text);
 }
 
 void VXLT3050PROCam::move(int a, int b)

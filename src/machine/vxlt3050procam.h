@@ -34,7 +34,18 @@ private:
     void load_translator();
     bool handle_machine_reply(int code, int result, int item2);
     VXDeviceProperty *page_carrier();
+    void prepare_page(int index);
 
     PlotterPages plt_pages;
     int page_index = 0;
+
+    // The page after the one being cut, with its frame, made while the
+    // machine cuts: a page-done report is answered with a frame ready to go.
+    struct PreparedPage
+    {
+        int index = -1;
+        QString text;
+        QByteArray frame;
+    };
+    PreparedPage next_page;
 };

@@ -63,18 +63,23 @@ QByteArray VXDeviceProperty::get_cmd_bytes() const
 
 QByteArray VXDeviceProperty::set_cmd_bytes() const
 {
+    return set_cmd_bytes(m_value);
+}
+
+QByteArray VXDeviceProperty::set_cmd_bytes(const QVariant &value) const
+{
     if (m_cmd_type == VXDeviceInterface::UnCMD || m_set_cmd == 0)
         return QByteArray();
 
     QByteArray body;
     switch (m_cmd_type) {
     case VXDeviceInterface::CCMD: {
-        const QStringList keys = m_value.toStringList();
+        const QStringList keys = value.toStringList();
         if (keys.size() < 2) {
             body = QByteArray::number(m_set_cmd) + ',';
             for (const QString &p : m_param)
                 body += p.toUtf8() + ',';
-            body += m_value.toString().toUtf8() + ';';
+            body += value.toString().toUtf8() + ';';
         } else {
             // A composite carries its sub-properties' values in key order.
             body = QByteArray::number(m_set_cmd);
@@ -89,20 +94,20 @@ QByteArray VXDeviceProperty::set_cmd_bytes() const
     case VXDeviceInterface::CMD:
         body = QByteArrayLiteral("SET");
         if (m_len == 1) {
-            body += QByteArray::number(m_get_cmd) + ':' + m_value.toString().toUtf8() + ';';
+            body += QByteArray::number(m_get_cmd) + ':' + value.toString().toUtf8() + ';';
         } else if (m_len > 1) {
-            const quint32 words = m_value.toUInt();
+            const quint32 words = value.toUInt();
             for (int i = 0; i < m_len; ++i)
                 body += QByteArray::number(m_set_cmd + i) + ':' + word_at(words, i) + ';';
         }
         break;
     case VXDeviceInterface::NUM:
-        body = "NUM:" + m_value.toString().toUtf8() + ';';
+        body = "NUM:" + value.toString().toUtf8() + ';';
         break;
     case VXDeviceInterface::PLT:
     case VXDeviceInterface::PPLT:
     case VXDeviceInterface::QRPLT:
-        body = m_value.toString().toUtf8();
+        body = value.toString().toUtf8();
         break;
     default:
         return QByteArray();

@@ -43,6 +43,9 @@ public:
 
     QByteArray get_cmd_bytes() const;
     QByteArray set_cmd_bytes() const;
+    // The frame that would set this property to `value` (a page made ready
+    // before it becomes the value, say).
+    QByteArray set_cmd_bytes(const QVariant &value) const;
     QByteArray pack(QString body, QString name) const;
     void set_decode(QString field);
     void set_decode(QStringList fields);
