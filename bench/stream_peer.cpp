@@ -1,10 +1,10 @@
 // The controller side of the streaming benchmark, in its own process on
-// plain blocking sockets. "reply" answers every PPLT page with "4,0" at once
+// plain blocking sockets. "reply" answers every PPLT page with "4,0" as soon
+// as its last byte is in
 // and times, on its own clock, how long after that answer left the next
 // page's first byte and last byte arrive. "sink TOTAL" just reads TOTAL
 // bytes and answers one byte. Prints "port=N" first, its figures at the end.
 #include "frame.h"
-#include "receive_buffer.h"
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
@@ -17,6 +17,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <string>
 #include <vector>
 
 namespace {
@@ -55,10 +56,47 @@ double median(std::vector<double> values)
     return values[values.size() / 2];
 }
 
+// Tells frames apart by their first bytes and only scans the rest for ETX:
+// the controller answers a page as soon as its last byte is in, without
+// copying it anywhere.
+class PageWatch
+{
+public:
+    // Calls `on_page` for every PPLT frame that ends in [p, end).
+    template<typename F>
+    bool take(const char *p, const char *end, F on_page)
+    {
+        while (p < end) {
+            if (!m_in_frame) {
+                p = static_cast<const char *>(std::memchr(p, vx::STX, size_t(end - p)));
+                if (!p)
+                    return true;
+                m_in_frame = true;
+                m_head.clear();
+            }
+            while (m_head.size() < kHeadBytes && p < end && *p != vx::ETX)
+                m_head.push_back(*p++);
+            const char *etx = static_cast<const char *>(std::memchr(p, vx::ETX, size_t(end - p)));
+            if (!etx)
+                return true;
+            m_in_frame = false;
+            p = etx + 1;
+            if (m_head.find(";PPLT;") != std::string::npos && !on_page())
+                return false;
+        }
+        return true;
+    }
+
+private:
+    static constexpr size_t kHeadBytes = 24; // STX, length, ";PPLT;" and more
+    std::string m_head;
+    bool m_in_frame = false;
+};
+
 int run_reply(int client)
 {
     const QByteArray answer = vx::frame("CCMD", "4,0;");
-    vx::ReceiveBuffer buffer;
+    PageWatch watch;
     std::vector<char> chunk(256 * 1024);
     std::vector<double> first_byte;
     std::vector<double> whole_page;
@@ -76,18 +114,17 @@ int run_reply(int client)
             answered_at = -1;
         }
         bytes += got;
-        buffer.append(QByteArray(chunk.data(), int(got)));
-        QByteArray frame;
-        while (buffer.next_frame(&frame)) {
-            if (!frame.contains(";PPLT;"))
-                continue;
+        const bool answered = watch.take(chunk.data(), chunk.data() + got, [&] {
             ++pages;
             if (last_answer >= 0)
                 whole_page.push_back(arrived - last_answer);
             if (write(client, answer.constData(), size_t(answer.size())) != answer.size())
-                return 1;
+                return false;
             answered_at = last_answer = now_us();
-        }
+            return true;
+        });
+        if (!answered)
+            return 1;
     }
     std::printf("pages=%d bytes=%lld first_byte_median_us=%.1f whole_page_median_us=%.1f samples=%zu\n", pages,
                 bytes, median(first_byte), median(whole_page), first_byte.size());
