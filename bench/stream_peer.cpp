@@ -1,9 +1,9 @@
 // The controller side of the streaming benchmark, in its own process on
 // plain blocking sockets. "reply" answers every PPLT page with "4,0" as soon
-// as its last byte is in
-// and times, on its own clock, how long after that answer left the next
-// page's first byte and last byte arrive. "sink TOTAL" just reads TOTAL
-// bytes and answers one byte. Prints "port=N" first, its figures at the end.
+// as its last byte is in and times, on its own clock, how long after that
+// answer left the next page's first byte and last byte arrive. "sink TOTAL"
+// just reads TOTAL bytes and answers one byte. Prints "port=N" first, its
+// figures at the end.
 #include "frame.h"
 
 #include <arpa/inet.h>
