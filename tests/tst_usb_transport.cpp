@@ -261,20 +261,25 @@ void tst_usb_transport::hang_up_disconnects_and_reopens()
 
 void tst_usb_transport::open_failure_reports_error_data()
 {
-    QTest::addColumn<QString>("name"); // inside a temporary directory
-    QTest::newRow("missing") << QStringLiteral("ttyACM9");
-    QTest::newRow("directory") << QString();
-    QTest::newRow("regular file") << QStringLiteral("plain");
+    QTest::addColumn<QString>("name"); // inside a temporary directory, or absolute
+    QTest::addColumn<QString>("reason"); // logged
+    QTest::newRow("missing") << QStringLiteral("ttyACM9") << "No such file or directory";
+    QTest::newRow("directory") << QString() << "Is a directory";
+    QTest::newRow("regular file") << QStringLiteral("plain") << "is not a device";
+    QTest::newRow("no permission") << QStringLiteral("/proc/sys/kernel/osrelease") << "Permission denied";
 }
 
 void tst_usb_transport::open_failure_reports_error()
 {
     QFETCH(QString, name);
+    QFETCH(QString, reason);
     QTemporaryDir dir;
     QFile(dir.filePath(QStringLiteral("plain"))).open(QIODevice::WriteOnly);
     UsbOperate usb(nullptr);
     Probe probe(usb);
-    usb.usbConnect(name.isEmpty() ? dir.path() : dir.filePath(name), UsbOperate::Auto, false);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QRegularExpression::escape(reason)));
+    usb.usbConnect(name.startsWith(QLatin1Char('/')) ? name : dir.path() + QLatin1Char('/') + name,
+                   UsbOperate::Auto, false);
     QVERIFY(probe.status.isEmpty());
     QTRY_COMPARE_WITH_TIMEOUT(probe.status, QList<int>{UsbOperate::Failed}, kTimeoutMs);
     usb.send(QStringLiteral("ignored"));
@@ -333,30 +338,51 @@ void tst_usb_transport::reconnect_closes_previous_device()
 
 void tst_usb_transport::destroy_while_open_data()
 {
-    QTest::addColumn<bool>("announced"); // else destroyed before the report
+    QTest::addColumn<QString>("when");
     add_mode_rows([](const char *m, UsbOperate::ConnectionMode mode) {
-        QTest::addRow("%s, before open reported", m) << false << mode;
-        QTest::addRow("%s, output pending", m) << true << mode;
+        for (const char *when : {"before open reported", "output pending", "from its open report",
+                                 "from a read", "from a write"})
+            QTest::addRow("%s, %s", m, when) << QString::fromLatin1(when) << mode;
     });
 }
 
+// Deleted by its owner, also from a slot of one of its own signals.
 void tst_usb_transport::destroy_while_open()
 {
     QFETCH(UsbOperate::ConnectionMode, mode);
-    QFETCH(bool, announced);
+    QFETCH(QString, when);
     PtyDevice dev;
     QVERIFY(dev.open());
     auto usb = std::make_unique<UsbOperate>(nullptr);
     Probe probe(*usb);
-    if (announced) {
+    const auto delete_from = [&usb](auto signal) {
+        QObject::connect(usb.get(), signal, usb.get(), [&usb] { usb.reset(); });
+    };
+    if (when == QLatin1String("before open reported")) {
+        usb->usbConnect(dev.path, mode, false);
+        dev.release_slave();
+        usb.reset();
+    } else if (when == QLatin1String("output pending")) {
         QVERIFY(connect_pty(*usb, probe, dev, mode));
         // More than the pty holds; no event loop runs before the delete.
         usb->send(QString(512 * 1024, QLatin1Char('x')));
-    } else {
+        usb.reset();
+    } else if (when == QLatin1String("from its open report")) {
+        delete_from(&UsbOperate::statusChanged);
+        dev.write("early"); // waiting to be read right after the report
         usb->usbConnect(dev.path, mode, false);
         dev.release_slave();
+    } else {
+        QVERIFY(connect_pty(*usb, probe, dev, mode));
+        if (when == QLatin1String("from a read")) {
+            delete_from(&UsbOperate::readData);
+            dev.write("data");
+        } else {
+            delete_from(&UsbOperate::writeData);
+            usb->send(QStringLiteral("data"));
+        }
     }
-    usb.reset();
+    QTRY_VERIFY_WITH_TIMEOUT(!usb, kTimeoutMs);
     QVERIFY(slave_closed(dev.master));
     QTest::qWait(20); // queued work of the deleted object must not run
 }

@@ -2,10 +2,13 @@
 // QSerialPort; any other character device or FIFO is driven directly with
 // non-blocking POSIX I/O and socket notifiers. All status reports are
 // queued so that callers never see a signal from inside usbConnect().
+// A receiver may delete the transport from any of its signals: nothing is
+// touched after an emission before checking that it still lives.
 #include "usboperate.h"
 
 #include <QtCore/QFile>
 #include <QtCore/QLoggingCategory>
+#include <QtCore/QPointer>
 #include <QtCore/QSocketNotifier>
 #include <QtSerialPort/QSerialPort>
 
@@ -100,7 +103,8 @@ void UsbOperate::usbConnect(QString path, ConnectionMode mode, bool flag)
     const QByteArray native = QFile::encodeName(path);
     const int fd = open_retrying(native, O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        qCWarning(lcUsb) << "usb: cannot open" << path << ::strerror(errno);
+        const int err = errno; // before the log stream, which may change it
+        qCWarning(lcUsb) << "usb: cannot open" << path << ::strerror(err);
         report(Failed);
         return;
     }
@@ -179,8 +183,10 @@ bool UsbOperate::open_raw(int fd)
             t.c_cflag |= CLOCAL | CREAD;
             t.c_cc[VMIN] = 1;
             t.c_cc[VTIME] = 0;
-            if (::tcsetattr(fd, TCSANOW, &t) != 0)
-                qCDebug(lcUsb) << "usb: cannot set raw mode" << ::strerror(errno);
+            if (::tcsetattr(fd, TCSANOW, &t) != 0) {
+                const int err = errno;
+                qCDebug(lcUsb) << "usb: cannot set raw mode" << ::strerror(err);
+            }
         }
     }
     m_fd = fd;
@@ -196,6 +202,19 @@ bool UsbOperate::open_raw(int fd)
     return true;
 }
 
+// Children that may be inside their own signal right now (this can be the
+// destructor, run from a slot of theirs) are let go and deleted later.
+static void release_later(QObject *child)
+{
+    child->setParent(nullptr);
+    child->deleteLater();
+}
+
+bool UsbOperate::still_serving(const QPointer<UsbOperate> &self, quint64 session)
+{
+    return self && self->m_session == session && !self->m_failing;
+}
+
 void UsbOperate::close_device()
 {
     ++m_session;
@@ -208,12 +227,12 @@ void UsbOperate::close_device()
     // so they are disabled now and deleted from the event loop.
     if (m_read_notifier) {
         m_read_notifier->setEnabled(false);
-        m_read_notifier->deleteLater();
+        release_later(m_read_notifier);
         m_read_notifier = nullptr;
     }
     if (m_write_notifier) {
         m_write_notifier->setEnabled(false);
-        m_write_notifier->deleteLater();
+        release_later(m_write_notifier);
         m_write_notifier = nullptr;
     }
     if (m_fd >= 0) {
@@ -224,7 +243,7 @@ void UsbOperate::close_device()
     if (m_serial) {
         disconnect(m_serial, nullptr, this, nullptr);
         m_serial->close();
-        m_serial->deleteLater();
+        release_later(m_serial);
         m_serial = nullptr;
         qCDebug(lcUsb) << "usb: closed serial port";
     }
@@ -235,16 +254,17 @@ void UsbOperate::announce(quint64 session)
     if (session != m_session)
         return;
     m_announced = true;
+    const QPointer<UsbOperate> self(this);
     emit statusChanged(Connected);
-    // A slot may have reconnected or the device may already be failing.
-    if (session != m_session || m_failing)
+    // A slot may have deleted us or reconnected, or the device may already be failing.
+    if (!still_serving(self, session))
         return;
 
     if (m_read_notifier)
         m_read_notifier->setEnabled(true);
     if (m_serial && m_serial->bytesAvailable() > 0) {
         on_serial_ready_read();
-        if (session != m_session || m_failing)
+        if (!still_serving(self, session))
             return;
     }
     if (!m_pending.isEmpty())
@@ -315,8 +335,9 @@ void UsbOperate::on_readable()
     }
 
     if (!data.isEmpty()) {
+        const QPointer<UsbOperate> self(this);
         emit readData(data);
-        if (session != m_session || m_failing)
+        if (!still_serving(self, session))
             return;
     }
     if (eof) {
@@ -361,13 +382,14 @@ void UsbOperate::flush_pending()
     if (m_fd < 0)
         return;
     const quint64 session = m_session;
+    const QPointer<UsbOperate> self(this);
     while (!m_pending.isEmpty()) {
         const ssize_t n = ::write(m_fd, m_pending.constData(), size_t(m_pending.size()));
         if (n > 0) {
             const QByteArray written = m_pending.left(int(n));
             m_pending.remove(0, int(n));
             emit writeData(written);
-            if (session != m_session || m_failing)
+            if (!still_serving(self, session))
                 return;
             continue;
         }
@@ -435,9 +457,10 @@ void UsbOperate::on_serial_error(int error)
 
     // Hand over whatever arrived before the error.
     const quint64 session = m_session;
+    const QPointer<UsbOperate> self(this);
     if (m_announced && m_serial->bytesAvailable() > 0) {
         on_serial_ready_read();
-        if (session != m_session || m_failing)
+        if (!still_serving(self, session))
             return;
     }
     fail(status);

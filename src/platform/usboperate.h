@@ -4,6 +4,7 @@
 
 #include <QtCore/QByteArray>
 #include <QtCore/QObject>
+#include <QtCore/QPointer>
 #include <QtCore/QString>
 
 class QSerialPort;
@@ -53,6 +54,8 @@ private:
     void on_serial_ready_read();
     void on_serial_bytes_written(qint64 bytes);
     void on_serial_error(int error);
+    // After an emission: the object lives and still serves the session.
+    static bool still_serving(const QPointer<UsbOperate> &self, quint64 session);
 
     QSerialPort *m_serial = nullptr;
     int m_fd = -1;
