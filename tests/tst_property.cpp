@@ -40,6 +40,8 @@ private slots:
     void lookup_ignores_non_pointers();
     void frames_data();
     void frames();
+    void values_breaking_out_are_refused_data();
+    void values_breaking_out_are_refused();
     void length_prefix_data();
     void length_prefix();
     void non_ascii_payload_counts_bytes();
@@ -156,6 +158,10 @@ void tst_property::frames_data()
         << QVariant("V1") << wire("<STX>13;CCMD;51;<ETX>") << QByteArray();
     QTest::newRow("zero length reads nothing") << VXDeviceInterface::CCMD << 4 << 4 << 0 << QStringList()
         << QVariant(1) << QByteArray() << wire("<STX>14;CCMD;4,1;<ETX>");
+    QTest::newRow("ccmd value keeps its commas") << VXDeviceInterface::CCMD << 0 << 65 << 1 << QStringList()
+        << QVariant("0,0,80,160") << QByteArray() << wire("<STX>24;CCMD;65,0,0,80,160;<ETX>");
+    QTest::newRow("pplt keeps ; and ,") << VXDeviceInterface::PPLT << 0 << 1 << 1 << QStringList()
+        << QVariant("PU0,0;PD5,5;") << QByteArray() << wire("<STX>22;PPLT;PU0,0;PD5,5;<ETX>");
     QTest::newRow("invalid value writes empty text") << VXDeviceInterface::CCMD << 11 << 11 << 1
         << QStringList() << QVariant() << wire("<STX>13;CCMD;11;<ETX>") << wire("<STX>14;CCMD;11,;<ETX>");
 }
@@ -173,6 +179,51 @@ void tst_property::frames()
     p.init(value, "l", "", read, write, len, kind, params);
     QTEST(p.get_cmd_bytes(), "readFrame");
     QTEST(p.set_cmd_bytes(), "writeFrame");
+}
+
+// A value must not end its frame, start another one or, in a command,
+// close its item and start a command of its own: no frame is built, and
+// the warning names the key.
+void tst_property::values_breaking_out_are_refused_data()
+{
+    QTest::addColumn<Kind>("kind");
+    QTest::addColumn<int>("len");
+    QTest::addColumn<QVariant>("value");
+    QTest::addColumn<bool>("composite"); // the value is a member's
+
+    const auto ccmd = VXDeviceInterface::CCMD;
+    QTest::newRow("ccmd ; starts another command") << ccmd << 1 << QVariant("1;27,2") << false;
+    QTest::newRow("ccmd STX") << ccmd << 1 << QVariant("a\x02" "b") << false;
+    QTest::newRow("ccmd ETX") << ccmd << 1 << QVariant("a\x03") << false;
+    QTest::newRow("ccmd NUL") << ccmd << 1 << QVariant(QString::fromLatin1("a\0b", 3)) << false;
+    QTest::newRow("composite member ;") << ccmd << 1 << QVariant("1;27,2") << true;
+    QTest::newRow("cmd ;") << VXDeviceInterface::CMD << 1 << QVariant("5;SET1:2") << false;
+    QTest::newRow("num ;") << VXDeviceInterface::NUM << 1 << QVariant("1;") << false;
+    QTest::newRow("pplt ETX") << VXDeviceInterface::PPLT << 1 << QVariant("PU0,0;\x03PD1,1;") << false;
+    QTest::newRow("plt NUL") << VXDeviceInterface::PLT << 1 << QVariant(QString::fromLatin1("PU;\0", 4)) << false;
+    QTest::newRow("qr plt STX amid a long page") << VXDeviceInterface::QRPLT << 1
+        << QVariant(QString(2000, QLatin1Char('a')) + QLatin1Char('\x02') + QString(2000, QLatin1Char('a'))) << false;
+    QTest::newRow("pack body ETX") << VXDeviceInterface::UnCMD << 0 << QVariant("abc\x03") << false;
+}
+
+void tst_property::values_breaking_out_are_refused()
+{
+    QFETCH(Kind, kind);
+    QFETCH(int, len);
+    QFETCH(QVariant, value);
+    QFETCH(bool, composite);
+    QObject device;
+    Composite pair(31, 30, 1.5, 2.0);
+    VXDeviceProperty plain;
+    plain.init(value, "l", "", 30, 30, len, kind, {});
+    vx::attach_property(&device, composite ? "PAIR" : "SETTING", composite ? &pair.parent : &plain);
+    if (composite)
+        pair.x.setValue(value);
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(composite ? "PAIR" : "SETTING"));
+    if (kind == VXDeviceInterface::UnCMD)
+        QCOMPARE(plain.pack(value.toString(), "CCMD"), QByteArray());
+    else
+        QCOMPARE((composite ? pair.parent : plain).set_cmd_bytes(), QByteArray());
 }
 
 void tst_property::length_prefix_data()

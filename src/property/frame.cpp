@@ -1,5 +1,7 @@
 #include "frame.h"
 
+#include <algorithm>
+
 namespace vx {
 
 static int decimal_digits(int n)
@@ -33,6 +35,30 @@ QByteArray frame(const QByteArray &name, QByteArray body)
     body.prepend(header.constData(), header.size());
     body.append(ETX);
     return body;
+}
+
+static bool any_frame_control(const uchar *bytes, qsizetype size)
+{
+    return std::any_of(bytes, bytes + size, [](uchar c) { return c == 0 || c == uchar(STX) || c == uchar(ETX); });
+}
+
+bool holds_frame_control(const QByteArray &bytes)
+{
+    // A job page can be megabytes and is checked every time it is framed.
+    // The smallest byte of a fixed-size block is cheap to find (the loop
+    // is vectorised); only a block with a byte below 4 is looked at closely.
+    constexpr qsizetype kBlock = 64;
+    const auto *data = reinterpret_cast<const uchar *>(bytes.constData());
+    const qsizetype size = bytes.size();
+    qsizetype start = 0;
+    for (; start + kBlock <= size; start += kBlock) {
+        uchar smallest = 0xFF;
+        for (qsizetype i = 0; i < kBlock; ++i)
+            smallest = std::min(smallest, data[start + i]);
+        if (smallest <= uchar(ETX) && any_frame_control(data + start, kBlock))
+            return true;
+    }
+    return any_frame_control(data + start, size - start);
 }
 
 } // namespace vx

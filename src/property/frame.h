@@ -14,4 +14,9 @@ constexpr char ETX = '\x03';
 // (a whole job page, say) is not copied again.
 QByteArray frame(const QByteArray &name, QByteArray body);
 
+// True when the bytes hold STX, ETX or NUL. Frames have no escaping: such
+// a byte inside a frame would end it early or start another one on the
+// controller, and the USB path cuts a frame at NUL.
+bool holds_frame_control(const QByteArray &bytes);
+
 } // namespace vx

@@ -2,6 +2,7 @@
 #include "vxdeviceproperty.h"
 
 #include "frame.h"
+#include "vxlogging.h"
 
 namespace {
 
@@ -30,11 +31,32 @@ QByteArray word_at(quint32 value, int index)
     }
 }
 
+// A command value may carry "," (multi-field values such as a jog) but
+// not ";", which would close its item and start a command of its own.
+bool breaks_command(const QByteArray &text)
+{
+    return text.contains(';') || vx::holds_frame_control(text);
+}
+
 } // namespace
+
+// Host input (a device name, a machine number) must never become commands
+// the host did not ask for: such a frame is not built at all.
+static QByteArray refused(const VXDeviceProperty &property, const char *operation)
+{
+    qCWarning(lcProperty).nospace() << "VXDeviceProperty::" << operation << " refused for "
+                                    << (property.objectName().isEmpty() ? property.label() : property.objectName())
+                                    << ": a value carries a frame delimiter";
+    return QByteArray();
+}
 
 QByteArray VXDeviceProperty::pack(QString body, QString name) const
 {
-    return vx::frame(name.toUtf8(), body.toUtf8());
+    QByteArray name_bytes = name.toUtf8();
+    QByteArray body_bytes = body.toUtf8();
+    if (name_bytes.contains(';') || vx::holds_frame_control(name_bytes) || vx::holds_frame_control(body_bytes))
+        return refused(*this, "pack");
+    return vx::frame(name_bytes, std::move(body_bytes));
 }
 
 QByteArray VXDeviceProperty::get_cmd_bytes() const
@@ -71,6 +93,12 @@ QByteArray VXDeviceProperty::set_cmd_bytes(const QVariant &value) const
     if (m_cmd_type == VXDeviceInterface::UnCMD || m_set_cmd == 0)
         return QByteArray();
 
+    bool breaks_out = false;
+    const auto command_value = [&breaks_out](const QVariant &v) {
+        QByteArray text = v.toString().toUtf8();
+        breaks_out = breaks_out || breaks_command(text);
+        return text;
+    };
     QByteArray body;
     switch (m_cmd_type) {
     case VXDeviceInterface::CCMD: {
@@ -79,13 +107,13 @@ QByteArray VXDeviceProperty::set_cmd_bytes(const QVariant &value) const
             body = QByteArray::number(m_set_cmd) + ',';
             for (const QString &p : m_param)
                 body += p.toUtf8() + ',';
-            body += value.toString().toUtf8() + ';';
+            body += command_value(value) + ';';
         } else {
             // A composite carries its sub-properties' values in key order.
             body = QByteArray::number(m_set_cmd);
             for (const QString &key : keys) {
                 if (const VXDeviceProperty *sub = property_ptr(key.toLatin1().constData()))
-                    body += ',' + sub->value().toString().toUtf8();
+                    body += ',' + command_value(sub->value());
             }
             body += ';';
         }
@@ -94,7 +122,7 @@ QByteArray VXDeviceProperty::set_cmd_bytes(const QVariant &value) const
     case VXDeviceInterface::CMD:
         body = QByteArrayLiteral("SET");
         if (m_len == 1) {
-            body += QByteArray::number(m_get_cmd) + ':' + value.toString().toUtf8() + ';';
+            body += QByteArray::number(m_get_cmd) + ':' + command_value(value) + ';';
         } else if (m_len > 1) {
             const quint32 words = value.toUInt();
             for (int i = 0; i < m_len; ++i)
@@ -102,16 +130,20 @@ QByteArray VXDeviceProperty::set_cmd_bytes(const QVariant &value) const
         }
         break;
     case VXDeviceInterface::NUM:
-        body = "NUM:" + value.toString().toUtf8() + ';';
+        body = "NUM:" + command_value(value) + ';';
         break;
     case VXDeviceInterface::PLT:
     case VXDeviceInterface::PPLT:
     case VXDeviceInterface::QRPLT:
+        // Plotter commands end in ";" and carry ",": only the delimiters are refused.
         body = value.toString().toUtf8();
+        breaks_out = vx::holds_frame_control(body);
         break;
     default:
         return QByteArray();
     }
+    if (breaks_out)
+        return refused(*this, "set_cmd_bytes");
     return vx::frame(frame_name(m_cmd_type), std::move(body));
 }
 

@@ -9,6 +9,9 @@ namespace vx {
 
 void attach_property(QObject *holder, const char *key, VXDeviceProperty *property)
 {
+    // A property knows its key by name, for the messages that speak of it.
+    if (property && property->objectName().isEmpty())
+        property->setObjectName(QLatin1String(key));
     holder->setProperty(key, QVariant::fromValue(static_cast<void *>(property)));
 }
 

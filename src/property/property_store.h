@@ -9,7 +9,8 @@ class VXDeviceProperty;
 // void* variant. Internal to the plugin; hosts go through property_ptr.
 namespace vx {
 
-// Stores the pointer under the key; an earlier entry is overwritten, not deleted.
+// Stores the pointer under the key; an earlier entry is overwritten, not
+// deleted. A property without a name is named after the key.
 void attach_property(QObject *holder, const char *key, VXDeviceProperty *property);
 
 // Stores the pointer under the key and deletes the property it replaces.

@@ -59,6 +59,11 @@ void VXDeviceProperty::setValue(const QVariant &v)
     emit valueChanged();
 }
 
+void VXDeviceProperty::set_value_silently(const QVariant &v)
+{
+    m_value = v;
+}
+
 QString VXDeviceProperty::label() const { return m_label; }
 QString VXDeviceProperty::uint() const { return m_unit; }
 QStringList VXDeviceProperty::param() const { return m_param; }

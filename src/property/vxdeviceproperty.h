@@ -28,6 +28,9 @@ public:
 
     const QVariant &value() const;
     void setValue(const QVariant &v);
+    // Takes the value without notifying, as replies do: for state the
+    // driver keeps up to date on every read (the time of the last data).
+    void set_value_silently(const QVariant &v);
 
     QString label() const;
     QString uint() const;
@@ -41,6 +44,9 @@ public:
 
     VXDeviceProperty *property_ptr(const char *key) const;
 
+    // Frames have no escaping, so a frame is refused (empty, with a
+    // warning naming the key) when a value would break out of it: STX,
+    // ETX or NUL anywhere, or ";" inside a command value.
     QByteArray get_cmd_bytes() const;
     QByteArray set_cmd_bytes() const;
     // The frame that would set this property to `value` (a page made ready
