@@ -1,11 +1,13 @@
 // The device timer of a "157" device on a loopback controller: heartbeat
 // frames at the period, starting and stopping with the link, and link-loss
-// detection on an advanced clock.
+// detection on an advanced clock: only a controller that talked and then
+// fell silent is lost.
 #include "loopback_peer.h"
 #include "vxdeviceproperty.h"
 #include "vxlt3050procam.h"
 
 #include <QtCore/QElapsedTimer>
+#include <QtCore/QPointer>
 #include <QtCore/QScopedPointer>
 #include <QtTest/QSignalSpy>
 #include <QtTest/QtTest>
@@ -51,11 +53,14 @@ private slots:
     void unusable_periods_do_not_start();
     void silence_data();
     void silence();
+    void host_deletes_the_device_on_timeout();
     void machine_never_starts_its_timer();
 
 private:
     // A generic "157" device with the given heartbeat period, connected to the peer.
     bool connect_device(const QVariant &heartbeat);
+    // The controller answers once, at the given second of the device's clock.
+    bool hear_from_controller(int at);
     void set_clock_offset(qint64 seconds) { m_offset = seconds; }
     int status() const { return m_device->property_ptr("STATUS")->value().toInt(); }
 
@@ -87,6 +92,15 @@ bool tst_heartbeat::connect_device(const QVariant &heartbeat)
 {
     m_device->property_ptr("HEARTBEAT")->setValue(heartbeat);
     return m_peer->attach(m_device.data());
+}
+
+bool tst_heartbeat::hear_from_controller(int at)
+{
+    set_clock_offset(at);
+    m_peer->reply("CCMD", "1010,0;");
+    return QTest::qWaitFor([&] {
+        return m_device->property_ptr("LAST_TIME")->value().toDateTime() == m_base.addSecs(at);
+    }, 3000);
 }
 
 void tst_heartbeat::heartbeat_at_the_period()
@@ -159,6 +173,7 @@ void tst_heartbeat::usb_connect_report_starts_it_again()
     m_device->slot_usb_status(2);
     QCOMPARE(status(), int(VXDeviceInterface::Warning));
     m_device->slot_usb_status(1);
+    QVERIFY(hear_from_controller(0));
     QSignalSpy messages(m_device.data(), &VXDeviceInterface::message);
     set_clock_offset(3600);
     QTRY_VERIFY_WITH_TIMEOUT(timeout_messages(messages) > 0, 3000);
@@ -192,28 +207,33 @@ void tst_heartbeat::unusable_periods_do_not_start()
 void tst_heartbeat::silence_data()
 {
     QTest::addColumn<int>("dataAt"); // seconds after connecting; -1: nothing received
+    QTest::addColumn<int>("reconnectAt"); // a second connect report; -1: none
     QTest::addColumn<int>("tickAt");
     QTest::addColumn<bool>("lost");
 
-    QTest::newRow("just connected, device created long before") << -1 << 2 << false;
-    QTest::newRow("30 s silent after connecting") << -1 << 30 << false;
-    QTest::newRow("31 s silent after connecting") << -1 << 31 << true;
-    QTest::newRow("data received, 30 s silent since") << 20 << 50 << false;
-    QTest::newRow("data received, 31 s silent since") << 20 << 51 << true;
+    QTest::newRow("just connected, device created long before") << -1 << -1 << 2 << false;
+    QTest::newRow("never answers the poll, 31 s") << -1 << -1 << 31 << false;
+    QTest::newRow("never answers the poll, an hour") << -1 << -1 << 3600 << false;
+    QTest::newRow("data received, 30 s silent since") << 20 << -1 << 50 << false;
+    QTest::newRow("data received, 31 s silent since") << 20 << -1 << 51 << true;
+    QTest::newRow("data only before the link came up again") << 5 << 10 << 3600 << false;
 }
 
 void tst_heartbeat::silence()
 {
     QFETCH(int, dataAt);
+    QFETCH(int, reconnectAt);
     QFETCH(int, tickAt);
     QFETCH(bool, lost);
 
     QVERIFY(connect_device(3600)); // no tick of its own during the test
-    if (dataAt >= 0) {
-        set_clock_offset(dataAt);
-        m_peer->reply("CCMD", "1010,0;");
-        QTRY_COMPARE_WITH_TIMEOUT(m_device->property_ptr("LAST_TIME")->value().toDateTime(),
-                                  m_base.addSecs(dataAt), 3000);
+    QSignalSpy receive_time_told(m_device->property_ptr("LAST_TIME"), &VXDeviceProperty::valueChanged);
+    if (dataAt >= 0)
+        QVERIFY(hear_from_controller(dataAt));
+    QCOMPARE(receive_time_told.count(), 0); // kept for the timer, not announced
+    if (reconnectAt >= 0) {
+        set_clock_offset(reconnectAt);
+        m_device->slot_tcp_socket_state(QAbstractSocket::ConnectedState);
     }
 
     set_clock_offset(tickAt);
@@ -223,6 +243,21 @@ void tst_heartbeat::silence()
     QCOMPARE(status(), int(lost ? VXDeviceInterface::DisConnected : VXDeviceInterface::Working));
     if (!lost)
         QVERIFY(m_peer->wait_frames(1, 3000)); // the heartbeat of the tick went out
+}
+
+// The device is gone before the tick would send its heartbeat.
+void tst_heartbeat::host_deletes_the_device_on_timeout()
+{
+    QVERIFY(connect_device(1));
+    QVERIFY(hear_from_controller(0));
+    const QPointer<VXCommonInterface> device(m_device.data());
+    connect(device, &VXDeviceInterface::message, this, [this](VXDeviceInterface::VXDeviceMessage, const QString &text) {
+        if (text == kTimeoutText)
+            delete m_device.take();
+    });
+    set_clock_offset(3600);
+    QTRY_VERIFY_WITH_TIMEOUT(!device, 3000);
+    QTest::qWait(1200); // no tick of the deleted device's timer
 }
 
 void tst_heartbeat::machine_never_starts_its_timer()

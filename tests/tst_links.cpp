@@ -54,11 +54,14 @@ private slots:
     void tcp_connect_and_peer_close();
     void tcp_refused();
     void tcp_reconnect_reuses_socket();
+    void tcp_second_connect_while_pending_data();
+    void tcp_second_connect_while_pending();
     void tcp_reopened_after_link_declared_lost();
     void tcp_destroyed_while_connected();
     void tcp_without_port_does_nothing();
     void usb_connect_and_hang_up();
-    void usb_error_blocks_reconnect();
+    void usb_failed_open_can_be_retried_data();
+    void usb_failed_open_can_be_retried();
     void usb_wins_over_tcp();
     void status_reports_data();
     void status_reports();
@@ -138,6 +141,33 @@ void tst_links::tcp_reconnect_reuses_socket()
     QCOMPARE(m_device->findChildren<QTcpSocket *>().size(), 1);
 }
 
+// A host that asks again while the first attempt is under way is not told
+// of a disconnection that never was, and the attempt is not started over.
+void tst_links::tcp_second_connect_while_pending_data()
+{
+    QTest::addColumn<QString>("address");
+    QTest::newRow("connecting to an address") << "127.0.0.1";
+    QTest::newRow("looking up a name") << "localhost";
+}
+
+void tst_links::tcp_second_connect_while_pending()
+{
+    QFETCH(QString, address);
+    QTcpServer server;
+    QVERIFY(server.listen(QHostAddress::LocalHost));
+    aim_at(server);
+    m_device->setIPAddress(address);
+    QSignalSpy messages(m_device.data(), &VXDeviceInterface::message);
+    QVERIFY(m_device->connectDevice());
+    QVERIFY(m_device->connectDevice());
+    QTRY_COMPARE(message_texts(messages), QStringList{"TCP CONNECTED."});
+    QTRY_VERIFY(server.hasPendingConnections());
+    server.nextPendingConnection();
+    QTest::qWait(50);
+    QCOMPARE(message_texts(messages), QStringList{"TCP CONNECTED."});
+    QVERIFY(!server.hasPendingConnections());
+}
+
 void tst_links::tcp_reopened_after_link_declared_lost()
 {
     QTcpServer server;
@@ -199,14 +229,33 @@ void tst_links::usb_connect_and_hang_up()
     QCOMPARE(status(), int(VXDeviceInterface::DisConnected));
 }
 
-void tst_links::usb_error_blocks_reconnect()
+// A failed open leaves "USB ERROR." and the warning status, and the host
+// can connect again, to a corrected path.
+void tst_links::usb_failed_open_can_be_retried_data()
 {
+    QTest::addColumn<QString>("path");
+    QTest::newRow("missing") << "/nonexistent/usb-device";
+    QTest::newRow("a directory") << "/";
+    QTest::newRow("a regular file") << "/proc/version";
+    QTest::newRow("no permission") << "/proc/sys/kernel/osrelease"; // refused even to root
+}
+
+void tst_links::usb_failed_open_can_be_retried()
+{
+    QFETCH(QString, path);
     QSignalSpy messages(m_device.data(), &VXDeviceInterface::message);
-    m_device->setUSBPath(QStringLiteral("/nonexistent/usb-device"));
+    m_device->setUSBPath(path);
     QVERIFY(m_device->connectDevice());
     QTRY_COMPARE(message_texts(messages), QStringList{"USB ERROR."});
     QCOMPARE(status(), int(VXDeviceInterface::Warning));
-    QVERIFY(!m_device->connectDevice());
+
+    Pty pty;
+    QVERIFY(!pty.slave_path.isEmpty());
+    m_device->setUSBPath(pty.slave_path);
+    QVERIFY(m_device->connectDevice());
+    QTRY_COMPARE(message_texts(messages), QStringList({"USB ERROR.", "USB CONNECTED."}));
+    QCOMPARE(status(), int(VXDeviceInterface::Working));
+    QVERIFY(!m_device->connectDevice()); // up now: nothing to do
 }
 
 void tst_links::usb_wins_over_tcp()

@@ -53,10 +53,12 @@ void VXCommonInterface::send_cmd(QByteArray frame)
     }
 }
 
+// Every read: kept quietly, as replies are, since nobody asked to be told.
 void VXCommonInterface::mark_received()
 {
+    m_heard_since_timer_start = true;
     if (VXDeviceProperty *last = property_ptr("LAST_TIME"))
-        last->setValue(now());
+        last->set_value_silently(now());
 }
 
 void VXCommonInterface::slot_usb_read(QByteArray data)

@@ -1,5 +1,5 @@
 // The device timer: polls a controller that has a "HEARTBEAT" and declares
-// the link lost when nothing has been received for more than 30 seconds.
+// the link lost when data stopped coming for more than 30 seconds.
 #include "vxcommoninterface.h"
 
 #include "vxdeviceproperty.h"
@@ -44,21 +44,22 @@ void VXCommonInterface::start_device_timer()
         qCDebug(lcDriver) << "VXCommonInterface::heartbeat_switch unusable period" << heartbeat->value();
         return;
     }
-    m_heartbeat_since = now();
+    m_heard_since_timer_start = false;
     m_device_timer.start(int(period));
 }
 
 void VXCommonInterface::slot_device_timer()
 {
-    // Silence counts from the last received data, but never from before the
-    // timer started: a link that has just come up has not been silent.
-    if (const VXDeviceProperty *last = property_ptr("LAST_TIME")) {
-        QDateTime since = last->value().toDateTime();
-        if (!since.isValid() || (m_heartbeat_since.isValid() && since < m_heartbeat_since))
-            since = m_heartbeat_since;
+    // Only a controller that has talked since the timer started and then
+    // fell silent is lost: one that never answers the poll may still be
+    // cutting, and a receive time from an earlier link says nothing.
+    const VXDeviceProperty *last = property_ptr("LAST_TIME");
+    if (last && m_heard_since_timer_start) {
+        const QDateTime since = last->value().toDateTime();
         if (since.isValid() && since.secsTo(now()) > kSilenceLimitSeconds) {
             qCDebug(lcDriver) << "VXCommonInterface::slot_device_timer silent since" << since;
-            set_link_status(DisConnected, QStringLiteral("HEARTBEAT TIMEOUT 30S."));
+            if (!set_link_status(DisConnected, QStringLiteral("HEARTBEAT TIMEOUT 30S.")))
+                return;
         }
     }
     // The send gate drops the heartbeat once the link is declared lost.

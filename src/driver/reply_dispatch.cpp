@@ -150,6 +150,7 @@ void VXCommonInterface::decode_task(QString field)
                                        {QStringLiteral("TaskCopies"), items.at(3).toInt()},
                                        {QStringLiteral("Finished"), items.at(4).toInt()},
                                        {QStringLiteral("Percent"), truncated_percent(items.at(5))}}));
-    emit message(DevTasK, field);
+    if (!tell_host(DevTasK, field))
+        return;
     device_task_to_cloud();
 }

@@ -37,10 +37,18 @@ void VXCommonInterface::connect_tcp(QString address)
     const VXDeviceProperty *port = property_ptr("TCP_PORT");
     if (!port)
         return;
-    // A link declared lost while the socket still looks connected (a heartbeat
-    // timeout) is opened afresh rather than left as it is.
-    if (m_tcp->state() != QAbstractSocket::UnconnectedState)
+    switch (m_tcp->state()) {
+    case QAbstractSocket::HostLookupState:
+    case QAbstractSocket::ConnectingState:
+        return; // an attempt is under way: let it tell how it ends
+    case QAbstractSocket::UnconnectedState:
+        break;
+    default:
+        // A link declared lost while the socket still looks connected (a
+        // heartbeat timeout) is opened afresh rather than left as it is.
         m_tcp->abort();
+        break;
+    }
     m_tcp->connectToHost(address, quint16(port->value().toInt()), QIODevice::ReadWrite,
                          QAbstractSocket::AnyIPProtocol);
 }
@@ -98,11 +106,14 @@ void VXCommonInterface::slot_tcp_socket_state(QAbstractSocket::SocketState s)
     }
 }
 
-void VXCommonInterface::set_link_status(VXDeviceStatus status, const QString &text)
+bool VXCommonInterface::set_link_status(VXDeviceStatus status, const QString &text)
 {
     VXDeviceProperty *property = property_ptr("STATUS");
     if (!property)
-        return;
+        return true;
+    // Only a USB error report sets Warning, and the USB transport has
+    // closed the device by then.
+    m_usb_failed = status == Warning;
     property->setValue(int(status));
-    emit message(DevStatus, text);
+    return tell_host(DevStatus, text);
 }

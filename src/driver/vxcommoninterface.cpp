@@ -16,6 +16,10 @@ VXCommonInterface::VXCommonInterface(QObject *parent)
     connect(&m_device_timer, &QTimer::timeout, this, &VXCommonInterface::slot_device_timer);
 }
 
+// The host may be deleting the device from a slot that the TCP socket's or
+// the channel's own signal is running: those are closed now but deleted
+// from the event loop, once their signal has returned. The USB transport
+// copes with being deleted from its own signals.
 VXCommonInterface::~VXCommonInterface()
 {
     delete m_usb;
@@ -23,10 +27,15 @@ VXCommonInterface::~VXCommonInterface()
         // Closing a connected socket reports the unconnected state at once,
         // so the host hears "TCP DISCONNECTED." before the device is gone.
         m_tcp->close();
-        delete m_tcp;
+        m_tcp->disconnect(this);
+        m_tcp->setParent(nullptr);
+        m_tcp->deleteLater();
         m_tcp = nullptr;
     }
-    delete m_websocket;
+    if (m_websocket) {
+        m_websocket->disconnect(this);
+        m_websocket->deleteLater();
+    }
     vx::delete_held_properties(this);
     m_receive_buffer.clear();
 }
@@ -55,12 +64,30 @@ void VXCommonInterface::setIPAddress(QString address)
     vx::replace_property(this, "TCP", property);
 }
 
-// Starts an attempt only from the disconnected state; USB wins when both a
-// path and an address are known. The outcome arrives in the status slots.
-bool VXCommonInterface::connectDevice()
+bool VXCommonInterface::tell_host(VXDeviceMessage kind, const QString &text)
+{
+    const QPointer<VXCommonInterface> alive(this);
+    emit message(kind, text);
+    return alive;
+}
+
+// An attempt starts from the disconnected state, or after a USB error: the
+// USB transport closes the device when it reports one, so there is no link
+// to keep and the host may try again (with a corrected path, say).
+bool VXCommonInterface::may_connect()
 {
     const VXDeviceProperty *status = property_ptr("STATUS");
-    if (status && status->value().toInt() != DisConnected)
+    if (!status)
+        return true;
+    const int value = status->value().toInt();
+    return value == DisConnected || (value == Warning && m_usb_failed);
+}
+
+// USB wins when both a path and an address are known. The outcome arrives
+// in the status slots.
+bool VXCommonInterface::connectDevice()
+{
+    if (!may_connect())
         return false;
     if (const VXDeviceProperty *usb = property_ptr("USB")) {
         connect_usb(usb->value().toString());

@@ -7,6 +7,7 @@
 #include <QtCore/QDateTime>
 #include <QtCore/QJsonObject>
 #include <QtCore/QMutex>
+#include <QtCore/QPointer>
 #include <QtCore/QString>
 #include <QtCore/QTimer>
 #include <QtCore/QTranslator>
@@ -22,7 +23,11 @@ class UsbOperate;
 // The shared driver every machine derives from: the USB and TCP transports,
 // framing and reply dispatch, job control, cloud reporting, and the
 // property catalogues of the controller families.
-class VXCommonInterface : public VXDeviceInterface
+//
+// A host may delete the device from any slot of its message signal: every
+// emission is the last thing its caller does, or is followed by a check
+// that the device still exists.
+class VX_EXPORT VXCommonInterface : public VXDeviceInterface
 {
     Q_OBJECT
 
@@ -67,7 +72,8 @@ public:
     void device_task_to_cloud();
     void device_task_record_to_cloud();
     void cloud_device_workrecord(QJsonObject body);
-    void connect_websocket();
+    // Opens the device's cloud channel; hosts may also invoke it by name.
+    Q_INVOKABLE void connect_websocket();
 
     // Controller "437" catalogue.
     void init437(VXDeviceInterface *device);
@@ -115,10 +121,14 @@ protected:
     QTranslator &translator() { return m_translator; }
     // The property under the key, created as a local value when missing.
     VXDeviceProperty *ensure_property(const char *key, const QVariant &value, const QString &label);
+    // Emits message(); false when a slot deleted the device meanwhile, and
+    // then the caller must return without touching the device.
+    bool tell_host(VXDeviceMessage kind, const QString &text);
 
 private:
+    bool may_connect();
     void mark_received();
-    void set_link_status(VXDeviceStatus status, const QString &text);
+    bool set_link_status(VXDeviceStatus status, const QString &text);
     void route_reply(VXDeviceCMDType kind, int number, const QStringList &values);
     void store_device_record();
     void on_device_lookup(int http_status, const QByteArray &body);
@@ -129,7 +139,7 @@ private:
     QTcpSocket *m_tcp = nullptr;
     vx::ReceiveBuffer m_receive_buffer;
     QTimer m_device_timer;
-    MorvoCloud *m_cloud = nullptr;
+    QPointer<MorvoCloud> m_cloud; // the host's: it may be deleted first
     QWebSocket *m_websocket = nullptr;
     QString last_task_reply;
     QString m_last_channel_text;
@@ -140,5 +150,6 @@ private:
     int m_lookup_retry_ms = 10000;
     QTimer *m_lookup_retry = nullptr;
     std::function<QDateTime()> m_clock;
-    QDateTime m_heartbeat_since; // when the timer last started: silence counts from here at most
+    bool m_heard_since_timer_start = false; // a silent controller is not a lost one
+    bool m_usb_failed = false; // the last USB report was an error, after which the transport is closed
 };
