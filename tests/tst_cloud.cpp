@@ -5,6 +5,7 @@
 #include "controller_simulator.h"
 #include "job_status.h"
 #include "morvocloud.h"
+#include "test_text.h"
 #include "vxdeviceproperty.h"
 #include "vxlt3050procam.h"
 
@@ -41,6 +42,7 @@ private slots:
     void failure_answers();
     void lookup_retried_while_service_is_silent();
     void destroyed_with_requests_in_flight();
+    void client_deleted_before_the_device();
     void work_record_conditions_data();
     void work_record_conditions();
     void work_record_members();
@@ -48,6 +50,7 @@ private slots:
     void job_status_message();
     void channel_answers_new_texts();
     void channel_error_is_reported();
+    void job_reported_while_it_runs_data();
     void job_reported_while_it_runs();
 
 private:
@@ -56,6 +59,7 @@ private:
 
     VXLT3050PROCam m_root;
     QTemporaryDir m_outbox_dir;
+    int m_outboxes = 0;
     QScopedPointer<CloudService> m_service;
     QScopedPointer<MorvoCloud> m_cloud;
     QScopedPointer<VXDeviceInterface> m_device;
@@ -64,8 +68,9 @@ private:
 void tst_cloud::init()
 {
     m_service.reset(new CloudService);
+    // An outbox of its own: what one test left unanswered must not reach the next one's service.
     m_cloud.reset(new MorvoCloud(m_service->http_base(), m_service->websocket_base(),
-                                 m_outbox_dir.filePath(QStringLiteral("outbox.sqlite"))));
+                                 m_outbox_dir.filePath(QStringLiteral("outbox-%1.sqlite").arg(++m_outboxes))));
     m_cloud->setRequestTimeout(500);
     m_device.reset(m_root.initInstance());
     static_cast<VXCommonInterface *>(m_device.data())->set_lookup_retry_interval(50);
@@ -219,6 +224,23 @@ void tst_cloud::destroyed_with_requests_in_flight()
     QCOMPARE(m_service->count("GET", "device"), asked);
 }
 
+// The client is the host's: the device treats a deleted one as none.
+void tst_cloud::client_deleted_before_the_device()
+{
+    m_service->set_behaviour(CloudService::Behaviour::CloseWithoutAnswer);
+    static_cast<VXCommonInterface *>(m_device.data())->set_lookup_retry_interval(100);
+    m_device->setMorvoCloud(m_cloud.data(), QStringLiteral("AB1Z09"));
+    QTRY_VERIFY(m_service->count("GET", "device") >= 1);
+    m_cloud.reset();
+    QTest::qWait(300); // the lookup retry comes due
+    prepare_finished_job(2, 1, 1200);
+    m_device->stopTask();
+    static_cast<VXCommonInterface *>(m_device.data())->connect_websocket();
+    QTest::qWait(50);
+    QVERIFY(m_service->work_records.isEmpty());
+    QVERIFY(m_service->channel_paths.isEmpty());
+}
+
 void tst_cloud::prepare_finished_job(int copies, int finished, int path_length)
 {
     m_device->property_ptr("TASK_MODE")->setValue(1);
@@ -353,9 +375,21 @@ void tst_cloud::channel_error_is_reported()
     QVERIFY(!texts.contains(QStringLiteral("WEB SOCKET CONNECTED.")));
 }
 
+void tst_cloud::job_reported_while_it_runs_data()
+{
+    QTest::addColumn<int>("stopAfterPages"); // pressed on the machine; 0: never
+    QTest::addColumn<int>("finished");
+    QTest::newRow("every copy cut") << 0 << 2;
+    QTest::newRow("stopped during the second copy") << 3 << 1;
+}
+
 void tst_cloud::job_reported_while_it_runs()
 {
-    vx::sim::ControllerSimulator sim;
+    QFETCH(int, stopAfterPages);
+    QFETCH(int, finished);
+    vx::sim::SimulatorOptions options;
+    options.machine_stop_after_pages = stopAfterPages;
+    vx::sim::ControllerSimulator sim(options);
     const quint16 port = sim.listen(0);
     QVERIFY(port);
     QVERIFY(register_device(QStringLiteral("AB1Z09")));
@@ -371,18 +405,23 @@ void tst_cloud::job_reported_while_it_runs()
     VXDeviceProperty *copies = m_device->property_ptr("TASK_COPIES");
     copies->setValue(2);
     m_device->sendCMD(copies->set_cmd_bytes());
+    QSignalSpy messages(m_device.data(), &VXDeviceInterface::message);
     m_device->setPlt(QStringLiteral("IN;PU0,0;PD400,0;PG;PU0,0;PD0,400;PG;"));
     m_device->startTask();
-    QTRY_COMPARE(m_device->property_ptr("TASK")->value().toJsonObject().value("Finished").toInt(), 2);
+    if (stopAfterPages)
+        QTRY_VERIFY(message_texts(messages, VXDeviceInterface::DevTasK).contains(QStringLiteral("STOP")));
+    QTRY_COMPARE(m_device->property_ptr("TASK")->value().toJsonObject().value("Finished").toInt(), finished);
+    // The channel heard the start, the progress and each copy done, and
+    // last the record as it stands.
+    QTRY_VERIFY(m_service->channel_texts.size() >= 4);
+    QTest::qWait(50);
+    const QJsonObject last = parse(m_service->channel_texts.last());
+    QCOMPARE(last.value("message").toObject().value("Runtime").toObject().value("Finished").toInt(), finished);
+
     m_device->stopTask();
     QTRY_COMPARE(m_service->work_records.size(), 1);
-    QCOMPARE(m_service->work_records.first().value("finish_copies").toInt(), 2);
+    QCOMPARE(m_service->work_records.first().value("finish_copies").toInt(), finished);
     QCOMPARE(m_service->work_records.first().value("task_copies").toInt(), 2);
-
-    // The channel heard the start, the progress and each copy done.
-    QTRY_VERIFY(m_service->channel_texts.size() >= 4);
-    const QJsonObject last = parse(m_service->channel_texts.last());
-    QCOMPARE(last.value("message").toObject().value("Runtime").toObject().value("Finished").toInt(), 2);
 }
 
 QTEST_GUILESS_MAIN(tst_cloud)

@@ -1,15 +1,21 @@
 // The built plugin, loaded as a host loads it, driving the controller
 // simulator over TCP and over a pseudo-terminal: settings, jobs with pages
-// and copies, pause/resume/stop, QR codes, and a link lost mid-job.
+// and copies, pause/resume/stop, QR codes, a link lost mid-job, and a host
+// that deletes the device from its message slot.
 #include "controller_simulator.h"
+#include "morvocloud.h"
 #include "vxdeviceinterface.h"
 #include "vxdeviceproperty.h"
 
 #include <QtCore/QJsonObject>
 #include <QtCore/QPluginLoader>
+#include <QtCore/QPointer>
 #include <QtCore/QScopedPointer>
+#include <QtCore/QTemporaryDir>
 #include <QtTest/QSignalSpy>
 #include <QtTest/QtTest>
+#include <QtWebSockets/QWebSocket>
+#include <QtWebSockets/QWebSocketServer>
 
 using vx::sim::ControllerSimulator;
 using vx::sim::SimulatorOptions;
@@ -51,6 +57,8 @@ private slots:
     void qrcode_job();
     void link_dropped_mid_job();
     void job_over_pseudo_terminal();
+    void host_deletes_the_device_from_a_message_data();
+    void host_deletes_the_device_from_a_message();
 
 private:
     bool start(const SimulatorOptions &options = SimulatorOptions());
@@ -147,6 +155,13 @@ void tst_end_to_end::settings_read_and_written()
     QTRY_COMPARE(m_device->property_ptr("CAMERA_OFFSET_X")->value(), QVariant(1.25));
     QCOMPARE(m_device->property_ptr("CAMERA_OFFSET_Y")->value(), QVariant(-19.5));
     QCOMPARE(m_device->property_ptr("SPEED")->value(), QVariant(240u));
+
+    // A value that would carry a stop command of its own is never sent.
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("DEVICE_ID")));
+    write("DEVICE_ID", QStringLiteral("1;27,2"));
+    read("DEVICE_ID");
+    QTRY_COMPARE(m_device->property_ptr("DEVICE_ID")->value(), QVariant("VX3050-0001"));
+    QVERIFY(!m_heard.tasks.contains(QStringLiteral("STOP")));
 }
 
 void tst_end_to_end::run_job(int pages, int copies)
@@ -228,8 +243,11 @@ void tst_end_to_end::pause_resume_stop()
     QTRY_VERIFY(m_heard.tasks.contains(QStringLiteral("RESUME")));
 
     write("TASK_STOP", 2);
-    QTRY_COMPARE(task().value("Finished").toInt(), 1); // the stop answer closes the copy
-    QCOMPARE(task().value("Percent").toInt(), 100);
+    QTRY_VERIFY(m_heard.tasks.contains(QStringLiteral("STOP")));
+    QTest::qWait(300); // a machine asked for more would be cutting again
+    QCOMPARE(m_heard.tasks.count(QStringLiteral("STOP")), 1);
+    QCOMPARE(task().value("Finished").toInt(), 0); // the stopped copy is not counted
+    QVERIFY(task().value("Percent").toInt() < 100);
 }
 
 void tst_end_to_end::machine_stop_button()
@@ -297,6 +315,112 @@ void tst_end_to_end::job_over_pseudo_terminal()
     run_job(3, 2);
     QTRY_COMPARE_WITH_TIMEOUT(task().value("Finished").toInt(), 2, 10000);
     QCOMPARE(task().value("Percent").toInt(), 100);
+}
+
+// Every message, from every place that sends it; the slot deletes the
+// device. The sanitizer build tells whether anything touches it afterwards.
+void tst_end_to_end::host_deletes_the_device_from_a_message_data()
+{
+    QTest::addColumn<QString>("link");   // tcp, usb, bad usb path, or only the cloud channel
+    QTest::addColumn<QString>("action"); // what the host does once the link is up
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("text");   // the message, or how it begins
+    QTest::addColumn<int>("occurrence");
+
+    const int status = VXDeviceInterface::DevStatus, task = VXDeviceInterface::DevTasK;
+    QTest::newRow("TCP CONNECTED.") << "tcp" << "" << status << "TCP CONNECTED." << 1;
+    QTest::newRow("TCP DISCONNECTED.") << "tcp" << "drop" << status << "TCP DISCONNECTED." << 1;
+    QTest::newRow("USB CONNECTED.") << "usb" << "" << status << "USB CONNECTED." << 1;
+    QTest::newRow("USB DISCONNECTED.") << "usb" << "drop" << status << "USB DISCONNECTED." << 1;
+    QTest::newRow("USB ERROR.") << "bad usb path" << "" << status << "USB ERROR." << 1;
+    QTest::newRow("job start") << "tcp" << "job" << task << "" << 1;
+    QTest::newRow("progress report") << "tcp" << "job" << task << "66," << 1;
+    QTest::newRow("copy done") << "tcp" << "job" << task << "" << 2;
+    QTest::newRow("progress report over USB") << "usb" << "job" << task << "66," << 1;
+    QTest::newRow("copy done over USB") << "usb" << "job" << task << "" << 2;
+    QTest::newRow("PAUSE") << "tcp" << "pause" << task << "PAUSE" << 1;
+    QTest::newRow("RESUME") << "tcp" << "resume" << task << "RESUME" << 1;
+    QTest::newRow("STOP answered") << "tcp" << "stop" << task << "STOP" << 1;
+    QTest::newRow("STOP on the machine") << "tcp" << "machine stop" << task << "STOP" << 1;
+    QTest::newRow("QR code") << "tcp" << "qrcode" << int(VXDeviceInterface::Qrcode) << "QR" << 1;
+    QTest::newRow("WEB SOCKET CONNECTED.") << "channel" << "" << status << "WEB SOCKET CONNECTED." << 1;
+    QTest::newRow("WEB SOCKET DISCONNECTED.") << "channel" << "drop" << status << "WEB SOCKET DISCONNECTED." << 1;
+    QTest::newRow("WEB SOCKET ERROR.") << "channel" << "refused" << status << "WEB SOCKET ERROR." << 1;
+}
+
+void tst_end_to_end::host_deletes_the_device_from_a_message()
+{
+    QFETCH(QString, link);
+    QFETCH(QString, action);
+    QFETCH(int, kind);
+    QFETCH(QString, text);
+    QFETCH(int, occurrence);
+    SimulatorOptions options;
+    options.cut_speed_mm_per_second = action == QLatin1String("job") ? 0 : 200;
+    options.machine_stop_after_pages = action == QLatin1String("machine stop") ? 1 : 0;
+    QVERIFY(start(options));
+
+    const QPointer<VXDeviceInterface> device(m_device.data());
+    int seen = 0;
+    connect(device, &VXDeviceInterface::message, this,
+            [&](VXDeviceInterface::VXDeviceMessage heard_kind, const QString &heard) {
+                const bool match = heard_kind == kind && (text.isEmpty() ? heard.isEmpty() : heard.startsWith(text));
+                if (match && ++seen == occurrence)
+                    delete m_device.take();
+            });
+
+    QWebSocketServer channels(QStringLiteral("cloud"), QWebSocketServer::NonSecureMode);
+    QTemporaryDir outbox;
+    QScopedPointer<MorvoCloud> cloud;
+    if (link == QLatin1String("channel")) {
+        QVERIFY(channels.listen(QHostAddress::LocalHost));
+        connect(&channels, &QWebSocketServer::newConnection, this, [&] {
+            QWebSocket *socket = channels.nextPendingConnection();
+            socket->setParent(&channels);
+            if (action == QLatin1String("drop"))
+                socket->close();
+        });
+        const QUrl base(action == QLatin1String("refused") ? QStringLiteral("ws://127.0.0.1:1/")
+                                                           : channels.serverUrl().toString() + QLatin1Char('/'));
+        cloud.reset(new MorvoCloud(QUrl(QStringLiteral("http://127.0.0.1:1/")), base,
+                                   outbox.filePath(QStringLiteral("outbox.sqlite"))));
+        m_device->setMorvoCloud(cloud.data(), QStringLiteral("AB1Z09"));
+        QVERIFY(QMetaObject::invokeMethod(m_device.data(), "connect_websocket"));
+    } else {
+        if (link == QLatin1String("tcp")) {
+            m_device->property_ptr("TCP_PORT")->setValue(int(m_port));
+            m_device->setIPAddress(QStringLiteral("127.0.0.1"));
+        } else {
+            m_device->setUSBPath(link == QLatin1String("usb") ? m_sim->open_pty()
+                                                               : QStringLiteral("/nonexistent/usb-device"));
+        }
+        QVERIFY(m_device->connectDevice());
+        QVERIFY(QTest::qWaitFor([&] {
+            return !device || m_device->property_ptr("STATUS")->value().toInt() == VXDeviceInterface::Working;
+        }, 5000));
+    }
+
+    if (device && link != QLatin1String("channel")) {
+        if (action == QLatin1String("drop")) {
+            m_sim.reset();
+        } else if (action == QLatin1String("qrcode")) {
+            write("TASK_MODE", 1);
+            write("TASK_COPIES", 1);
+            m_device->startTask();
+        } else if (!action.isEmpty()) {
+            run_job(action == QLatin1String("job") ? 1 : 3, 1);
+            if (action == QLatin1String("pause") || action == QLatin1String("resume"))
+                write("TASK_PAUSE", 0);
+            if (action == QLatin1String("resume")) {
+                QTRY_VERIFY(m_heard.tasks.contains(QStringLiteral("PAUSE")));
+                write("TASK_RESUME", 1);
+            } else if (action == QLatin1String("stop")) {
+                write("TASK_STOP", 2);
+            }
+        }
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(!device, 10000);
+    QTest::qWait(100); // whatever was under way when the device went
 }
 
 QTEST_GUILESS_MAIN(tst_end_to_end)

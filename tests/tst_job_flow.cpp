@@ -34,7 +34,8 @@ private slots:
     void job_loaded_mid_copy_sends_its_pages();
     void machine_replies_data();
     void machine_replies();
-    void stop_answer_closes_the_copy();
+    void stop_ends_the_job_data();
+    void stop_ends_the_job();
     void qrcode_job();
     void jog_data();
     void jog();
@@ -190,19 +191,87 @@ void tst_job_flow::machine_replies()
     QCOMPARE(task(), before);
 }
 
-void tst_job_flow::stop_answer_closes_the_copy()
+// A stop from either side ends the job wherever it stands: the copy being
+// cut is not counted, the progress is not forced to 100, nothing more goes
+// to the machine whatever it reports later, and the host hears "STOP" once.
+void tst_job_flow::stop_ends_the_job_data()
 {
-    set_copies(3);
+    QTest::addColumn<QByteArray>("stop");
+    QTest::addColumn<int>("copies");
+    QTest::addColumn<int>("copy");      // the copy being cut, from 1
+    QTest::addColumn<int>("pagesDone"); // of the three pages, in the first copy
+    QTest::addColumn<QByteArray>("late"); // a report after the stop, or none
+
+    const QByteArray host("27,0,2;"), machine("1001,0;");
+    QTest::newRow("host, before any page is done") << host << 2 << 1 << 0 << QByteArray();
+    QTest::newRow("host, middle page of the first copy") << host << 2 << 1 << 1 << QByteArray("4,0;");
+    QTest::newRow("host, last page of the first copy") << host << 2 << 1 << 2 << QByteArray("4,0;");
+    QTest::newRow("host, middle copy") << host << 3 << 2 << 3 << QByteArray("4,0;");
+    QTest::newRow("host, last copy") << host << 3 << 3 << 3 << QByteArray("66,1,job.plt,3,2,90,0,0,0;");
+    QTest::newRow("machine, before any page is done") << machine << 1 << 1 << 0 << QByteArray("4,0;");
+    QTest::newRow("machine, last page of the first copy") << machine << 2 << 1 << 2 << QByteArray();
+    QTest::newRow("machine, last copy") << machine << 2 << 2 << 3 << QByteArray("4,0;");
+    QTest::newRow("machine, late progress report") << machine << 2 << 1 << 1
+                                                   << QByteArray("66,1,job.plt,2,1,100,0,0,0;");
+    QTest::newRow("host stop, then the machine's") << host << 2 << 1 << 1 << machine;
+    QTest::newRow("qr-code job, host") << host << 3 << 2 << -1 << QByteArray("4,0;");
+}
+
+void tst_job_flow::stop_ends_the_job()
+{
+    QFETCH(QByteArray, stop);
+    QFETCH(int, copies);
+    QFETCH(int, copy);
+    QFETCH(int, pagesDone);
+    QFETCH(QByteArray, late);
+    const bool qrcode = pagesDone < 0;
+    set_copies(copies);
+    m_device->property_ptr("TASK_MODE")->setValue(qrcode ? 1 : 0);
     m_device->setPlt(QStringLiteral("A;PG;B;PG;C;PG;"));
     m_device->startTask();
-    QVERIFY(m_peer->wait_frames(1));
-    m_device->sendCMD(m_device->property_ptr("TASK_STOP")->set_cmd_bytes());
-    QVERIFY(m_peer->wait_frames(2));
-    QCOMPARE(m_peer->bodies().last(), QStringLiteral("27,2;"));
-    m_peer->reply("CCMD", "27,0,2;");
-    QTRY_COMPARE(task().value("Finished").toInt(), 1);
-    QVERIFY(m_peer->wait_frames(3));
-    QCOMPARE(m_peer->bodies().last(), kRepeat); // copies remain, so the flow asks for one more
+    // Page reports until the row's page of the first copy (the second also
+    // brings the status request), then one report per copy done (each
+    // bringing a request for the next) until the row's copy.
+    int reports = copy - 1;
+    int sent = copy;
+    if (!qrcode) {
+        reports = copy == 1 ? pagesDone : 3 + copy - 2;
+        sent = copy == 1 ? (pagesDone == 2 ? 4 : 1 + pagesDone) : 4 + copy - 1;
+    }
+    for (int i = 0; i < reports; ++i)
+        m_peer->reply("CCMD", "4,0;");
+    const QByteArray progress = "66,1,job.plt," + QByteArray::number(copies) + ',' + QByteArray::number(copy - 1)
+        + ",37.5,0,0,0;";
+    m_peer->reply("CCMD", progress);
+    QTRY_COMPARE(task().value("Percent").toInt(), 37);
+    QVERIFY(m_peer->wait_frames(sent));
+    QCOMPARE(m_peer->frames.size(), sent);
+
+    QSignalSpy messages(m_device.data(), &VXDeviceInterface::message);
+    m_peer->reply("CCMD", stop);
+    if (!late.isEmpty())
+        m_peer->reply("CCMD", late);
+    m_peer->reply("CCMD", "51,0,marker;"); // answered after the row's frames
+    QTRY_COMPARE(m_device->property_ptr("FIRMWARE")->value().toString(), QStringLiteral("marker"));
+    // Anything the device sent since would reach the peer before this.
+    m_device->sendCMD(m_device->property_ptr("FIRMWARE")->get_cmd_bytes());
+    QVERIFY(m_peer->wait_frames(sent + 1));
+    QCOMPARE(m_peer->bodies().mid(sent), QStringList{"51;"});
+
+    QCOMPARE(message_texts(messages, VXDeviceInterface::DevTasK), QStringList{"STOP"});
+    QCOMPARE(task().value("Finished").toInt(), copy - 1);
+    QCOMPARE(task().value("Percent").toInt(), 37);
+    QCOMPARE(task().value("TaskCopies").toInt(), copies);
+    QCOMPARE(task().value("Status").toInt(), 0);
+
+    // The next job runs as any job does.
+    m_device->property_ptr("TASK_MODE")->setValue(0);
+    m_device->setPlt(QStringLiteral("X;PG;Y;PG;"));
+    m_device->startTask();
+    QVERIFY(m_peer->wait_frames(sent + 2));
+    m_peer->reply("CCMD", "4,0;");
+    QVERIFY(m_peer->wait_frames(sent + 4));
+    QCOMPARE(m_peer->bodies().mid(sent + 1), QStringList({"X;PG;", "Y;PG;", kStatusRequest}));
 }
 
 void tst_job_flow::qrcode_job()

@@ -1,9 +1,10 @@
 // The cutter's job flow: a plotter job goes out page by page, each page
 // when the machine reports the previous one done; copies are counted and
-// further copies (or QR codes) requested; pause, resume and stop answers
-// reach the host.
+// further copies (or QR codes) requested; pause and resume answers reach
+// the host, and a stop ends the job.
 #include "vxlt3050procam.h"
 
+#include "task_record.h"
 #include "vxdeviceproperty.h"
 #include "vxlogging.h"
 
@@ -14,6 +15,7 @@
 
 namespace {
 constexpr int kPageDone = 4;
+constexpr int kProgressReport = 66;
 constexpr int kMachineStop = 1001;
 constexpr int kJobControl = 27;
 constexpr int kJogScale = 80;
@@ -40,6 +42,7 @@ void VXLT3050PROCam::setPlt(QString plt)
 
 void VXLT3050PROCam::startTask()
 {
+    job_stopped = false;
     const VXDeviceProperty *mode = property_ptr("TASK_MODE");
     if (!mode)
         return;
@@ -66,7 +69,8 @@ void VXLT3050PROCam::startTask()
 
     ensure_property("TASK_START_TIME", QDateTime::currentDateTime(), QString())
         ->setValue(QDateTime::currentDateTime());
-    emit message(DevTasK, QString());
+    if (!tell_host(DevTasK, QString()))
+        return;
     device_task_to_cloud();
 }
 
@@ -89,8 +93,13 @@ void VXLT3050PROCam::decode_cmd(QString frame)
 // The machine's own job codes; false hands the frame to the base dispatcher.
 bool VXLT3050PROCam::handle_machine_reply(int code, int result, int item2)
 {
+    if (code == kProgressReport && job_stopped)
+        return true; // a late report: the stopped job's record stays as it was
     if (code == kMachineStop) {
-        emit message(DevTasK, QStringLiteral("STOP"));
+        if (result == 0)
+            stop_job();
+        else
+            emit message(DevTasK, QStringLiteral("STOP"));
         return true;
     }
     if (result != 0)
@@ -108,9 +117,8 @@ bool VXLT3050PROCam::handle_machine_reply(int code, int result, int item2)
     case 1:
         emit message(DevTasK, QStringLiteral("RESUME"));
         break;
-    case 2: // stopped: the current copy ends here
-        page_index = plt_pages.size();
-        advance_task();
+    case 2:
+        stop_job();
         break;
     default:
         emit message(DevTasK, QString());
@@ -119,8 +127,27 @@ bool VXLT3050PROCam::handle_machine_reply(int code, int result, int item2)
     return true;
 }
 
+// A stop, asked for by the host (27,0,2) or pressed on the machine
+// (1001,0), ends the job: the copy being cut is not counted, and nothing
+// more is sent for the job, whatever the machine reports afterwards, until
+// the next startTask. The host hears "STOP" once.
+void VXLT3050PROCam::stop_job()
+{
+    if (job_stopped)
+        return;
+    job_stopped = true;
+    next_page = {};
+    if (VXDeviceProperty *task = property_ptr("TASK")) // the machine no longer cuts
+        task->setValue(vx::updated_record(task->value().toJsonObject(), {{QStringLiteral("Status"), 0}}));
+    if (!tell_host(DevTasK, QStringLiteral("STOP")))
+        return;
+    device_task_to_cloud();
+}
+
 void VXLT3050PROCam::advance_task()
 {
+    if (job_stopped)
+        return;
     ++page_index;
     if (page_index < plt_pages.size()) {
         VXDeviceProperty *carrier = page_carrier();
@@ -169,7 +196,8 @@ void VXLT3050PROCam::advance_task()
         record.insert(QStringLiteral("Percent"), 100);
         task->setValue(record);
     }
-    emit message(DevTasK, QString());
+    if (!tell_host(DevTasK, QString()))
+        return;
     device_task_to_cloud();
 }
 

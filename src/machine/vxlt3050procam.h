@@ -27,17 +27,20 @@ public:
     void setPlt(QString plt) override;
     void decode_cmd(QString frame) override;
 
-    // Sends the next page, or closes the current copy after the last one.
+    // Sends the next page, or closes the current copy after the last one;
+    // does nothing once the job was stopped.
     void advance_task();
 
 private:
     void load_translator();
     bool handle_machine_reply(int code, int result, int item2);
+    void stop_job();
     VXDeviceProperty *page_carrier();
     void prepare_page(int index);
 
     PlotterPages plt_pages;
     int page_index = 0;
+    bool job_stopped = false; // by the host or on the machine, until the next startTask
 
     // The page after the one being cut, with its frame, made while the
     // machine cuts: a page-done report is answered with a frame ready to go.

@@ -44,7 +44,13 @@ DeviceSession::DeviceSession(VXDeviceInterface *factory)
             });
 }
 
-DeviceSession::~DeviceSession() = default;
+// The device lets go of its socket from the event loop, which does not run
+// again before vxctl exits.
+DeviceSession::~DeviceSession()
+{
+    m_device.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
 
 bool DeviceSession::open(const Target &target, int timeout_ms, QString *error)
 {

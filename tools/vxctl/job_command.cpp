@@ -129,8 +129,8 @@ private:
             stop();
     }
 
-    // Asks the machine to stop, gives it a moment to close the copy, then
-    // ends the job on the host side too.
+    // Asks the machine to stop, gives it a moment to answer, then ends the
+    // job on the host side too.
     void stop()
     {
         if (m_stopping) {
