@@ -2,6 +2,10 @@
 
 #include <algorithm>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace vx {
 
 static int decimal_digits(int n)
@@ -42,23 +46,37 @@ static bool any_frame_control(const uchar *bytes, qsizetype size)
     return std::any_of(bytes, bytes + size, [](uchar c) { return c == 0 || c == uchar(STX) || c == uchar(ETX); });
 }
 
+// The smallest of `size` bytes. A job page can be megabytes and is checked
+// every time it is framed: four running minimums keep the loads flowing
+// instead of waiting on one another.
+static uchar smallest_byte(const uchar *bytes, qsizetype size)
+{
+    qsizetype i = 0;
+    uchar smallest = 0xFF;
+#if defined(__SSE2__)
+    __m128i low[4] = {_mm_set1_epi8(char(0xFF)), _mm_set1_epi8(char(0xFF)), _mm_set1_epi8(char(0xFF)),
+                      _mm_set1_epi8(char(0xFF))};
+    for (; i + 64 <= size; i += 64) {
+        for (int lane = 0; lane < 4; ++lane) {
+            const auto *chunk = reinterpret_cast<const __m128i *>(bytes + i + 16 * lane);
+            low[lane] = _mm_min_epu8(low[lane], _mm_loadu_si128(chunk));
+        }
+    }
+    alignas(16) uchar lanes[16];
+    _mm_store_si128(reinterpret_cast<__m128i *>(lanes),
+                    _mm_min_epu8(_mm_min_epu8(low[0], low[1]), _mm_min_epu8(low[2], low[3])));
+    smallest = *std::min_element(lanes, lanes + 16);
+#endif
+    for (; i < size; ++i)
+        smallest = std::min(smallest, bytes[i]);
+    return smallest;
+}
+
 bool holds_frame_control(const QByteArray &bytes)
 {
-    // A job page can be megabytes and is checked every time it is framed.
-    // The smallest byte of a fixed-size block is cheap to find (the loop
-    // is vectorised); only a block with a byte below 4 is looked at closely.
-    constexpr qsizetype kBlock = 64;
     const auto *data = reinterpret_cast<const uchar *>(bytes.constData());
-    const qsizetype size = bytes.size();
-    qsizetype start = 0;
-    for (; start + kBlock <= size; start += kBlock) {
-        uchar smallest = 0xFF;
-        for (qsizetype i = 0; i < kBlock; ++i)
-            smallest = std::min(smallest, data[start + i]);
-        if (smallest <= uchar(ETX) && any_frame_control(data + start, kBlock))
-            return true;
-    }
-    return any_frame_control(data + start, size - start);
+    // Nearly every text has no byte below 4 at all, which one fast pass shows.
+    return smallest_byte(data, bytes.size()) <= uchar(ETX) && any_frame_control(data, bytes.size());
 }
 
 } // namespace vx
