@@ -1,18 +1,107 @@
-// Requests nobody waits for still reach the cloud: kept on disk while the
-// service is down or failing, retried with growing pauses, sent after a
-// restart, and delivered once when the service answered.
+// Requests nobody waits for reach the cloud, each once where possible and
+// at least once always: kept on disk while the service is down or failing,
+// tried again with growing pauses, sent after a restart, sent only to the
+// service they were meant for, never stale over new, never by two
+// processes at once, and moved to the dead letters with a reason rather
+// than dropped; memory stays bounded whatever the service answers.
+#include "cloud_outbox.h"
 #include "cloud_service.h"
+#include "memory_use.h"
 #include "morvocloud.h"
 #include "vxdeviceproperty.h"
 #include "vxlt3050procam.h"
 
+#include <QtCore/QDir>
 #include <QtCore/QElapsedTimer>
 #include <QtCore/QJsonObject>
+#include <QtCore/QProcess>
 #include <QtCore/QRegularExpression>
 #include <QtCore/QScopedPointer>
+#include <QtCore/QSet>
 #include <QtCore/QTemporaryDir>
+#include <QtNetwork/QNetworkReply>
+#include <QtSql/QSqlDatabase>
+#include <QtSql/QSqlQuery>
 #include <QtTest/QSignalSpy>
 #include <QtTest/QtTest>
+
+#include <signal.h>
+#include <sys/resource.h>
+
+namespace {
+
+constexpr qint64 kMiB = 1024 * 1024;
+
+CloudService::Answer answer(int status, int delay_ms = 0, qint64 body_bytes = -1)
+{
+    CloudService::Answer scripted;
+    scripted.status = status;
+    scripted.delay_ms = delay_ms;
+    scripted.body_bytes = body_bytes;
+    return scripted;
+}
+
+// "status[/retry-after][@delay][>same|>elsewhere]" answers in turn, e.g. "429/2 200".
+QList<CloudService::Answer> answers_from(const QString &script, quint16 port)
+{
+    QList<CloudService::Answer> answers;
+    const QRegularExpression pattern(QStringLiteral("^(\\d+)(?:/(\\d+))?(?:@(\\d+))?(?:>(\\w+))?$"));
+    for (const QString &word : script.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QRegularExpressionMatch match = pattern.match(word);
+        CloudService::Answer answer;
+        answer.status = match.captured(1).toInt();
+        answer.retry_after = match.captured(2).toLatin1();
+        answer.delay_ms = match.captured(3).toInt();
+        if (match.captured(4) == QLatin1String("same"))
+            answer.location = QByteArray("http://127.0.0.1:") + QByteArray::number(port) + "/api/moved/device_work_records";
+        else if (!match.captured(4).isEmpty())
+            answer.location = "http://127.0.0.2:1/api/device_work_records";
+        answers << answer;
+    }
+    return answers;
+}
+
+QSet<QByteArray> keys_of(const QList<CloudService::Request> &requests)
+{
+    QSet<QByteArray> keys;
+    for (const CloudService::Request &request : requests)
+        keys.insert(request.idempotency_key);
+    return keys;
+}
+
+// Messages logged while a test runs.
+QStringList g_logged;
+void record_messages(QtMsgType, const QMessageLogContext &, const QString &text)
+{
+    g_logged << text;
+}
+
+struct LogCapture
+{
+    QtMessageHandler previous;
+    LogCapture()
+    {
+        g_logged.clear();
+        previous = qInstallMessageHandler(record_messages);
+    }
+    ~LogCapture() { qInstallMessageHandler(previous); }
+};
+
+// While it lives, files may not grow past what they hold (a full disk).
+struct DiskFull
+{
+    rlimit before{};
+    DiskFull()
+    {
+        getrlimit(RLIMIT_FSIZE, &before);
+        ::signal(SIGXFSZ, SIG_IGN); // a failed write, not a killed process
+        const rlimit full{1024, before.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &full);
+    }
+    ~DiskFull() { setrlimit(RLIMIT_FSIZE, &before); }
+};
+
+} // namespace
 
 class tst_cloud_outbox : public QObject
 {
@@ -23,11 +112,24 @@ private slots:
     void work_record_survives_an_outage();
     void work_record_survives_a_restart();
     void server_errors_are_retried_with_growing_pauses();
-    void refused_request_is_dropped();
+    void answers_data();
+    void answers();
+    void delivery_waits_for_a_new_token();
+    void stale_update_never_wins_data();
+    void stale_update_never_wins();
+    void entries_go_to_their_own_service();
+    void storage_faults_data();
+    void storage_faults();
+    void processes_share_an_outbox_data();
+    void processes_share_an_outbox();
+    void backlog_drains_a_few_at_a_time();
+    void large_answers_stay_out_of_memory();
+    void secrets_stay_out_of_logs_and_the_outbox();
     void requests_with_a_completion_are_not_kept();
 
 private:
-    MorvoCloud *new_cloud(quint16 port);
+    MorvoCloud *new_cloud(quint16 port, const QString &outbox = QString());
+    void record(MorvoCloud *cloud, int n);
     void stop_finished_job(VXDeviceInterface *device);
 
     QTemporaryDir m_dir;
@@ -37,16 +139,23 @@ private:
 
 void tst_cloud_outbox::init()
 {
-    m_outbox_file = m_dir.filePath(QStringLiteral("outbox-%1.sqlite").arg(QTest::currentTestFunction()));
+    m_outbox_file = m_dir.filePath(QStringLiteral("outbox-%1-%2.sqlite")
+                                       .arg(QTest::currentTestFunction(), QTest::currentDataTag()));
 }
 
-MorvoCloud *tst_cloud_outbox::new_cloud(quint16 port)
+MorvoCloud *tst_cloud_outbox::new_cloud(quint16 port, const QString &outbox)
 {
     auto *cloud = new MorvoCloud(QUrl(QStringLiteral("http://127.0.0.1:%1/api/").arg(port)), QUrl(),
-                                 m_outbox_file);
+                                 outbox.isEmpty() ? m_outbox_file : outbox);
     cloud->setRetryDelays(50, 400);
     cloud->setRequestTimeout(1000);
     return cloud;
+}
+
+void tst_cloud_outbox::record(MorvoCloud *cloud, int n)
+{
+    cloud->customRequest(QStringLiteral("device_work_records"), "POST", QJsonObject{{"n", n}},
+                         MorvoCloud::Completion());
 }
 
 // A registered device whose two-copy job finished, stopped by the host.
@@ -113,8 +222,7 @@ void tst_cloud_outbox::server_errors_are_retried_with_growing_pauses()
     clock.start();
     connect(&service, &CloudService::requestHandled, this, [&] { attempts << clock.elapsed(); });
     QScopedPointer<MorvoCloud> cloud(new_cloud(service.http_port()));
-    cloud->customRequest(QStringLiteral("device_work_records"), "POST", QJsonObject{{"n", 1}},
-                         MorvoCloud::Completion());
+    record(cloud.data(), 1);
     QTRY_VERIFY_WITH_TIMEOUT(attempts.size() >= 5, 5000);
     QVERIFY(service.work_records.isEmpty());
     // 50, 100, 200, 400 ms apart: each pause longer than the one before.
@@ -126,18 +234,358 @@ void tst_cloud_outbox::server_errors_are_retried_with_growing_pauses()
     QTRY_COMPARE(cloud->pendingDeliveries(), 0); // the reply may still be on its way
 }
 
-void tst_cloud_outbox::refused_request_is_dropped()
+// One work record against the service's answers: only a 2xx delivers, what
+// may pass is tried again, what cannot goes to the dead letters.
+void tst_cloud_outbox::answers_data()
+{
+    QTest::addColumn<QString>("script");   // see answers_from()
+    QTest::addColumn<bool>("failing");     // 500 for every request after the script
+    QTest::addColumn<int>("requests");     // the service receives
+    QTest::addColumn<int>("stored");       // records the service keeps
+    QTest::addColumn<int>("dead");
+    QTest::addColumn<int>("atLeastMs");    // before it is stored
+
+    QTest::newRow("2xx delivers") << "" << false << 1 << 1 << 0 << 0;
+    QTest::newRow("404 goes to the dead letters") << "404" << false << 1 << 0 << 1 << 0;
+    QTest::newRow("422 goes to the dead letters") << "422" << false << 1 << 0 << 1 << 0;
+    QTest::newRow("same-origin redirect is followed") << "307>same" << false << 2 << 1 << 0 << 0;
+    QTest::newRow("redirect elsewhere is not delivery") << "302>elsewhere" << false << 2 << 1 << 0 << 0;
+    QTest::newRow("429 waits for Retry-After") << "429/2" << false << 2 << 1 << 0 << 1900;
+    QTest::newRow("503 is tried again") << "503" << false << 2 << 1 << 0 << 0;
+    QTest::newRow("408 is tried again") << "408" << false << 2 << 1 << 0 << 0;
+    QTest::newRow("403 is tried again") << "403" << false << 2 << 1 << 0 << 0;
+    QTest::newRow("connection closed unanswered") << "0" << false << 2 << 1 << 0 << 0;
+    QTest::newRow("a late answer still delivers") << "200@500" << false << 1 << 1 << 0 << 0;
+    QTest::newRow("5xx forever reaches the dead letters") << "" << true << 3 << 0 << 1 << 0;
+}
+
+void tst_cloud_outbox::answers()
+{
+    QFETCH(QString, script);
+    QFETCH(bool, failing);
+    CloudService service;
+    service.script(answers_from(script, service.http_port()));
+    if (failing)
+        service.set_behaviour(CloudService::Behaviour::ServerError);
+    QScopedPointer<MorvoCloud> cloud(new_cloud(service.http_port()));
+    cloud->setRequestTimeout(200);
+    cloud->setRetryDelays(1000, 2000);
+    cloud->setDeliveryLimits(3, 3600 * 1000);
+    const LogCapture log;
+    QElapsedTimer clock;
+    clock.start();
+    record(cloud.data(), 1);
+
+    QTRY_VERIFY_WITH_TIMEOUT(cloud->pendingDeliveries() == 0, 10000);
+    const qint64 elapsed = clock.elapsed();
+    QTest::qWait(300);
+    QTEST(service.requests.size(), "requests");
+    QTEST(service.work_records.size(), "stored");
+    QTEST(cloud->deadDeliveries(), "dead");
+    QFETCH(int, atLeastMs);
+    QVERIFY2(elapsed >= atLeastMs, qPrintable(QString::number(elapsed)));
+    // Every attempt carries the entry's one idempotency key.
+    QCOMPARE(keys_of(service.requests).size(), 1);
+    QVERIFY(!service.requests.first().idempotency_key.isEmpty());
+    // A refusal is logged with the beginning of the answer, never more.
+    for (const QString &line : qAsConst(g_logged))
+        QVERIFY(line.size() < 600);
+}
+
+void tst_cloud_outbox::delivery_waits_for_a_new_token()
 {
     CloudService service;
+    service.script({answer(401)});
     QScopedPointer<MorvoCloud> cloud(new_cloud(service.http_port()));
-    QSignalSpy delivered(cloud.data(), &MorvoCloud::delivered);
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("the cloud refused .*no_such_resource.* 404"));
-    cloud->customRequest(QStringLiteral("no_such_resource"), "POST", QJsonObject(), MorvoCloud::Completion());
-    QTRY_COMPARE(delivered.count(), 1);
-    QCOMPARE(delivered.first().at(1).toInt(), 404);
-    QCOMPARE(cloud->pendingDeliveries(), 0);
-    QTest::qWait(200);
+    cloud->setBearerToken("expired");
+    record(cloud.data(), 1);
+    QTRY_COMPARE(service.requests.size(), 1);
+    QTest::qWait(600); // several retry pauses: nothing goes without a new token
     QCOMPARE(service.requests.size(), 1);
+    QCOMPARE(cloud->pendingDeliveries(), 1);
+
+    cloud->setBearerToken("fresh");
+    QTRY_COMPARE(service.work_records.size(), 1);
+    QCOMPARE(service.requests.last().authorization, QByteArray("Bearer fresh"));
+}
+
+// A device update waiting in the outbox is replaced by a newer one, and an
+// older one is never sent after a newer one.
+void tst_cloud_outbox::stale_update_never_wins_data()
+{
+    QTest::addColumn<QString>("first"); // how the first update is answered
+    QTest::newRow("the first one failed") << "503";
+    QTest::newRow("the first one is still being sent") << "200@400";
+}
+
+void tst_cloud_outbox::stale_update_never_wins()
+{
+    QFETCH(QString, first);
+    CloudService service;
+    service.script(answers_from(first, service.http_port()));
+    QScopedPointer<MorvoCloud> cloud(new_cloud(service.http_port()));
+    const auto update = [&](const char *version) {
+        cloud->customRequest(QStringLiteral("device"), "PUT", QJsonObject{{"code", "AB1Z09"}, {"version", version}},
+                             MorvoCloud::Completion());
+    };
+    update("V1");
+    QTRY_COMPARE(service.requests.size(), 1);
+    update("V2");
+    QTRY_COMPARE(cloud->pendingDeliveries(), 0);
+    QTest::qWait(600);
+    QStringList sent;
+    for (const CloudService::Request &request : qAsConst(service.requests))
+        sent << request.body.value("version").toString();
+    QCOMPARE(sent.last(), QStringLiteral("V2"));
+    QVERIFY2(sent.count(QStringLiteral("V1")) == 1, qPrintable(sent.join(' ')));
+    QCOMPARE(service.device_store.value("AB1Z09").value("version").toString(), QStringLiteral("V2"));
+}
+
+// Entries recorded for one service (and account) are delivered only to it.
+void tst_cloud_outbox::entries_go_to_their_own_service()
+{
+    quint16 first_port = 0;
+    {
+        CloudService gone;
+        first_port = gone.http_port();
+    }
+    QScopedPointer<MorvoCloud> first(new_cloud(first_port));
+    record(first.data(), 1);
+    QTRY_COMPARE(first->pendingDeliveries(), 1);
+    first.reset();
+
+    CloudService other;
+    QScopedPointer<MorvoCloud> elsewhere(new_cloud(other.http_port()));
+    QScopedPointer<MorvoCloud> other_account(new_cloud(first_port));
+    other_account->setAccount(QStringLiteral("someone else"));
+    record(elsewhere.data(), 2);
+    QTRY_COMPARE(other.work_records.size(), 1);
+    QTest::qWait(300);
+    QCOMPARE(other.requests.size(), 1); // its own record only
+    QCOMPARE(other.work_records.first().value("n").toInt(), 2);
+    QCOMPARE(other_account->pendingDeliveries(), 0);
+    other_account.reset();
+
+    CloudService back(first_port);
+    QScopedPointer<MorvoCloud> again(new_cloud(first_port));
+    QTRY_COMPARE(back.work_records.size(), 1);
+    QCOMPARE(back.work_records.first().value("n").toInt(), 1);
+}
+
+// A damaged file, a folder that cannot be made and a full disk: the client
+// goes on, says why, and loses nothing while the process lives.
+void tst_cloud_outbox::storage_faults_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QString>("logged");
+    QTest::newRow("damaged file") << "damaged" << "damaged";
+    QTest::newRow("folder cannot be made") << "no folder" << "cannot make the folder";
+    QTest::newRow("disk full") << "full" << "cannot keep";
+    QTest::newRow("kept by an earlier version") << "earlier" << "without their service";
+}
+
+void tst_cloud_outbox::storage_faults()
+{
+    QFETCH(QString, fault);
+    QFETCH(QString, logged);
+    QString outbox = m_outbox_file;
+    if (fault == QLatin1String("damaged")) {
+        QFile file(outbox);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(8192, 'z'));
+    } else if (fault == QLatin1String("no folder")) {
+        QFile plain(m_dir.filePath(QStringLiteral("a-file")));
+        QVERIFY(plain.open(QIODevice::WriteOnly));
+        outbox = plain.fileName() + QStringLiteral("/outbox.sqlite");
+    } else if (fault == QLatin1String("earlier")) {
+        // Entries without the service they were meant for: nobody can tell where they go.
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("earlier"));
+        db.setDatabaseName(outbox);
+        QVERIFY(db.open());
+        QSqlQuery(db).exec(QStringLiteral("CREATE TABLE outbox (id INTEGER PRIMARY KEY AUTOINCREMENT, resource TEXT "
+                                          "NOT NULL, verb TEXT NOT NULL, body TEXT NOT NULL, attempts INTEGER NOT "
+                                          "NULL DEFAULT 0)"));
+        QVERIFY(QSqlQuery(db).exec(QStringLiteral("INSERT INTO outbox (resource, verb, body) VALUES "
+                                                  "('device_work_records', 'POST', '{\"n\":99}')")));
+        db.close();
+    } else {
+        delete new_cloud(1, outbox); // the file exists, and may not grow any more
+    }
+
+    CloudService service;
+    service.set_behaviour(CloudService::Behaviour::ServerError);
+    const LogCapture log;
+    QScopedPointer<DiskFull> full(fault == QLatin1String("full") ? new DiskFull : nullptr);
+    QScopedPointer<MorvoCloud> cloud(new_cloud(service.http_port(), outbox));
+    for (int n = 0; n < 20; ++n)
+        record(cloud.data(), n);
+    QTest::qWait(300); // failed attempts, from memory
+    service.set_behaviour(CloudService::Behaviour::Normal);
+    QTRY_COMPARE_WITH_TIMEOUT(service.work_records.size(), 20, 10000);
+    QTRY_COMPARE(cloud->pendingDeliveries(), 0);
+    full.reset();
+    QTest::qWait(300);
+    QCOMPARE(service.work_records.size(), 20);
+    QVERIFY2(!g_logged.filter(logged).isEmpty(), qPrintable(g_logged.join('\n')));
+    if (fault == QLatin1String("damaged"))
+        QCOMPARE(QDir(m_dir.path()).entryList({QFileInfo(outbox).fileName() + ".corrupt-*"}).size(), 1);
+    if (fault == QLatin1String("earlier")) {
+        const QList<CloudOutbox::Entry> dead = CloudOutbox(outbox).dead_letters(10);
+        QCOMPARE(dead.size(), 1);
+        QCOMPARE(dead.first().body, QByteArray("{\"n\":99}"));
+        QVERIFY(dead.first().service.isEmpty());
+    }
+}
+
+// Processes sharing one outbox file never deliver an entry twice, and one
+// killed in the middle of a delivery loses nothing.
+void tst_cloud_outbox::processes_share_an_outbox_data()
+{
+    QTest::addColumn<bool>("kill");
+    QTest::newRow("two processes") << false;
+    QTest::newRow("killed mid-delivery, then restarted") << true;
+}
+
+void tst_cloud_outbox::processes_share_an_outbox()
+{
+    QFETCH(bool, kill);
+    CloudService service;
+    // Slow, now and then failing: deliveries overlap and are retried.
+    QList<CloudService::Answer> flaky;
+    for (int i = 0; i < 200; ++i)
+        flaky << answer(i % 4 == 3 ? 503 : 200, 30);
+    service.script(flaky);
+    const QString url = service.http_base().toString();
+    const auto start = [&](int records, const char *tag) {
+        auto *process = new QProcess(this);
+        process->start(QStringLiteral(OUTBOX_CLIENT),
+                       {url, m_outbox_file, QString::number(records), QString::fromLatin1(tag)});
+        return process;
+    };
+    QScopedPointer<QProcess> a(start(30, "A"));
+    QScopedPointer<QProcess> b(kill ? nullptr : start(30, "B"));
+    if (kill) {
+        QTRY_VERIFY(service.requests.size() >= 3);
+        QVERIFY(a->processId() > 0); // kill(0) would hit the test itself
+        ::kill(pid_t(a->processId()), SIGKILL);
+        QVERIFY(a->waitForFinished(5000));
+        b.reset(start(0, "C")); // the host starts again
+    }
+    // The service answers from this event loop: wait in it.
+    QTRY_VERIFY_WITH_TIMEOUT(b->state() == QProcess::NotRunning && a->state() == QProcess::NotRunning, 60000);
+    QVERIFY2(b->readAllStandardOutput().contains("drained"), "the outbox was not drained");
+
+    QSet<QString> stored;
+    for (const QJsonObject &record : qAsConst(service.work_records))
+        stored.insert(record.value("tag").toString() + QString::number(record.value("n").toInt()));
+    QCOMPARE(stored.size(), kill ? 30 : 60);
+    // Only what was on the wire when a process died may arrive twice, with
+    // its idempotency key.
+    const int repeats = service.work_records.size() - stored.size();
+    QVERIFY2(kill ? repeats <= 4 : repeats == 0, qPrintable(QString::number(repeats)));
+    QCOMPARE(QScopedPointer<MorvoCloud>(new_cloud(service.http_port()))->pendingDeliveries(), 0);
+}
+
+// VX_BACKLOG sets the number of records (default 300).
+void tst_cloud_outbox::backlog_drains_a_few_at_a_time()
+{
+    const int backlog = load_size("VX_BACKLOG", 300);
+    quint16 port = 0;
+    {
+        CloudService gone;
+        port = gone.http_port();
+        QScopedPointer<MorvoCloud> offline(new_cloud(port));
+        for (int n = 0; n < backlog; ++n)
+            record(offline.data(), n);
+    } // recorded while the service was down
+
+    CloudService service(port);
+    QList<CloudService::Answer> slow;
+    for (int i = 0; i < backlog; ++i)
+        slow << answer(200, 2);
+    service.script(slow);
+    QElapsedTimer clock;
+    clock.start();
+    QScopedPointer<MorvoCloud> cloud(new_cloud(port));
+    cloud->setRequestTimeout(15000);
+    // A plain event loop: QTest's waits sleep between turns, a host's do not.
+    QEventLoop loop;
+    int left = 0;
+    connect(cloud.data(), &MorvoCloud::delivered, &loop, [&] {
+        if (++left == backlog)
+            loop.quit();
+    });
+    QTimer::singleShot(300000, &loop, &QEventLoop::quit);
+    loop.exec();
+    QCOMPARE(cloud->pendingDeliveries(), 0);
+    qInfo("%d records drained in %lld ms, %d requests, at most %d at once", backlog,
+          static_cast<long long>(clock.elapsed()), int(service.requests.size()), service.max_open_requests);
+    QCOMPARE(service.work_records.size(), backlog);
+    QCOMPARE(service.requests.size(), backlog); // none aborted and sent again
+    QVERIFY(service.max_open_requests <= 4);
+}
+
+// VX_CLOUD_BODY_MIB sets the size of the answers (default 32 MiB).
+void tst_cloud_outbox::large_answers_stay_out_of_memory()
+{
+    const qint64 body = load_size("VX_CLOUD_BODY_MIB", 32) * kMiB;
+    CloudService service;
+    QScopedPointer<MorvoCloud> cloud(new_cloud(service.http_port()));
+    cloud->setRequestTimeout(60000);
+    service.script({answer(200, 0, body), answer(200, 0, body)});
+    PeakMeter meter;
+    QTimer sampler;
+    connect(&sampler, &QTimer::timeout, this, [&] { meter.sample(); });
+    sampler.start(2);
+
+    record(cloud.data(), 1); // a delivery: the answer is not needed
+    QTRY_VERIFY_WITH_TIMEOUT(cloud->pendingDeliveries() == 0, 60000);
+    bool answered = false;
+    qint64 kept = -1;
+    cloud->customRequest(QStringLiteral("device"), "GET", QJsonObject(), [&](QNetworkReply *reply, bool) {
+        answered = true;
+        kept = reply->bytesAvailable();
+    });
+    QTRY_VERIFY_WITH_TIMEOUT(answered, 60000);
+    const qint64 growth = meter.growth();
+    qInfo("two answers of %lld MiB: peak memory %.1f MiB above the start", static_cast<long long>(body / kMiB),
+          double(growth) / kMiB);
+    QVERIFY(kept <= MorvoCloud::kMaxAnswerBytes);
+    QVERIFY2(growth < 50 * kMiB, qPrintable(QString::number(growth)));
+}
+
+namespace {
+// Every debug line of the cloud client, whatever the environment's rules say.
+void cloud_debug_on(QLoggingCategory *category)
+{
+    if (qstrncmp(category->categoryName(), "vx.cloud", 8) == 0)
+        category->setEnabled(QtDebugMsg, true);
+}
+} // namespace
+
+void tst_cloud_outbox::secrets_stay_out_of_logs_and_the_outbox()
+{
+    CloudService service;
+    service.script({answer(503)});
+    QUrl address = service.http_base();
+    address.setUserName(QStringLiteral("floor"));
+    address.setPassword(QStringLiteral("s3cret"));
+    const LogCapture log;
+    const QLoggingCategory::CategoryFilter previous = QLoggingCategory::installFilter(cloud_debug_on);
+    QScopedPointer<MorvoCloud> cloud(new MorvoCloud(address, QUrl(), m_outbox_file));
+    cloud->setBearerToken("t0ken");
+    record(cloud.data(), 1);
+    QTRY_COMPARE(service.requests.size(), 1);
+    const QList<CloudOutbox::Entry> waiting = CloudOutbox(m_outbox_file).waiting_entries(10);
+    QTRY_COMPARE(service.work_records.size(), 1);
+    QLoggingCategory::installFilter(previous);
+
+    QCOMPARE(waiting.size(), 1);
+    QCOMPARE(waiting.first().service, service.http_base().toString());
+    QCOMPARE(waiting.first().account, QStringLiteral("floor"));
+    QVERIFY(!g_logged.filter(QStringLiteral("request to")).isEmpty());
+    QVERIFY(g_logged.filter(QStringLiteral("s3cret")).isEmpty());
+    QVERIFY(g_logged.filter(QStringLiteral("t0ken")).isEmpty());
 }
 
 void tst_cloud_outbox::requests_with_a_completion_are_not_kept()

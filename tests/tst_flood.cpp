@@ -21,41 +21,6 @@ constexpr qint64 kBound = 16 * kMiB;
 
 enum Phase { RandomBytes, StxOnly, OneStxThenText, EtxOnly };
 
-// The highest memory use since the last reset: the resident set's
-// high-water mark, or (under AddressSanitizer) the sampled live heap.
-class PeakMeter
-{
-public:
-    PeakMeter()
-    {
-        if (under_address_sanitizer()) {
-            m_base = live_heap_bytes();
-        } else {
-            // "5" resets VmHWM to the current RSS, so earlier peaks do not count.
-            QFile clear(QStringLiteral("/proc/self/clear_refs"));
-            if (clear.open(QIODevice::WriteOnly))
-                clear.write("5");
-            m_base = status_kib("VmRSS") * 1024;
-        }
-        m_peak = m_base;
-    }
-    void sample()
-    {
-        if (under_address_sanitizer())
-            m_peak = qMax(m_peak, live_heap_bytes());
-    }
-    qint64 growth()
-    {
-        if (!under_address_sanitizer())
-            m_peak = status_kib("VmHWM") * 1024;
-        return m_peak - m_base;
-    }
-
-private:
-    qint64 m_base = 0;
-    qint64 m_peak = 0;
-};
-
 qint64 flood_bytes()
 {
     bool ok = false;

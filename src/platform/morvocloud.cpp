@@ -1,9 +1,8 @@
 #include "morvocloud.h"
 
-#include "cloud_outbox.h"
+#include "cloud_delivery.h"
 
 #include <QtCore/QJsonDocument>
-#include <QtCore/QLoggingCategory>
 #include <QtCore/QStandardPaths>
 #include <QtCore/QTimer>
 #include <QtNetwork/QNetworkAccessManager>
@@ -20,9 +19,15 @@ QString default_outbox_file()
            + QStringLiteral("/cloud-outbox.sqlite");
 }
 
-int status_of(QNetworkReply *reply)
+// An update of one object replaces an earlier one still waiting: it is
+// known by the verb, the resource and the object's code (or id).
+QString replacement_key(const QString &resource, const QByteArray &verb, const QJsonObject &body)
 {
-    return reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    if (verb != "PUT")
+        return QString();
+    const QJsonValue code = body.value(QStringLiteral("code"));
+    const QJsonValue object = code.isUndefined() ? body.value(QStringLiteral("id")) : code;
+    return QStringLiteral("PUT %1 %2").arg(resource, object.toVariant().toString());
 }
 
 } // namespace
@@ -32,59 +37,94 @@ MorvoCloud::MorvoCloud(const QUrl &service, const QUrl &websocket, const QString
     : QObject(parent)
     , m_service(service)
     , m_websocket(websocket)
+    , m_account(service.userName())
     , m_network(new QNetworkAccessManager(this))
-    , m_outbox(new CloudOutbox(outbox_file.isEmpty() ? default_outbox_file() : outbox_file))
-    , m_retry(new QTimer(this))
 {
-    if (!m_outbox->is_open())
-        qCWarning(lcCloudClient) << "outbox unavailable, deliveries are not kept:" << m_outbox->error();
-    m_retry->setSingleShot(true);
-    connect(m_retry, &QTimer::timeout, this, &MorvoCloud::deliver_pending);
+    // Moved resources on the same host are followed; anywhere else is not.
+    m_network->setRedirectPolicy(QNetworkRequest::SameOriginRedirectPolicy);
+    m_delivery.reset(new CloudDelivery(outbox_file.isEmpty() ? default_outbox_file() : outbox_file,
+                                       [this](const CloudOutbox::Entry &entry) -> QNetworkReply * {
+                                           if (!m_network)
+                                               return nullptr;
+                                           QNetworkRequest request = request_for(entry.resource);
+                                           request.setRawHeader("Idempotency-Key", entry.key);
+                                           return m_network->sendCustomRequest(request, entry.verb, entry.body);
+                                       }));
+    m_delivery->set_owner(service_address(), m_account);
+    connect(m_delivery.get(), &CloudDelivery::left, this, &MorvoCloud::delivered);
     // What an earlier run could not deliver goes out once the event loop runs.
-    QTimer::singleShot(0, this, &MorvoCloud::deliver_pending);
+    QTimer::singleShot(0, m_delivery.get(), &CloudDelivery::deliver);
 }
 
-// Replies still in flight finish here, while the outbox is still there.
+// Attempts under way are given back to the outbox before the network goes.
 MorvoCloud::~MorvoCloud()
 {
+    m_delivery->stop();
     delete m_network;
     m_network = nullptr;
 }
 
+// The service as entries record it: no user information, one trailing "/".
+QString MorvoCloud::service_address() const
+{
+    QString address = m_service.toString(QUrl::RemoveUserInfo);
+    if (!address.endsWith(QLatin1Char('/')))
+        address += QLatin1Char('/');
+    return address;
+}
+
+void MorvoCloud::setBearerToken(const QByteArray &token)
+{
+    const bool changed = token != m_token;
+    m_token = token;
+    if (changed && !token.isEmpty())
+        m_delivery->token_changed();
+}
+
+void MorvoCloud::setAccount(const QString &account)
+{
+    m_account = account;
+    m_delivery->set_owner(service_address(), m_account);
+}
+
+void MorvoCloud::setRequestTimeout(int milliseconds)
+{
+    m_timeout_ms = milliseconds;
+    m_delivery->set_request_timeout(milliseconds);
+}
+
 void MorvoCloud::setRetryDelays(int first_ms, int longest_ms)
 {
-    m_first_retry_ms = m_next_retry_ms = first_ms;
-    m_longest_retry_ms = longest_ms;
+    m_delivery->set_retry_delays(first_ms, longest_ms);
+}
+
+void MorvoCloud::setDeliveryLimits(int max_attempts, qint64 max_age_ms)
+{
+    m_delivery->set_limits(max_attempts, max_age_ms);
 }
 
 int MorvoCloud::pendingDeliveries() const
 {
-    return m_outbox->entries().size();
+    return m_delivery->pending();
+}
+
+int MorvoCloud::deadDeliveries() const
+{
+    return m_delivery->dead();
 }
 
 void MorvoCloud::customRequest(const QString &resource, QByteArray verb, QJsonObject body,
                                Completion callback)
 {
-    if (callback || !m_outbox->is_open()) {
-        send(resource, verb, body, callback);
-        return;
-    }
-    const qint64 id = m_outbox->add(resource, verb, body);
-    if (id == 0) { // could not be kept: try once all the same
-        send(resource, verb, body, Completion());
-        return;
-    }
-    m_in_flight.insert(id);
-    send(resource, verb, body, [this, id](QNetworkReply *reply, bool answered) {
-        on_delivery(id, reply, answered);
-    });
+    const QByteArray payload = QJsonDocument(body).toJson(QJsonDocument::Compact);
+    if (callback)
+        send(resource, verb, payload, callback);
+    else
+        m_delivery->record(resource, verb, payload, replacement_key(resource, verb, body));
 }
 
-void MorvoCloud::send(const QString &resource, const QByteArray &verb, const QJsonObject &body,
-                      Completion done)
+QNetworkRequest MorvoCloud::request_for(const QString &resource) const
 {
-    if (!m_network)
-        return;
     QString address = m_service.toString();
     if (!address.endsWith(QLatin1Char('/')))
         address += QLatin1Char('/');
@@ -92,11 +132,28 @@ void MorvoCloud::send(const QString &resource, const QByteArray &verb, const QJs
     request.setHeader(QNetworkRequest::ContentTypeHeader, QStringLiteral("application/json"));
     if (!m_token.isEmpty())
         request.setRawHeader("Authorization", "Bearer " + m_token);
-    request.setTransferTimeout(m_timeout_ms);
+    qCDebug(lcCloudClient) << "request to" << request.url().toString(QUrl::RemoveUserInfo);
+    return request;
+}
 
-    const QByteArray payload = QJsonDocument(body).toJson(QJsonDocument::Compact);
-    qCDebug(lcCloudClient) << verb << request.url().toString() << payload;
-    QNetworkReply *reply = m_network->sendCustomRequest(request, verb, payload);
+// A request somebody waits for: answered once, never kept.
+void MorvoCloud::send(const QString &resource, const QByteArray &verb, const QByteArray &payload, Completion done)
+{
+    if (!m_network)
+        return;
+    QNetworkReply *reply = m_network->sendCustomRequest(request_for(resource), verb, payload);
+    reply->setReadBufferSize(kMaxAnswerBytes);
+    auto *timeout = new QTimer(reply);
+    timeout->setSingleShot(true);
+    connect(timeout, &QTimer::timeout, reply, &QNetworkReply::abort);
+    timeout->start(m_timeout_ms);
+    connect(reply, &QNetworkReply::readyRead, reply, [reply] {
+        if (reply->bytesAvailable() >= kMaxAnswerBytes && !reply->isFinished()) {
+            qCWarning(lcCloudClient) << "answer from" << reply->url().toString(QUrl::RemoveUserInfo)
+                                     << "longer than" << kMaxAnswerBytes << "bytes: cut off";
+            reply->abort();
+        }
+    });
     connect(reply, &QNetworkReply::finished, this, [reply, done] {
         const bool answered = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid();
         if (!answered)
@@ -105,44 +162,6 @@ void MorvoCloud::send(const QString &resource, const QByteArray &verb, const QJs
             done(reply, answered);
         reply->deleteLater();
     });
-}
-
-void MorvoCloud::on_delivery(qint64 id, QNetworkReply *reply, bool answered)
-{
-    m_in_flight.remove(id);
-    const int status = status_of(reply);
-    if (answered && status < 500) {
-        if (status >= 400)
-            qCWarning(lcCloudClient) << "the cloud refused" << reply->request().url().path() << status
-                                     << reply->readAll() << "- dropped";
-        m_outbox->remove(id);
-        m_next_retry_ms = m_first_retry_ms;
-        emit delivered(reply->request().url().path().section(QLatin1Char('/'), -1), status);
-        if (m_retry->isActive()) { // the service is back: what waits goes now
-            m_retry->stop();
-            deliver_pending();
-        }
-        return;
-    }
-    m_outbox->count_attempt(id);
-    if (!m_retry->isActive()) {
-        m_retry->start(m_next_retry_ms);
-        m_next_retry_ms = qMin(m_next_retry_ms * 2, m_longest_retry_ms);
-    }
-}
-
-void MorvoCloud::deliver_pending()
-{
-    const QList<CloudOutbox::Entry> entries = m_outbox->entries();
-    for (const CloudOutbox::Entry &entry : entries) {
-        if (m_in_flight.contains(entry.id))
-            continue;
-        m_in_flight.insert(entry.id);
-        const qint64 id = entry.id;
-        send(entry.resource, entry.verb, entry.body, [this, id](QNetworkReply *reply, bool answered) {
-            on_delivery(id, reply, answered);
-        });
-    }
 }
 
 QString MorvoCloud::ws() const

@@ -1,6 +1,8 @@
 #include "cloud_service.h"
 
 #include <QtCore/QJsonDocument>
+#include <QtCore/QPointer>
+#include <QtCore/QTimer>
 #include <QtNetwork/QTcpSocket>
 #include <QtWebSockets/QWebSocket>
 
@@ -69,8 +71,10 @@ int CloudService::count(const QByteArray &verb, const QString &resource) const
 void CloudService::on_http_connection()
 {
     while (QTcpSocket *socket = m_http.nextPendingConnection()) {
+        socket->setSocketOption(QAbstractSocket::LowDelayOption, 1);
         connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
         connect(socket, &QTcpSocket::readyRead, this, [this, socket] { serve(socket); });
+        connect(socket, &QTcpSocket::bytesWritten, this, [this, socket] { feed_body(socket); });
     }
 }
 
@@ -86,11 +90,14 @@ void CloudService::serve(QTcpSocket *socket)
         const QList<QByteArray> lines = buffer.left(header_end).split('\n');
         int length = 0;
         QByteArray authorization;
+        QByteArray key;
         for (const QByteArray &line : lines) {
             if (line.toLower().startsWith("content-length:"))
                 length = line.mid(15).trimmed().toInt();
             else if (line.toLower().startsWith("authorization:"))
                 authorization = line.mid(14).trimmed();
+            else if (line.toLower().startsWith("idempotency-key:"))
+                key = line.mid(16).trimmed();
         }
         if (buffer.size() < header_end + 4 + length)
             break;
@@ -100,10 +107,28 @@ void CloudService::serve(QTcpSocket *socket)
         request.resource = QString::fromUtf8(request_line.value(1)).section(QLatin1Char('/'), -1);
         request.body = QJsonDocument::fromJson(buffer.mid(header_end + 4, length)).object();
         request.authorization = authorization;
+        request.idempotency_key = key;
         buffer.remove(0, header_end + 4 + length);
         requests << request;
-        answer(socket, request);
-        emit requestHandled();
+        max_open_requests = qMax(max_open_requests, ++m_open_requests);
+        const Answer scripted = m_script.isEmpty() ? Answer() : m_script.takeFirst();
+        const QPointer<QTcpSocket> alive(socket);
+        const auto respond = [this, alive, request, scripted] {
+            --m_open_requests;
+            if (!alive)
+                return;
+            if (scripted.status == 0)
+                alive->abort();
+            else if (scripted.status != 200 || scripted.body_bytes >= 0)
+                reply_with(alive, scripted.status, "{}", scripted);
+            else
+                answer(alive, request);
+            emit requestHandled();
+        };
+        if (scripted.delay_ms > 0)
+            QTimer::singleShot(scripted.delay_ms, this, respond);
+        else
+            respond();
     }
     socket->setProperty("pending", buffer);
 }
@@ -113,7 +138,7 @@ void CloudService::answer(QTcpSocket *socket, const Request &request)
     // A service in trouble stores nothing.
     switch (m_behaviour) {
     case Behaviour::ServerError:
-        reply_with(socket, 500, "{\"error\":\"unavailable\"}");
+        reply_with(socket, 500, "{\"error\":\"unavailable\"}", Answer());
         return;
     case Behaviour::CloseWithoutAnswer:
         socket->abort();
@@ -155,12 +180,42 @@ void CloudService::answer(QTcpSocket *socket, const Request &request)
 
     const QByteArray body = m_behaviour == Behaviour::NotJson ? QByteArray("<html>maintenance</html>")
                                                               : QJsonDocument(reply).toJson(QJsonDocument::Compact);
-    reply_with(socket, status, body);
+    reply_with(socket, status, body, Answer());
 }
 
-void CloudService::reply_with(QTcpSocket *socket, int status, const QByteArray &body)
+void CloudService::reply_with(QTcpSocket *socket, int status, const QByteArray &body, const Answer &extra)
 {
-    socket->write("HTTP/1.1 " + QByteArray::number(status) + (status == 200 ? " OK" : " Error")
-                  + "\r\nContent-Type: application/json\r\nContent-Length: "
-                  + QByteArray::number(body.size()) + "\r\n\r\n" + body);
+    QByteArray head = "HTTP/1.1 " + QByteArray::number(status) + (status == 200 ? " OK" : " Error")
+                      + "\r\nContent-Type: application/json\r\n";
+    if (!extra.retry_after.isEmpty())
+        head += "Retry-After: " + extra.retry_after + "\r\n";
+    if (!extra.location.isEmpty())
+        head += "Location: " + extra.location + "\r\n";
+    const qint64 length = extra.body_bytes >= 0 ? extra.body_bytes : body.size();
+    head += "Content-Length: " + QByteArray::number(length) + "\r\n\r\n";
+    if (extra.body_bytes >= 0) {
+        socket->write(head);
+        send_body(socket, extra.body_bytes);
+    } else {
+        socket->write(head + body); // one write: no wait for an acknowledgement in between
+    }
+}
+
+// A large body goes out a piece at a time, as the peer takes it, so the
+// service itself holds little of it.
+void CloudService::send_body(QTcpSocket *socket, qint64 bytes)
+{
+    socket->setProperty("body_rest", bytes);
+    feed_body(socket);
+}
+
+void CloudService::feed_body(QTcpSocket *socket)
+{
+    constexpr qint64 kPiece = 256 * 1024;
+    const qint64 rest = socket->property("body_rest").toLongLong();
+    if (rest <= 0 || socket->bytesToWrite() > 0)
+        return;
+    const qint64 piece = qMin(rest, kPiece);
+    socket->setProperty("body_rest", rest - piece);
+    socket->write(QByteArray(int(piece), 'x'));
 }

@@ -41,6 +41,13 @@ qint64 status_kib(const char *field)
     return -1;
 }
 
+int load_size(const char *variable, int fallback)
+{
+    bool ok = false;
+    const int value = qEnvironmentVariableIntValue(variable, &ok);
+    return ok && value > 0 ? value : fallback;
+}
+
 bool under_address_sanitizer()
 {
 #ifdef VX_ASAN
@@ -48,4 +55,31 @@ bool under_address_sanitizer()
 #else
     return false;
 #endif
+}
+
+PeakMeter::PeakMeter()
+{
+    if (under_address_sanitizer()) {
+        m_base = live_heap_bytes();
+    } else {
+        // "5" resets VmHWM to the current RSS, so earlier peaks do not count.
+        QFile clear(QStringLiteral("/proc/self/clear_refs"));
+        if (clear.open(QIODevice::WriteOnly))
+            clear.write("5");
+        m_base = status_kib("VmRSS") * 1024;
+    }
+    m_peak = m_base;
+}
+
+void PeakMeter::sample()
+{
+    if (under_address_sanitizer())
+        m_peak = qMax(m_peak, live_heap_bytes());
+}
+
+qint64 PeakMeter::growth()
+{
+    if (!under_address_sanitizer())
+        m_peak = status_kib("VmHWM") * 1024;
+    return m_peak - m_base;
 }
