@@ -2,6 +2,8 @@
 // registration, the device record, work records, the job status channel,
 // and what happens when the service misbehaves.
 #include "cloud_service.h"
+#include "memory_use.h"
+#include "raw_channel.h"
 #include "controller_simulator.h"
 #include "job_status.h"
 #include "morvocloud.h"
@@ -13,6 +15,7 @@
 #include <QtCore/QJsonObject>
 #include <QtCore/QRegularExpression>
 #include <QtCore/QScopedPointer>
+#include <QtCore/QRandomGenerator>
 #include <QtCore/QTemporaryDir>
 #include <QtTest/QSignalSpy>
 #include <QtTest/QtTest>
@@ -50,6 +53,8 @@ private slots:
     void job_status_message();
     void channel_answers_new_texts();
     void channel_error_is_reported();
+    void channel_stays_bounded_data();
+    void channel_stays_bounded();
     void job_reported_while_it_runs_data();
     void job_reported_while_it_runs();
 
@@ -373,6 +378,55 @@ void tst_cloud::channel_error_is_reported()
         texts << args.at(1).toString();
     QVERIFY2(texts.contains(QStringLiteral("WEB SOCKET ERROR.")), qPrintable(texts.join(", ")));
     QVERIFY(!texts.contains(QStringLiteral("WEB SOCKET CONNECTED.")));
+}
+
+// A cloud that sends far too much, or stops reading what the device sends,
+// costs the device little memory. VX_CHANNEL_MESSAGE_MIB sizes the message
+// (default 16), VX_STALLED_REPORTS the reports (default 100) and
+// VX_PREVIEW_KIB their preview image (default 1024).
+void tst_cloud::channel_stays_bounded_data()
+{
+    QTest::addColumn<bool>("stalled");
+    QTest::newRow("a message far too long") << false;
+    QTest::newRow("a peer that stops reading") << true;
+}
+
+void tst_cloud::channel_stays_bounded()
+{
+    QFETCH(bool, stalled);
+    RawChannelPeer peer;
+    MorvoCloud cloud(m_service->http_base(), peer.base(), m_outbox_dir.filePath(QStringLiteral("raw.sqlite")));
+    m_device->setMorvoCloud(&cloud, QStringLiteral("AB1Z09"));
+    QSignalSpy messages(m_device.data(), &VXDeviceInterface::message);
+    static_cast<VXCommonInterface *>(m_device.data())->connect_websocket();
+    QTRY_VERIFY(peer.open());
+    QTRY_VERIFY(message_texts(messages).contains(QStringLiteral("WEB SOCKET CONNECTED.")));
+    const qint64 mib = 1024 * 1024;
+    PeakMeter meter;
+    QTimer sampler;
+    connect(&sampler, &QTimer::timeout, this, [&] { meter.sample(); });
+    sampler.start(2);
+
+    if (stalled) {
+        QByteArray preview(load_size("VX_PREVIEW_KIB", 1024) * 1024, Qt::Uninitialized);
+        for (char &byte : preview)
+            byte = char(QRandomGenerator::global()->bounded(256));
+        m_device->property_ptr("FILE_PREVIEW")->setValue(preview);
+        peer.stop_reading();
+        const int reports = load_size("VX_STALLED_REPORTS", 100);
+        for (int i = 0; i < reports; ++i) {
+            static_cast<VXCommonInterface *>(m_device.data())
+                ->decode_cmd(QStringLiteral("\x02" "0;CCMD;66,1,job.plt,2,0,%1,0,0,0;\x03").arg(i));
+            meter.sample();
+            QCoreApplication::processEvents();
+        }
+    } else {
+        peer.send_text(load_size("VX_CHANNEL_MESSAGE_MIB", 16) * mib);
+        QTRY_VERIFY_WITH_TIMEOUT(message_texts(messages).contains(QStringLiteral("WEB SOCKET DISCONNECTED.")), 20000);
+    }
+    const qint64 growth = meter.growth();
+    qInfo("%s: peak memory %.1f MiB above the start", QTest::currentDataTag(), double(growth) / mib);
+    QVERIFY2(growth < 50 * mib, qPrintable(QString::number(growth)));
 }
 
 void tst_cloud::job_reported_while_it_runs_data()

@@ -5,14 +5,31 @@
 #include "morvocloud.h"
 #include "vxdeviceproperty.h"
 
+#include <QtCore/QCryptographicHash>
 #include <QtWebSockets/QWebSocket>
+
+namespace {
+
+// The cloud only asks for the job status on the channel: its texts are
+// short, and a longer message closes the channel instead of filling memory.
+constexpr quint64 kMaxIncomingBytes = 64 * 1024;
+
+QByteArray digest_of(const QString &text)
+{
+    return QCryptographicHash::hash(text.toUtf8(), QCryptographicHash::Sha256);
+}
+
+} // namespace
 
 void VXCommonInterface::connect_websocket()
 {
     if (!m_cloud)
         return;
-    if (!m_websocket)
+    if (!m_websocket) {
         m_websocket = new QWebSocket(QString(), QWebSocketProtocol::Version13, nullptr);
+        m_websocket->setMaxAllowedIncomingFrameSize(kMaxIncomingBytes);
+        m_websocket->setMaxAllowedIncomingMessageSize(kMaxIncomingBytes);
+    }
     const VXDeviceProperty *cloud = property_ptr("DEVICE_CLOUD");
     if (!cloud)
         return;
@@ -26,6 +43,8 @@ void VXCommonInterface::connect_websocket()
             SLOT(slot_websocket_error(QAbstractSocket::SocketError)), Qt::UniqueConnection);
     connect(m_websocket, SIGNAL(textMessageReceived(QString)), this,
             SLOT(slot_websocket_text_received(QString)), Qt::UniqueConnection);
+    connect(m_websocket, &QWebSocket::bytesWritten, this, &VXCommonInterface::send_waiting_job_status,
+            Qt::UniqueConnection);
 
     const QString code = cloud->value().toJsonObject().value(QStringLiteral("code")).toString();
     const QString address = QStringLiteral("%1%2/Device/").arg(m_cloud->ws(), code);
@@ -39,6 +58,7 @@ void VXCommonInterface::slot_websocket_connected()
 
 void VXCommonInterface::slot_websocket_disconnected()
 {
+    m_waiting_job_status.clear(); // the next connection gets the status as it is then
     emit message(DevStatus, QStringLiteral("WEB SOCKET DISCONNECTED."));
 }
 
@@ -49,8 +69,12 @@ void VXCommonInterface::slot_websocket_error(QAbstractSocket::SocketError)
 
 void VXCommonInterface::slot_websocket_text_received(const QString &message)
 {
-    if (message == m_last_channel_text)
+    // Before the first text, the last one counts as empty.
+    if (m_last_channel_digest.isEmpty())
+        m_last_channel_digest = digest_of(QString());
+    const QByteArray digest = digest_of(message);
+    if (digest == m_last_channel_digest)
         return;
-    m_last_channel_text = message;
+    m_last_channel_digest = digest;
     device_task_to_cloud();
 }

@@ -7,7 +7,14 @@
 #include "vxdeviceproperty.h"
 
 #include <QtCore/QDateTime>
+
+#include <utility>
 #include <QtWebSockets/QWebSocket>
+
+namespace {
+// Above this many unsent bytes the channel's peer is not keeping up.
+constexpr qint64 kChannelBacklogBytes = 64 * 1024;
+}
 
 void VXCommonInterface::device_task_to_cloud()
 {
@@ -18,8 +25,22 @@ void VXCommonInterface::device_task_to_cloud()
     const QByteArray preview = preview_property ? preview_property->value().toByteArray() : QByteArray();
     const QByteArray message =
         vx::job_status_message(task->value().toJsonObject(), preview_property ? &preview : nullptr);
-    if (m_websocket)
-        m_websocket->sendTextMessage(QString::fromUtf8(message));
+    if (!m_websocket)
+        return;
+    // A peer that does not read gets one job status, the newest, when it
+    // reads again; not one per report.
+    if (m_websocket->bytesToWrite() > kChannelBacklogBytes) {
+        m_waiting_job_status = message;
+        return;
+    }
+    m_websocket->sendTextMessage(QString::fromUtf8(message));
+}
+
+void VXCommonInterface::send_waiting_job_status()
+{
+    if (m_waiting_job_status.isEmpty() || !m_websocket || m_websocket->bytesToWrite() > kChannelBacklogBytes)
+        return;
+    m_websocket->sendTextMessage(QString::fromUtf8(std::exchange(m_waiting_job_status, QByteArray())));
 }
 
 void VXCommonInterface::device_task_record_to_cloud()

@@ -134,6 +134,7 @@ private:
     void on_device_lookup(int http_status, const QByteArray &body);
     QDateTime now() const;
     void start_device_timer();
+    void send_waiting_job_status();
 
     UsbOperate *m_usb = nullptr;
     QTcpSocket *m_tcp = nullptr;
@@ -142,7 +143,11 @@ private:
     QPointer<MorvoCloud> m_cloud; // the host's: it may be deleted first
     QWebSocket *m_websocket = nullptr;
     QString last_task_reply;
-    QString m_last_channel_text;
+    // What the channel needs of the last text it received: a digest, to
+    // tell a new request from a repeat.
+    QByteArray m_last_channel_digest;
+    // The newest job status, held while the channel's peer is slow to read.
+    QByteArray m_waiting_job_status;
     QMutex m_send_lock;
     QTranslator m_translator;
     QJsonObject m_device_record;
