@@ -1,5 +1,8 @@
 // vxctl run as a person runs it: a process against the simulator, with its
-// exit status and what it prints, for jobs, settings and every failure.
+// exit status and what it prints, for jobs, settings, a cloud outbox and
+// every failure.
+#include "cloud_outbox.h"
+
 #include <QtCore/QProcess>
 #include <QtCore/QTemporaryDir>
 #include <QtGui/QImage>
@@ -54,6 +57,7 @@ private slots:
     void failures_data();
     void failures();
     void ctrl_c_stops_the_job();
+    void cloud_dead_letters();
 };
 
 void tst_vxctl::finished_job()
@@ -116,6 +120,9 @@ void tst_vxctl::failures_data()
     QTest::newRow("machine stops the job")
         << QStringList{"job", SAMPLES_DIR "/labels-3-pages.plt", "--sim-stop-after", "1"} << 1
         << "stopped on the machine";
+    QTest::newRow("cloud without an outbox") << QStringList{"cloud", "list"} << 2 << "cloud --outbox FILE";
+    QTest::newRow("cloud outbox missing") << QStringList{"cloud", "--outbox", "/nonexistent/o.sqlite", "list"} << 1
+                                          << "no outbox at";
     QTest::newRow("link lost mid-job")
         << QStringList{"job", SAMPLES_DIR "/labels-3-pages.plt", "--sim-drop-after", "1"} << 1
         << "link lost during the job (TCP DISCONNECTED.)";
@@ -143,6 +150,35 @@ void tst_vxctl::ctrl_c_stops_the_job()
     QVERIFY(process.waitForFinished(10000));
     QCOMPARE(process.exitCode(), 130);
     QVERIFY(process.readAllStandardError().contains("job stopped"));
+}
+
+// An operator lists what a host's outbox holds and decides about the dead.
+void tst_vxctl::cloud_dead_letters()
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("outbox.sqlite"));
+    {
+        CloudOutbox outbox(file);
+        CloudOutbox::Entry entry;
+        entry.service = QStringLiteral("http://cloud.example/api/");
+        entry.resource = QStringLiteral("device_work_records");
+        entry.verb = "POST";
+        entry.body = "{\"n\":1}";
+        entry.key = "k1";
+        QVERIFY(outbox.bury(outbox.add(entry), 404, QStringLiteral("refused: answered 404")));
+        QVERIFY(outbox.add(entry) > 0);
+    }
+    Run run = vxctl({"cloud", "--outbox", file, "list"});
+    QVERIFY2(run.exit_code == 0, qPrintable(run.err));
+    QVERIFY2(run.out.contains("waiting: 1\n  #2 POST device_work_records to http://cloud.example/api/"), qPrintable(run.out));
+    QVERIFY2(run.out.contains("dead: 1\n  #1 POST") && run.out.contains("404 refused: answered 404"), qPrintable(run.out));
+
+    run = vxctl({"cloud", "--outbox", file, "retry", "all"});
+    QVERIFY2(run.exit_code == 0 && run.out == QLatin1String("waiting again: 1\n"), qPrintable(run.out + run.err));
+    run = vxctl({"cloud", "--outbox", file, "purge", "1"});
+    QCOMPARE(run.exit_code, 1); // revived: no longer a dead letter
+    run = vxctl({"cloud", "--outbox", file, "list"});
+    QVERIFY2(run.out.startsWith("waiting: 2\n") && run.out.contains("dead: 0\n"), qPrintable(run.out));
 }
 
 QTEST_GUILESS_MAIN(tst_vxctl)

@@ -1,5 +1,6 @@
 // vxctl: a small host for the device plugin, using it only through the
 // plugin loader and the device interface, as a host application would.
+#include "cloud_command.h"
 #include "device_session.h"
 #include "info_command.h"
 #include "job_command.h"
@@ -45,6 +46,9 @@ const char *const kDescription =
     "                        (Ctrl-C or s stops, p pauses, r resumes)\n"
     "  settings              the user and system settings pages, in a window or\n"
     "                        as PNG files with --screenshot DIR\n"
+    "  cloud list            what a host's cloud outbox holds (--outbox FILE)\n"
+    "  cloud retry ID...|all dead letters wait for delivery again\n"
+    "  cloud purge ID...|all dead letters are deleted\n"
     "\n"
     "The machine is the simulator (--sim, the default), a controller on the\n"
     "network (--tcp HOST[:PORT], port 9100 by default) or a USB device (--usb PATH).\n"
@@ -53,7 +57,8 @@ const char *const kDescription =
     "  vxctl job samples/box.plt --copies 2\n"
     "  vxctl --tcp 192.168.1.50 get --all\n"
     "  vxctl --usb /dev/ttyACM0 set SPEED=200 CAMERA_OFFSET=0.5,-20\n"
-    "  vxctl settings --screenshot docs";
+    "  vxctl settings --screenshot docs\n"
+    "  vxctl cloud --outbox ~/.local/share/Host/cloud-outbox.sqlite list";
 
 } // namespace
 
@@ -97,21 +102,28 @@ int main(int argc, char **argv)
     const QCommandLineOption screenshot_option(QStringLiteral("screenshot"),
                                                tr("settings: write the pages as PNG files into the directory."),
                                                QStringLiteral("dir"));
+    const QCommandLineOption outbox_option(QStringLiteral("outbox"), tr("cloud: the host's outbox file."),
+                                           QStringLiteral("file"));
+    const QCommandLineOption cloud_service_option(
+        QStringLiteral("cloud-service"), tr("cloud retry: the service for entries recorded without one."),
+        QStringLiteral("url"));
     parser.addOptions({plugin_option, tcp_option, usb_option, sim_option, sim_speed_option, sim_stop_option,
                        sim_drop_option, all_option, copies_option, mode_option, timeout_option,
-                       screenshot_option});
-    parser.addPositionalArgument(QStringLiteral("command"), tr("info, get, set, job or settings."));
+                       screenshot_option, outbox_option, cloud_service_option});
+    parser.addPositionalArgument(QStringLiteral("command"), tr("info, get, set, job, settings or cloud."));
     parser.process(*app);
 
     QTextStream out(stdout);
     QTextStream err(stderr);
     const QStringList args = parser.positionalArguments();
     const QString command = args.value(0, QStringLiteral("info"));
-    static const QStringList commands{"info", "get", "set", "job", "settings"};
+    static const QStringList commands{"info", "get", "set", "job", "settings", "cloud"};
     if (!commands.contains(command)) {
         err << "vxctl: unknown command " << command << " (try --help)\n";
         return 2;
     }
+    if (command == QLatin1String("cloud")) // no plugin and no machine needed
+        return run_cloud(parser.value(outbox_option), args.mid(1), parser.value(cloud_service_option), out, err);
 
     bool ok = false;
     const int timeout_ms = int(parser.value(timeout_option).toDouble(&ok) * 1000);
