@@ -81,15 +81,23 @@ int main(int argc, char **argv)
     const bool drained = last.readAllStandardOutput().contains("drained");
 
     QSet<QString> stored;
-    for (const QJsonObject &record : qAsConst(service.work_records))
-        stored.insert(QStringLiteral("%1 %2").arg(record.value(QStringLiteral("tag")).toString())
-                          .arg(record.value(QStringLiteral("n")).toInt()));
+    QHash<QString, int> deliveries;
+    for (const QJsonObject &record : qAsConst(service.work_records)) {
+        const QString name = QStringLiteral("%1 %2").arg(record.value(QStringLiteral("tag")).toString())
+                                 .arg(record.value(QStringLiteral("n")).toInt());
+        stored.insert(name);
+        ++deliveries[name];
+    }
+    int most = 0;
+    for (int count : qAsConst(deliveries))
+        most = qMax(most, count);
     QSet<QByteArray> keys;
     for (const CloudService::Request &request : qAsConst(service.requests))
         keys.insert(request.idempotency_key);
     const QSet<QString> lost = recorded - stored;
     out << "runs killed: " << runs << ", records kept: " << recorded.size() << ", stored by the service: "
-        << stored.size() << " (" << service.work_records.size() - stored.size() << " repeats), requests: "
+        << stored.size() << " (" << service.work_records.size() - stored.size() << " repeats, at most " << most
+        << " of one record), requests: "
         << service.requests.size() << " with " << keys.size() << " idempotency keys, lost: " << lost.size()
         << ", outbox drained: " << (drained ? "yes" : "no") << '\n';
     for (const QString &record : lost)
