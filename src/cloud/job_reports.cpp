@@ -7,9 +7,9 @@
 #include "vxdeviceproperty.h"
 
 #include <QtCore/QDateTime>
+#include <QtWebSockets/QWebSocket>
 
 #include <utility>
-#include <QtWebSockets/QWebSocket>
 
 namespace {
 // Above this many unsent bytes the channel's peer is not keeping up.
@@ -19,14 +19,14 @@ constexpr qint64 kChannelBacklogBytes = 64 * 1024;
 void VXCommonInterface::device_task_to_cloud()
 {
     const VXDeviceProperty *task = property_ptr("TASK");
-    if (!task)
+    // Without a channel there is nobody to build the message for (its
+    // preview image can be megabytes, and this runs on every report).
+    if (!task || !m_websocket)
         return;
     const VXDeviceProperty *preview_property = property_ptr("FILE_PREVIEW");
     const QByteArray preview = preview_property ? preview_property->value().toByteArray() : QByteArray();
     const QByteArray message =
         vx::job_status_message(task->value().toJsonObject(), preview_property ? &preview : nullptr);
-    if (!m_websocket)
-        return;
     // A peer that does not read gets one job status, the newest, when it
     // reads again; not one per report.
     if (m_websocket->bytesToWrite() > kChannelBacklogBytes) {

@@ -130,11 +130,8 @@ void CloudDelivery::record(const QString &resource, const QByteArray &verb, cons
     if (entry.id == 0) {
         qCCritical(lcCloudClient) << "cannot keep" << verb << resource << "in the outbox (" << m_outbox->error()
                                   << "): it is tried from memory until it is delivered or the host quits";
-        if (!replaces.isEmpty()) {
-            m_unkept.erase(std::remove_if(m_unkept.begin(), m_unkept.end(),
-                                          [&](const CloudOutbox::Entry &old) { return old.replaces == replaces; }),
-                           m_unkept.end());
-        }
+        if (!replaces.isEmpty())
+            forget_unkept([&](const CloudOutbox::Entry &old) { return old.replaces == replaces; });
         if (m_unkept.size() >= kMaxUnkept) {
             qCCritical(lcCloudClient) << "too many requests held in memory: dropped" << m_unkept.first().verb
                                       << m_unkept.first().resource << m_unkept.first().body.left(kAnswerShown);
@@ -157,6 +154,14 @@ int CloudDelivery::pending() const
 int CloudDelivery::dead() const
 {
     return m_outbox->is_open() ? m_outbox->dead(m_service, m_account) : 0;
+}
+
+bool CloudDelivery::forget_unkept(const std::function<bool(const CloudOutbox::Entry &)> &which)
+{
+    const auto gone = std::remove_if(m_unkept.begin(), m_unkept.end(), which);
+    const bool found = gone != m_unkept.end();
+    m_unkept.erase(gone, m_unkept.end());
+    return found;
 }
 
 CloudOutbox::Entry *CloudDelivery::unkept(qint64 id)
@@ -279,15 +284,9 @@ void CloudDelivery::on_finished(Attempt *attempt)
 
 void CloudDelivery::delivered(const CloudOutbox::Entry &entry, int status)
 {
-    bool was_waiting = false;
-    if (entry.id > 0) {
-        was_waiting = m_outbox->remove(entry.id);
-    } else if (unkept(entry.id)) {
-        was_waiting = true;
-        m_unkept.erase(std::remove_if(m_unkept.begin(), m_unkept.end(),
-                                      [&](const CloudOutbox::Entry &kept) { return kept.id == entry.id; }),
-                       m_unkept.end());
-    }
+    const bool was_waiting = entry.id > 0
+        ? m_outbox->remove(entry.id)
+        : forget_unkept([&](const CloudOutbox::Entry &kept) { return kept.id == entry.id; });
     // The service is back: what waits goes now.
     m_next_retry_ms = m_first_retry_ms;
     m_hold.stop();
@@ -333,9 +332,7 @@ void CloudDelivery::bury(const CloudOutbox::Entry &entry, int status, const QStr
             return;
     } else {
         qCCritical(lcCloudClient) << "the outbox cannot keep it either: dropped" << entry.body.left(kAnswerShown);
-        m_unkept.erase(std::remove_if(m_unkept.begin(), m_unkept.end(),
-                                      [&](const CloudOutbox::Entry &kept) { return kept.id == entry.id; }),
-                       m_unkept.end());
+        forget_unkept([&](const CloudOutbox::Entry &kept) { return kept.id == entry.id; });
     }
     emit left(entry.resource, status);
 }

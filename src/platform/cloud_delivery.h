@@ -72,6 +72,8 @@ private:
     void bury(const CloudOutbox::Entry &entry, int status, const QString &reason);
     void hold(qint64 milliseconds);
     CloudOutbox::Entry *unkept(qint64 id);
+    // Removes entries held in memory; true when one was there.
+    bool forget_unkept(const std::function<bool(const CloudOutbox::Entry &)> &which);
 
     std::unique_ptr<CloudOutbox> m_outbox;
     Sender m_sender;

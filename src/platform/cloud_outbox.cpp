@@ -6,7 +6,6 @@
 #include <QtCore/QFile>
 #include <QtCore/QFileInfo>
 #include <QtCore/QLoggingCategory>
-#include <QtCore/QSet>
 #include <QtCore/QUuid>
 #include <QtCore/QVariant>
 #include <QtSql/QSqlDatabase>
@@ -200,43 +199,52 @@ bool CloudOutbox::retire_unaddressed_entries()
     if (!exists)
         return true;
     qCWarning(lcOutbox) << "outbox: entries kept without their service go to the dead letters";
-    const bool moved = Statement(m_connection, QStringLiteral("BEGIN IMMEDIATE")).run()
-        && Statement(m_connection, QStringLiteral("ALTER TABLE outbox RENAME TO unaddressed")).run()
-        && create_tables()
-        && Statement(m_connection, QStringLiteral(
-               "INSERT INTO dead_letters (service, account, resource, verb, body, key, attempts, created, "
-               "reason, died) SELECT '', '', resource, verb, body, lower(hex(randomblob(16))), attempts, ?, "
-               "'kept by an earlier version without its service', ? FROM unaddressed ORDER BY id"))
-               .bind(now_ms()).bind(now_ms()).run()
-        && Statement(m_connection, QStringLiteral("DROP TABLE unaddressed")).run()
-        && Statement(m_connection, QStringLiteral("COMMIT")).run();
-    if (!moved)
-        Statement(m_connection, QStringLiteral("ROLLBACK")).run();
-    return moved;
+    return transaction([this] {
+        return Statement(m_connection, QStringLiteral("ALTER TABLE outbox RENAME TO unaddressed")).run()
+            && create_tables()
+            && Statement(m_connection, QStringLiteral(
+                   "INSERT INTO dead_letters (service, account, resource, verb, body, key, attempts, created, "
+                   "reason, died) SELECT '', '', resource, verb, body, lower(hex(randomblob(16))), attempts, ?, "
+                   "'kept by an earlier version without its service', ? FROM unaddressed ORDER BY id"))
+                   .bind(now_ms()).bind(now_ms()).run()
+            && Statement(m_connection, QStringLiteral("DROP TABLE unaddressed")).run();
+    });
+}
+
+bool CloudOutbox::transaction(const std::function<bool()> &work)
+{
+    if (!Statement(m_connection, QStringLiteral("BEGIN IMMEDIATE")).run())
+        return false;
+    if (work() && Statement(m_connection, QStringLiteral("COMMIT")).run())
+        return true;
+    Statement(m_connection, QStringLiteral("ROLLBACK")).run();
+    return false;
 }
 
 qint64 CloudOutbox::add(const Entry &entry)
 {
     if (!m_open)
         return 0;
-    if (!Statement(m_connection, QStringLiteral("BEGIN IMMEDIATE")).run())
-        return 0;
-    const bool replaced = entry.replaces.isEmpty()
-        || Statement(m_connection, QStringLiteral("DELETE FROM outbox WHERE service = ? AND account = ? AND "
-                                                  "replaces = ? AND (claim_owner IS NULL OR claim_until < ?)"))
-               .bind(text(entry.service)).bind(text(entry.account)).bind(entry.replaces).bind(now_ms()).run();
-    Statement insert(m_connection, QStringLiteral("INSERT INTO outbox (service, account, resource, verb, body, "
-                                                  "replaces, key, created) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"));
-    insert.bind(text(entry.service)).bind(text(entry.account)).bind(text(entry.resource)).bind(text(QString::fromLatin1(entry.verb)))
-        .bind(text(QString::fromUtf8(entry.body)))
-        .bind(entry.replaces.isEmpty() ? QVariant(QString()) : QVariant(entry.replaces))
-        .bind(text(QString::fromLatin1(entry.key))).bind(entry.created_ms);
-    if (!replaced || !insert.run() || !Statement(m_connection, QStringLiteral("COMMIT")).run()) {
-        m_error = insert.error().text();
-        Statement(m_connection, QStringLiteral("ROLLBACK")).run();
-        return 0;
-    }
-    return insert.query().lastInsertId().toLongLong();
+    qint64 id = 0;
+    const bool added = transaction([&] {
+        const bool replaced = entry.replaces.isEmpty()
+            || Statement(m_connection, QStringLiteral("DELETE FROM outbox WHERE service = ? AND account = ? AND "
+                                                      "replaces = ? AND (claim_owner IS NULL OR claim_until < ?)"))
+                   .bind(text(entry.service)).bind(text(entry.account)).bind(entry.replaces).bind(now_ms()).run();
+        Statement insert(m_connection, QStringLiteral("INSERT INTO outbox (service, account, resource, verb, body, "
+                                                      "replaces, key, created) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"));
+        insert.bind(text(entry.service)).bind(text(entry.account)).bind(text(entry.resource))
+            .bind(text(QString::fromLatin1(entry.verb))).bind(text(QString::fromUtf8(entry.body)))
+            .bind(entry.replaces.isEmpty() ? QVariant(QString()) : QVariant(entry.replaces))
+            .bind(text(QString::fromLatin1(entry.key))).bind(entry.created_ms);
+        if (!replaced || !insert.run()) {
+            m_error = insert.error().text();
+            return false;
+        }
+        id = insert.query().lastInsertId().toLongLong();
+        return true;
+    });
+    return added ? id : 0;
 }
 
 // A process that died while sending cannot finish: its claims are free.
@@ -259,38 +267,38 @@ QList<CloudOutbox::Entry> CloudOutbox::claim(const QString &service, const QStri
                                              qint64 lease_ms)
 {
     QList<Entry> claimed;
-    if (!m_open || limit <= 0 || !Statement(m_connection, QStringLiteral("BEGIN IMMEDIATE")).run())
+    if (!m_open || limit <= 0)
         return claimed;
-    const qint64 now = now_ms();
-    free_claims_of_dead_processes(now);
-    const QString free = QStringLiteral("(claim_owner IS NULL OR claim_until < %1)").arg(now);
-    // A replaced entry nobody is sending is never sent after all; of one
-    // resource only the oldest entry left (sent or being sent) goes out.
-    const bool dropped = Statement(m_connection, QStringLiteral(
-        "DELETE FROM outbox WHERE replaces IS NOT NULL AND %1 AND EXISTS (SELECT 1 FROM outbox AS newer "
-        "WHERE newer.replaces = outbox.replaces AND newer.service = outbox.service AND newer.account = "
-        "outbox.account AND newer.id > outbox.id)").arg(free)).run();
-    Statement due(m_connection, QStringLiteral(
-        "SELECT %1 FROM outbox WHERE service = ? AND account = ? AND %2 AND (replaces IS NULL OR NOT EXISTS "
-        "(SELECT 1 FROM outbox AS older WHERE older.replaces = outbox.replaces AND older.service = "
-        "outbox.service AND older.account = outbox.account AND older.id < outbox.id)) ORDER BY id LIMIT ?")
-        .arg(kColumns, free));
-    if (dropped && due.bind(text(service)).bind(text(account)).bind(limit).run()) {
+    const bool ok = transaction([&] {
+        const qint64 now = now_ms();
+        free_claims_of_dead_processes(now);
+        const QString free = QStringLiteral("(claim_owner IS NULL OR claim_until < %1)").arg(now);
+        // A replaced entry nobody is sending is never sent after all; of one
+        // resource only the oldest entry left (sent or being sent) goes out.
+        if (!Statement(m_connection, QStringLiteral(
+                "DELETE FROM outbox WHERE replaces IS NOT NULL AND %1 AND EXISTS (SELECT 1 FROM outbox AS newer "
+                "WHERE newer.replaces = outbox.replaces AND newer.service = outbox.service AND newer.account = "
+                "outbox.account AND newer.id > outbox.id)").arg(free)).run())
+            return false;
+        Statement due(m_connection, QStringLiteral(
+            "SELECT %1 FROM outbox WHERE service = ? AND account = ? AND %2 AND (replaces IS NULL OR NOT EXISTS "
+            "(SELECT 1 FROM outbox AS older WHERE older.replaces = outbox.replaces AND older.service = "
+            "outbox.service AND older.account = outbox.account AND older.id < outbox.id)) ORDER BY id LIMIT ?")
+            .arg(kColumns, free));
+        if (!due.bind(text(service)).bind(text(account)).bind(limit).run())
+            return false;
         while (due.query().next())
             claimed << entry_from(due.query());
-    }
-    bool ok = dropped && due.error().type() == QSqlError::NoError;
-    for (const Entry &entry : qAsConst(claimed)) {
-        ok = ok && Statement(m_connection, QStringLiteral("UPDATE outbox SET claim_owner = ?, claim_pid = ?, "
-                                                          "claim_until = ? WHERE id = ?"))
-                       .bind(QString::fromLatin1(m_owner)).bind(QCoreApplication::applicationPid())
-                       .bind(now + lease_ms).bind(entry.id).run();
-    }
-    if (!ok || !Statement(m_connection, QStringLiteral("COMMIT")).run()) {
-        Statement(m_connection, QStringLiteral("ROLLBACK")).run();
-        return {};
-    }
-    return claimed;
+        for (const Entry &entry : qAsConst(claimed)) {
+            if (!Statement(m_connection, QStringLiteral("UPDATE outbox SET claim_owner = ?, claim_pid = ?, "
+                                                        "claim_until = ? WHERE id = ?"))
+                     .bind(QString::fromLatin1(m_owner)).bind(QCoreApplication::applicationPid())
+                     .bind(now + lease_ms).bind(entry.id).run())
+                return false;
+        }
+        return true;
+    });
+    return ok ? claimed : QList<Entry>();
 }
 
 bool CloudOutbox::remove(qint64 id)
@@ -309,17 +317,14 @@ bool CloudOutbox::release(qint64 id, int status, const QString &reason)
 
 bool CloudOutbox::bury(qint64 id, int status, const QString &reason)
 {
-    if (!m_open || !Statement(m_connection, QStringLiteral("BEGIN IMMEDIATE")).run())
-        return false;
-    const bool ok = Statement(m_connection, QStringLiteral(
-        "INSERT INTO dead_letters (service, account, resource, verb, body, replaces, key, attempts, created, "
-        "last_status, reason, died) SELECT service, account, resource, verb, body, replaces, key, attempts + 1, "
-        "created, ?, ?, ? FROM outbox WHERE id = ?")).bind(status).bind(text(reason)).bind(now_ms()).bind(id).run()
-        && Statement(m_connection, QStringLiteral("DELETE FROM outbox WHERE id = ?")).bind(id).run()
-        && Statement(m_connection, QStringLiteral("COMMIT")).run();
-    if (!ok)
-        Statement(m_connection, QStringLiteral("ROLLBACK")).run();
-    return ok;
+    return m_open && transaction([&] {
+        return Statement(m_connection, QStringLiteral(
+                   "INSERT INTO dead_letters (service, account, resource, verb, body, replaces, key, attempts, "
+                   "created, last_status, reason, died) SELECT service, account, resource, verb, body, replaces, key, "
+                   "attempts + 1, created, ?, ?, ? FROM outbox WHERE id = ?"))
+                   .bind(status).bind(text(reason)).bind(now_ms()).bind(id).run()
+            && Statement(m_connection, QStringLiteral("DELETE FROM outbox WHERE id = ?")).bind(id).run();
+    });
 }
 
 int CloudOutbox::count(const QString &table, const QString &service, const QString &account) const
@@ -374,19 +379,15 @@ QList<CloudOutbox::Entry> CloudOutbox::dead_letters(int limit, qint64 after_id) 
 
 bool CloudOutbox::revive(qint64 id, const QString &service)
 {
-    if (!m_open || !Statement(m_connection, QStringLiteral("BEGIN IMMEDIATE")).run())
-        return false;
-    Statement revived(m_connection, QStringLiteral(
-        "INSERT INTO outbox (service, account, resource, verb, body, replaces, key, created, reason) SELECT "
-        "CASE WHEN ? = '' THEN service ELSE ? END, account, resource, verb, body, replaces, key, ?, reason "
-        "FROM dead_letters WHERE id = ? AND (service != '' OR ? != '')"));
-    const bool ok = revived.bind(text(service)).bind(text(service)).bind(now_ms()).bind(id).bind(text(service)).run()
-        && revived.query().numRowsAffected() == 1
-        && Statement(m_connection, QStringLiteral("DELETE FROM dead_letters WHERE id = ?")).bind(id).run()
-        && Statement(m_connection, QStringLiteral("COMMIT")).run();
-    if (!ok)
-        Statement(m_connection, QStringLiteral("ROLLBACK")).run();
-    return ok;
+    return m_open && transaction([&] {
+        Statement revived(m_connection, QStringLiteral(
+            "INSERT INTO outbox (service, account, resource, verb, body, replaces, key, created, reason) SELECT "
+            "CASE WHEN ? = '' THEN service ELSE ? END, account, resource, verb, body, replaces, key, ?, reason "
+            "FROM dead_letters WHERE id = ? AND (service != '' OR ? != '')"));
+        return revived.bind(text(service)).bind(text(service)).bind(now_ms()).bind(id).bind(text(service)).run()
+            && revived.query().numRowsAffected() == 1
+            && Statement(m_connection, QStringLiteral("DELETE FROM dead_letters WHERE id = ?")).bind(id).run();
+    });
 }
 
 bool CloudOutbox::purge(qint64 id)

@@ -6,6 +6,8 @@
 #include <QtCore/QList>
 #include <QtCore/QString>
 
+#include <functional>
+
 // Requests the cloud must receive even if it cannot be reached now, kept in
 // a SQLite database so that they survive a restart, a crash or a kill of the
 // host. Every entry belongs to the service (and account) it was recorded
@@ -73,6 +75,9 @@ private:
     bool create_tables();
     bool retire_unaddressed_entries();
     void set_aside(const QString &database_file, const QString &why);
+    // Runs the work as one write transaction, which other processes wait
+    // for; everything or nothing of it is kept.
+    bool transaction(const std::function<bool()> &work);
     void free_claims_of_dead_processes(qint64 now_ms);
     QList<Entry> select_entries(const QString &table, int limit, qint64 after_id) const;
     int count(const QString &table, const QString &service, const QString &account) const;

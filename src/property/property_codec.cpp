@@ -38,11 +38,9 @@ bool breaks_command(const QByteArray &text)
     return text.contains(';') || vx::holds_frame_control(text);
 }
 
-} // namespace
-
 // Host input (a device name, a machine number) must never become commands
 // the host did not ask for: such a frame is not built at all.
-static QByteArray refused(const VXDeviceProperty &property, const char *operation)
+QByteArray refused(const VXDeviceProperty &property, const char *operation)
 {
     qCWarning(lcProperty).nospace() << "VXDeviceProperty::" << operation << " refused for "
                                     << (property.objectName().isEmpty() ? property.label() : property.objectName())
@@ -50,11 +48,13 @@ static QByteArray refused(const VXDeviceProperty &property, const char *operatio
     return QByteArray();
 }
 
+} // namespace
+
 QByteArray VXDeviceProperty::pack(QString body, QString name) const
 {
     QByteArray name_bytes = name.toUtf8();
     QByteArray body_bytes = body.toUtf8();
-    if (name_bytes.contains(';') || vx::holds_frame_control(name_bytes) || vx::holds_frame_control(body_bytes))
+    if (breaks_command(name_bytes) || vx::holds_frame_control(body_bytes))
         return refused(*this, "pack");
     return vx::frame(name_bytes, std::move(body_bytes));
 }
