@@ -1,5 +1,6 @@
 // The "437" catalogue and the machine's property set: keys in registration
 // order, command recipes, frames and editor descriptions.
+#include "catalogue_snapshot.h"
 #include "vxdeviceproperty.h"
 #include "vxlt3050procam.h"
 #include "test_text.h"
@@ -35,6 +36,7 @@ private slots:
     void machine_composites();
     void machine_key_lists_and_icon();
     void instances_are_independent();
+    void every_row_matches_the_snapshot();
 
 private:
     VXLT3050PROCam m_root;
@@ -252,5 +254,20 @@ void tst_catalogue::instances_are_independent()
     QVERIFY(a->parent() == nullptr);
 }
 
+// Every row of every catalogue and the machine, against the checked
+// snapshot. After a deliberate catalogue change, regenerate it with
+// build/bin/vxcatalogue_snapshot > tests/data/catalogue.snapshot
+void tst_catalogue::every_row_matches_the_snapshot()
+{
+    QFile file(QStringLiteral(CATALOGUE_SNAPSHOT));
+    QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
+    const QStringList expected = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const QStringList actual = catalogue_snapshot();
+    for (int i = 0; i < qMin(actual.size(), expected.size()); ++i)
+        QCOMPARE(actual.at(i), expected.at(i));
+    QCOMPARE(actual.size(), expected.size());
+}
+
 QTEST_GUILESS_MAIN(tst_catalogue)
 #include "tst_catalogue.moc"
+

@@ -1,0 +1,19 @@
+// Writes the catalogue snapshot the catalogue test compares against:
+//   build/bin/vxcatalogue_snapshot > tests/data/catalogue.snapshot
+// Regenerate only after checking each changed line against the machine's
+// documented command tables.
+#include "catalogue_snapshot.h"
+
+#include <QtCore/QCoreApplication>
+#include <QtCore/QTextStream>
+
+int main(int argc, char *argv[])
+{
+    qputenv("LC_ALL", "zh_CN.UTF-8"); // labels as written: no translation
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    out.setCodec("UTF-8");
+    for (const QString &line : catalogue_snapshot())
+        out << line << '\n';
+    return 0;
+}
