@@ -244,19 +244,28 @@ void tst_cloud_outbox::answers_data()
     QTest::addColumn<int>("stored");       // records the service keeps
     QTest::addColumn<int>("dead");
     QTest::addColumn<int>("atLeastMs");    // before it is stored
+    QTest::addColumn<int>("records");      // recorded at once
+    QTest::addColumn<int>("lastRecord");   // the last request carries; 0: any
+    QTest::addColumn<int>("atMostMs");     // before all are stored; 0: no limit
 
-    QTest::newRow("2xx delivers") << "" << false << 1 << 1 << 0 << 0;
-    QTest::newRow("404 goes to the dead letters") << "404" << false << 1 << 0 << 1 << 0;
-    QTest::newRow("422 goes to the dead letters") << "422" << false << 1 << 0 << 1 << 0;
-    QTest::newRow("same-origin redirect is followed") << "307>same" << false << 2 << 1 << 0 << 0;
-    QTest::newRow("redirect elsewhere is not delivery") << "302>elsewhere" << false << 2 << 1 << 0 << 0;
-    QTest::newRow("429 waits for Retry-After") << "429/2" << false << 2 << 1 << 0 << 1900;
-    QTest::newRow("503 is tried again") << "503" << false << 2 << 1 << 0 << 0;
-    QTest::newRow("408 is tried again") << "408" << false << 2 << 1 << 0 << 0;
-    QTest::newRow("403 is tried again") << "403" << false << 2 << 1 << 0 << 0;
-    QTest::newRow("connection closed unanswered") << "0" << false << 2 << 1 << 0 << 0;
-    QTest::newRow("a late answer still delivers") << "200@500" << false << 1 << 1 << 0 << 0;
-    QTest::newRow("5xx forever reaches the dead letters") << "" << true << 3 << 0 << 1 << 0;
+    QTest::newRow("2xx delivers") << "" << false << 1 << 1 << 0 << 0 << 1 << 1 << 0;
+    QTest::newRow("404 goes to the dead letters") << "404" << false << 1 << 0 << 1 << 0 << 1 << 1 << 0;
+    QTest::newRow("422 goes to the dead letters") << "422" << false << 1 << 0 << 1 << 0 << 1 << 1 << 0;
+    QTest::newRow("same-origin redirect is followed") << "307>same" << false << 2 << 1 << 0 << 0 << 1 << 1 << 0;
+    QTest::newRow("redirect elsewhere is not delivery") << "302>elsewhere" << false << 2 << 1 << 0 << 0 << 1 << 1 << 0;
+    QTest::newRow("429 waits for Retry-After") << "429/2" << false << 2 << 1 << 0 << 1900 << 1 << 1 << 0;
+    QTest::newRow("503 is tried again") << "503" << false << 2 << 1 << 0 << 0 << 1 << 1 << 0;
+    QTest::newRow("408 is tried again") << "408" << false << 2 << 1 << 0 << 0 << 1 << 1 << 0;
+    QTest::newRow("403 is tried again") << "403" << false << 2 << 1 << 0 << 0 << 1 << 1 << 0;
+    QTest::newRow("connection closed unanswered") << "0" << false << 2 << 1 << 0 << 0 << 1 << 1 << 0;
+    QTest::newRow("a late answer still delivers") << "200@500" << false << 1 << 1 << 0 << 0 << 1 << 1 << 0;
+    QTest::newRow("5xx forever reaches the dead letters") << "" << true << 3 << 0 << 1 << 0 << 1 << 1 << 0;
+    // Four are sent at once, so the oldest four go before the newest.
+    QTest::newRow("records queued during an outage arrive oldest first")
+        << "503 503 503 503 200@60 200@60 200@60 200@60" << false << 9 << 5 << 0 << 1900 << 5 << 5 << 0;
+    // The pause after the last failure is the first one (1 s), not the grown one (2 s).
+    QTest::newRow("after a success the next outage starts from the first pause")
+        << "503 503 200 503@100" << false << 5 << 2 << 0 << 3000 << 2 << 0 << 3700;
 }
 
 void tst_cloud_outbox::answers()
@@ -274,7 +283,9 @@ void tst_cloud_outbox::answers()
     const LogCapture log;
     QElapsedTimer clock;
     clock.start();
-    record(cloud.data(), 1);
+    QFETCH(int, records);
+    for (int n = 1; n <= records; ++n)
+        record(cloud.data(), n);
 
     QTRY_VERIFY_WITH_TIMEOUT(cloud->pendingDeliveries() == 0, 10000);
     const qint64 elapsed = clock.elapsed();
@@ -283,9 +294,13 @@ void tst_cloud_outbox::answers()
     QTEST(service.work_records.size(), "stored");
     QTEST(cloud->deadDeliveries(), "dead");
     QFETCH(int, atLeastMs);
-    QVERIFY2(elapsed >= atLeastMs, qPrintable(QString::number(elapsed)));
-    // Every attempt carries the entry's one idempotency key.
-    QCOMPARE(keys_of(service.requests).size(), 1);
+    QFETCH(int, atMostMs);
+    QVERIFY2(elapsed >= atLeastMs && (!atMostMs || elapsed <= atMostMs), qPrintable(QString::number(elapsed)));
+    QFETCH(int, lastRecord);
+    if (lastRecord)
+        QCOMPARE(service.requests.last().body.value("n").toInt(), lastRecord);
+    // Every attempt of an entry carries its one idempotency key.
+    QCOMPARE(keys_of(service.requests).size(), records);
     QVERIFY(!service.requests.first().idempotency_key.isEmpty());
     // A refusal is logged with the beginning of the answer, never more.
     for (const QString &line : qAsConst(g_logged))
