@@ -59,6 +59,7 @@ private slots:
     void tcp_reopened_after_link_declared_lost();
     void tcp_destroyed_while_connected();
     void tcp_without_port_does_nothing();
+    void usb_connect_and_hang_up_data();
     void usb_connect_and_hang_up();
     void usb_failed_open_can_be_retried_data();
     void usb_failed_open_can_be_retried();
@@ -213,8 +214,18 @@ void tst_links::tcp_without_port_does_nothing()
     QCOMPARE(messages.count(), 0);
 }
 
+// Writing: the machine has stopped reading a large frame when it goes away,
+// and the host sends once more, into the failing write.
+void tst_links::usb_connect_and_hang_up_data()
+{
+    QTest::addColumn<bool>("writing");
+    QTest::newRow("idle") << false;
+    QTest::newRow("writing") << true;
+}
+
 void tst_links::usb_connect_and_hang_up()
 {
+    QFETCH(bool, writing);
     Pty pty;
     QVERIFY(!pty.slave_path.isEmpty());
     QSignalSpy messages(m_device.data(), &VXDeviceInterface::message);
@@ -224,7 +235,11 @@ void tst_links::usb_connect_and_hang_up()
     QCOMPARE(status(), int(VXDeviceInterface::Working));
     QCOMPARE(mode(), QStringLiteral("USB"));
 
+    if (writing)
+        m_device->sendCMD(QByteArray(1 << 20, 'w'));
     pty.hang_up();
+    if (writing)
+        m_device->sendCMD(wire("<STX>12;CCMD;4;<ETX>"));
     QTRY_COMPARE(message_texts(messages), QStringList({"USB CONNECTED.", "USB DISCONNECTED."}));
     QCOMPARE(status(), int(VXDeviceInterface::DisConnected));
 }
