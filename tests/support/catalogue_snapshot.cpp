@@ -4,18 +4,12 @@
 #include "vxdeviceproperty.h"
 #include "vxlt3050procam.h"
 
-#include <QtCore/QDateTime>
 #include <QtCore/QJsonDocument>
 #include <QtCore/QJsonObject>
 #include <QtCore/QMetaEnum>
 #include <QtCore/QScopedPointer>
 
 namespace {
-
-QString quoted(const QString &text)
-{
-    return QLatin1Char('"') + text + QLatin1Char('"');
-}
 
 QString listed(const QStringList &items)
 {
@@ -24,8 +18,12 @@ QString listed(const QStringList &items)
 
 QString frame_text(QByteArray frame)
 {
-    frame.replace('\x02', "<STX>").replace('\x03', "<ETX>");
-    return quoted(QString::fromUtf8(frame));
+    return QString::fromUtf8(frame.replace('\x02', "<STX>").replace('\x03', "<ETX>"));
+}
+
+QString json_text(const QJsonObject &object)
+{
+    return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact));
 }
 
 // The keys of the properties an object holds, in the order they were set
@@ -45,46 +43,33 @@ QString value_text(const QVariant &value)
 {
     if (!value.isValid())
         return QStringLiteral("invalid");
-    const QString type = QString::fromLatin1(value.typeName());
-    QString text;
+    const QString type = QString::fromLatin1(value.typeName()) + QLatin1Char(' ');
     switch (value.userType()) {
-    case QMetaType::QDateTime: return type;
-    case QMetaType::QJsonObject:
-        text = QString::fromUtf8(QJsonDocument(value.toJsonObject()).toJson(QJsonDocument::Compact));
-        break;
-    case QMetaType::QStringList: text = listed(value.toStringList()); break;
-    case QMetaType::QByteArray: text = quoted(QString::fromLatin1(value.toByteArray().toHex())); break;
-    case QMetaType::QString: text = quoted(value.toString()); break;
-    default: text = value.toString();
+    case QMetaType::QDateTime: return type.trimmed();
+    case QMetaType::QJsonObject: return type + json_text(value.toJsonObject());
+    case QMetaType::QStringList: return type + listed(value.toStringList());
+    case QMetaType::QByteArray: return type + QLatin1Char('"') + value.toByteArray().toHex() + QLatin1Char('"');
+    case QMetaType::QString: return type + QLatin1Char('"') + value.toString() + QLatin1Char('"');
+    default: return type + value.toString();
     }
-    return type + QLatin1Char(' ') + text;
 }
 
 QString property_line(const QString &section, const QString &key, const VXDeviceProperty &p)
 {
     const QMetaEnum kinds = QMetaEnum::fromType<VXDeviceInterface::VXDeviceCMDType>();
-    const QJsonObject editor = p.property("WIDGET").toJsonObject();
-    QStringList fields{
-        section + QLatin1Char(' ') + key,
-        QStringLiteral("label=") + quoted(p.label()),
-        QStringLiteral("unit=") + quoted(p.uint()),
-        QStringLiteral("value=") + value_text(p.value()),
-        QStringLiteral("kind=") + QString::fromLatin1(kinds.valueToKey(p.cmd_type())),
-        QStringLiteral("read=%1 write=%2 len=%3").arg(p.get_cmd_int()).arg(p.set_cmd_int()).arg(p.cmd_len()),
-        QStringLiteral("params=") + listed(p.param()),
-        QStringLiteral("members=") + listed(held_keys(p)),
-        QStringLiteral("editor=") + QString::fromUtf8(QJsonDocument(editor).toJson(QJsonDocument::Compact)),
-        QStringLiteral("get=") + frame_text(p.get_cmd_bytes()),
-        QStringLiteral("set=") + frame_text(p.set_cmd_bytes()),
-    };
-    return fields.join(QLatin1Char(' '));
+    return QStringLiteral("%1 %2 label=\"%3\" unit=\"%4\" value=%5 kind=%6")
+               .arg(section, key, p.label(), p.uint(), value_text(p.value()),
+                    QLatin1String(kinds.valueToKey(p.cmd_type())))
+        + QStringLiteral(" read=%1 write=%2 len=%3").arg(p.get_cmd_int()).arg(p.set_cmd_int()).arg(p.cmd_len())
+        + QStringLiteral(" params=%1 members=%2 editor=%3 get=\"%4\" set=\"%5\"")
+              .arg(listed(p.param()), listed(held_keys(p)), json_text(p.property("WIDGET").toJsonObject()),
+                   frame_text(p.get_cmd_bytes()), frame_text(p.set_cmd_bytes()));
 }
 
 void add_properties(QStringList &lines, const QString &section, const QObject &device)
 {
-    for (const QString &key : held_keys(device)) {
+    for (const QString &key : held_keys(device))
         lines << property_line(section, key, *vx::held_property(&device, key.toLatin1().constData()));
-    }
 }
 
 } // namespace
@@ -92,23 +77,13 @@ void add_properties(QStringList &lines, const QString &section, const QObject &d
 QStringList catalogue_snapshot()
 {
     using Catalogue = void (VXCommonInterface::*)(VXDeviceInterface *);
+#define CATALOGUE(name) std::pair<const char *, Catalogue>{#name, &VXCommonInterface::name}
     const std::pair<const char *, Catalogue> catalogues[] = {
-        {"init437", &VXCommonInterface::init437},
-        {"info_437", &VXCommonInterface::info_437},
-        {"camera_offset_437", &VXCommonInterface::camera_offset_437},
-        {"work_area_437", &VXCommonInterface::work_area_437},
-        {"scale_437", &VXCommonInterface::scale_437},
-        {"init157", &VXCommonInterface::init157},
-        {"info_157", &VXCommonInterface::info_157},
-        {"camera_offset_157", &VXCommonInterface::camera_offset_157},
-        {"work_area_157", &VXCommonInterface::work_area_157},
-        {"scale_157", &VXCommonInterface::scale_157},
-        {"feed_157", &VXCommonInterface::feed_157},
-        {"tool_space_157", &VXCommonInterface::tool_space_157},
-        {"sp1_157", &VXCommonInterface::sp1_157},
-        {"sp2_157", &VXCommonInterface::sp2_157},
-        {"move_157", &VXCommonInterface::move_157},
-    };
+        CATALOGUE(init437), CATALOGUE(info_437), CATALOGUE(camera_offset_437), CATALOGUE(work_area_437),
+        CATALOGUE(scale_437), CATALOGUE(init157), CATALOGUE(info_157), CATALOGUE(camera_offset_157),
+        CATALOGUE(work_area_157), CATALOGUE(scale_157), CATALOGUE(feed_157), CATALOGUE(tool_space_157),
+        CATALOGUE(sp1_157), CATALOGUE(sp2_157), CATALOGUE(move_157)};
+#undef CATALOGUE
     QStringList lines;
     VXLT3050PROCam root;
     for (const auto &[name, create] : catalogues) {
