@@ -1,7 +1,5 @@
-// Writes the catalogue snapshot the catalogue test compares against:
-//   build/bin/vxcatalogue_snapshot > tests/data/catalogue.snapshot
-// Regenerate only after checking each changed line against the machine's
-// documented command tables.
+// Writes the snapshot tst_catalogue compares against (see the README); run
+// it only after checking each changed line against the command tables.
 #include "catalogue_snapshot.h"
 
 #include <QtCore/QCoreApplication>
