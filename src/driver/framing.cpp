@@ -1,22 +1,19 @@
-// The one way out for frames (status gate, send lock, transport choice)
-// and the receive paths of both transports into one receive buffer.
+// The one way out for frames (status gate, send lock, the link in use) and
+// the way in: every link's bytes into one receive buffer.
 #include "vxcommoninterface.h"
 
-#include "usboperate.h"
+#include "frame.h"
+#include "link.h"
+#include "receive_buffer.h"
+#include "reply.h"
+#include "tcp_link.h"
 #include "vxdeviceproperty.h"
 
 #include <QtCore/QDateTime>
 #include <QtCore/QMutexLocker>
 #include <QtCore/QPointer>
-#include <QtNetwork/QTcpSocket>
 
 namespace {
-
-// Frames are text up to the first zero byte.
-QString frame_text(const QByteArray &bytes)
-{
-    return QString::fromUtf8(bytes.constData(), int(qstrnlen(bytes.constData(), uint(bytes.size()))));
-}
 
 bool status_allows_sending(int status)
 {
@@ -33,6 +30,8 @@ void VXCommonInterface::sendCMD(QByteArray frame)
     send_cmd(frame);
 }
 
+// Frames go out on the link the connection mode names; the first link
+// when it names none.
 void VXCommonInterface::send_cmd(QByteArray frame)
 {
     const VXDeviceProperty *mode = property_ptr("CONNECT_MODE");
@@ -41,39 +40,32 @@ void VXCommonInterface::send_cmd(QByteArray frame)
         return;
 
     QMutexLocker lock(&m_send_lock);
-    if (mode->value().toString() == QLatin1String("TCP")) {
-        if (m_tcp) {
-            m_tcp->write(frame);
-            // Out now rather than on the next turn of the event loop: a page
-            // follows a page-done report, and the machine waits for it.
-            m_tcp->flush();
-        }
-    } else if (m_usb) {
-        m_usb->send(frame_text(frame));
+    Link *link = m_links.first();
+    for (Link *candidate : qAsConst(m_links)) {
+        if (candidate->name() == mode->value().toString())
+            link = candidate;
     }
+    link->write(frame);
 }
 
 // Every read: kept quietly, as replies are, since nobody asked to be told.
-void VXCommonInterface::mark_received()
+void VXCommonInterface::on_received(const QByteArray &data)
 {
     m_heard_since_timer_start = true;
     if (VXDeviceProperty *last = property_ptr("LAST_TIME"))
         last->set_value_silently(now());
+    m_receive_buffer->append(data);
+    decode_buffer();
 }
 
 void VXCommonInterface::slot_usb_read(QByteArray data)
 {
-    mark_received();
-    m_receive_buffer.append(data);
-    decode_buffer();
+    on_received(data);
 }
 
 void VXCommonInterface::slot_tcp_socket_read()
 {
-    mark_received();
-    if (m_tcp)
-        m_receive_buffer.append(m_tcp->readAll());
-    decode_buffer();
+    m_tcp_link->read_pending();
 }
 
 void VXCommonInterface::decode_buffer()
@@ -81,6 +73,6 @@ void VXCommonInterface::decode_buffer()
     // A host may delete the device from a slot run by the dispatch.
     const QPointer<VXCommonInterface> alive(this);
     QByteArray frame;
-    while (alive && m_receive_buffer.next_frame(&frame))
-        decode_cmd(frame_text(frame));
+    while (alive && m_receive_buffer->next_frame(&frame))
+        dispatch_reply(vx::protocol::parse_reply(vx::frame_text(frame)));
 }

@@ -4,6 +4,7 @@
 #include "vxcommoninterface.h"
 
 #include "property_store.h"
+#include "reply.h"
 #include "task_record.h"
 #include "vxdeviceproperty.h"
 
@@ -12,17 +13,14 @@
 #include <cmath>
 #include <limits>
 
-namespace {
+using namespace vx::protocol;
 
-constexpr int kProgressReport = 66;
-constexpr int kQrcodeReply = 11;
-constexpr int kQrcodeFileReply = 55;
-constexpr int kProgressItems = 9;
+namespace {
 
 // Job control replies (pause, resume, stop) never update a property.
 bool is_job_control(int number)
 {
-    return number == 27 || number == 125;
+    return number == JobControl || number == kCmdJobControl;
 }
 
 // A percentage as a decimal, truncated toward zero; anything that is not
@@ -38,52 +36,35 @@ int truncated_percent(const QString &item)
 
 } // namespace
 
+// The shared dispatcher alone, whatever the machine adds.
 void VXCommonInterface::decode_cmd(QString frame)
 {
-    const QStringList parts = frame.split(QLatin1Char(';'));
-    if (parts.size() < 3)
+    VXCommonInterface::dispatch_reply(parse_reply(frame));
+}
+
+void VXCommonInterface::dispatch_reply(const Reply &reply)
+{
+    if (!reply.complete)
         return;
-
-    VXDeviceCMDType kind = UnCMD;
-    if (parts.at(1) == QLatin1String("CMD"))
-        kind = CMD;
-    else if (parts.at(1) == QLatin1String("CCMD"))
-        kind = CCMD;
-
-    int number = 0;
-    QStringList values;
-    if (kind == CMD) {
-        for (int i = 2; i < parts.size() - 1; ++i) {
-            QString name;
-            QString value;
-            int field_number = 0;
-            decode_cmd(parts.at(i), name, field_number, value);
-            if (i == 2)
-                number = field_number;
-            values << value;
-        }
-    } else if (kind == CCMD) {
-        const QStringList items = parts.at(2).split(QLatin1Char(','));
-        number = items.first().toInt();
-        if (number == kProgressReport) {
-            if (frame == last_task_reply)
+    if (reply.kind == FrameKind::CCMD) {
+        if (reply.code == ProgressReport) {
+            if (reply.text == last_task_reply)
                 return;
-            last_task_reply = frame;
-            decode_task(parts.at(2));
+            last_task_reply = reply.text;
+            decode_task(reply.body);
             return;
         }
-        if (number == kQrcodeReply || number == kQrcodeFileReply) {
-            emit message(Qrcode, items.last());
+        if (reply.code == QrCode || reply.code == QrCodeFile) {
+            emit message(Qrcode, reply.items.last());
             return;
         }
-        if (items.size() < 2 || items.at(1).toInt() != 0)
+        if (!reply.has_result() || reply.result() != kDone)
             return;
-        values = items.mid(2);
     }
-
-    if (values.isEmpty() || is_job_control(number))
+    const QStringList values = reply.values();
+    if (values.isEmpty() || is_job_control(reply.code))
         return;
-    route_reply(kind, number, values);
+    route_reply(VXDeviceCMDType(reply.kind), reply.code, values);
 }
 
 // The first property, in registration order, whose kind and command number
@@ -110,20 +91,7 @@ void VXCommonInterface::route_reply(VXDeviceCMDType kind, int number, const QStr
 
 void VXCommonInterface::decode_cmd(QString field, QString &name, int &number, QString &value)
 {
-    const QByteArray bytes = field.toLatin1();
-    const int colon = bytes.lastIndexOf(':');
-    value = QString::fromUtf8(bytes.mid(colon + 1));
-
-    int letters = 0;
-    while (letters < bytes.size() && bytes.at(letters) >= 'A' && bytes.at(letters) <= 'Z')
-        ++letters;
-    name = QString::fromLatin1(bytes.left(letters));
-
-    const int number_end = colon > letters ? colon : (colon < 0 ? bytes.size() : letters);
-    bool ok = false;
-    number = bytes.mid(letters, number_end - letters).toInt(&ok, 10);
-    if (!ok)
-        number = 0;
+    parse_cmd_field(field, name, number, value);
 }
 
 VXDeviceProperty *VXCommonInterface::ensure_property(const char *key, const QVariant &value,

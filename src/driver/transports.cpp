@@ -1,105 +1,77 @@
-// Opening the USB and TCP transports and turning their status reports into
+// Opening the links to the controller and turning their state reports into
 // the device status and the host's link messages.
 #include "vxcommoninterface.h"
 
-#include "usboperate.h"
+#include "tcp_link.h"
+#include "usb_link.h"
 #include "vxdeviceproperty.h"
 #include "vxlogging.h"
 
-#include <QtNetwork/QTcpSocket>
+void VXCommonInterface::add_link(Link *link)
+{
+    m_links << link;
+    connect(link, &Link::received, this, &VXCommonInterface::on_received);
+    connect(link, &Link::stateChanged, this, [this, link](Link::State state) { on_link_state(*link, state); });
+}
 
-namespace {
-constexpr int kTcpReadBufferSize = 10240;
-constexpr int kUsbConnectionMode = 2;
+// The first link, in the order they were added, whose address the device
+// holds is opened. The outcome arrives as a state report.
+bool VXCommonInterface::connectDevice()
+{
+    if (!may_connect())
+        return false;
+    for (Link *link : qAsConst(m_links)) {
+        if (const VXDeviceProperty *address = property_ptr(link->name().toLatin1().constData())) {
+            link->open(address->value().toString(), *this);
+            return true;
+        }
+    }
+    return false;
 }
 
 void VXCommonInterface::connect_usb(QString path)
 {
-    if (!m_usb) {
-        m_usb = new UsbOperate(nullptr);
-        connect(m_usb, SIGNAL(writeData(QByteArray)), this, SLOT(slot_usb_write(QByteArray)));
-        connect(m_usb, SIGNAL(readData(QByteArray)), this, SLOT(slot_usb_read(QByteArray)));
-        connect(m_usb, SIGNAL(statusChanged(int)), this, SLOT(slot_usb_status(int)));
-    }
-    m_usb->usbConnect(path, UsbOperate::ConnectionMode(kUsbConnectionMode), false);
+    m_usb_link->open(path, *this);
 }
 
 void VXCommonInterface::connect_tcp(QString address)
 {
-    if (!m_tcp) {
-        m_tcp = new QTcpSocket(this);
-        m_tcp->setReadBufferSize(kTcpReadBufferSize);
-        m_tcp->setSocketOption(QAbstractSocket::KeepAliveOption, true);
-        connect(m_tcp, SIGNAL(readyRead()), this, SLOT(slot_tcp_socket_read()));
-        connect(m_tcp, SIGNAL(stateChanged(QAbstractSocket::SocketState)), this,
-                SLOT(slot_tcp_socket_state(QAbstractSocket::SocketState)));
-    }
-    const VXDeviceProperty *port = property_ptr("TCP_PORT");
-    if (!port)
-        return;
-    switch (m_tcp->state()) {
-    case QAbstractSocket::HostLookupState:
-    case QAbstractSocket::ConnectingState:
-        return; // an attempt is under way: let it tell how it ends
-    case QAbstractSocket::UnconnectedState:
-        break;
-    default:
-        // A link declared lost while the socket still looks connected (a
-        // heartbeat timeout) is opened afresh rather than left as it is.
-        m_tcp->abort();
-        break;
-    }
-    m_tcp->connectToHost(address, quint16(port->value().toInt()), QIODevice::ReadWrite,
-                         QAbstractSocket::AnyIPProtocol);
+    m_tcp_link->open(address, *this);
 }
 
 void VXCommonInterface::slot_usb_write(QByteArray) {}
 
 void VXCommonInterface::slot_usb_status(int s)
 {
-    qCDebug(lcDriver) << "VXCommonInterface::slot_usb_status" << s;
-    if (VXDeviceProperty *mode = property_ptr("CONNECT_MODE"))
-        mode->setValue(QStringLiteral("USB"));
-    if (!property_ptr("STATUS"))
-        return;
-    // The timer is switched before the message: a host may delete the
-    // device from the slot that receives it.
-    switch (s) {
-    case UsbOperate::Connected:
-        heartbeat_switch(true);
-        set_link_status(Working, QStringLiteral("USB CONNECTED."));
-        break;
-    case UsbOperate::Failed:
-        heartbeat_switch(false);
-        set_link_status(Warning, QStringLiteral("USB ERROR."));
-        break;
-    case UsbOperate::Disconnected:
-        heartbeat_switch(false);
-        set_link_status(DisConnected, QStringLiteral("USB DISCONNECTED."));
-        break;
-    default:
-        break;
-    }
+    on_link_state(*m_usb_link, UsbLink::state_of(s));
 }
 
 void VXCommonInterface::slot_tcp_socket_state(QAbstractSocket::SocketState s)
 {
+    on_link_state(*m_tcp_link, TcpLink::state_of(s));
+}
+
+void VXCommonInterface::on_link_state(const Link &link, int state)
+{
+    qCDebug(lcDriver) << "VXCommonInterface: link" << link.name() << "state" << state;
     if (VXDeviceProperty *mode = property_ptr("CONNECT_MODE"))
-        mode->setValue(QStringLiteral("TCP"));
+        mode->setValue(link.name());
     if (!property_ptr("STATUS"))
         return;
-    switch (s) {
-    case QAbstractSocket::ConnectedState:
-        // Qt only applies socket options to an open socket: keep-alive set
-        // when the socket was made would be lost.
-        if (m_tcp)
-            m_tcp->setSocketOption(QAbstractSocket::KeepAliveOption, true);
+    // The timer is switched before the message: a host may delete the
+    // device from the slot that receives it.
+    switch (state) {
+    case Link::Open:
         heartbeat_switch(true);
-        set_link_status(Working, QStringLiteral("TCP CONNECTED."));
+        set_link_status(Working, link.name() + QStringLiteral(" CONNECTED."));
         break;
-    case QAbstractSocket::UnconnectedState:
+    case Link::Failed:
         heartbeat_switch(false);
-        set_link_status(DisConnected, QStringLiteral("TCP DISCONNECTED."));
+        set_link_status(Warning, link.name() + QStringLiteral(" ERROR."));
+        break;
+    case Link::Closed:
+        heartbeat_switch(false);
+        set_link_status(DisConnected, link.name() + QStringLiteral(" DISCONNECTED."));
         break;
     default:
         break;
@@ -111,9 +83,8 @@ bool VXCommonInterface::set_link_status(VXDeviceStatus status, const QString &te
     VXDeviceProperty *property = property_ptr("STATUS");
     if (!property)
         return true;
-    // Only a USB error report sets Warning, and the USB transport has
-    // closed the device by then.
-    m_usb_failed = status == Warning;
+    // Only a failed link sets Warning, and the link has closed by then.
+    m_link_failed = status == Warning;
     property->setValue(int(status));
     return tell_host(DevStatus, text);
 }

@@ -2,42 +2,41 @@
 
 #include "language.h"
 #include "property_store.h"
-#include "usboperate.h"
+#include "receive_buffer.h"
+#include "tcp_link.h"
+#include "usb_link.h"
 #include "vxdeviceproperty.h"
 
 #include <QtCore/QLocale>
-#include <QtNetwork/QTcpSocket>
 #include <QtWebSockets/QWebSocket>
 
 VXCommonInterface::VXCommonInterface(QObject *parent)
     : VXDeviceInterface(parent)
+    , m_usb_link(new UsbLink(this))
+    , m_tcp_link(new TcpLink(this))
+    , m_receive_buffer(std::make_unique<vx::ReceiveBuffer>())
 {
+    // USB wins when the device holds both a path and an address.
+    add_link(m_usb_link);
+    add_link(m_tcp_link);
     systemLanguage();
     connect(&m_device_timer, &QTimer::timeout, this, &VXCommonInterface::slot_device_timer);
 }
 
-// The host may be deleting the device from a slot that the TCP socket's or
-// the channel's own signal is running: those are closed now but deleted
-// from the event loop, once their signal has returned. The USB transport
-// copes with being deleted from its own signals.
+// The host may be deleting the device from a slot that a link's or the
+// channel's own signal is running: they are closed now, and what is still
+// running goes from the event loop once its signal has returned. Closing a
+// connected link reports it, so the host hears "TCP DISCONNECTED." before
+// the device is gone.
 VXCommonInterface::~VXCommonInterface()
 {
-    delete m_usb;
-    if (m_tcp) {
-        // Closing a connected socket reports the unconnected state at once,
-        // so the host hears "TCP DISCONNECTED." before the device is gone.
-        m_tcp->close();
-        m_tcp->disconnect(this);
-        m_tcp->setParent(nullptr);
-        m_tcp->deleteLater();
-        m_tcp = nullptr;
-    }
+    for (Link *link : qAsConst(m_links))
+        link->close();
     if (m_websocket) {
         m_websocket->disconnect(this);
         m_websocket->deleteLater();
     }
     vx::delete_held_properties(this);
-    m_receive_buffer.clear();
 }
 
 void VXCommonInterface::systemLanguage()
@@ -71,31 +70,14 @@ bool VXCommonInterface::tell_host(VXDeviceMessage kind, const QString &text)
     return alive;
 }
 
-// An attempt starts from the disconnected state, or after a USB error: the
-// USB transport closes the device when it reports one, so there is no link
-// to keep and the host may try again (with a corrected path, say).
+// An attempt starts from the disconnected state, or after a link failed:
+// a failed link has closed, so there is nothing to keep and the host may
+// try again (with a corrected path, say).
 bool VXCommonInterface::may_connect()
 {
     const VXDeviceProperty *status = property_ptr("STATUS");
     if (!status)
         return true;
     const int value = status->value().toInt();
-    return value == DisConnected || (value == Warning && m_usb_failed);
-}
-
-// USB wins when both a path and an address are known. The outcome arrives
-// in the status slots.
-bool VXCommonInterface::connectDevice()
-{
-    if (!may_connect())
-        return false;
-    if (const VXDeviceProperty *usb = property_ptr("USB")) {
-        connect_usb(usb->value().toString());
-        return true;
-    }
-    if (const VXDeviceProperty *tcp = property_ptr("TCP")) {
-        connect_tcp(tcp->value().toString());
-        return true;
-    }
-    return false;
+    return value == DisConnected || (value == Warning && m_link_failed);
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "receive_buffer.h"
 #include "vxdeviceinterface.h"
 
 #include <QtCore/QByteArray>
@@ -14,11 +13,19 @@
 #include <QtNetwork/QAbstractSocket>
 
 #include <functional>
+#include <memory>
 
+class Link;
 class MorvoCloud;
-class QTcpSocket;
 class QWebSocket;
-class UsbOperate;
+class TcpLink;
+class UsbLink;
+namespace vx {
+class ReceiveBuffer;
+namespace protocol {
+struct Reply;
+}
+} // namespace vx
 
 // The shared driver every machine derives from: the USB and TCP transports,
 // framing and reply dispatch, job control, cloud reporting, and the
@@ -117,6 +124,9 @@ public slots:
     void slot_device_timer();
 
 protected:
+    // A reply, parsed once; a machine with codes of its own handles those
+    // and hands the rest on.
+    virtual void dispatch_reply(const vx::protocol::Reply &reply);
     QString language_code() const { return m_language_code; }
     QTranslator &translator() { return m_translator; }
     // The property under the key, created as a local value when missing.
@@ -126,8 +136,10 @@ protected:
     bool tell_host(VXDeviceMessage kind, const QString &text);
 
 private:
+    void add_link(Link *link);
     bool may_connect();
-    void mark_received();
+    void on_received(const QByteArray &data);
+    void on_link_state(const Link &link, int state);
     bool set_link_status(VXDeviceStatus status, const QString &text);
     void route_reply(VXDeviceCMDType kind, int number, const QStringList &values);
     void store_device_record();
@@ -136,9 +148,10 @@ private:
     void start_device_timer();
     void send_waiting_job_status();
 
-    UsbOperate *m_usb = nullptr;
-    QTcpSocket *m_tcp = nullptr;
-    vx::ReceiveBuffer m_receive_buffer;
+    UsbLink *m_usb_link = nullptr;
+    TcpLink *m_tcp_link = nullptr;
+    QList<Link *> m_links; // in the order connectDevice tries them
+    std::unique_ptr<vx::ReceiveBuffer> m_receive_buffer;
     QTimer m_device_timer;
     QPointer<MorvoCloud> m_cloud; // the host's: it may be deleted first
     QWebSocket *m_websocket = nullptr;
@@ -156,5 +169,5 @@ private:
     QTimer *m_lookup_retry = nullptr;
     std::function<QDateTime()> m_clock;
     bool m_heard_since_timer_start = false; // a silent controller is not a lost one
-    bool m_usb_failed = false; // the last USB report was an error, after which the transport is closed
+    bool m_link_failed = false; // the last report was a failure, after which the link is closed
 };

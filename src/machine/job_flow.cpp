@@ -4,6 +4,8 @@
 // the host, and a stop ends the job.
 #include "vxlt3050procam.h"
 
+#include "protocol.h"
+#include "reply.h"
 #include "task_record.h"
 #include "vxdeviceproperty.h"
 #include "vxlogging.h"
@@ -13,11 +15,9 @@
 
 #include <utility>
 
+using namespace vx::protocol;
+
 namespace {
-constexpr int kPageDone = 4;
-constexpr int kProgressReport = 66;
-constexpr int kMachineStop = 1001;
-constexpr int kJobControl = 27;
 constexpr int kJogScale = 80;
 }
 
@@ -76,48 +76,48 @@ void VXLT3050PROCam::startTask()
 
 void VXLT3050PROCam::decode_cmd(QString frame)
 {
-    const QStringList parts = frame.split(QLatin1Char(';'));
-    if (parts.size() < 3)
-        return;
-    if (parts.at(1) == QLatin1String("CCMD")) {
-        const QStringList items = parts.at(2).split(QLatin1Char(','));
-        if (items.size() < 2)
-            return;
-        const int item2 = items.size() >= 3 ? items.at(2).toInt() : 0;
-        if (handle_machine_reply(items.at(0).toInt(), items.at(1).toInt(), item2))
-            return;
-    }
-    VXCommonInterface::decode_cmd(frame);
+    dispatch_reply(parse_reply(frame));
 }
 
-// The machine's own job codes; false hands the frame to the base dispatcher.
-bool VXLT3050PROCam::handle_machine_reply(int code, int result, int item2)
+void VXLT3050PROCam::dispatch_reply(const Reply &reply)
 {
-    if (code == kProgressReport && job_stopped)
+    if (reply.complete && reply.kind == FrameKind::CCMD) {
+        // A CCMD reply without a result is no reply at all.
+        if (!reply.has_result() || handle_machine_reply(reply))
+            return;
+    }
+    VXCommonInterface::dispatch_reply(reply);
+}
+
+// The machine's own job codes; false hands the reply to the base dispatcher.
+bool VXLT3050PROCam::handle_machine_reply(const Reply &reply)
+{
+    const int code = reply.code;
+    if (code == ProgressReport && job_stopped)
         return true; // a late report: the stopped job's record stays as it was
-    if (code == kMachineStop) {
-        if (result == 0)
+    if (code == MachineStop) {
+        if (reply.result() == kDone)
             stop_job();
         else
             emit message(DevTasK, QStringLiteral("STOP"));
         return true;
     }
-    if (result != 0)
+    if (reply.result() != kDone)
         return false;
-    if (code == kPageDone) {
+    if (code == PageDone) {
         advance_task();
         return true;
     }
-    if (code != kJobControl)
+    if (code != JobControl)
         return false;
-    switch (item2) {
-    case 0:
+    switch (JobAction(reply.item(2))) {
+    case JobAction::Pause:
         emit message(DevTasK, QStringLiteral("PAUSE"));
         break;
-    case 1:
+    case JobAction::Resume:
         emit message(DevTasK, QStringLiteral("RESUME"));
         break;
-    case 2:
+    case JobAction::Stop:
         stop_job();
         break;
     default:

@@ -1,7 +1,9 @@
 #include "plotter_pages.h"
 
+#include "protocol.h"
+
 namespace {
-const QLatin1String kPageEnd("PG;");
+const QLatin1String kPageEnd(vx::protocol::kPageEnd);
 }
 
 void PlotterPages::load(const QString &job)

@@ -31,9 +31,12 @@ public:
     // does nothing once the job was stopped.
     void advance_task();
 
+protected:
+    void dispatch_reply(const vx::protocol::Reply &reply) override;
+
 private:
     void load_translator();
-    bool handle_machine_reply(int code, int result, int item2);
+    bool handle_machine_reply(const vx::protocol::Reply &reply);
     void stop_job();
     VXDeviceProperty *page_carrier();
     void prepare_page(int index);

@@ -2,22 +2,14 @@
 #include "vxdeviceproperty.h"
 
 #include "frame.h"
+#include "protocol.h"
 #include "vxlogging.h"
 
 namespace {
 
 QByteArray frame_name(VXDeviceInterface::VXDeviceCMDType kind)
 {
-    switch (kind) {
-    case VXDeviceInterface::CCMD: return QByteArrayLiteral("CCMD");
-    case VXDeviceInterface::CMD:
-    case VXDeviceInterface::NUM: return QByteArrayLiteral("CMD");
-    case VXDeviceInterface::PLT: return QByteArrayLiteral("PLT");
-    case VXDeviceInterface::PPLT: return QByteArrayLiteral("PPLT");
-    case VXDeviceInterface::QRPLT: return QByteArrayLiteral("QR_PLT");
-    case VXDeviceInterface::UnCMD: break;
-    }
-    return QByteArray();
+    return vx::protocol::frame_name(vx::protocol::FrameKind(kind));
 }
 
 // The words of a value spanning several 16-bit device addresses; addresses

@@ -1,10 +1,13 @@
 #include "controller_model.h"
 
-#include "controller_codes.h"
+#include "frame.h"
+#include "protocol.h"
 #include "controller_request.h"
 #include "sim_log.h"
 
 namespace vx::sim {
+
+using namespace vx::protocol;
 
 namespace {
 // A task control value that is no number is no action at all.
@@ -37,20 +40,20 @@ void ControllerModel::handle(const ControllerRequest &request)
         QByteArray body;
         for (int address : request.addresses)
             body += "GET" + QByteArray::number(address) + ':' + m_registers.address(address) + ';';
-        reply(vx::frame("CMD", body));
+        reply(vx::frame(frame_name(FrameKind::CMD), body));
         break;
     }
     case Kind::AddressWrite:
         for (const auto &assignment : request.assignments)
             m_registers.set_address(assignment.first, assignment.second);
-        reply(vx::frame("CMD", "OK;"));
+        reply(vx::frame(frame_name(FrameKind::CMD), "OK;"));
         break;
     case Kind::CopiesNumber:
-        m_registers.set_values(CopiesCode, {QByteArray::number(request.copies)});
-        reply(vx::frame("CMD", "OK;"));
+        m_registers.set_values(Copies, {QByteArray::number(request.copies)});
+        reply(vx::frame(frame_name(FrameKind::CMD), "OK;"));
         break;
     case Kind::JobText:
-        if (request.frameName == "QR_PLT")
+        if (request.frameName == frame_name(FrameKind::QRPLT))
             m_jobs.set_qr_code_job(request.jobText);
         else
             m_jobs.receive_page(request.jobText);
@@ -61,16 +64,16 @@ void ControllerModel::handle(const ControllerRequest &request)
 void ControllerModel::handle_command(int number, const QList<QByteArray> &fields)
 {
     const bool is_write = !fields.isEmpty();
-    if (number == StatusCode)
+    if (number == StatusRequest)
         m_jobs.request_status();
-    else if (number == QrCodeCode)
+    else if (number == QrCode)
         m_jobs.request_qr_code();
-    else if (number == TaskControlCode && is_write)
+    else if (number == JobControl && is_write)
         m_jobs.control(action_of(fields.first()));
-    else if (number == CopiesCode && is_write)
+    else if (number == Copies && is_write)
         m_jobs.write_copies(fields);
-    else if (number == JogCode && is_write)
-        reply(ccmd_reply("65,0"));
+    else if (number == Jog && is_write)
+        reply(ccmd_reply(ccmd_items(Jog, kDone)));
     else
         reply(ccmd_reply(m_registers.command(number, fields)));
 }

@@ -1,8 +1,11 @@
 #include "controller_request.h"
 
 #include "frame.h"
+#include "protocol.h"
 
 namespace vx::sim {
+
+using namespace vx::protocol;
 
 namespace {
 
@@ -38,17 +41,17 @@ ControllerRequest parse_ccmd(const QByteArray &body)
 {
     QList<QByteArray> items;
     if (!split_items(body, &items))
-        return invalid("CCMD", "CCMD body does not end in ';'");
+        return invalid(frame_name(FrameKind::CCMD), "CCMD body does not end in ';'");
     if (items.size() != 1)
-        return invalid("CCMD", "CCMD body holds more than one item");
+        return invalid(frame_name(FrameKind::CCMD), "CCMD body holds more than one item");
     QList<QByteArray> fields = items.first().split(',');
     const QByteArray number = fields.takeFirst();
     if (!is_decimal(number))
-        return invalid("CCMD", "CCMD number is not decimal");
+        return invalid(frame_name(FrameKind::CCMD), "CCMD number is not decimal");
 
     ControllerRequest request;
     request.kind = ControllerRequest::Kind::Command;
-    request.frameName = "CCMD";
+    request.frameName = frame_name(FrameKind::CCMD);
     request.number = number.toInt();
     request.fields = fields;
     return request;
@@ -57,7 +60,7 @@ ControllerRequest parse_ccmd(const QByteArray &body)
 ControllerRequest parse_cmd(const QByteArray &body)
 {
     ControllerRequest request;
-    request.frameName = "CMD";
+    request.frameName = frame_name(FrameKind::CMD);
 
     // A SET of no address is the bare verb, without a closing ";".
     if (body == "SET") {
@@ -66,12 +69,12 @@ ControllerRequest parse_cmd(const QByteArray &body)
     }
     QList<QByteArray> items;
     if (!split_items(body, &items))
-        return invalid("CMD", "CMD body does not end in ';'");
+        return invalid(frame_name(FrameKind::CMD), "CMD body does not end in ';'");
 
     if (body.startsWith("NUM:")) {
         const QByteArray value = items.first().mid(4);
         if (items.size() != 1 || !is_decimal(value))
-            return invalid("CMD", "NUM value is not decimal");
+            return invalid(frame_name(FrameKind::CMD), "NUM value is not decimal");
         request.kind = ControllerRequest::Kind::CopiesNumber;
         request.copies = value.toInt();
         return request;
@@ -80,7 +83,7 @@ ControllerRequest parse_cmd(const QByteArray &body)
         items.first().remove(0, 3);
         for (const QByteArray &item : qAsConst(items)) {
             if (!is_decimal(item))
-                return invalid("CMD", "GET address is not decimal");
+                return invalid(frame_name(FrameKind::CMD), "GET address is not decimal");
             request.addresses.append(item.toInt());
         }
         request.kind = ControllerRequest::Kind::AddressRead;
@@ -92,13 +95,13 @@ ControllerRequest parse_cmd(const QByteArray &body)
             const int colon = item.indexOf(':');
             const QByteArray address = item.left(colon);
             if (colon < 0 || !is_decimal(address))
-                return invalid("CMD", "SET item is not address:value");
+                return invalid(frame_name(FrameKind::CMD), "SET item is not address:value");
             request.assignments.append({address.toInt(), item.mid(colon + 1)});
         }
         request.kind = ControllerRequest::Kind::AddressWrite;
         return request;
     }
-    return invalid("CMD", "CMD verb is not GET, SET or NUM");
+    return invalid(frame_name(FrameKind::CMD), "CMD verb is not GET, SET or NUM");
 }
 
 ControllerRequest parse_job(const QByteArray &name, const QByteArray &body)
@@ -106,7 +109,7 @@ ControllerRequest parse_job(const QByteArray &name, const QByteArray &body)
     if (body.isEmpty())
         return invalid(name, "job text is empty");
     // The plugin cuts jobs into pages at "PG;", so every page ends with one.
-    if (name == "PPLT" && !body.endsWith("PG;"))
+    if (name == frame_name(FrameKind::PPLT) && !body.endsWith(kPageEnd))
         return invalid(name, "page does not end in 'PG;'");
     ControllerRequest request;
     request.kind = ControllerRequest::Kind::JobText;
@@ -137,12 +140,14 @@ ControllerRequest parse_request(const QByteArray &frame)
     const QByteArray name = frame.mid(length_end + 1, name_end - length_end - 1);
     const QByteArray body = frame.mid(name_end + 1, frame.size() - name_end - 2);
 
-    if (name == "CCMD")
+    if (name == frame_name(FrameKind::CCMD))
         return parse_ccmd(body);
-    if (name == "CMD")
+    if (name == frame_name(FrameKind::CMD))
         return parse_cmd(body);
-    if (name == "PPLT" || name == "PLT" || name == "QR_PLT")
-        return parse_job(name, body);
+    for (FrameKind job : {FrameKind::PPLT, FrameKind::PLT, FrameKind::QRPLT}) {
+        if (name == frame_name(job))
+            return parse_job(name, body);
+    }
     return invalid(name, "unknown frame name");
 }
 

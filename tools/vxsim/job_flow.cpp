@@ -1,12 +1,14 @@
 #include "job_flow.h"
 
-#include "controller_codes.h"
+#include "protocol.h"
 #include "plot_path.h"
 #include "progress_report.h"
 #include "register_file.h"
 #include "sim_log.h"
 
 namespace vx::sim {
+
+using namespace vx::protocol;
 
 namespace {
 // A QR-code copy without a QR_PLT job cuts a 25 mm square label.
@@ -61,7 +63,7 @@ void JobFlow::request_status()
         // Answered by the "4,0" that ends this copy.
         break;
     default:
-        reply("4,0");
+        reply(ccmd_items(PageDone, kDone));
         break;
     }
 }
@@ -69,19 +71,19 @@ void JobFlow::request_status()
 void JobFlow::request_qr_code()
 {
     if (!m_registers->qr_code_mode() || is_cutting()) {
-        reply("11,1");
+        reply(ccmd_items(QrCode, kFailed));
         return;
     }
     if (m_state != State::QrAwaiting)
         reset();
     ++m_qr_serial;
-    reply("11,0,QR" + QByteArray::number(m_qr_serial).rightJustified(4, '0'));
+    reply(ccmd_items(QrCode, kDone, "QR" + QByteArray::number(m_qr_serial).rightJustified(4, '0')));
     start_pass(State::QrCutting, {m_qr_code_length});
 }
 
 void JobFlow::write_copies(const QList<QByteArray> &fields)
 {
-    reply("30,0");
+    reply(ccmd_items(Copies, kDone));
     switch (m_state) {
     case State::AwaitingCopy:
         start_pass(State::Repeating, m_page_lengths);
@@ -90,7 +92,7 @@ void JobFlow::write_copies(const QList<QByteArray> &fields)
         qCDebug(lcSim) << "one more copy asked for while repeating: ignored";
         break;
     default:
-        m_registers->set_values(CopiesCode, fields);
+        m_registers->set_values(Copies, fields);
         break;
     }
 }
@@ -98,27 +100,27 @@ void JobFlow::write_copies(const QList<QByteArray> &fields)
 void JobFlow::control(int action)
 {
     switch (action) {
-    case 0:
-    case 1:
-        m_pass.set_paused(action == 0);
+    case int(JobAction::Pause):
+    case int(JobAction::Resume):
+        m_pass.set_paused(action == int(JobAction::Pause));
         break;
-    case 2:
+    case int(JobAction::Stop):
         reset();
         m_pass.set_paused(false);
         break;
     default:
-        reply("27,1");
+        reply(ccmd_items(JobControl, kFailed));
         return;
     }
-    qCDebug(lcSim) << (action == 0 ? "paused" : action == 1 ? "resumed" : "stopped");
-    reply("27,0," + QByteArray::number(action));
+    qCDebug(lcSim) << (action == int(JobAction::Pause) ? "paused" : action == int(JobAction::Resume) ? "resumed" : "stopped");
+    reply(ccmd_items(JobControl, kDone, QByteArray::number(action)));
 }
 
 void JobFlow::press_machine_stop()
 {
     reset();
     m_pass.set_paused(false);
-    reply(QByteArray::number(MachineStopCode) + ",0");
+    reply(ccmd_items(MachineStop, kDone));
 }
 
 void JobFlow::abort()
@@ -157,12 +159,12 @@ void JobFlow::handle_page_cut()
     send_progress();
     if (m_state == State::FirstPass) {
         --m_unreported_pages;
-        reply("4,0");
+        reply(ccmd_items(PageDone, kDone));
         if (m_unreported_pages == 0 && m_status_requested)
             complete_copy();
     } else if (m_pass.is_done()) {
         // A repeated copy or a QR-code copy is reported once, as a whole.
-        reply("4,0");
+        reply(ccmd_items(PageDone, kDone));
         complete_copy();
     }
     emit page_finished();

@@ -1,9 +1,11 @@
 #include "register_file.h"
 
-#include "controller_codes.h"
+#include "protocol.h"
 #include "sim_log.h"
 
 namespace vx::sim {
+
+using namespace vx::protocol;
 
 namespace {
 
@@ -43,8 +45,8 @@ RegisterFile::RegisterFile()
         {21, {"100"}},        // scale y in %
         {22, {"300", "500"}}, // work area in mm
         {23, {"1"}},          // cut quality: balanced
-        {CopiesCode, {"1"}},
-        {JobModeCode, {"0"}},
+        {Copies, {"1"}},
+        {JobMode, {"0"}},
         {44, {"VX3050-0001"}}, // device id
         {46, {"B437-0001"}},   // board id
         {48, {"4.37"}},        // board version
@@ -82,12 +84,12 @@ void RegisterFile::set_values(int write_number, const QList<QByteArray> &fields)
 
 int RegisterFile::copies() const
 {
-    return qMax(1, values(CopiesCode).value(0).toInt());
+    return qMax(1, values(Copies).value(0).toInt());
 }
 
 bool RegisterFile::qr_code_mode() const
 {
-    return values(JobModeCode).value(0).toInt() != 0;
+    return values(JobMode).value(0).toInt() != 0;
 }
 
 } // namespace vx::sim

@@ -79,4 +79,9 @@ bool holds_frame_control(const QByteArray &bytes)
     return smallest_byte(data, bytes.size()) <= uchar(ETX) && any_frame_control(data, bytes.size());
 }
 
+QString frame_text(const QByteArray &bytes)
+{
+    return QString::fromUtf8(bytes.constData(), int(qstrnlen(bytes.constData(), uint(bytes.size()))));
+}
+
 } // namespace vx

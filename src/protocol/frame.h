@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QtCore/QByteArray>
+#include <QtCore/QString>
 
 namespace vx {
 
@@ -18,5 +19,8 @@ QByteArray frame(const QByteArray &name, QByteArray body);
 // a byte inside a frame would end it early or start another one on the
 // controller, and the USB path cuts a frame at NUL.
 bool holds_frame_control(const QByteArray &bytes);
+
+// A frame as text: up to its first zero byte, as the controller reads it.
+QString frame_text(const QByteArray &bytes);
 
 } // namespace vx
