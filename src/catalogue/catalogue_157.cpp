@@ -7,16 +7,12 @@ using namespace vx;
 
 namespace {
 constexpr const char *kContext = "VXCommonInterface";
-constexpr const char *kGroupBox = R"({"widget":"QGroupBox"})";
-constexpr const char *kTabWidget = R"({"widget":"QTabWidget"})";
 // Offsets in 0.005 mm steps, spanning three device addresses.
-constexpr const char *kOffsetAxis =
-    R"({"widget":"QDoubleSpinBox","factor":0.005,"max":1000,"min":-1000})";
+constexpr Editor kOffsetAxis = double_spin_box(-1000, 1000, 0.005);
 // Pressure: one controller step is 19/6 gf.
-constexpr const char *kPressure =
-    R"({"widget":"QSpinBox","max":1900,"min":0,"factor":3.1666666666666665})";
-constexpr const char *kSpeed = R"({"widget":"QSpinBox","max":700,"min":10})";
-constexpr const char *kAngle = R"({"widget":"QSpinBox","max":360,"min":-360})";
+constexpr Editor kPressure = spin_box(0, 1900, 19.0 / 6);
+constexpr Editor kSpeed = spin_box(10, 700);
+constexpr Editor kAngle = spin_box(-360, 360);
 } // namespace
 
 // The generic driver: a bare "157" device.
@@ -35,10 +31,10 @@ void VXCommonInterface::init157(VXDeviceInterface *device)
         {"TCP_PORT",         QT_TR_NOOP("端口"),        "", int_value(9100),   UnCMD, 0, 0, 0},
         {"CONNECT_MODE",     QT_TR_NOOP("连接方式"),    "", text_value(""),    UnCMD, 0, 0, 0},
         {"QRCODE_COPIES",    QT_TR_NOOP("份数"), QT_TR_NOOP("份"), int_value(1), CCMD, 54, 54, 1,
-         nullptr, {}, {}, {}, true},
+         no_editor(), {}, {}, true},
         {"QRCODE_FILE",      QT_TR_NOOP("二维码文件"),  "", text_value(""),    CCMD, 55, 55, 1},
         {"TASK_COPIES",      QT_TR_NOOP("份数"), QT_TR_NOOP("份"), int_value(1), NUM, 1, 1, 1,
-         nullptr, {}, {}, {}, true},
+         no_editor(), {}, {}, true},
         {"TASK_PLT",         QT_TR_NOOP("plt"),         "", text_value(""),    PLT, 1, 1, 1},
         // The three job commands share command 125 and differ in the value.
         {"TASK_STOP",        QT_TR_NOOP("停止"),        "", int_value(2),      CMD, 125, 125, 1},
@@ -51,12 +47,11 @@ void VXCommonInterface::init157(VXDeviceInterface *device)
         {"LAST_TIME",        "",                        "", now_value(),       UnCMD, 0, 0, 0},
         // Period in seconds; its read command is the heartbeat itself.
         {"HEARTBEAT",        QT_TR_NOOP("心跳"), QT_TR_NOOP("秒"), int_value(2), CCMD, 1010, 1010, 1,
-         nullptr, {}, {}, {}, true},
+         no_editor(), {}, {}, true},
         {"FILE_PREVIEW",     QT_TR_NOOP("预览"),        "", bytes_value(),     UnCMD, 0, 0, 0},
         {"TASK_FILE_INFO",   QT_TR_NOOP("工作文件"),    "", json_value("{}"),  UnCMD, 0, 0, 0},
         {"WORK_MODE",        QT_TR_NOOP("切割质量"),    "", uint_value(0),     CMD, 27, 27, 1,
-         R"({"widget":"QComboBox"})",
-         {QT_TR_NOOP("   速度优先"), QT_TR_NOOP("   平衡"), QT_TR_NOOP("   精度优先")}},
+         combo_box({QT_TR_NOOP("   速度优先"), QT_TR_NOOP("   平衡"), QT_TR_NOOP("   精度优先")})},
         {"PU_SPEED",         QT_TR_NOOP("PU 速度"),     "", uint_value(0),     CMD, 26, 26, 1, kSpeed},
         {"DEVICE_CLOUD",     QT_TR_NOOP("数据上传"),    "", json_value("{}"),  UnCMD, 0, 0, 0},
     };
@@ -65,8 +60,8 @@ void VXCommonInterface::init157(VXDeviceInterface *device)
 
 void VXCommonInterface::info_157(VXDeviceInterface *device)
 {
-    static const char *const kLineEdit = R"({"widget":"QLineEdit"})";
-    static const char *const kLabel = R"({"widget":"QLabel"})";
+    constexpr Editor kLineEdit = line_edit();
+    constexpr Editor kLabel = label();
     static const CatalogueRow rows[] = {
         {"FIRMWARE",         QT_TR_NOOP("固件版本"),  "", text_value(""), CCMD, 0, 0, 1, kLineEdit},
         {"DEVICE_ID",        QT_TR_NOOP("机器编号"),  "", text_value(""), CCMD, 0, 44, 1, kLineEdit},
@@ -77,7 +72,7 @@ void VXCommonInterface::info_157(VXDeviceInterface *device)
         {"DEVICE_MODEL",     QT_TR_NOOP("型号"),      "", text_value("VX-RS1800PROCam"), UnCMD, 0, 0, 0,
          kLabel},
         // One read fills all six members, in the reply's field order.
-        {"DEVICE_INFO",      QT_TR_NOOP("机器信息"),  "", key_list(),     CCMD, 2, 0, 1, nullptr, {},
+        {"DEVICE_INFO",      QT_TR_NOOP("机器信息"),  "", key_list(),     CCMD, 2, 0, 1, no_editor(),
          {"DEVICE_MODEL", "DEVICE_ID", "PCB_ID", "PCB_VERSION", "FIRMWARE", "DEVICE_CONFIG_NO"}},
     };
     add_catalogue(device, kContext, rows);
@@ -89,7 +84,7 @@ void VXCommonInterface::camera_offset_157(VXDeviceInterface *device)
         {"CAMERA_OFFSET_X", QT_TR_NOOP("x"), "", uint_value(0), CMD, 11, 11, 3, kOffsetAxis},
         {"CAMERA_OFFSET_Y", QT_TR_NOOP("y"), "", uint_value(0), CMD, 14, 14, 3, kOffsetAxis},
         {"CAMERA_OFFSET", QT_TR_NOOP("摄像头偏移"), "(mm x mm)", invalid_value(), UnCMD, 0, 0, 0,
-         kGroupBox, {}, {"CAMERA_OFFSET_X", "CAMERA_OFFSET_Y"}},
+         group(), {"CAMERA_OFFSET_X", "CAMERA_OFFSET_Y"}},
         // Write-only, and not part of the group.
         {"FACTORY_SET", QT_TR_NOOP("出厂设置"), "", int_value(0), CCMD, 0, 67, 1},
     };
@@ -98,11 +93,11 @@ void VXCommonInterface::camera_offset_157(VXDeviceInterface *device)
 
 void VXCommonInterface::work_area_157(VXDeviceInterface *device)
 {
-    static const char *const kAxis = R"({"widget":"QLineEdit","factor":0.5})";
+    constexpr Editor kAxis = line_edit(0.5);
     static const CatalogueRow rows[] = {
         {"WORKAREA_X", QT_TR_NOOP("x"), "", uint_value(0), CMD, 28, 28, 1, kAxis},
         {"WORKAREA_Y", QT_TR_NOOP("y"), "", uint_value(0), CMD, 29, 29, 1, kAxis},
-        {"WORKAREA", QT_TR_NOOP("幅宽"), "(mm x mm)", invalid_value(), UnCMD, 0, 0, 0, kGroupBox, {},
+        {"WORKAREA", QT_TR_NOOP("幅宽"), "(mm x mm)", invalid_value(), UnCMD, 0, 0, 0, group(),
          {"WORKAREA_X", "WORKAREA_Y"}},
     };
     add_catalogue(device, kContext, rows);
@@ -110,11 +105,11 @@ void VXCommonInterface::work_area_157(VXDeviceInterface *device)
 
 void VXCommonInterface::scale_157(VXDeviceInterface *device)
 {
-    static const char *const kAxis = R"({"widget":"QLineEdit","factor":0.0001})";
+    constexpr Editor kAxis = line_edit(0.0001);
     static const CatalogueRow rows[] = {
         {"SCALE_X", QT_TR_NOOP("x"), "", uint_value(0), CMD, 24, 24, 1, kAxis},
         {"SCALE_Y", QT_TR_NOOP("y"), "", uint_value(0), CMD, 25, 25, 1, kAxis},
-        {"SCALE", QT_TR_NOOP("缩放"), "", invalid_value(), UnCMD, 0, 0, 0, kGroupBox, {},
+        {"SCALE", QT_TR_NOOP("缩放"), "", invalid_value(), UnCMD, 0, 0, 0, group(),
          {"SCALE_X", "SCALE_Y"}},
     };
     add_catalogue(device, kContext, rows);
@@ -122,20 +117,18 @@ void VXCommonInterface::scale_157(VXDeviceInterface *device)
 
 void VXCommonInterface::feed_157(VXDeviceInterface *device)
 {
-    static const char *const kSpinBox = R"({"widget":"QSpinBox"})";
-    static const char *const kComboBox = R"({"widget":"QComboBox"})";
+    constexpr Editor kSpinBox = spin_box();
     static const CatalogueRow rows[] = {
-        {"AUTO_FEED",   QT_TR_NOOP("自动送料"),     "",     uint_value(0), CMD, 134, 134, 1, kComboBox,
-         {QT_TR_NOOP("   关"), QT_TR_NOOP("   开")}},
-        {"FEED_MODEL",  QT_TR_NOOP("送料模式"),     "",     uint_value(0), CMD, 133, 133, 1, kComboBox,
-         {QT_TR_NOOP("   同步送料"), QT_TR_NOOP("   异步送料")}},
+        {"AUTO_FEED",   QT_TR_NOOP("自动送料"),     "",     uint_value(0), CMD, 134, 134, 1,
+         combo_box({QT_TR_NOOP("   关"), QT_TR_NOOP("   开")})},
+        {"FEED_MODEL",  QT_TR_NOOP("送料模式"),     "",     uint_value(0), CMD, 133, 133, 1,
+         combo_box({QT_TR_NOOP("   同步送料"), QT_TR_NOOP("   异步送料")})},
         {"FEED_LENGTH", QT_TR_NOOP("送料距离"),     "mm",   uint_value(0), CMD, 135, 135, 1, kSpinBox},
         {"FEED_CENTER", QT_TR_NOOP("横梁中心距离"), "mm",   uint_value(0), CMD, 136, 136, 1, kSpinBox},
-        {"FAN_DELAY",   QT_TR_NOOP("气泵延时"),     "ms",   uint_value(0), CMD, 137, 137, 1,
-         R"({"widget":"QSpinBox","max":10000,"min":0})"},
+        {"FAN_DELAY",   QT_TR_NOOP("气泵延时"),     "ms",   uint_value(0), CMD, 137, 137, 1, spin_box(0, 10000)},
         {"FEED_SPEED",  QT_TR_NOOP("送料速度"),     "mm/s", uint_value(0), CMD, 138, 138, 1, kSpinBox},
         // The page shows the feed speed before the pump delay.
-        {"FEED",        QT_TR_NOOP("送料"),         "",     invalid_value(), UnCMD, 0, 0, 0, kTabWidget, {},
+        {"FEED",        QT_TR_NOOP("送料"),         "",     invalid_value(), UnCMD, 0, 0, 0, tabs(),
          {"AUTO_FEED", "FEED_MODEL", "FEED_LENGTH", "FEED_CENTER", "FEED_SPEED", "FAN_DELAY"}},
     };
     add_catalogue(device, kContext, rows);
@@ -146,8 +139,8 @@ void VXCommonInterface::tool_space_157(VXDeviceInterface *device)
     static const CatalogueRow rows[] = {
         {"TOOL_SPACE_X", QT_TR_NOOP("x"), "", uint_value(0), CMD, 5, 5, 3, kOffsetAxis},
         {"TOOL_SPACE_Y", QT_TR_NOOP("y"), "", uint_value(0), CMD, 8, 8, 3, kOffsetAxis},
-        {"TOOL_SPACE", QT_TR_NOOP("工具偏移"), "(mm x mm)", invalid_value(), UnCMD, 0, 0, 0, kGroupBox,
-         {}, {"TOOL_SPACE_X", "TOOL_SPACE_Y"}},
+        {"TOOL_SPACE", QT_TR_NOOP("工具偏移"), "(mm x mm)", invalid_value(), UnCMD, 0, 0, 0, group(),
+         {"TOOL_SPACE_X", "TOOL_SPACE_Y"}},
     };
     add_catalogue(device, kContext, rows);
 }
@@ -156,11 +149,11 @@ void VXCommonInterface::sp1_157(VXDeviceInterface *device)
 {
     static const CatalogueRow rows[] = {
         {"SP1_TOOL",     QT_TR_NOOP("工具类型"), "",       uint_value(0), CMD, 128, 128, 1,
-         R"({"widget":"QComboBox"})", {QT_TR_NOOP("  拖刀"), QT_TR_NOOP("  转刀")}},
+         combo_box({QT_TR_NOOP("  拖刀"), QT_TR_NOOP("  转刀")})},
         {"SP1_SPEED",    QT_TR_NOOP("速度"),     "(mm/s)", uint_value(0), CMD, 1, 1, 1, kSpeed},
         {"SP1_PRESSURE", QT_TR_NOOP("压力"),     "(gf)",   uint_value(0), CMD, 2, 2, 1, kPressure},
         {"SP1_ANGLE",    QT_TR_NOOP("转刀校准"), "(°)",    uint_value(0), CMD, 131, 131, 1, kAngle},
-        {"SP1",          QT_TR_NOOP("SP1"),      "",       invalid_value(), UnCMD, 0, 0, 0, kTabWidget, {},
+        {"SP1",          QT_TR_NOOP("SP1"),      "",       invalid_value(), UnCMD, 0, 0, 0, tabs(),
          {"SP1_TOOL", "SP1_SPEED", "SP1_PRESSURE", "SP1_ANGLE"}},
     };
     add_catalogue(device, kContext, rows);
@@ -172,10 +165,10 @@ void VXCommonInterface::sp2_157(VXDeviceInterface *device)
         {"SP2_SPEED",    QT_TR_NOOP("速度"),     "(mm/s)", uint_value(0), CMD, 3, 3, 1, kSpeed},
         {"SP2_PRESSURE", QT_TR_NOOP("压力"),     "(gf)",   uint_value(0), CMD, 4, 4, 1, kPressure},
         {"SP2_TOOL",     QT_TR_NOOP("工具类型"), "",       uint_value(0), CMD, 129, 129, 1,
-         R"({"widget":"QComboBox"})", {QT_TR_NOOP("拖刀"), QT_TR_NOOP("转刀")}},
+         combo_box({QT_TR_NOOP("拖刀"), QT_TR_NOOP("转刀")})},
         {"SP2_ANGLE",    QT_TR_NOOP("转刀校准"), "(°)",    uint_value(0), CMD, 132, 132, 1, kAngle},
         // The page shows the tool type first.
-        {"SP2",          QT_TR_NOOP("SP2"),      "",       invalid_value(), UnCMD, 0, 0, 0, kTabWidget, {},
+        {"SP2",          QT_TR_NOOP("SP2"),      "",       invalid_value(), UnCMD, 0, 0, 0, tabs(),
          {"SP2_TOOL", "SP2_SPEED", "SP2_PRESSURE", "SP2_ANGLE"}},
     };
     add_catalogue(device, kContext, rows);

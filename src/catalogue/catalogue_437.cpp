@@ -20,7 +20,7 @@ void VXCommonInterface::init437(VXDeviceInterface *device)
         {"GET_QRCODE",      QT_TR_NOOP("获取二维码"),    "", invalid_value(),     CCMD, 11, 0, 1},
         {"QRCODE_FILE",     QT_TR_NOOP("二维码文件"),    "", text_value(""),      CCMD, 55, 55, 1},
         {"TASK_COPIES",     QT_TR_NOOP("份数"), QT_TR_NOOP("份"), int_value(1),   CCMD, 30, 30, 1,
-         nullptr, {}, {}, {}, true},
+         no_editor(), {}, {}, true},
         {"TASK_PPLT",       QT_TR_NOOP("pplt"),          "", text_value(""),      PPLT, 0, 1, 1},
         {"TASK_STOP",       QT_TR_NOOP("停止"),          "", int_value(2),        CCMD, 27, 27, 1},
         {"TASK_PAUSE",      QT_TR_NOOP("暂停"),          "", int_value(0),        CCMD, 27, 27, 1},
@@ -30,15 +30,14 @@ void VXCommonInterface::init437(VXDeviceInterface *device)
         {"CONNECT_MODE",    QT_TR_NOOP("连接方式"),      "", text_value(""),      UnCMD, 0, 0, 0},
         {"DEVICE_CLOUD",    QT_TR_NOOP("数据上传"),      "", json_value("{}"),    UnCMD, 0, 0, 0},
         {"WORK_MODE",       QT_TR_NOOP("切割质量"),      "", uint_value(0),       CCMD, 64, 23, 1,
-         R"({"widget":"QComboBox"})",
-         {QT_TR_NOOP("   速度优先"), QT_TR_NOOP("   平衡"), QT_TR_NOOP("   精度优先")}},
+         combo_box({QT_TR_NOOP("   速度优先"), QT_TR_NOOP("   平衡"), QT_TR_NOOP("   精度优先")})},
     };
     add_catalogue(device, kContext, rows);
 }
 
 void VXCommonInterface::info_437(VXDeviceInterface *device)
 {
-    static const char *const kLineEdit = R"({"widget":"QLineEdit"})";
+    constexpr Editor kLineEdit = line_edit();
     static const CatalogueRow rows[] = {
         {"FIRMWARE",    QT_TR_NOOP("固件版本"), "", text_value(""), CCMD, 51, 0, 1, kLineEdit},
         {"DEVICE_ID",   QT_TR_NOOP("机器编号"), "", text_value(""), CCMD, 45, 44, 1, kLineEdit},
@@ -50,37 +49,37 @@ void VXCommonInterface::info_437(VXDeviceInterface *device)
 
 void VXCommonInterface::camera_offset_437(VXDeviceInterface *device)
 {
-    static const char *const kAxis = R"({"widget":"QDoubleSpinBox","max":1000.0,"min":-1000.0})";
+    constexpr Editor kAxis = double_spin_box(-1000.0, 1000.0);
     static const CatalogueRow rows[] = {
         {"CAMERA_OFFSET_X", QT_TR_NOOP("x"), "", double_value(0.0), UnCMD, 0, 0, 0, kAxis},
         {"CAMERA_OFFSET_Y", QT_TR_NOOP("y"), "", double_value(0.0), UnCMD, 0, 0, 0, kAxis},
         {"CAMERA_OFFSET", QT_TR_NOOP("摄像头偏移"), "(mm x mm)", key_list(), CCMD, 16, 15, 1,
-         R"({"widget":"QGroupBox"})", {}, {"CAMERA_OFFSET_X", "CAMERA_OFFSET_Y"}},
+         group(), {"CAMERA_OFFSET_X", "CAMERA_OFFSET_Y"}},
     };
     add_catalogue(device, kContext, rows);
 }
 
 void VXCommonInterface::work_area_437(VXDeviceInterface *device)
 {
-    static const char *const kAxis = R"({"widget":"QDoubleSpinBox","max":10000,"min":10})";
+    constexpr Editor kAxis = double_spin_box(10, 10000);
     static const CatalogueRow rows[] = {
         {"WORKAREA_X", QT_TR_NOOP("x"), "", double_value(0.0), UnCMD, 0, 0, 0, kAxis},
         {"WORKAREA_Y", QT_TR_NOOP("y"), "", double_value(0.0), UnCMD, 0, 0, 0, kAxis},
         {"WORKAREA", QT_TR_NOOP("幅宽"), "(mm x mm)", key_list(), CCMD, 63, 22, 1,
-         R"({"widget":"QGroupBox"})", {}, {"WORKAREA_X", "WORKAREA_Y"}},
+         group(), {"WORKAREA_X", "WORKAREA_Y"}},
     };
     add_catalogue(device, kContext, rows);
 }
 
 void VXCommonInterface::scale_437(VXDeviceInterface *device)
 {
-    static const char *const kAxis = R"({"widget":"QDoubleSpinBox","max":200,"min":0})";
+    constexpr Editor kAxis = double_spin_box(0, 200);
     static const CatalogueRow rows[] = {
         {"SCALE_X", QT_TR_NOOP("x"), "", double_value(1.0), CCMD, 61, 20, 1, kAxis},
         {"SCALE_Y", QT_TR_NOOP("y"), "", double_value(1.0), CCMD, 62, 21, 1, kAxis},
         // A group for the editor only: no command, no key list.
         {"SCALE", QT_TR_NOOP("缩放"), "", invalid_value(), UnCMD, 0, 0, 0,
-         R"({"widget":"QGroupBox"})", {}, {"SCALE_X", "SCALE_Y"}},
+         group(), {"SCALE_X", "SCALE_Y"}},
     };
     add_catalogue(device, kContext, rows);
 }

@@ -47,17 +47,23 @@ QVariant initial_value(const CatalogueRow &row, const char *context)
     return QVariant();
 }
 
-QJsonObject editor_description(const CatalogueRow &row, const char *context)
+QJsonObject editor_description(const Editor &editor, const char *context)
 {
-    QJsonObject editor = QJsonDocument::fromJson(QByteArray(row.editor)).object();
-    QStringList options;
-    for (const char *item : row.options) {
-        if (item)
-            options << translated(context, item);
+    QJsonObject description{{QStringLiteral("widget"), QString::fromLatin1(editor.widget)}};
+    if (editor.limited) {
+        description.insert(QStringLiteral("min"), editor.min);
+        description.insert(QStringLiteral("max"), editor.max);
     }
-    if (!options.isEmpty())
-        editor.insert(QStringLiteral("option"), options.join(QLatin1Char(';')));
-    return editor;
+    if (editor.scaled)
+        description.insert(QStringLiteral("factor"), editor.factor);
+    QStringList items;
+    for (const char *item : editor.items) {
+        if (item)
+            items << translated(context, item);
+    }
+    if (!items.isEmpty())
+        description.insert(QStringLiteral("option"), items.join(QLatin1Char(';')));
+    return description;
 }
 
 } // namespace
@@ -76,8 +82,8 @@ void add_catalogue(VXDeviceInterface *device, const char *context, const Catalog
             if (member)
                 attach_property(property, member, held_property(device, member));
         }
-        if (row.editor)
-            property->setProperty("WIDGET", editor_description(row, context));
+        if (row.editor.widget)
+            property->setProperty("WIDGET", editor_description(row.editor, context));
         attach_property(device, row.key, property);
     }
 }

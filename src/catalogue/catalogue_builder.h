@@ -41,6 +41,46 @@ constexpr InitialValue key_list() { return {InitialValue::KeyList, 0, nullptr}; 
 
 using Items = std::array<const char *, 6>;
 
+// The editor of a catalogue entry, written as the property's "WIDGET"
+// description: the control kind, and limits, factor and items when given.
+struct Editor
+{
+    const char *widget;
+    bool limited;
+    double min;
+    double max;
+    bool scaled;
+    double factor; // value x factor is shown
+    Items items;   // combo-box items, each translated
+};
+
+constexpr Editor no_editor() { return {nullptr, false, 0, 0, false, 0, {}}; }
+constexpr Editor spin_box() { return {"QSpinBox", false, 0, 0, false, 0, {}}; }
+constexpr Editor spin_box(int min, int max)
+{
+    return {"QSpinBox", true, double(min), double(max), false, 0, {}};
+}
+constexpr Editor spin_box(int min, int max, double factor)
+{
+    return {"QSpinBox", true, double(min), double(max), true, factor, {}};
+}
+constexpr Editor double_spin_box(double min, double max)
+{
+    return {"QDoubleSpinBox", true, min, max, false, 0, {}};
+}
+constexpr Editor double_spin_box(double min, double max, double factor)
+{
+    return {"QDoubleSpinBox", true, min, max, true, factor, {}};
+}
+constexpr Editor combo_box(Items items) { return {"QComboBox", false, 0, 0, false, 0, items}; }
+constexpr Editor line_edit() { return {"QLineEdit", false, 0, 0, false, 0, {}}; }
+constexpr Editor line_edit(double factor) { return {"QLineEdit", false, 0, 0, true, factor, {}}; }
+constexpr Editor label() { return {"QLabel", false, 0, 0, false, 0, {}}; }
+// The members' editors side by side in one row.
+constexpr Editor group() { return {"QGroupBox", false, 0, 0, false, 0, {}}; }
+// The members' editors on a tab page; consecutive tab entries share one tab widget.
+constexpr Editor tabs() { return {"QTabWidget", false, 0, 0, false, 0, {}}; }
+
 // One row of a property catalogue. Labels (and units marked translated)
 // are source texts translated in the catalogue's context when the property
 // is created; an empty label stays empty.
@@ -54,10 +94,9 @@ struct CatalogueRow
     int read;
     int write;
     int len;
-    const char *editor = nullptr; // editor description as JSON text
-    Items options = {};           // combo-box items, each translated
-    Items members = {};           // sub-property keys, in held order
-    Items params = {};            // fixed command parameters
+    Editor editor = no_editor();
+    Items members = {}; // sub-property keys, in held order
+    Items params = {};  // fixed command parameters
     bool unit_translated = false;
 };
 

@@ -32,32 +32,26 @@ void VXLT3050PROCam::load_translator()
 VXDeviceInterface *VXLT3050PROCam::initInstance()
 {
     static const CatalogueRow scale[] = {
-        {"SCALE_X", QT_TR_NOOP("x"), "", double_value(1.0), CCMD, 61, 20, 1,
-         R"({"widget":"QDoubleSpinBox","max":100.99,"min":99.0})"},
-        {"SCALE_Y", QT_TR_NOOP("y"), "", double_value(1.0), CCMD, 62, 21, 1,
-         R"({"widget":"QDoubleSpinBox","max":100.99,"min":99.0})"},
-        {"SCALE", QT_TR_NOOP("缩放"), "", invalid_value(), UnCMD, 0, 0, 0,
-         R"({"widget":"QGroupBox"})", {}, {"SCALE_X", "SCALE_Y"}},
+        {"SCALE_X", QT_TR_NOOP("x"), "", double_value(1.0), CCMD, 61, 20, 1, double_spin_box(99.0, 100.99)},
+        {"SCALE_Y", QT_TR_NOOP("y"), "", double_value(1.0), CCMD, 62, 21, 1, double_spin_box(99.0, 100.99)},
+        {"SCALE", QT_TR_NOOP("缩放"), "", invalid_value(), UnCMD, 0, 0, 0, group(), {"SCALE_X", "SCALE_Y"}},
     };
     static const CatalogueRow task_and_head[] = {
         {"TASK", QT_TR_NOOP("当前任务"), "",
          json_value(R"({"Finished":0,"Status":0,"TaskCopies":0,"Percent":100})"), UnCMD, 0, 0, 0},
         {"CAMERA_OFFSET_X", QT_TR_NOOP("x"), "", double_value(0.0), UnCMD, 0, 0, 0,
-         R"({"widget":"QDoubleSpinBox","max":2.0,"min":-2.0})"},
+         double_spin_box(-2.0, 2.0)},
         {"CAMERA_OFFSET_Y", QT_TR_NOOP("y"), "", double_value(0.0), UnCMD, 0, 0, 0,
-         R"({"widget":"QDoubleSpinBox","max":-18.0,"min":-22.0})"},
+         double_spin_box(-22.0, -18.0)},
         {"CAMERA_OFFSET", QT_TR_NOOP("摄像头偏移"), "(mm x mm)", key_list(), CCMD, 18, 17, 1,
-         R"({"widget":"QGroupBox"})", {}, {"CAMERA_OFFSET_X", "CAMERA_OFFSET_Y"}},
-        {"SPEED", QT_TR_NOOP("速度"), "(mm/s)", uint_value(0), CCMD, 7, 6, 1,
-         R"({"widget":"QSpinBox","max":300,"min":10})", {}, {}, {"0"}},
-        {"PRESSURE", QT_TR_NOOP("压力"), "(gf)", uint_value(0), CCMD, 9, 8, 1,
-         R"({"widget":"QSpinBox","max":900,"min":0})", {}, {}, {"0"}},
+         group(), {"CAMERA_OFFSET_X", "CAMERA_OFFSET_Y"}},
+        {"SPEED", QT_TR_NOOP("速度"), "(mm/s)", uint_value(0), CCMD, 7, 6, 1, spin_box(10, 300), {}, {"0"}},
+        {"PRESSURE", QT_TR_NOOP("压力"), "(gf)", uint_value(0), CCMD, 9, 8, 1, spin_box(0, 900), {}, {"0"}},
     };
     static const CatalogueRow model_and_commands[] = {
-        {"DEVICE_MODEL", QT_TR_NOOP("型号"), "", text_value("VX-LT3050PROCam"), UnCMD, 0, 0, 0,
-         R"({"widget":"QLabel"})"},
+        {"DEVICE_MODEL", QT_TR_NOOP("型号"), "", text_value("VX-LT3050PROCam"), UnCMD, 0, 0, 0, label()},
         {"DEVICE_MODEL_NAME", QT_TR_NOOP("名称"), "", translated_text(QT_TR_NOOP("LT3050传送带平板机")),
-         UnCMD, 0, 0, 0, R"({"widget":"QLabel"})"},
+         UnCMD, 0, 0, 0, label()},
         {"MOVE", QT_TR_NOOP("移动"), "", text_value(""), CCMD, 0, 65, 1},
         // Same write number as TASK_COPIES: asks the machine for one more copy.
         {"TASK_REPEAT", QT_TR_NOOP("重复上次"), "", int_value(1), CCMD, 0, 30, 1},
