@@ -1,7 +1,7 @@
-#include "cloud_command.h"
-
 #include "cloud_outbox.h"
+#include "command_table.h"
 
+#include <QtCore/QCommandLineParser>
 #include <QtCore/QDateTime>
 #include <QtCore/QFile>
 
@@ -45,16 +45,27 @@ int for_each(const std::function<QList<CloudOutbox::Entry>(qint64)> &page,
 
 } // namespace
 
-int run_cloud(const QString &outbox_file, const QStringList &arguments, const QString &service,
-              QTextStream &out, QTextStream &err)
+QString check_cloud(const Invocation &call)
 {
-    const QString action = arguments.value(0);
-    const QStringList ids = arguments.mid(1);
-    if (outbox_file.isEmpty() || (action != QLatin1String("list") && ids.isEmpty())
-        || !QStringList{"list", "retry", "purge"}.contains(action)) {
-        err << "vxctl: cloud --outbox FILE list | retry ID...|all | purge ID...|all\n";
-        return 2;
-    }
+    const QString action = call.arguments.value(0);
+    if (call.options.value(QStringLiteral("outbox")).isEmpty()
+        || (action != QLatin1String("list") && call.arguments.size() < 2)
+        || !QStringList{"list", "retry", "purge"}.contains(action))
+        return QStringLiteral("cloud --outbox FILE list | retry ID...|all | purge ID...|all");
+    return QString();
+}
+
+// vxctl cloud list | retry ID…|all | purge ID…|all: what a host's cloud
+// outbox holds, and what an operator does with its dead letters. A revived
+// entry recorded without a service gets the one from --cloud-service.
+int run_cloud(const Invocation &call)
+{
+    const QString outbox_file = call.options.value(QStringLiteral("outbox"));
+    const QString action = call.arguments.value(0);
+    const QStringList ids = call.arguments.mid(1);
+    const QString service = call.options.value(QStringLiteral("cloud-service"));
+    QTextStream &out = call.out;
+    QTextStream &err = call.err;
     if (!QFile::exists(outbox_file)) {
         err << "vxctl: no outbox at " << outbox_file << '\n';
         return 1;

@@ -1,5 +1,4 @@
-#include "info_command.h"
-
+#include "command_table.h"
 #include "plugin_host.h"
 #include "vxdeviceinterface.h"
 #include "vxdeviceproperty.h"
@@ -41,8 +40,12 @@ QString kind_name(VXDeviceInterface::VXDeviceCMDType kind)
 
 } // namespace
 
-int run_info(const PluginHost &host, QTextStream &out)
+// Prints what a host learns from the plugin: build date, metadata, the
+// model, and every property of a fresh instance with its frames.
+int run_info(const Invocation &call)
 {
+    const PluginHost &host = *call.host;
+    QTextStream &out = call.out;
     VXDeviceInterface *root = host.root();
     const QJsonObject meta = host.metadata();
     out << "plugin      " << host.file_name() << '\n'

@@ -1,12 +1,13 @@
-#include "job_command.h"
-
+#include "command_table.h"
 #include "device_session.h"
 #include "terminal.h"
 #include "vxdeviceinterface.h"
 #include "vxdeviceproperty.h"
 
+#include <QtCore/QCommandLineParser>
 #include <QtCore/QElapsedTimer>
 #include <QtCore/QFile>
+#include <QtCore/QFileInfo>
 #include <QtCore/QJsonDocument>
 #include <QtCore/QJsonObject>
 #include <QtCore/QSignalBlocker>
@@ -15,6 +16,14 @@
 #include <limits>
 
 namespace {
+
+struct JobOptions
+{
+    QString file;
+    int copies = 1;
+    int mode = 0;                 // 0 plotter job, 1 QR-code job
+    int idle_timeout_ms = 30000;  // the machine is given up after this much silence
+};
 
 enum class Outcome { Running, Finished, LinkLost, MachineStop, UserStop, Silent };
 
@@ -196,8 +205,38 @@ private:
 
 } // namespace
 
-int run_job(DeviceSession &session, const JobOptions &options, QTextStream &out, QTextStream &err)
+QString check_job(const Invocation &call)
 {
+    bool ok = false;
+    const int copies = call.options.value(QStringLiteral("copies")).toInt(&ok);
+    if (!ok || copies < 1)
+        return QStringLiteral("--copies takes a whole number from 1");
+    const int mode = call.options.value(QStringLiteral("mode")).toInt(&ok);
+    if (!ok || (mode != 0 && mode != 1))
+        return QStringLiteral("--mode takes 0 or 1");
+    return QString();
+}
+
+// The name the simulator's progress reports carry.
+QStringList job_simulator_arguments(const Invocation &call)
+{
+    return {QStringLiteral("--file-name"), QFileInfo(call.arguments.at(0)).fileName()};
+}
+
+// vxctl job FILE: loads the plotter file, writes the copies and the mode,
+// starts the job and follows it to the end, with live progress. Ctrl-C
+// stops the job on the machine; "p" and "r" pause and resume it.
+int run_job(const Invocation &call)
+{
+    DeviceSession &session = *call.session;
+    QTextStream &out = call.out;
+    QTextStream &err = call.err;
+    JobOptions options;
+    options.file = call.arguments.at(0);
+    options.copies = call.options.value(QStringLiteral("copies")).toInt();
+    options.mode = call.options.value(QStringLiteral("mode")).toInt();
+    options.idle_timeout_ms = qMax(call.timeout_ms * 6, 30000);
+
     QFile file(options.file);
     if (!file.open(QIODevice::ReadOnly)) {
         err << "vxctl: cannot read " << options.file << ": " << file.errorString() << '\n';

@@ -1,18 +1,12 @@
 // vxctl: a small host for the device plugin, using it only through the
 // plugin loader and the device interface, as a host application would.
-#include "cloud_command.h"
+#include "command_table.h"
 #include "device_session.h"
-#include "info_command.h"
-#include "job_command.h"
 #include "plugin_host.h"
-#include "property_io.h"
-#include "settings_pages.h"
 #include "target.h"
-#include "value_commands.h"
 
 #include <QtCore/QCommandLineParser>
 #include <QtCore/QCoreApplication>
-#include <QtCore/QFileInfo>
 #include <QtCore/QScopedPointer>
 #include <QtCore/QTextStream>
 #include <QtWidgets/QApplication>
@@ -30,26 +24,32 @@ bool has_argument(int argc, char **argv, const char *argument)
     return false;
 }
 
+// The application is made before the command line is parsed: a command
+// that shows a window is looked for among the raw arguments.
+bool needs_window(int argc, char **argv)
+{
+    for (const Command &command : commands()) {
+        if (command.application == Command::Window && has_argument(argc, argv, command.name))
+            return true;
+    }
+    return false;
+}
+
+// The command line's fault, found before anything is loaded.
+QString argument_error(const Command &command, const Invocation &call)
+{
+    const int count = call.arguments.size();
+    if (count < command.arguments.min || count > command.arguments.max)
+        return QString::fromLatin1(command.arguments.error);
+    return command.check ? command.check(call) : QString();
+}
+
 QString tr(const char *text)
 {
     return QCoreApplication::translate("vxctl", text);
 }
 
-const char *const kDescription =
-    "Drives a VX-LT3050PROCam cutter through its device plugin.\n"
-    "\n"
-    "Commands:\n"
-    "  info                  the plugin, the model and every property with its frames\n"
-    "  get KEY... | --all    read settings from the machine\n"
-    "  set KEY=VALUE...      write settings and read them back\n"
-    "  job FILE              cut a plotter file with live progress\n"
-    "                        (Ctrl-C or s stops, p pauses, r resumes)\n"
-    "  settings              the user and system settings pages, in a window or\n"
-    "                        as PNG files with --screenshot DIR\n"
-    "  cloud list            what a host's cloud outbox holds (--outbox FILE)\n"
-    "  cloud retry ID...|all dead letters wait for delivery again\n"
-    "  cloud purge ID...|all dead letters are deleted\n"
-    "\n"
+const char *const kTargetsAndExamples =
     "The machine is the simulator (--sim, the default), a controller on the\n"
     "network (--tcp HOST[:PORT], port 9100 by default) or a USB device (--usb PATH).\n"
     "\n"
@@ -60,21 +60,43 @@ const char *const kDescription =
     "  vxctl settings --screenshot docs\n"
     "  vxctl cloud --outbox ~/.local/share/Host/cloud-outbox.sqlite list";
 
+// The help text above the options, with the commands' synopses in two columns.
+QString description()
+{
+    QString text = tr("Drives a VX-LT3050PROCam cutter through its device plugin.\n\nCommands:\n");
+    for (const Command &command : commands()) {
+        for (const QString &line : tr(command.synopsis).split(QLatin1Char('\n'))) {
+            const QString usage = line.section(QLatin1Char('\t'), 0, 0);
+            text += QStringLiteral("  ") + usage.leftJustified(22) + line.section(QLatin1Char('\t'), 1)
+                + QLatin1Char('\n');
+        }
+    }
+    return text + QLatin1Char('\n') + tr(kTargetsAndExamples);
+}
+
+QString command_names()
+{
+    QStringList names;
+    for (const Command &command : commands())
+        names << QString::fromLatin1(command.name);
+    const QString last = names.takeLast();
+    return tr("%1 or %2.").arg(names.join(QStringLiteral(", ")), last);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
-    // Only the settings window needs widgets; the other commands keep
-    // running without a display, and screenshots are drawn offscreen.
+    // Only a command with a window needs widgets; the others keep running
+    // without a display, and screenshots are drawn offscreen.
     if (has_argument(argc, argv, "--screenshot") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QScopedPointer<QCoreApplication> app(has_argument(argc, argv, "settings")
-                                             ? new QApplication(argc, argv)
-                                             : new QCoreApplication(argc, argv));
+    QScopedPointer<QCoreApplication> app(needs_window(argc, argv) ? new QApplication(argc, argv)
+                                                                   : new QCoreApplication(argc, argv));
     QCoreApplication::setApplicationName(QStringLiteral("vxctl"));
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(tr(kDescription));
+    parser.setApplicationDescription(description());
     parser.addHelpOption();
     const QCommandLineOption plugin_option(QStringLiteral("plugin"), tr("The plugin file to load."),
                                            QStringLiteral("path"), PluginHost::default_plugin_path());
@@ -91,52 +113,42 @@ int main(int argc, char **argv)
                                              QStringLiteral("n"));
     const QCommandLineOption sim_drop_option(QStringLiteral("sim-drop-after"),
                                              tr("Simulator: drop the link after n pages."), QStringLiteral("n"));
-    const QCommandLineOption all_option(QStringLiteral("all"), tr("get: every readable setting."));
-    const QCommandLineOption copies_option(QStringLiteral("copies"), tr("job: copies to cut."),
-                                           QStringLiteral("n"), QStringLiteral("1"));
-    const QCommandLineOption mode_option(QStringLiteral("mode"), tr("job: 0 plotter job, 1 QR-code job."),
-                                         QStringLiteral("0|1"), QStringLiteral("0"));
     const QCommandLineOption timeout_option(QStringLiteral("timeout"),
                                             tr("Seconds to wait for the machine to answer."),
                                             QStringLiteral("s"), QStringLiteral("5"));
-    const QCommandLineOption screenshot_option(QStringLiteral("screenshot"),
-                                               tr("settings: write the pages as PNG files into the directory."),
-                                               QStringLiteral("dir"));
-    const QCommandLineOption outbox_option(QStringLiteral("outbox"), tr("cloud: the host's outbox file."),
-                                           QStringLiteral("file"));
-    const QCommandLineOption cloud_service_option(
-        QStringLiteral("cloud-service"), tr("cloud retry: the service for entries recorded without one."),
-        QStringLiteral("url"));
     parser.addOptions({plugin_option, tcp_option, usb_option, sim_option, sim_speed_option, sim_stop_option,
-                       sim_drop_option, all_option, copies_option, mode_option, timeout_option,
-                       screenshot_option, outbox_option, cloud_service_option});
-    parser.addPositionalArgument(QStringLiteral("command"), tr("info, get, set, job, settings or cloud."));
+                       sim_drop_option, timeout_option});
+    for (const Command &command : commands()) {
+        for (const CommandOption &option : command.options) {
+            if (option.name) {
+                parser.addOption(QCommandLineOption(QString::fromLatin1(option.name), tr(option.description),
+                                                    QString::fromLatin1(option.value_name),
+                                                    QString::fromLatin1(option.default_value)));
+            }
+        }
+    }
+    parser.addPositionalArgument(QStringLiteral("command"), command_names());
     parser.process(*app);
 
     QTextStream out(stdout);
     QTextStream err(stderr);
     const QStringList args = parser.positionalArguments();
-    const QString command = args.value(0, QStringLiteral("info"));
-    static const QStringList commands{"info", "get", "set", "job", "settings", "cloud"};
-    if (!commands.contains(command)) {
-        err << "vxctl: unknown command " << command << " (try --help)\n";
+    const QString name = args.value(0, QString::fromLatin1(commands().first().name));
+    const Command *command = find_command(name);
+    if (!command) {
+        err << "vxctl: unknown command " << name << " (try --help)\n";
         return 2;
     }
-    if (command == QLatin1String("cloud")) // no plugin and no machine needed
-        return run_cloud(parser.value(outbox_option), args.mid(1), parser.value(cloud_service_option), out, err);
+    Invocation call{args.mid(1), parser, out, err};
+    call.timeout_ms = int(parser.value(timeout_option).toDouble() * 1000);
+    const QString error = argument_error(*command, call);
+    if (!error.isEmpty()) {
+        err << "vxctl: " << error << '\n';
+        return 2;
+    }
+    if (command->needs == Command::Nothing)
+        return command->run(call);
 
-    bool ok = false;
-    const int timeout_ms = int(parser.value(timeout_option).toDouble(&ok) * 1000);
-    const int copies = parser.value(copies_option).toInt(&ok);
-    if (!ok || copies < 1) {
-        err << "vxctl: --copies takes a whole number from 1\n";
-        return 2;
-    }
-    const int mode = parser.value(mode_option).toInt(&ok);
-    if (!ok || (mode != 0 && mode != 1)) {
-        err << "vxctl: --mode takes 0 or 1\n";
-        return 2;
-    }
     Target target;
     if (parser.isSet(tcp_option) && !Target::parse_tcp(parser.value(tcp_option), &target)) {
         err << "vxctl: --tcp takes HOST or HOST:PORT\n";
@@ -152,8 +164,8 @@ int main(int argc, char **argv)
             target.simulator_arguments << QStringLiteral("--machine-stop-after") << parser.value(sim_stop_option);
         if (parser.isSet(sim_drop_option))
             target.simulator_arguments << QStringLiteral("--drop-after") << parser.value(sim_drop_option);
-        if (command == QLatin1String("job") && args.size() > 1) // the name its progress reports carry
-            target.simulator_arguments << QStringLiteral("--file-name") << QFileInfo(args.at(1)).fileName();
+        if (command->simulator_arguments)
+            target.simulator_arguments << command->simulator_arguments(call);
     }
 
     PluginHost host;
@@ -161,33 +173,16 @@ int main(int argc, char **argv)
         err << "vxctl: " << host.error() << '\n';
         return 1;
     }
-    if (command == QLatin1String("info"))
-        return run_info(host, out);
+    call.host = &host;
+    if (command->needs == Command::Plugin)
+        return command->run(call);
 
     DeviceSession session(host.root());
-    QString error;
-    if (!session.open(target, qMax(timeout_ms, 1000), &error)) {
-        err << "vxctl: " << error << '\n';
+    QString failure;
+    if (!session.open(target, qMax(call.timeout_ms, 1000), &failure)) {
+        err << "vxctl: " << failure << '\n';
         return 1;
     }
-    if (command == QLatin1String("get"))
-        return run_get(session, args.mid(1), parser.isSet(all_option), timeout_ms, out, err);
-    if (command == QLatin1String("set"))
-        return run_set(session, args.mid(1), timeout_ms, out, err);
-    if (command == QLatin1String("settings")) {
-        // The pages show what the machine holds.
-        read_values(session.device(), readable_settings(session.device()), timeout_ms);
-        return run_settings(session.device(), parser.value(screenshot_option), out, err);
-    }
-
-    if (args.size() != 2) {
-        err << "vxctl: job takes one plotter file\n";
-        return 2;
-    }
-    JobOptions job;
-    job.file = args.at(1);
-    job.copies = copies;
-    job.mode = mode;
-    job.idle_timeout_ms = qMax(timeout_ms * 6, 30000);
-    return run_job(session, job, out, err);
+    call.session = &session;
+    return command->run(call);
 }

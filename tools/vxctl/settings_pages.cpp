@@ -1,8 +1,10 @@
-#include "settings_pages.h"
-
+#include "command_table.h"
+#include "device_session.h"
+#include "property_io.h"
 #include "vxdeviceinterface.h"
 #include "vxdeviceproperty.h"
 
+#include <QtCore/QCommandLineParser>
 #include <QtCore/QCoreApplication>
 #include <QtCore/QDir>
 #include <QtCore/QScopedPointer>
@@ -36,8 +38,10 @@ QWidget *build_page(VXDeviceInterface *device, const QStringList &keys, const QS
     return page;
 }
 
-} // namespace
-
+// The device's settings as a host shows them: a window with a user page
+// (userProperty) and a system page (sysProperty), whose editors the
+// properties build themselves. The caller owns the window; the device must
+// outlive it.
 QTabWidget *build_settings_window(VXDeviceInterface *device)
 {
     auto *window = new QTabWidget;
@@ -52,6 +56,8 @@ QTabWidget *build_settings_window(VXDeviceInterface *device)
     return window;
 }
 
+// Writes every page as "<page name>.png" into the directory, creating it if
+// needed. False, with the reason in error, when a file cannot be written.
 bool save_settings_pages(QTabWidget *window, const QString &directory, QString *error)
 {
     if (!QDir().mkpath(directory)) {
@@ -73,9 +79,18 @@ bool save_settings_pages(QTabWidget *window, const QString &directory, QString *
     return true;
 }
 
-int run_settings(VXDeviceInterface *device, const QString &screenshot_dir, QTextStream &out,
-                 QTextStream &err)
+} // namespace
+
+// vxctl settings: reads the machine's settings, then shows them in the
+// window until it is closed, or writes its pages into the --screenshot
+// directory.
+int run_settings(const Invocation &call)
 {
+    VXDeviceInterface *device = call.session->device();
+    read_values(device, readable_settings(device), call.timeout_ms);
+    const QString screenshot_dir = call.options.value(QStringLiteral("screenshot"));
+    QTextStream &out = call.out;
+    QTextStream &err = call.err;
     QScopedPointer<QTabWidget> window(build_settings_window(device));
     window->show();
     if (screenshot_dir.isEmpty())

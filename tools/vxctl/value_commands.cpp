@@ -1,9 +1,10 @@
-#include "value_commands.h"
-
+#include "command_table.h"
 #include "device_session.h"
 #include "property_io.h"
 #include "vxdeviceinterface.h"
 #include "vxdeviceproperty.h"
+
+#include <QtCore/QCommandLineParser>
 
 namespace {
 
@@ -17,15 +18,22 @@ QString describe(const VXDeviceProperty *property)
 
 } // namespace
 
-int run_get(DeviceSession &session, const QStringList &keys, bool all, int timeout_ms,
-            QTextStream &out, QTextStream &err)
+// The keys to read, unless --all.
+QString check_get(const Invocation &call)
 {
-    VXDeviceInterface *device = session.device();
-    const QStringList wanted = all ? readable_settings(device) : keys;
-    if (wanted.isEmpty()) {
-        err << "vxctl: name the settings to read, or use --all\n";
-        return 2;
-    }
+    if (call.arguments.isEmpty() && !call.options.isSet(QStringLiteral("all")))
+        return QStringLiteral("name the settings to read, or use --all");
+    return QString();
+}
+
+// vxctl get KEY… / get --all: reads settings from the machine and prints them.
+int run_get(const Invocation &call)
+{
+    QTextStream &out = call.out;
+    QTextStream &err = call.err;
+    const bool all = call.options.isSet(QStringLiteral("all"));
+    VXDeviceInterface *device = call.session->device();
+    const QStringList wanted = all ? readable_settings(device) : call.arguments;
     for (const QString &key : wanted) {
         const VXDeviceProperty *property = device->property_ptr(key.toLatin1().constData());
         if (!property) {
@@ -38,7 +46,7 @@ int run_get(DeviceSession &session, const QStringList &keys, bool all, int timeo
         }
     }
 
-    const QStringList silent = read_values(device, wanted, timeout_ms);
+    const QStringList silent = read_values(device, wanted, call.timeout_ms);
     for (const QString &key : wanted) {
         const VXDeviceProperty *property = device->property_ptr(key.toLatin1().constData());
         if (silent.contains(key))
@@ -55,14 +63,12 @@ int run_get(DeviceSession &session, const QStringList &keys, bool all, int timeo
     return 0;
 }
 
-int run_set(DeviceSession &session, const QStringList &assignments, int timeout_ms,
-            QTextStream &out, QTextStream &err)
+// vxctl set KEY=VALUE…: writes settings and reads them back.
+int run_set(const Invocation &call)
 {
-    VXDeviceInterface *device = session.device();
-    if (assignments.isEmpty()) {
-        err << "vxctl: give settings as KEY=VALUE\n";
-        return 2;
-    }
+    QTextStream &out = call.out;
+    QTextStream &err = call.err;
+    VXDeviceInterface *device = call.session->device();
     struct Change
     {
         QString key;
@@ -70,7 +76,7 @@ int run_set(DeviceSession &session, const QStringList &assignments, int timeout_
         QString wanted;
     };
     QList<Change> changes;
-    for (const QString &assignment : assignments) {
+    for (const QString &assignment : call.arguments) {
         const int equals = assignment.indexOf(QLatin1Char('='));
         const QString key = assignment.left(equals);
         VXDeviceProperty *property = equals > 0 ? device->property_ptr(key.toLatin1().constData()) : nullptr;
@@ -101,7 +107,7 @@ int run_set(DeviceSession &session, const QStringList &assignments, int timeout_
             readable << change.key;
     }
     // Read back what can be read: the machine's answer is the truth.
-    const QStringList silent = read_values(device, readable, timeout_ms);
+    const QStringList silent = read_values(device, readable, call.timeout_ms);
     int refused = 0;
     for (const Change &change : qAsConst(changes)) {
         const QString now = value_text(change.property);

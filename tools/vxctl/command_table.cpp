@@ -1,0 +1,54 @@
+#include "command_table.h"
+
+// Each command lives in its own file; a new one is a row below and its file.
+int run_info(const Invocation &call);
+int run_get(const Invocation &call);
+QString check_get(const Invocation &call);
+int run_set(const Invocation &call);
+int run_job(const Invocation &call);
+QString check_job(const Invocation &call);
+QStringList job_simulator_arguments(const Invocation &call);
+int run_settings(const Invocation &call);
+int run_cloud(const Invocation &call);
+QString check_cloud(const Invocation &call);
+
+const QVector<Command> &commands()
+{
+    static const QVector<Command> table{
+        // name, help lines
+        // application, needs, arguments, run, options, check, simulator arguments
+        {"info", "info\tthe plugin, the model and every property with its frames",
+         Command::Console, Command::Plugin, kAnyArguments, run_info},
+        {"get", "get KEY... | --all\tread settings from the machine",
+         Command::Console, Command::Device, kAnyArguments, run_get,
+         {{"all", "get: every readable setting."}}, check_get},
+        {"set", "set KEY=VALUE...\twrite settings and read them back",
+         Command::Console, Command::Device, {1, kNoLimit, "give settings as KEY=VALUE"}, run_set},
+        {"job", "job FILE\tcut a plotter file with live progress\n"
+                "\t(Ctrl-C or s stops, p pauses, r resumes)",
+         Command::Console, Command::Device, {1, 1, "job takes one plotter file"}, run_job,
+         {{"copies", "job: copies to cut.", "n", "1"}, {"mode", "job: 0 plotter job, 1 QR-code job.", "0|1", "0"}},
+         check_job, job_simulator_arguments},
+        {"settings", "settings\tthe user and system settings pages, in a window or\n"
+                     "\tas PNG files with --screenshot DIR",
+         Command::Window, Command::Device, kAnyArguments, run_settings,
+         {{"screenshot", "settings: write the pages as PNG files into the directory.", "dir"}}},
+        {"cloud", "cloud list\twhat a host's cloud outbox holds (--outbox FILE)\n"
+                  "cloud retry ID...|all\tdead letters wait for delivery again\n"
+                  "cloud purge ID...|all\tdead letters are deleted",
+         Command::Console, Command::Nothing, kAnyArguments, run_cloud,
+         {{"outbox", "cloud: the host's outbox file.", "file"},
+          {"cloud-service", "cloud retry: the service for entries recorded without one.", "url"}},
+         check_cloud},
+    };
+    return table;
+}
+
+const Command *find_command(const QString &name)
+{
+    for (const Command &command : commands()) {
+        if (name == QLatin1String(command.name))
+            return &command;
+    }
+    return nullptr;
+}

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QtCore/QString>
+#include <QtCore/QStringList>
+#include <QtCore/QTextStream>
+#include <QtCore/QVector>
+
+#include <limits>
+
+class DeviceSession;
+class PluginHost;
+class QCommandLineParser;
+
+// What a command runs with: the arguments after its name, every option,
+// and what its row asked main to get ready.
+struct Invocation
+{
+    QStringList arguments;
+    const QCommandLineParser &options;
+    QTextStream &out;
+    QTextStream &err;
+    int timeout_ms = 0;               // --timeout
+    const PluginHost *host = nullptr; // loaded unless the command needs nothing
+    DeviceSession *session = nullptr; // connected when the command needs the device
+};
+
+// An option that belongs to one command.
+struct CommandOption
+{
+    const char *name = nullptr;
+    const char *description = nullptr;
+    const char *value_name = nullptr; // none: a switch
+    const char *default_value = nullptr;
+};
+
+// How many arguments may follow the command's name, and the error otherwise.
+struct ArgumentCount
+{
+    int min;
+    int max;
+    const char *error;
+};
+
+constexpr int kNoLimit = std::numeric_limits<int>::max();
+constexpr ArgumentCount kAnyArguments{0, kNoLimit, nullptr};
+
+// One row of the command table, which makes the help text, the dispatch
+// and the checks done before anything is loaded.
+struct Command
+{
+    enum Application { Console, Window }; // Window: a QApplication
+    enum Needs { Nothing, Plugin, Device }; // Device: an instance connected to the target
+
+    const char *name;
+    // Help lines as "usage\tsummary"; a summary line of its own starts with
+    // a tab.
+    const char *synopsis;
+    Application application;
+    Needs needs;
+    ArgumentCount arguments;
+    int (*run)(const Invocation &call);
+    CommandOption options[2] = {}; // the unused ones have no name
+    // Further checks of the command line: the error, or an empty text.
+    QString (*check)(const Invocation &call) = nullptr;
+    // What a simulator started for the command is told besides its options.
+    QStringList (*simulator_arguments)(const Invocation &call) = nullptr;
+};
+
+// Every command in help order; the first runs when none is named.
+const QVector<Command> &commands();
+const Command *find_command(const QString &name);
