@@ -140,6 +140,38 @@ void stream_rows(const ResultStore &store, const Scale &scale, std::ostream &out
                 format("%.2f× the throughput", echo->seconds / device->seconds), "", -1});
 }
 
+// Each fleet against the first, per machine: linear growth keeps the ratio
+// at 1. The wall time has no target: a small fleet's is mostly waiting.
+void fleet_rows(const ResultStore &store, const Scale &scale, std::ostream &out)
+{
+    const Measured *first = store.find("fleet_0");
+    if (!usable(first))
+        return;
+    const double first_machines = counter(first, "machines");
+    for (int i = 1; i < scale.fleet_sizes.size(); ++i) {
+        const Measured *fleet = store.find("fleet_" + std::to_string(i));
+        if (!usable(fleet))
+            return;
+        const double machines = counter(fleet, "machines");
+        const std::string what = format("e. %.0f vs %.0f machines at once", machines, first_machines);
+        const auto row = [&](const std::string &figure, const char *pattern, double total, double first_total,
+                             bool linear_target) {
+            const double ratio = (total / machines) / (first_total / first_machines);
+            print(out, {what + figure, format(pattern, total / machines, total),
+                        format(pattern, first_total / first_machines, first_total),
+                        format("%.2f× per machine", ratio), linear_target ? "≤ 1.5×" : "",
+                        linear_target ? int(ratio <= 1.5) : -1});
+        };
+        row(format(" (each a %.0f-page job of %.0f copies over TCP to vxsim): host memory per machine "
+                   "(VmRSS growth)", counter(fleet, "pages"), counter(fleet, "copies")),
+            "%.1f KiB (%.0f KiB in all)", counter(fleet, "rss_kib"), counter(first, "rss_kib"), true);
+        row(": host CPU time per machine (getrusage, user + system)", "%.2f ms (%.1f ms in all)",
+            counter(fleet, "cpu_s") * 1e3, counter(first, "cpu_s") * 1e3, true);
+        row(": wall time per machine, from making the instances to the last job's end",
+            "%.2f ms (%.1f ms in all)", fleet->seconds * 1e3, first->seconds * 1e3, false);
+    }
+}
+
 Measured probe(const Scale &scale, const char *mode)
 {
     HelperProcess process(scale.helper_dir + QStringLiteral("/vxbench_peak"),
@@ -171,6 +203,7 @@ void print_table(const ResultStore &store, const Scale &scale, std::ostream &out
     receive_rows(store, scale.plain_frames, false, out);
     page_rows(store, out);
     stream_rows(store, scale, out);
+    fleet_rows(store, scale, out);
 }
 
 } // namespace vxbench
