@@ -22,9 +22,10 @@ struct Scale
     int job_pages = 10000;
     qint64 stream_bytes = 64LL << 20;  // streaming: the job sent page by page
     int stream_page = 64 << 10;
+    QVector<int> fleet_sizes{10, 100}; // machines driven at once, each against the first
     int repetitions = 3;               // the fastest repetition counts
     double min_time = 0.5;             // seconds a timed loop runs at least
-    QString helper_dir;                // where vxbench_peer and vxbench_peak are
+    QString helper_dir;                // where the helper programs and vxsim are
 
     static Scale full() { return Scale(); }
     static Scale tiny()
@@ -37,6 +38,7 @@ struct Scale
         s.job_chars = 100 << 10;
         s.job_pages = 10;
         s.stream_bytes = 256 << 10;
+        s.fleet_sizes = {2, 4};
         s.repetitions = 1;
         s.min_time = 0.001;
         return s;
@@ -57,5 +59,6 @@ void register_frame_benchmarks(const Scale &scale);
 void register_receive_benchmarks(const Scale &scale);
 void register_page_benchmarks(const Scale &scale);
 void register_stream_benchmarks(const Scale &scale);
+void register_fleet_benchmarks(const Scale &scale);
 
 } // namespace vxbench

@@ -20,17 +20,23 @@ HelperProcess::~HelperProcess()
 
 quint16 HelperProcess::wait_port(int timeout_ms)
 {
+    const QByteArray line = read_line(timeout_ms);
+    return line.startsWith("port=") ? quint16(line.mid(5).toUInt()) : 0;
+}
+
+QByteArray HelperProcess::read_line(int timeout_ms)
+{
     QElapsedTimer timer;
     timer.start();
     while (!m_output.contains('\n') && timer.elapsed() < timeout_ms
            && m_process.waitForReadyRead(int(timeout_ms - timer.elapsed())))
         m_output += m_process.readAllStandardOutput();
     const int end = m_output.indexOf('\n');
-    if (end < 0 || !m_output.startsWith("port="))
-        return 0;
-    const quint16 port = quint16(m_output.mid(5, end - 5).toUInt());
+    if (end < 0)
+        return QByteArray();
+    const QByteArray line = m_output.left(end);
     m_output.remove(0, end + 1);
-    return port;
+    return line;
 }
 
 QMap<QString, double> HelperProcess::finish(int timeout_ms)

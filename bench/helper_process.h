@@ -7,8 +7,8 @@
 
 namespace vxbench {
 
-// A helper program of the benchmarks (peer or probe) run as its own
-// process; it prints "key=value" pairs.
+// A helper program of the benchmarks (peer, probe or simulator) run as its
+// own process; it prints "key=value" pairs or, vxsim, a line per machine.
 class HelperProcess
 {
 public:
@@ -17,6 +17,8 @@ public:
 
     // The listening port a peer announces first; 0 when it gave none in time.
     quint16 wait_port(int timeout_ms);
+    // The next line printed, without its end; empty when none came in time.
+    QByteArray read_line(int timeout_ms);
     // Waits for the exit and reads the figures printed; empty on failure.
     QMap<QString, double> finish(int timeout_ms);
 

@@ -1,8 +1,9 @@
 // The benchmark program: every measurement against its baseline, printed
 // as one table. "--smoke" runs tiny sizes once, to check that each
-// measurement works; "--only=GROUP" (frame, receive, pages, stream) runs
-// one group; "--mixed=N,N,..." and "--plain=N,N,..." set the frame counts of
-// the receive measurements. The exit status tells whether any failed.
+// measurement works; "--only=GROUP" (frame, receive, pages, stream, fleet)
+// runs one group; "--mixed=N,N,..." and "--plain=N,N,..." set the frame
+// counts of the receive measurements. The exit status tells whether any
+// failed.
 #include "bench_scale.h"
 #include "report_table.h"
 #include "result_store.h"
@@ -65,6 +66,8 @@ int main(int argc, char **argv)
         vxbench::register_page_benchmarks(scale);
     if (wanted("stream"))
         vxbench::register_stream_benchmarks(scale);
+    if (wanted("fleet"))
+        vxbench::register_fleet_benchmarks(scale);
 
     vxbench::ResultStore store;
     benchmark::RunSpecifiedBenchmarks(&store);

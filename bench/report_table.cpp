@@ -140,6 +140,40 @@ void stream_rows(const ResultStore &store, const Scale &scale, std::ostream &out
                 format("%.2f× the throughput", echo->seconds / device->seconds), "", -1});
 }
 
+// Each fleet against the first, per machine: linear growth keeps the ratio
+// at 1. The wall time goes beside the CPU time without a ratio of its own:
+// a small fleet's is mostly waiting for the machines.
+void fleet_rows(const ResultStore &store, const Scale &scale, std::ostream &out)
+{
+    const Measured *first = store.find("fleet_0");
+    if (!usable(first))
+        return;
+    const double first_machines = counter(first, "machines");
+    for (int i = 1; i < scale.fleet_sizes.size(); ++i) {
+        const Measured *fleet = store.find("fleet_" + std::to_string(i));
+        if (!usable(fleet))
+            return;
+        const double machines = counter(fleet, "machines");
+        const double memory = counter(fleet, "rss_kib") / machines;
+        const double first_memory = counter(first, "rss_kib") / first_machines;
+        print(out, {format("e. %.0f vs %.0f machines at once", machines, first_machines)
+                        + format(" (each a %.0f-page job of %.0f copies over TCP to vxsim): host memory per "
+                                 "machine (VmRSS growth)", counter(fleet, "pages"), counter(fleet, "copies")),
+                    format("%.1f KiB (%.0f KiB in all)", memory, memory * machines),
+                    format("%.1f KiB (%.0f KiB in all)", first_memory, first_memory * first_machines),
+                    format("%.2f× per machine", memory / first_memory), "≤ 1.5×", memory / first_memory <= 1.5});
+        const double cpu = counter(fleet, "cpu_s") / machines;
+        const double first_cpu = counter(first, "cpu_s") / first_machines;
+        print(out, {format("e. %.0f vs %.0f machines at once: host CPU time per machine (getrusage), from "
+                           "making the instances to the last job's end", machines, first_machines),
+                    format("%.2f ms (%.1f ms in all", cpu * 1e3, cpu * machines * 1e3)
+                        + format(", %.0f ms wall)", fleet->seconds * 1e3),
+                    format("%.2f ms (%.1f ms in all", first_cpu * 1e3, first_cpu * first_machines * 1e3)
+                        + format(", %.0f ms wall)", first->seconds * 1e3),
+                    format("%.2f× per machine", cpu / first_cpu), "≤ 1.5×", cpu / first_cpu <= 1.5});
+    }
+}
+
 Measured probe(const Scale &scale, const char *mode)
 {
     HelperProcess process(scale.helper_dir + QStringLiteral("/vxbench_peak"),
@@ -171,6 +205,7 @@ void print_table(const ResultStore &store, const Scale &scale, std::ostream &out
     receive_rows(store, scale.plain_frames, false, out);
     page_rows(store, out);
     stream_rows(store, scale, out);
+    fleet_rows(store, scale, out);
 }
 
 } // namespace vxbench

@@ -8,6 +8,7 @@
 
 #include <QtCore/QElapsedTimer>
 #include <QtCore/QProcess>
+#include <QtCore/QSet>
 #include <QtNetwork/QTcpSocket>
 #include <QtTest/QSignalSpy>
 #include <QtTest/QtTest>
@@ -16,6 +17,7 @@
 #include <functional>
 #include <memory>
 #include <unistd.h>
+#include <vector>
 
 using namespace vx::sim;
 using vx::ReceiveBuffer;
@@ -213,6 +215,7 @@ private slots:
 
     void new_client_replaces_old();
     void serves_pseudo_terminal();
+    void program_answers_over_tcp_data();
     void program_answers_over_tcp();
 };
 
@@ -685,26 +688,46 @@ void tst_vxsim::serves_pseudo_terminal()
                                     "66,0,job.plt,1,1,100,0,0,0"}));
 }
 
+void tst_vxsim::program_answers_over_tcp_data()
+{
+    QTest::addColumn<int>("machines");
+    QTest::newRow("one machine") << 1;
+    QTest::newRow("three machines, each with its own port and job") << 3;
+}
+
 void tst_vxsim::program_answers_over_tcp()
 {
 #ifndef VXSIM_PATH
     QSKIP("built without the path of the vxsim program");
 #else
+    QFETCH(int, machines);
     QProcess program;
-    program.start(QStringLiteral(VXSIM_PATH), {"--port", "0", "--file-name", "box.plt"});
+    program.start(QStringLiteral(VXSIM_PATH),
+                  {"--port", "0", "--file-name", "box.plt", "--machines", QString::number(machines)});
     QVERIFY2(program.waitForStarted(kWaitMs), qPrintable(program.errorString()));
-    QVERIFY(wait_until([&] { return program.canReadLine(); }, kWaitMs));
-    const QByteArray line = program.readLine().trimmed();
-    QVERIFY2(line.startsWith("listening 127.0.0.1:"), line.constData());
-    const quint16 port = quint16(line.mid(line.lastIndexOf(':') + 1).toUInt());
-    QVERIFY(port != 0);
+    QSet<quint16> ports;
+    while (ports.size() < machines) {
+        QVERIFY(wait_until([&] { return program.canReadLine(); }, kWaitMs));
+        const QByteArray line = program.readLine().trimmed();
+        QVERIFY2(line.startsWith("listening 127.0.0.1:"), line.constData());
+        const quint16 port = quint16(line.mid(line.lastIndexOf(':') + 1).toUInt());
+        QVERIFY(port != 0 && !ports.contains(port));
+        ports.insert(port);
+    }
 
-    SimClient client(port);
-    client.send("CCMD", "51;");
-    client.send("PPLT", kPageA);
-    client.send("CCMD", "4;");
-    QVERIFY(client.wait_for_item("66,0,box.plt,1,1,100,0,0,0"));
-    QCOMPARE(client.items().first(), QByteArray("51,0,V3.4.37"));
+    // All connected at once: a machine that shared another's job would end it.
+    std::vector<std::unique_ptr<SimClient>> clients;
+    for (const quint16 port : qAsConst(ports))
+        clients.push_back(std::make_unique<SimClient>(port));
+    for (const auto &client : clients) {
+        client->send("CCMD", "51;");
+        client->send("PPLT", kPageA);
+        client->send("CCMD", "4;");
+    }
+    for (const auto &client : clients) {
+        QVERIFY(client->wait_for_item("66,0,box.plt,1,1,100,0,0,0"));
+        QCOMPARE(client->items().first(), QByteArray("51,0,V3.4.37"));
+    }
 
     program.terminate();
     QVERIFY(program.waitForFinished(kWaitMs));

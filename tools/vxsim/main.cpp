@@ -7,7 +7,9 @@
 #include <QtCore/QLoggingCategory>
 #include <QtCore/QTextStream>
 
+#include <memory>
 #include <optional>
+#include <vector>
 
 using vx::sim::ControllerSimulator;
 using vx::sim::SimulatorOptions;
@@ -20,6 +22,7 @@ struct CommandLine
     quint16 port = 9100;
     QHostAddress address{QHostAddress::LocalHost};
     bool pty = false;
+    int machines = 1;
 };
 
 std::optional<int> non_negative(const QCommandLineParser &parser, const QString &name, int max)
@@ -49,6 +52,8 @@ std::optional<CommandLine> parse_command_line(const QCoreApplication &app, QStri
         {"drop-after", "Close the TCP client after N finished pages.", "N", "0"},
         {"machine-stop-after", "After N finished pages, stop the job as the machine's stop "
                                "key does and report 1001.", "N", "0"},
+        {"machines", "Serve N independent machines, each on its own port (the ports from --port "
+                     "up, or free ones with --port 0) and pseudo-terminal.", "N", "1"},
     });
     parser.process(app);
 
@@ -60,12 +65,17 @@ std::optional<CommandLine> parse_command_line(const QCoreApplication &app, QStri
     const std::optional<int> split = non_negative(parser, "split", 1 << 20);
     const std::optional<int> drop_after = non_negative(parser, "drop-after", 1 << 30);
     const std::optional<int> stop_after = non_negative(parser, "machine-stop-after", 1 << 30);
+    const std::optional<int> machines = non_negative(parser, "machines", 1000);
     bool speed_ok = false;
     line.options.cut_speed_mm_per_second = parser.value("speed").toDouble(&speed_ok);
     line.options.file_name = parser.value("file-name").toUtf8();
 
     if (!port || !split || !drop_after || !stop_after) {
         *error = "--port, --split, --drop-after and --machine-stop-after take whole numbers";
+        return std::nullopt;
+    }
+    if (!machines || *machines < 1 || (*port != 0 && *port + *machines - 1 > 65535)) {
+        *error = "--machines takes a number from 1 to 1000, and its ports must end by 65535";
         return std::nullopt;
     }
     if (!speed_ok || line.options.cut_speed_mm_per_second < 0.0) {
@@ -84,6 +94,7 @@ std::optional<CommandLine> parse_command_line(const QCoreApplication &app, QStri
     }
     line.port = quint16(*port);
     line.pty = parser.isSet("pty");
+    line.machines = *machines;
     line.options.split_chunk_bytes = *split;
     line.options.noise = parser.isSet("noise");
     line.options.duplicate_progress = parser.isSet("duplicate-progress");
@@ -108,20 +119,26 @@ int main(int argc, char *argv[])
         return 2;
     }
 
-    ControllerSimulator simulator(line->options);
-    const quint16 port = simulator.listen(line->port, line->address);
-    if (port == 0) {
-        err << "vxsim: cannot listen: " << simulator.error_string() << Qt::endl;
-        return 1;
-    }
-    out << "listening " << line->address.toString() << ':' << port << Qt::endl;
-    if (line->pty) {
-        const QString slave = simulator.open_pty();
-        if (slave.isEmpty()) {
-            err << "vxsim: cannot open a pseudo-terminal: " << simulator.error_string() << Qt::endl;
+    // Each machine is a simulator of its own: its own port, registers and job.
+    std::vector<std::unique_ptr<ControllerSimulator>> machines;
+    for (int i = 0; i < line->machines; ++i) {
+        machines.push_back(std::make_unique<ControllerSimulator>(line->options));
+        ControllerSimulator &simulator = *machines.back();
+        const quint16 wanted = line->port == 0 ? 0 : quint16(line->port + i);
+        const quint16 port = simulator.listen(wanted, line->address);
+        if (port == 0) {
+            err << "vxsim: cannot listen: " << simulator.error_string() << Qt::endl;
             return 1;
         }
-        out << "pty " << slave << Qt::endl;
+        out << "listening " << line->address.toString() << ':' << port << Qt::endl;
+        if (line->pty) {
+            const QString slave = simulator.open_pty();
+            if (slave.isEmpty()) {
+                err << "vxsim: cannot open a pseudo-terminal: " << simulator.error_string() << Qt::endl;
+                return 1;
+            }
+            out << "pty " << slave << Qt::endl;
+        }
     }
 
     if (!vx::sim::quit_on_termination_signals())

@@ -38,14 +38,17 @@ Jobs:
   cuts one QR-code copy (the path of the last QR_PLT, or 100 mm), then "4,0".
 
 On start it prints "listening <address>:<port>" and, with --pty,
-"pty <slave path>". SIGINT and SIGTERM end it cleanly.
+"pty <slave path>", for each machine in turn: --machines N serves N
+independent machines, each with its own port, registers, job and faults.
+SIGINT and SIGTERM end it cleanly.
 
 Examples:
   vxsim --port 0
   vxsim --pty --speed 200 --file-name box.plt
   vxsim --split 3 --noise --duplicate-progress
   vxsim --drop-after 2
-  vxsim --machine-stop-after 5)");
+  vxsim --machine-stop-after 5
+  vxsim --port 0 --machines 100)");
 }
 
 } // namespace vx::sim
