@@ -1,6 +1,7 @@
 // The "437" catalogue and the machine's property set: keys in registration
 // order, command recipes, frames and editor descriptions.
 #include "catalogue_snapshot.h"
+#include "property_keys.h"
 #include "vxdeviceproperty.h"
 #include "vxlt3050procam.h"
 #include "test_text.h"
@@ -37,6 +38,7 @@ private slots:
     void machine_key_lists_and_icon();
     void instances_are_independent();
     void every_row_matches_the_snapshot();
+    void named_keys_come_from_a_catalogue();
 
 private:
     VXLT3050PROCam m_root;
@@ -266,6 +268,14 @@ void tst_catalogue::every_row_matches_the_snapshot()
     for (int i = 0; i < qMin(actual.size(), expected.size()); ++i)
         QCOMPARE(actual.at(i), expected.at(i));
     QCOMPARE(actual.size(), expected.size());
+}
+
+// The keys the code looks up by name are keys some catalogue creates.
+void tst_catalogue::named_keys_come_from_a_catalogue()
+{
+    const QStringList lines = catalogue_snapshot();
+    for (const char *key : vx::key::kCatalogueKeys)
+        QVERIFY2(!lines.filter(QRegularExpression(QStringLiteral("^\\w+ %1 ").arg(QLatin1String(key)))).isEmpty(), key);
 }
 
 QTEST_GUILESS_MAIN(tst_catalogue)

@@ -5,12 +5,15 @@
 
 #include "job_status.h"
 #include "morvocloud.h"
+#include "property_keys.h"
 #include "vxdeviceproperty.h"
 #include "vxlogging.h"
 
 #include <QtCore/QJsonDocument>
 #include <QtCore/QPointer>
 #include <QtNetwork/QNetworkReply>
+
+namespace key = vx::key;
 
 namespace {
 
@@ -37,12 +40,12 @@ void VXCommonInterface::setMorvoCloud(MorvoCloud *cloud, QString code)
     };
     m_device_record = QJsonObject{
         {QStringLiteral("code"), code},
-        {QStringLiteral("pcb"), text_of("PCB_ID")},
-        {QStringLiteral("version"), text_of("FIRMWARE")},
-        {QStringLiteral("device_id"), text_of("DEVICE_ID")},
+        {QStringLiteral("pcb"), text_of(key::PCB_ID)},
+        {QStringLiteral("version"), text_of(key::FIRMWARE)},
+        {QStringLiteral("device_id"), text_of(key::DEVICE_ID)},
         {QStringLiteral("online"), true},
     };
-    if (!property_ptr("DEVICE_CLOUD"))
+    if (!property_ptr(key::DEVICE_CLOUD))
         return;
     store_device_record();
 
@@ -56,7 +59,7 @@ void VXCommonInterface::setMorvoCloud(MorvoCloud *cloud, QString code)
 
 void VXCommonInterface::store_device_record()
 {
-    if (VXDeviceProperty *mirror = property_ptr("DEVICE_CLOUD"))
+    if (VXDeviceProperty *mirror = property_ptr(key::DEVICE_CLOUD))
         mirror->setValue(m_device_record);
 }
 

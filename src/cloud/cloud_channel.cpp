@@ -3,10 +3,13 @@
 #include "vxcommoninterface.h"
 
 #include "morvocloud.h"
+#include "property_keys.h"
 #include "vxdeviceproperty.h"
 
 #include <QtCore/QCryptographicHash>
 #include <QtWebSockets/QWebSocket>
+
+namespace key = vx::key;
 
 namespace {
 
@@ -30,7 +33,7 @@ void VXCommonInterface::connect_websocket()
         m_websocket->setMaxAllowedIncomingFrameSize(kMaxIncomingBytes);
         m_websocket->setMaxAllowedIncomingMessageSize(kMaxIncomingBytes);
     }
-    const VXDeviceProperty *cloud = property_ptr("DEVICE_CLOUD");
+    const VXDeviceProperty *cloud = property_ptr(key::DEVICE_CLOUD);
     if (!cloud)
         return;
 

@@ -4,12 +4,16 @@
 
 #include "job_status.h"
 #include "morvocloud.h"
+#include "property_keys.h"
+#include "task_record.h"
 #include "vxdeviceproperty.h"
 
 #include <QtCore/QDateTime>
 #include <QtWebSockets/QWebSocket>
 
 #include <utility>
+
+namespace key = vx::key;
 
 namespace {
 // Above this many unsent bytes the channel's peer is not keeping up.
@@ -18,12 +22,12 @@ constexpr qint64 kChannelBacklogBytes = 64 * 1024;
 
 void VXCommonInterface::device_task_to_cloud()
 {
-    const VXDeviceProperty *task = property_ptr("TASK");
+    const VXDeviceProperty *task = property_ptr(key::TASK);
     // Without a channel there is nobody to build the message for (its
     // preview image can be megabytes, and this runs on every report).
     if (!task || !m_websocket)
         return;
-    const VXDeviceProperty *preview_property = property_ptr("FILE_PREVIEW");
+    const VXDeviceProperty *preview_property = property_ptr(key::FILE_PREVIEW);
     const QByteArray preview = preview_property ? preview_property->value().toByteArray() : QByteArray();
     const QByteArray message =
         vx::job_status_message(task->value().toJsonObject(), preview_property ? &preview : nullptr);
@@ -45,39 +49,39 @@ void VXCommonInterface::send_waiting_job_status()
 
 void VXCommonInterface::device_task_record_to_cloud()
 {
-    if (!property_ptr("DEVICE_CLOUD"))
+    if (!property_ptr(key::DEVICE_CLOUD))
         return;
     if (m_device_record.value(QStringLiteral("id")).toInt(-1) == -1)
         return; // not registered
-    const VXDeviceProperty *task_property = property_ptr("TASK");
+    const VXDeviceProperty *task_property = property_ptr(key::TASK);
     if (!task_property)
         return;
-    const QJsonObject task = task_property->value().toJsonObject();
-    if (task.value(QStringLiteral("TaskCopies")).toInt() == 0 || task.value(QStringLiteral("Finished")).toInt() == 0)
+    const vx::TaskRecord task(task_property->value().toJsonObject());
+    if (task.task_copies() == 0 || task.finished() == 0)
         return;
-    const VXDeviceProperty *info_property = property_ptr("TASK_FILE_INFO");
+    const VXDeviceProperty *info_property = property_ptr(key::TASK_FILE_INFO);
     if (!info_property)
         return;
     const QJsonObject info = info_property->value().toJsonObject();
     const int path_length = info.value(QStringLiteral("path_length")).toInt();
     if (path_length == 0)
         return;
-    const VXDeviceProperty *start = property_ptr("TASK_START_TIME");
+    const VXDeviceProperty *start = property_ptr(key::TASK_START_TIME);
     if (!start)
         return;
 
     const int height = info.value(QStringLiteral("heigth")).toInt();
     const int width = info.value(QStringLiteral("width")).toInt();
-    const VXDeviceProperty *task_mode = property_ptr("TASK_MODE");
-    const VXDeviceProperty *work_mode = property_ptr("WORK_MODE");
+    const VXDeviceProperty *task_mode = property_ptr(key::TASK_MODE);
+    const VXDeviceProperty *work_mode = property_ptr(key::WORK_MODE);
     const QJsonObject record{
         {QStringLiteral("end_time"),
          QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss.zzzz"))},
         {QStringLiteral("task_time"),
          int(start->value().toDateTime().secsTo(QDateTime::currentDateTime()))},
         {QStringLiteral("softwareType"), 3},
-        {QStringLiteral("task_copies"), task.value(QStringLiteral("TaskCopies"))},
-        {QStringLiteral("finish_copies"), task.value(QStringLiteral("Finished"))},
+        {QStringLiteral("task_copies"), task.task_copies()},
+        {QStringLiteral("finish_copies"), task.finished()},
         {QStringLiteral("device"), m_device_record.value(QStringLiteral("id"))},
         // A 32-bit product, wrapping rather than overflowing.
         {QStringLiteral("page_area"), int(quint32(height) * quint32(width))},

@@ -4,6 +4,7 @@
 
 #include "frame.h"
 #include "link.h"
+#include "property_keys.h"
 #include "receive_buffer.h"
 #include "reply.h"
 #include "tcp_link.h"
@@ -12,6 +13,8 @@
 #include <QtCore/QDateTime>
 #include <QtCore/QMutexLocker>
 #include <QtCore/QPointer>
+
+namespace key = vx::key;
 
 namespace {
 
@@ -34,8 +37,8 @@ void VXCommonInterface::sendCMD(QByteArray frame)
 // when it names none.
 void VXCommonInterface::send_cmd(QByteArray frame)
 {
-    const VXDeviceProperty *mode = property_ptr("CONNECT_MODE");
-    const VXDeviceProperty *status = property_ptr("STATUS");
+    const VXDeviceProperty *mode = property_ptr(key::CONNECT_MODE);
+    const VXDeviceProperty *status = property_ptr(key::STATUS);
     if (!mode || !status || !status_allows_sending(status->value().toInt()))
         return;
 
@@ -52,7 +55,7 @@ void VXCommonInterface::send_cmd(QByteArray frame)
 void VXCommonInterface::on_received(const QByteArray &data)
 {
     m_heard_since_timer_start = true;
-    if (VXDeviceProperty *last = property_ptr("LAST_TIME"))
+    if (VXDeviceProperty *last = property_ptr(key::LAST_TIME))
         last->set_value_silently(now());
     m_receive_buffer->append(data);
     decode_buffer();

@@ -2,11 +2,14 @@
 // the link lost when data stopped coming for more than 30 seconds.
 #include "vxcommoninterface.h"
 
+#include "property_keys.h"
 #include "vxdeviceproperty.h"
 #include "vxlogging.h"
 
 #include <limits>
 #include <utility>
+
+namespace key = vx::key;
 
 namespace {
 constexpr qint64 kSilenceLimitSeconds = 30;
@@ -25,7 +28,7 @@ QDateTime VXCommonInterface::now() const
 
 void VXCommonInterface::heartbeat_switch(bool on)
 {
-    if (!property_ptr("HEARTBEAT"))
+    if (!property_ptr(key::HEARTBEAT))
         return;
     m_device_timer.stop();
     if (on)
@@ -36,7 +39,7 @@ void VXCommonInterface::heartbeat_switch(bool on)
 // leaves the timer stopped.
 void VXCommonInterface::start_device_timer()
 {
-    const VXDeviceProperty *heartbeat = property_ptr("HEARTBEAT");
+    const VXDeviceProperty *heartbeat = property_ptr(key::HEARTBEAT);
     if (!heartbeat)
         return;
     const quint64 period = quint64(heartbeat->value().toUInt()) * kMillisecondsPerSecond;
@@ -53,7 +56,7 @@ void VXCommonInterface::slot_device_timer()
     // Only a controller that has talked since the timer started and then
     // fell silent is lost: one that never answers the poll may still be
     // cutting, and a receive time from an earlier link says nothing.
-    const VXDeviceProperty *last = property_ptr("LAST_TIME");
+    const VXDeviceProperty *last = property_ptr(key::LAST_TIME);
     if (last && m_heard_since_timer_start) {
         const QDateTime since = last->value().toDateTime();
         if (since.isValid() && since.secsTo(now()) > kSilenceLimitSeconds) {
@@ -63,6 +66,6 @@ void VXCommonInterface::slot_device_timer()
         }
     }
     // The send gate drops the heartbeat once the link is declared lost.
-    if (const VXDeviceProperty *heartbeat = property_ptr("HEARTBEAT"))
+    if (const VXDeviceProperty *heartbeat = property_ptr(key::HEARTBEAT))
         send_cmd(heartbeat->get_cmd_bytes());
 }

@@ -3,6 +3,7 @@
 // first property registered for its command.
 #include "vxcommoninterface.h"
 
+#include "property_keys.h"
 #include "property_store.h"
 #include "reply.h"
 #include "task_record.h"
@@ -12,6 +13,8 @@
 
 #include <cmath>
 #include <limits>
+
+namespace key = vx::key;
 
 using namespace vx::protocol;
 
@@ -94,30 +97,34 @@ void VXCommonInterface::decode_cmd(QString field, QString &name, int &number, QS
     parse_cmd_field(field, name, number, value);
 }
 
+// The label is translated only when the property is made: the lookup
+// walks every translator the application has, one per device.
 VXDeviceProperty *VXCommonInterface::ensure_property(const char *key, const QVariant &value,
-                                                     const QString &label)
+                                                     const char *label)
 {
     if (VXDeviceProperty *existing = property_ptr(key))
         return existing;
     auto *property = new VXDeviceProperty(nullptr);
-    property->init(value, label, QLatin1String(""), 0, 0, 0, UnCMD, QStringList());
+    property->init(value, label ? tr(label) : QString(), QLatin1String(""), 0, 0, 0, UnCMD,
+                   QStringList());
     vx::attach_property(this, key, property);
     return property;
 }
 
 void VXCommonInterface::decode_task(QString field)
 {
-    VXDeviceProperty *task = ensure_property("TASK", QJsonObject(), tr("当前任务"));
+    VXDeviceProperty *task = ensure_property(key::TASK, QJsonObject(), QT_TR_NOOP("当前任务"));
     const QStringList items = field.split(QLatin1Char(','));
     if (items.size() < kProgressItems)
         return;
 
-    task->setValue(vx::updated_record(task->value().toJsonObject(),
-                                      {{QStringLiteral("Status"), items.at(1).toInt()},
-                                       {QStringLiteral("FileName"), items.at(2)},
-                                       {QStringLiteral("TaskCopies"), items.at(3).toInt()},
-                                       {QStringLiteral("Finished"), items.at(4).toInt()},
-                                       {QStringLiteral("Percent"), truncated_percent(items.at(5))}}));
+    task->setValue(vx::TaskRecord(task->value().toJsonObject())
+                       .set_status(items.at(ProgressStatus).toInt())
+                       .set_file_name(items.at(ProgressFileName))
+                       .set_task_copies(items.at(ProgressTaskCopies).toInt())
+                       .set_finished(items.at(ProgressFinished).toInt())
+                       .set_percent(truncated_percent(items.at(ProgressPercent)))
+                       .json());
     if (!tell_host(DevTasK, field))
         return;
     device_task_to_cloud();

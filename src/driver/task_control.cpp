@@ -2,11 +2,14 @@
 // of the user settings page. Jobs are driven only through properties.
 #include "vxcommoninterface.h"
 
+#include "property_keys.h"
 #include "task_record.h"
 #include "vxdeviceproperty.h"
 
 #include <QtCore/QDateTime>
 #include <QtCore/QJsonObject>
+
+namespace key = vx::key;
 
 namespace {
 
@@ -30,24 +33,24 @@ QStringList VXCommonInterface::userProperty()
 
 void VXCommonInterface::startTask()
 {
-    const VXDeviceProperty *mode = property_ptr("TASK_MODE");
+    const VXDeviceProperty *mode = property_ptr(key::TASK_MODE);
     const int job_mode = mode ? mode->value().toInt() : 0;
     if (job_mode == 0) {
-        const VXDeviceProperty *copies = property_ptr("TASK_COPIES");
+        const VXDeviceProperty *copies = property_ptr(key::TASK_COPIES);
         if (!copies)
             return;
         sendCMD(copies->set_cmd_bytes());
-        const VXDeviceProperty *plt = property_ptr("TASK_PLT");
+        const VXDeviceProperty *plt = property_ptr(key::TASK_PLT);
         if (!plt)
             return;
         sendCMD(plt->set_cmd_bytes());
     } else if (job_mode == 1) {
-        const VXDeviceProperty *copies = property_ptr("QRCODE_COPIES");
+        const VXDeviceProperty *copies = property_ptr(key::QRCODE_COPIES);
         if (!copies)
             return;
         sendCMD(copies->set_cmd_bytes());
     }
-    ensure_property("TASK_START_TIME", QDateTime::currentDateTime(), QString())
+    ensure_property(key::TASK_START_TIME, QDateTime::currentDateTime(), nullptr)
         ->setValue(QDateTime::currentDateTime());
 }
 
@@ -56,25 +59,26 @@ void VXCommonInterface::startTask()
 void VXCommonInterface::stopTask()
 {
     device_task_record_to_cloud();
-    if (VXDeviceProperty *start = property_ptr("TASK_START_TIME"))
+    if (VXDeviceProperty *start = property_ptr(key::TASK_START_TIME))
         start->setValue(QDateTime());
-    if (VXDeviceProperty *task = property_ptr("TASK")) {
-        task->setValue(vx::updated_record(task->value().toJsonObject(),
-                                          {{QStringLiteral("Status"), 0},
-                                           {QStringLiteral("FileName"), QString()},
-                                           {QStringLiteral("TaskCopies"), 0},
-                                           {QStringLiteral("Finished"), 0},
-                                           {QStringLiteral("Percent"), 100}}));
+    if (VXDeviceProperty *task = property_ptr(key::TASK)) {
+        task->setValue(vx::TaskRecord(task->value().toJsonObject())
+                           .set_status(0)
+                           .set_file_name(QString())
+                           .set_task_copies(0)
+                           .set_finished(0)
+                           .set_percent(100)
+                           .json());
     }
 }
 
 void VXCommonInterface::move(int a, int b)
 {
-    if (VXDeviceProperty *y = property_ptr("MOVE_Y")) {
+    if (VXDeviceProperty *y = property_ptr(key::MOVE_Y)) {
         y->setValue(jog_step_code(a));
         sendCMD(y->set_cmd_bytes());
     }
-    if (VXDeviceProperty *x = property_ptr("MOVE_X")) {
+    if (VXDeviceProperty *x = property_ptr(key::MOVE_X)) {
         x->setValue(jog_step_code(b));
         sendCMD(x->set_cmd_bytes());
     }

@@ -1,9 +1,12 @@
 #include "tcp_link.h"
 
+#include "property_keys.h"
 #include "vxdeviceinterface.h"
 #include "vxdeviceproperty.h"
 
 #include <QtNetwork/QTcpSocket>
+
+namespace key = vx::key;
 
 namespace {
 constexpr int kReadBufferSize = 10240;
@@ -32,7 +35,7 @@ void TcpLink::open(const QString &address, VXDeviceInterface &device)
         connect(m_socket, &QTcpSocket::readyRead, this, &TcpLink::read_pending);
         connect(m_socket, &QTcpSocket::stateChanged, this, &TcpLink::on_state);
     }
-    const VXDeviceProperty *port = device.property_ptr("TCP_PORT");
+    const VXDeviceProperty *port = device.property_ptr(key::TCP_PORT);
     if (!port)
         return;
     switch (m_socket->state()) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "link.h"
+#include "property_keys.h"
 
 #include <QtNetwork/QAbstractSocket>
 
@@ -19,7 +20,7 @@ public:
     // The state a socket state stands for.
     static State state_of(QAbstractSocket::SocketState state);
 
-    QString name() const override { return QStringLiteral("TCP"); }
+    QString name() const override { return QLatin1String(vx::key::TCP); }
     void open(const QString &address, VXDeviceInterface &device) override;
     void write(const QByteArray &frame) override;
     void close() override;

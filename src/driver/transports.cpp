@@ -2,10 +2,13 @@
 // the device status and the host's link messages.
 #include "vxcommoninterface.h"
 
+#include "property_keys.h"
 #include "tcp_link.h"
 #include "usb_link.h"
 #include "vxdeviceproperty.h"
 #include "vxlogging.h"
+
+namespace key = vx::key;
 
 void VXCommonInterface::add_link(Link *link)
 {
@@ -54,9 +57,9 @@ void VXCommonInterface::slot_tcp_socket_state(QAbstractSocket::SocketState s)
 void VXCommonInterface::on_link_state(const Link &link, int state)
 {
     qCDebug(lcDriver) << "VXCommonInterface: link" << link.name() << "state" << state;
-    if (VXDeviceProperty *mode = property_ptr("CONNECT_MODE"))
+    if (VXDeviceProperty *mode = property_ptr(key::CONNECT_MODE))
         mode->setValue(link.name());
-    if (!property_ptr("STATUS"))
+    if (!property_ptr(key::STATUS))
         return;
     // The timer is switched before the message: a host may delete the
     // device from the slot that receives it.
@@ -80,7 +83,7 @@ void VXCommonInterface::on_link_state(const Link &link, int state)
 
 bool VXCommonInterface::set_link_status(VXDeviceStatus status, const QString &text)
 {
-    VXDeviceProperty *property = property_ptr("STATUS");
+    VXDeviceProperty *property = property_ptr(key::STATUS);
     if (!property)
         return true;
     // Only a failed link sets Warning, and the link has closed by then.

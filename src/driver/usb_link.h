@@ -1,6 +1,7 @@
 #pragma once
 
 #include "link.h"
+#include "property_keys.h"
 
 class UsbOperate;
 
@@ -16,7 +17,7 @@ public:
     // The state a status report of the USB library stands for.
     static State state_of(int report);
 
-    QString name() const override { return QStringLiteral("USB"); }
+    QString name() const override { return QLatin1String(vx::key::USB); }
     void open(const QString &address, VXDeviceInterface &device) override;
     void write(const QByteArray &frame) override;
     void close() override;

@@ -1,6 +1,7 @@
 #include "vxcommoninterface.h"
 
 #include "language.h"
+#include "property_keys.h"
 #include "property_store.h"
 #include "receive_buffer.h"
 #include "tcp_link.h"
@@ -9,6 +10,8 @@
 
 #include <QtCore/QLocale>
 #include <QtWebSockets/QWebSocket>
+
+namespace key = vx::key;
 
 VXCommonInterface::VXCommonInterface(QObject *parent)
     : VXDeviceInterface(parent)
@@ -53,14 +56,14 @@ void VXCommonInterface::setUSBPath(QString path)
 {
     auto *property = new VXDeviceProperty(nullptr);
     property->init(path, tr("USB 地址"), QLatin1String(""), 0, 0, 0, UnCMD, QStringList());
-    vx::replace_property(this, "USB", property);
+    vx::replace_property(this, key::USB, property);
 }
 
 void VXCommonInterface::setIPAddress(QString address)
 {
     auto *property = new VXDeviceProperty(nullptr);
     property->init(address, tr("IP 地址"), QLatin1String(""), 0, 0, 0, UnCMD, QStringList());
-    vx::replace_property(this, "TCP", property);
+    vx::replace_property(this, key::TCP, property);
 }
 
 bool VXCommonInterface::tell_host(VXDeviceMessage kind, const QString &text)
@@ -75,7 +78,7 @@ bool VXCommonInterface::tell_host(VXDeviceMessage kind, const QString &text)
 // try again (with a corrected path, say).
 bool VXCommonInterface::may_connect()
 {
-    const VXDeviceProperty *status = property_ptr("STATUS");
+    const VXDeviceProperty *status = property_ptr(key::STATUS);
     if (!status)
         return true;
     const int value = status->value().toInt();

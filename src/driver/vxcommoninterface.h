@@ -129,8 +129,9 @@ protected:
     virtual void dispatch_reply(const vx::protocol::Reply &reply);
     QString language_code() const { return m_language_code; }
     QTranslator &translator() { return m_translator; }
-    // The property under the key, created as a local value when missing.
-    VXDeviceProperty *ensure_property(const char *key, const QVariant &value, const QString &label);
+    // The property under the key, created as a local value when missing;
+    // the label is a source text of this class, or null for none.
+    VXDeviceProperty *ensure_property(const char *key, const QVariant &value, const char *label);
     // Emits message(); false when a slot deleted the device meanwhile, and
     // then the caller must return without touching the device.
     bool tell_host(VXDeviceMessage kind, const QString &text);

@@ -4,6 +4,7 @@
 // the host, and a stop ends the job.
 #include "vxlt3050procam.h"
 
+#include "property_keys.h"
 #include "protocol.h"
 #include "reply.h"
 #include "task_record.h"
@@ -15,7 +16,10 @@
 
 #include <utility>
 
+namespace key = vx::key;
+
 using namespace vx::protocol;
+using vx::TaskRecord;
 
 namespace {
 constexpr int kJogScale = 80;
@@ -23,9 +27,9 @@ constexpr int kJogScale = 80;
 
 VXDeviceProperty *VXLT3050PROCam::page_carrier()
 {
-    if (VXDeviceProperty *page = property_ptr("TASK_PPLT"))
+    if (VXDeviceProperty *page = property_ptr(key::TASK_PPLT))
         return page;
-    return property_ptr("TASK_PLT");
+    return property_ptr(key::TASK_PLT);
 }
 
 void VXLT3050PROCam::setPlt(QString plt)
@@ -43,20 +47,20 @@ void VXLT3050PROCam::setPlt(QString plt)
 void VXLT3050PROCam::startTask()
 {
     job_stopped = false;
-    const VXDeviceProperty *mode = property_ptr("TASK_MODE");
+    const VXDeviceProperty *mode = property_ptr(key::TASK_MODE);
     if (!mode)
         return;
-    if (const VXDeviceProperty *mark = property_ptr("SET_MARK"))
+    if (const VXDeviceProperty *mark = property_ptr(key::SET_MARK))
         sendCMD(mark->set_cmd_bytes());
 
     if (mode->value().toInt() != 0) {
-        const VXDeviceProperty *qrcode = property_ptr("GET_QRCODE");
+        const VXDeviceProperty *qrcode = property_ptr(key::GET_QRCODE);
         if (!qrcode)
             return;
         sendCMD(qrcode->get_cmd_bytes());
     } else {
-        const VXDeviceProperty *page = property_ptr("TASK_PPLT");
-        const VXDeviceProperty *status = property_ptr("DEVICE_STATUS");
+        const VXDeviceProperty *page = property_ptr(key::TASK_PPLT);
+        const VXDeviceProperty *status = property_ptr(key::DEVICE_STATUS);
         if (!page || !status)
             return;
         const QByteArray frame = page->set_cmd_bytes();
@@ -67,7 +71,7 @@ void VXLT3050PROCam::startTask()
         prepare_page(page_index + 1);
     }
 
-    ensure_property("TASK_START_TIME", QDateTime::currentDateTime(), QString())
+    ensure_property(key::TASK_START_TIME, QDateTime::currentDateTime(), nullptr)
         ->setValue(QDateTime::currentDateTime());
     if (!tell_host(DevTasK, QString()))
         return;
@@ -137,8 +141,8 @@ void VXLT3050PROCam::stop_job()
         return;
     job_stopped = true;
     next_page = {};
-    if (VXDeviceProperty *task = property_ptr("TASK")) // the machine no longer cuts
-        task->setValue(vx::updated_record(task->value().toJsonObject(), {{QStringLiteral("Status"), 0}}));
+    if (VXDeviceProperty *task = property_ptr(key::TASK)) // the machine no longer cuts
+        task->setValue(TaskRecord(task->value().toJsonObject()).set_status(0).json());
     if (!tell_host(DevTasK, QStringLiteral("STOP")))
         return;
     device_task_to_cloud();
@@ -149,52 +153,59 @@ void VXLT3050PROCam::advance_task()
     if (job_stopped)
         return;
     ++page_index;
-    if (page_index < plt_pages.size()) {
-        VXDeviceProperty *carrier = page_carrier();
-        if (!carrier)
-            return;
-        if (next_page.index != page_index)
-            prepare_page(page_index);
-        // Taken before the host hears of the page: a host slot may load
-        // another job, and the frame sent is the page it was told about.
-        const PreparedPage page = std::exchange(next_page, {});
-        carrier->setValue(page.text);
-        sendCMD(page.frame);
-        if (page_index == plt_pages.size() - 1) {
-            if (const VXDeviceProperty *status = property_ptr("DEVICE_STATUS"))
-                sendCMD(status->get_cmd_bytes());
-        }
-        prepare_page(page_index + 1);
-        return;
-    }
-    next_page = {};
+    if (page_index < plt_pages.size())
+        send_next_page();
+    else
+        close_copy();
+}
 
-    VXDeviceProperty *task = property_ptr("TASK");
+void VXLT3050PROCam::send_next_page()
+{
+    VXDeviceProperty *carrier = page_carrier();
+    if (!carrier)
+        return;
+    if (next_page.index != page_index)
+        prepare_page(page_index);
+    // Taken before the host hears of the page: a host slot may load
+    // another job, and the frame sent is the page it was told about.
+    const PreparedPage page = std::exchange(next_page, {});
+    carrier->setValue(page.text);
+    sendCMD(page.frame);
+    if (page_index == plt_pages.size() - 1) {
+        if (const VXDeviceProperty *status = property_ptr(key::DEVICE_STATUS))
+            sendCMD(status->get_cmd_bytes());
+    }
+    prepare_page(page_index + 1);
+}
+
+// The last page of a copy is done: the copy counts, and the next copy (or
+// QR code) is asked for while copies remain.
+void VXLT3050PROCam::close_copy()
+{
+    next_page = {};
+    VXDeviceProperty *task = property_ptr(key::TASK);
     if (!task)
         return;
-    QJsonObject record = task->value().toJsonObject();
-    const int finished = record.value(QStringLiteral("Finished")).toInt();
-    const int copies = record.value(QStringLiteral("TaskCopies")).toInt();
+    TaskRecord record(task->value().toJsonObject());
+    const int finished = record.finished();
+    const int copies = record.task_copies();
     if (finished < copies) {
-        record.insert(QStringLiteral("Finished"), finished + 1);
+        record.set_finished(finished + 1);
         if (finished + 1 == copies) {
-            record.insert(QStringLiteral("Percent"), 100);
-            record.insert(QStringLiteral("Status"), 0);
-            task->setValue(record);
+            task->setValue(record.set_percent(100).set_status(0).json());
         } else {
-            task->setValue(record);
-            const VXDeviceProperty *mode = property_ptr("TASK_MODE");
+            task->setValue(record.json());
+            const VXDeviceProperty *mode = property_ptr(key::TASK_MODE);
             if (!mode)
                 return;
-            const VXDeviceProperty *next = property_ptr(mode->value().toInt() == 0 ? "TASK_REPEAT" : "GET_QRCODE");
+            const bool plotter_job = mode->value().toInt() == 0;
+            const VXDeviceProperty *next = property_ptr(plotter_job ? key::TASK_REPEAT : key::GET_QRCODE);
             if (!next)
                 return;
-            sendCMD(mode->value().toInt() == 0 ? next->set_cmd_bytes() : next->get_cmd_bytes());
+            sendCMD(plotter_job ? next->set_cmd_bytes() : next->get_cmd_bytes());
         }
     } else {
-        record.insert(QStringLiteral("Status"), 0);
-        record.insert(QStringLiteral("Percent"), 100);
-        task->setValue(record);
+        task->setValue(record.set_status(0).set_percent(100).json());
     }
     if (!tell_host(DevTasK, QString()))
         return;
@@ -216,7 +227,7 @@ void VXLT3050PROCam::prepare_page(int index)
 
 void VXLT3050PROCam::move(int a, int b)
 {
-    VXDeviceProperty *jog = property_ptr("MOVE");
+    VXDeviceProperty *jog = property_ptr(key::MOVE);
     if (!jog)
         return;
     // Computed in 64 bits: any int amount gives its exact multiple.

@@ -38,6 +38,8 @@ private:
     void load_translator();
     bool handle_machine_reply(const vx::protocol::Reply &reply);
     void stop_job();
+    void send_next_page();
+    void close_copy();
     VXDeviceProperty *page_carrier();
     void prepare_page(int index);
 
