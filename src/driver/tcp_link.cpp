@@ -87,8 +87,13 @@ void TcpLink::read_pending()
 void TcpLink::on_state(QAbstractSocket::SocketState state)
 {
     // Qt only applies socket options to an open socket: keep-alive set
-    // when the socket was made would be lost.
-    if (state == QAbstractSocket::ConnectedState)
+    // when the socket was made would be lost. Frames go out at once: the
+    // machine waits for each, and a short one held back for the peer's
+    // delayed acknowledgement (the next copy's request after the last
+    // page) stalls the job for 40 ms.
+    if (state == QAbstractSocket::ConnectedState) {
         m_socket->setSocketOption(QAbstractSocket::KeepAliveOption, true);
+        m_socket->setSocketOption(QAbstractSocket::LowDelayOption, true);
+    }
     emit stateChanged(state_of(state));
 }
