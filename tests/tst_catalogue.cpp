@@ -1,7 +1,7 @@
 // The "437" catalogue and the machine's property set: keys in registration
 // order, command recipes, frames and editor descriptions.
 #include "catalogue_snapshot.h"
-#include "property_keys.h"
+#include "property_keys_p.h"
 #include "vxdeviceproperty.h"
 #include "vxlt3050procam.h"
 #include "test_text.h"

@@ -5,7 +5,7 @@
 #include "memory_use.h"
 #include "raw_channel.h"
 #include "controller_simulator.h"
-#include "job_status.h"
+#include "job_status_p.h"
 #include "morvocloud.h"
 #include "test_text.h"
 #include "vxdeviceproperty.h"

@@ -4,7 +4,7 @@
 // service they were meant for, never stale over new, never by two
 // processes at once, and moved to the dead letters with a reason rather
 // than dropped; memory stays bounded whatever the service answers.
-#include "cloud_outbox.h"
+#include "cloud_outbox_p.h"
 #include "cloud_service.h"
 #include "memory_use.h"
 #include "morvocloud.h"

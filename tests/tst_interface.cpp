@@ -1,8 +1,8 @@
 // The device interface's own behaviour: build date, base defaults, the
 // property store's ownership, and the language choice of a driver.
-#include "build_date.h"
-#include "language.h"
-#include "property_store.h"
+#include "build_date_p.h"
+#include "language_p.h"
+#include "property_store_p.h"
 #include "vxcommoninterface.h"
 #include "vxdeviceproperty.h"
 

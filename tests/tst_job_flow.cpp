@@ -3,7 +3,7 @@
 // pause/resume/stop answers, jogging, and the generic driver's defaults.
 #include "frame.h"
 #include "loopback_peer.h"
-#include "property_store.h"
+#include "property_store_p.h"
 #include "vxdeviceproperty.h"
 #include "vxlt3050procam.h"
 #include "test_text.h"

@@ -1,6 +1,6 @@
 // The property record: the notifying value rule, copies, lookups, and the
 // read/write frames and reply decoding of every command kind.
-#include "property_store.h"
+#include "property_store_p.h"
 #include "vxdeviceproperty.h"
 #include "test_text.h"
 

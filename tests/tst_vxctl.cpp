@@ -1,7 +1,7 @@
 // vxctl run as a person runs it: a process against the simulator, with its
 // exit status and what it prints, for jobs, settings, a cloud outbox and
 // every failure.
-#include "cloud_outbox.h"
+#include "cloud_outbox_p.h"
 
 #include <QtCore/QProcess>
 #include <QtCore/QTemporaryDir>

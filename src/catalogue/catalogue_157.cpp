@@ -1,6 +1,6 @@
 // The property set of the "157" controller family: its base set, the
 // information page and the setting groups a machine picks for its pages.
-#include "catalogue_builder.h"
+#include "catalogue_builder_p.h"
 #include "vxcommoninterface.h"
 
 using namespace vx;

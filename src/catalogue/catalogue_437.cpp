@@ -1,5 +1,5 @@
 // The property set of the "437" controller family.
-#include "catalogue_builder.h"
+#include "catalogue_builder_p.h"
 #include "vxcommoninterface.h"
 
 using namespace vx;

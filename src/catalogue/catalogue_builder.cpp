@@ -1,6 +1,6 @@
-#include "catalogue_builder.h"
+#include "catalogue_builder_p.h"
 
-#include "property_store.h"
+#include "property_store_p.h"
 #include "vxdeviceproperty.h"
 
 #include <QtCore/QCoreApplication>

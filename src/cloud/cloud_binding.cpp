@@ -3,11 +3,11 @@
 // then update or creation).
 #include "vxcommoninterface.h"
 
-#include "job_status.h"
+#include "job_status_p.h"
 #include "morvocloud.h"
-#include "property_keys.h"
+#include "property_keys_p.h"
 #include "vxdeviceproperty.h"
-#include "vxlogging.h"
+#include "cloud_logging_p.h"
 
 #include <QtCore/QJsonDocument>
 #include <QtCore/QPointer>

@@ -3,7 +3,7 @@
 #include "vxcommoninterface.h"
 
 #include "morvocloud.h"
-#include "property_keys.h"
+#include "property_keys_p.h"
 #include "vxdeviceproperty.h"
 
 #include <QtCore/QCryptographicHash>

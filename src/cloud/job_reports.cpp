@@ -2,10 +2,10 @@
 // work record per stopped job that finished copies.
 #include "vxcommoninterface.h"
 
-#include "job_status.h"
+#include "job_status_p.h"
 #include "morvocloud.h"
-#include "property_keys.h"
-#include "task_record.h"
+#include "property_keys_p.h"
+#include "task_record_p.h"
 #include "vxdeviceproperty.h"
 
 #include <QtCore/QDateTime>

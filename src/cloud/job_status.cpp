@@ -1,4 +1,4 @@
-#include "job_status.h"
+#include "job_status_p.h"
 
 #include <QtCore/QJsonArray>
 #include <QtCore/QJsonDocument>

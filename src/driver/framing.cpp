@@ -3,11 +3,11 @@
 #include "vxcommoninterface.h"
 
 #include "frame.h"
-#include "link.h"
-#include "property_keys.h"
+#include "link_p.h"
+#include "property_keys_p.h"
 #include "receive_buffer.h"
 #include "reply.h"
-#include "tcp_link.h"
+#include "tcp_link_p.h"
 #include "vxdeviceproperty.h"
 
 #include <QtCore/QDateTime>

@@ -2,9 +2,9 @@
 // the link lost when data stopped coming for more than 30 seconds.
 #include "vxcommoninterface.h"
 
-#include "property_keys.h"
+#include "property_keys_p.h"
 #include "vxdeviceproperty.h"
-#include "vxlogging.h"
+#include "driver_logging_p.h"
 
 #include <limits>
 #include <utility>

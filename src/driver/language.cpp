@@ -1,4 +1,4 @@
-#include "language.h"
+#include "language_p.h"
 
 namespace vx {
 

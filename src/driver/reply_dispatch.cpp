@@ -3,10 +3,10 @@
 // first property registered for its command.
 #include "vxcommoninterface.h"
 
-#include "property_keys.h"
-#include "property_store.h"
+#include "property_keys_p.h"
+#include "property_store_p.h"
 #include "reply.h"
-#include "task_record.h"
+#include "task_record_p.h"
 #include "vxdeviceproperty.h"
 
 #include <QtCore/QJsonObject>

@@ -2,8 +2,8 @@
 // of the user settings page. Jobs are driven only through properties.
 #include "vxcommoninterface.h"
 
-#include "property_keys.h"
-#include "task_record.h"
+#include "property_keys_p.h"
+#include "task_record_p.h"
 #include "vxdeviceproperty.h"
 
 #include <QtCore/QDateTime>

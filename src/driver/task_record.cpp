@@ -1,4 +1,4 @@
-#include "task_record.h"
+#include "task_record_p.h"
 
 namespace vx {
 

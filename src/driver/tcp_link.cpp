@@ -1,6 +1,6 @@
-#include "tcp_link.h"
+#include "tcp_link_p.h"
 
-#include "property_keys.h"
+#include "property_keys_p.h"
 #include "vxdeviceinterface.h"
 #include "vxdeviceproperty.h"
 

@@ -2,11 +2,11 @@
 // the device status and the host's link messages.
 #include "vxcommoninterface.h"
 
-#include "property_keys.h"
-#include "tcp_link.h"
-#include "usb_link.h"
+#include "property_keys_p.h"
+#include "tcp_link_p.h"
+#include "usb_link_p.h"
 #include "vxdeviceproperty.h"
-#include "vxlogging.h"
+#include "driver_logging_p.h"
 
 namespace key = vx::key;
 

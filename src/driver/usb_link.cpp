@@ -1,4 +1,4 @@
-#include "usb_link.h"
+#include "usb_link_p.h"
 
 #include "frame.h"
 #include "usboperate.h"

@@ -1,11 +1,11 @@
 #include "vxcommoninterface.h"
 
-#include "language.h"
-#include "property_keys.h"
-#include "property_store.h"
+#include "language_p.h"
+#include "property_keys_p.h"
+#include "property_store_p.h"
 #include "receive_buffer.h"
-#include "tcp_link.h"
-#include "usb_link.h"
+#include "tcp_link_p.h"
+#include "usb_link_p.h"
 #include "vxdeviceproperty.h"
 
 #include <QtCore/QLocale>

@@ -1,4 +1,4 @@
-#include "build_date.h"
+#include "build_date_p.h"
 
 #include <QtCore/QDate>
 #include <QtCore/QLocale>

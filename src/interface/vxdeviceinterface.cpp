@@ -1,7 +1,7 @@
 #include "vxdeviceinterface.h"
 
-#include "build_date.h"
-#include "property_store.h"
+#include "build_date_p.h"
+#include "property_store_p.h"
 #include "vxdeviceproperty.h"
 
 VXDeviceInterface::VXDeviceInterface(QObject *parent)

@@ -4,12 +4,12 @@
 // the host, and a stop ends the job.
 #include "vxlt3050procam.h"
 
-#include "property_keys.h"
+#include "property_keys_p.h"
 #include "protocol.h"
 #include "reply.h"
-#include "task_record.h"
+#include "task_record_p.h"
 #include "vxdeviceproperty.h"
-#include "vxlogging.h"
+#include "machine_logging_p.h"
 
 #include <QtCore/QDateTime>
 #include <QtCore/QJsonObject>

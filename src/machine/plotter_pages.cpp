@@ -1,4 +1,4 @@
-#include "plotter_pages.h"
+#include "plotter_pages_p.h"
 
 #include "protocol.h"
 

@@ -1,6 +1,6 @@
 #include "vxlt3050procam.h"
 
-#include "catalogue_builder.h"
+#include "catalogue_builder_p.h"
 
 #include <QtCore/QCoreApplication>
 

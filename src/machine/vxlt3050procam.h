@@ -1,6 +1,6 @@
 #pragma once
 
-#include "plotter_pages.h"
+#include "plotter_pages_p.h"
 #include "vxcommoninterface.h"
 
 #include <QtCore/QStringList>

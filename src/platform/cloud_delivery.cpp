@@ -1,4 +1,4 @@
-#include "cloud_delivery.h"
+#include "cloud_delivery_p.h"
 
 #include <QtCore/QDateTime>
 #include <QtCore/QPointer>

@@ -1,4 +1,4 @@
-#include "cloud_outbox.h"
+#include "cloud_outbox_p.h"
 
 #include <QtCore/QCoreApplication>
 #include <QtCore/QDateTime>

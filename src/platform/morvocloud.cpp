@@ -1,6 +1,6 @@
 #include "morvocloud.h"
 
-#include "cloud_delivery.h"
+#include "cloud_delivery_p.h"
 
 #include <QtCore/QJsonDocument>
 #include <QtCore/QStandardPaths>

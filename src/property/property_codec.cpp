@@ -3,7 +3,7 @@
 
 #include "frame.h"
 #include "protocol.h"
-#include "vxlogging.h"
+#include "property_logging_p.h"
 
 namespace {
 

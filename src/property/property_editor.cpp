@@ -2,8 +2,8 @@
 // into a host page, filled from the value and read back into it.
 #include "vxdeviceproperty.h"
 
-#include "property_store.h"
-#include "vxlogging.h"
+#include "property_store_p.h"
+#include "property_logging_p.h"
 
 #include <QtCore/QJsonObject>
 #include <QtCore/QJsonValue>

@@ -1,4 +1,4 @@
-#include "property_store.h"
+#include "property_store_p.h"
 
 #include "vxdeviceproperty.h"
 

@@ -1,6 +1,6 @@
 #include "vxdeviceproperty.h"
 
-#include "property_store.h"
+#include "property_store_p.h"
 
 VXDeviceProperty::VXDeviceProperty(QObject *parent)
     : QObject(parent)

@@ -1,6 +1,6 @@
 #include "catalogue_snapshot.h"
 
-#include "property_store.h"
+#include "property_store_p.h"
 #include "vxdeviceproperty.h"
 #include "vxlt3050procam.h"
 

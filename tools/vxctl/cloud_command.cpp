@@ -1,4 +1,4 @@
-#include "cloud_outbox.h"
+#include "cloud_outbox_p.h"
 #include "command_table.h"
 
 #include <QtCore/QCommandLineParser>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cloud_outbox.h"
+#include "cloud_outbox_p.h"
 
 #include <QtCore/QHash>
 #include <QtCore/QLoggingCategory>

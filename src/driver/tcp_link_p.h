@@ -1,7 +1,7 @@
 #pragma once
 
-#include "link.h"
-#include "property_keys.h"
+#include "link_p.h"
+#include "property_keys_p.h"
 
 #include <QtNetwork/QAbstractSocket>
 

@@ -1,0 +1,3 @@
+#include "machine_logging_p.h"
+
+Q_LOGGING_CATEGORY(lcMachine, "vx.machine", QtInfoMsg)

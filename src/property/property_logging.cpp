@@ -1,0 +1,3 @@
+#include "property_logging_p.h"
+
+Q_LOGGING_CATEGORY(lcProperty, "vx.property", QtInfoMsg)
