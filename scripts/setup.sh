@@ -12,6 +12,7 @@ VX_PACKAGES=(
     qttools5-dev qttools5-dev-tools libqt5sql5-sqlite
     fonts-noto-cjk
     libbenchmark-dev
+    help2man dpkg-dev file
 )
 
 vx_install_packages() {

@@ -3,12 +3,28 @@
 #include "catalogue_builder_p.h"
 
 #include <QtCore/QCoreApplication>
+#include <QtCore/QDir>
+#include <QtCore/QFileInfo>
+
+#include <dlfcn.h>
 
 using namespace vx;
 
 namespace {
 constexpr const char *kContext = "VXLT3050PROCam";
 constexpr int kIconCodePoint = 0xE626;
+
+// The installed translations, found from the file this code was loaded
+// from, so that an installation works under any prefix.
+QString installed_translations_dir()
+{
+    Dl_info info{};
+    if (!dladdr(reinterpret_cast<const void *>(&installed_translations_dir), &info) || !info.dli_fname)
+        return QString();
+    return QFileInfo(QString::fromLocal8Bit(info.dli_fname))
+        .dir()
+        .absoluteFilePath(QStringLiteral(VX_PLUGINDIR_TO_TRANSLATIONSDIR));
+}
 } // namespace
 
 VXLT3050PROCam::VXLT3050PROCam(QObject *parent)
@@ -20,12 +36,13 @@ VXLT3050PROCam::VXLT3050PROCam(QObject *parent)
 VXLT3050PROCam::~VXLT3050PROCam() = default;
 
 // Each machine object installs its own translator; destroying the object
-// removes it again.
+// removes it again. The host application's own copy comes first.
 void VXLT3050PROCam::load_translator()
 {
     const QString file = QStringLiteral("VX-LT3050PROCam_%1.qm").arg(language_code());
-    const QString directory = QCoreApplication::applicationDirPath() + QStringLiteral("/translations");
-    translator().load(file, directory, QString(), QString());
+    const QString beside_host = QCoreApplication::applicationDirPath() + QStringLiteral("/translations");
+    if (!translator().load(file, beside_host, QString(), QString()))
+        translator().load(file, installed_translations_dir(), QString(), QString());
     QCoreApplication::installTranslator(&translator());
 }
 

@@ -15,7 +15,7 @@ run(${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${WORK_DIR}/prefix)
 run(${CMAKE_COMMAND} -S ${HOST_SOURCE_DIR} -B ${WORK_DIR}/build -G ${GENERATOR}
     -DCMAKE_CXX_COMPILER=${CXX_COMPILER} -DCMAKE_BUILD_TYPE=RelWithDebInfo
     "-DCMAKE_CXX_FLAGS=${SANITIZE_FLAGS}" "-DCMAKE_EXE_LINKER_FLAGS=${SANITIZE_FLAGS}"
-    -DVX_PREFIX=${WORK_DIR}/prefix)
+    -DCMAKE_PREFIX_PATH=${WORK_DIR}/prefix)
 run(${CMAKE_COMMAND} --build ${WORK_DIR}/build)
 execute_process(COMMAND ${WORK_DIR}/build/tst_installed_host RESULT_VARIABLE result)
 if(NOT result EQUAL 0)

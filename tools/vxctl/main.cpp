@@ -94,10 +94,12 @@ int main(int argc, char **argv)
     QScopedPointer<QCoreApplication> app(needs_window(argc, argv) ? new QApplication(argc, argv)
                                                                    : new QCoreApplication(argc, argv));
     QCoreApplication::setApplicationName(QStringLiteral("vxctl"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VX_VERSION));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(description());
     parser.addHelpOption();
+    parser.addVersionOption();
     const QCommandLineOption plugin_option(QStringLiteral("plugin"), tr("The plugin file to load."),
                                            QStringLiteral("path"), PluginHost::default_plugin_path());
     const QCommandLineOption tcp_option(QStringLiteral("tcp"), tr("A controller on the network."),

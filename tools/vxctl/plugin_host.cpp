@@ -8,8 +8,10 @@
 
 QString PluginHost::default_plugin_path()
 {
-    return QDir(QCoreApplication::applicationDirPath())
-        .absoluteFilePath(QStringLiteral("../plugins/VX-LT3050PROCam.so"));
+    const QDir programs(QCoreApplication::applicationDirPath());
+    const QString installed = programs.absoluteFilePath(QStringLiteral(VX_BIN_TO_PLUGINDIR "/VX-LT3050PROCam.so"));
+    const QString build_tree = programs.absoluteFilePath(QStringLiteral("../plugins/VX-LT3050PROCam.so"));
+    return QFileInfo::exists(build_tree) && !QFileInfo::exists(installed) ? build_tree : installed;
 }
 
 bool PluginHost::load(const QString &path)

@@ -11,7 +11,7 @@ class VXDeviceInterface;
 class PluginHost
 {
 public:
-    // The plugin beside the program's build or install tree.
+    // The plugin of the installed tree the program is in, or of its build tree.
     static QString default_plugin_path();
 
     // False with error() set when the file is missing, does not load, or

@@ -39,6 +39,7 @@ std::optional<CommandLine> parse_command_line(const QCoreApplication &app, QStri
     QCommandLineParser parser;
     parser.setApplicationDescription(vx::sim::usage_description());
     parser.addHelpOption();
+    parser.addVersionOption();
     parser.addOptions({
         {"port", "TCP port to listen on; 0 picks a free one.", "N", "9100"},
         {"bind", "Address to listen on.", "ADDRESS", "127.0.0.1"},
@@ -109,6 +110,7 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     app.setApplicationName("vxsim");
+    app.setApplicationVersion(QStringLiteral(VX_VERSION));
     QTextStream out(stdout);
     QTextStream err(stderr);
 
