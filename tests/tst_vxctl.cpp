@@ -3,7 +3,11 @@
 // every failure.
 #include "cloud_outbox_p.h"
 
+#include <QtCore/QJsonArray>
+#include <QtCore/QJsonDocument>
+#include <QtCore/QJsonObject>
 #include <QtCore/QProcess>
+#include <QtCore/QRegularExpression>
 #include <QtCore/QTemporaryDir>
 #include <QtGui/QImage>
 #include <QtNetwork/QTcpServer>
@@ -20,9 +24,16 @@ struct Run
     QString err;
 };
 
-Run vxctl(const QStringList &arguments, int timeout_ms = 20000)
+// Leading NAME=VALUE items are set in vxctl's environment.
+Run vxctl(QStringList arguments, int timeout_ms = 20000)
 {
     QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    while (!arguments.isEmpty() && QRegularExpression("^[A-Z_]+=").match(arguments.first()).hasMatch()) {
+        const QString item = arguments.takeFirst();
+        environment.insert(item.section('=', 0, 0), item.section('=', 1));
+    }
+    process.setProcessEnvironment(environment);
     process.start(QStringLiteral(VXCTL_PATH), arguments);
     Run run;
     if (!process.waitForFinished(timeout_ms)) {
@@ -58,11 +69,15 @@ private slots:
     void failures();
     void ctrl_c_stops_the_job();
     void cloud_dead_letters();
+    void everyday_commands();
+
+private:
+    QTemporaryDir m_config_home;
 };
 
 void tst_vxctl::finished_job()
 {
-    const Run run = vxctl({"job", SAMPLES_DIR "/labels-3-pages.plt", "--copies", "2"});
+    const Run run = vxctl({"--sim", "job", SAMPLES_DIR "/labels-3-pages.plt", "--copies", "2"});
     QVERIFY2(run.exit_code == 0, qPrintable(run.err));
     QVERIFY(run.out.contains("3 page(s), 2 copies"));
     QVERIFY(run.out.contains("page 3/3"));
@@ -77,10 +92,21 @@ void tst_vxctl::settings_round_trip()
     QVERIFY2(run.exit_code == 0, qPrintable(run.err));
     QVERIFY(run.out.contains("12 of 12 read"));
     QVERIFY(run.out.contains("FIRMWARE = V3.4.37"));
+    QCOMPARE(run.err, QStringLiteral("vxctl: no machine named: using the built-in simulator\n"));
 
-    run = vxctl({"set", "SPEED=220", "CAMERA_OFFSET=1.5,-19"});
+    run = vxctl({"--sim", "set", "SPEED=220", "CAMERA_OFFSET=1.5,-19"});
     QVERIFY2(run.exit_code == 0, qPrintable(run.err));
     QCOMPARE(run.out, QStringLiteral("SPEED = 220\nCAMERA_OFFSET = 1.5,-19\n"));
+
+    // Read back as JSON; a QR-code reply is the value; refused is not silent.
+    run = vxctl({"--sim", "--sim-refuse", "9", "get", "SPEED", "CAMERA_OFFSET", "QRCODE_FILE", "PRESSURE", "--json"});
+    QCOMPARE(run.exit_code, 1);
+    const QJsonObject read = QJsonDocument::fromJson(run.out.toUtf8()).object();
+    QCOMPARE(read["SPEED"]["value"].toInt(), 150);
+    QCOMPARE(read["CAMERA_OFFSET"]["value"].toArray(), QJsonArray({0.5, -20}));
+    QCOMPARE(read["QRCODE_FILE"]["value"].toString(), QStringLiteral("qrcode.plt"));
+    QCOMPARE(read["PRESSURE"]["outcome"].toString(), QStringLiteral("refused"));
+    QCOMPARE(read["PRESSURE"]["result"].toInt(), 1);
 }
 
 void tst_vxctl::settings_pages_as_pictures()
@@ -97,6 +123,12 @@ void tst_vxctl::settings_pages_as_pictures()
 
 void tst_vxctl::failures_data()
 {
+    QDir(m_config_home.path()).mkpath("vxctl");
+    QFile config(m_config_home.filePath("vxctl/config"));
+    QVERIFY(config.open(QIODevice::WriteOnly));
+    config.write(QStringLiteral("# the cutter\ntarget = tcp:127.0.0.1:%1\n").arg(closed_port()).toUtf8());
+    config.close();
+
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("exit_code");
     QTest::addColumn<QString>("message");
@@ -105,26 +137,71 @@ void tst_vxctl::failures_data()
         << QStringList{"--tcp", QStringLiteral("127.0.0.1:%1").arg(closed_port()), "get", "SPEED"} << 1
         << "cannot connect to 127.0.0.1";
     QTest::newRow("unknown key") << QStringList{"get", "NO_SUCH_KEY"} << 2 << "unknown setting NO_SUCH_KEY";
-    QTest::newRow("key without a read command") << QStringList{"get", "STATUS"} << 2 << "STATUS cannot be read";
-    QTest::newRow("bad value") << QStringList{"set", "SPEED=fast"} << 2 << "'fast' is not a valid uint";
-    QTest::newRow("wrong number of parts") << QStringList{"set", "CAMERA_OFFSET=1"} << 2 << "expects 2 values";
-    QTest::newRow("not KEY=VALUE") << QStringList{"set", "SPEED"} << 2 << "is not KEY=VALUE";
-    QTest::newRow("local-only key") << QStringList{"set", "TCP_PORT=1"} << 2 << "cannot be written";
-    QTest::newRow("unreadable job file") << QStringList{"job", "/nonexistent/job.plt"} << 1 << "cannot read";
+    QTest::newRow("key without a read command") << QStringList{"get", "STATUS"} << 2
+                                                << "STATUS is not a readable setting";
+    QTest::newRow("action read") << QStringList{"get", "TASK_STOP"} << 2 << "TASK_STOP is an action";
+    QTest::newRow("refused read") << QStringList{"--sim-refuse", "7", "get", "SPEED"} << 1
+                                  << "SPEED: refused by the machine (result 1)";
+    QTest::newRow("key read twice") << QStringList{"get", "SPEED", "SPEED"} << 2 << "SPEED is given twice";
+    QTest::newRow("bad value") << QStringList{"--sim", "set", "SPEED=fast"} << 2
+                               << "SPEED takes 10 to 300 mm/s; got fast";
+    QTest::newRow("value out of range") << QStringList{"--sim", "set", "SPEED=99999999"} << 2
+                                        << "SPEED takes 10 to 300 mm/s; got 99999999";
+    QTest::newRow("fraction for a whole number") << QStringList{"--sim", "set", "PRESSURE=1.5"} << 2
+                                                 << "PRESSURE takes 0 to 900 gf; got 1.5";
+    QTest::newRow("no such option") << QStringList{"--sim", "set", "WORK_MODE=3"} << 2 << "WORK_MODE takes 0 (";
+    QTest::newRow("part out of range") << QStringList{"--sim", "set", "CAMERA_OFFSET=nan,-20"} << 2
+                                       << "CAMERA_OFFSET_X takes -2 to 2; got nan";
+    QTest::newRow("frame-breaking text") << QStringList{"--sim", "set", "DEVICE_ID=a;b"} << 2
+                                         << "DEVICE_ID takes text without ';'";
+    QTest::newRow("wrong number of parts") << QStringList{"--sim", "set", "CAMERA_OFFSET=1"} << 2
+                                           << "takes 2 values";
+    QTest::newRow("not KEY=VALUE") << QStringList{"--sim", "set", "SPEED"} << 2 << "is not KEY=VALUE";
+    QTest::newRow("key set twice") << QStringList{"--sim", "set", "SPEED=200", "SPEED=300"} << 2
+                                   << "SPEED is given twice";
+    QTest::newRow("action set") << QStringList{"--sim", "set", "TASK_STOP=2"} << 2 << "TASK_STOP is an action";
+    QTest::newRow("local-only key") << QStringList{"--sim", "set", "TCP_PORT=1"} << 2 << "cannot be written";
+    QTest::newRow("refused write") << QStringList{"--sim", "--sim-refuse", "6", "set", "SPEED=200"} << 1
+                                   << "SPEED: refused by the machine (result 1)";
+    QTest::newRow("set on an unnamed machine") << QStringList{"set", "SPEED=200"} << 2 << "set changes the machine";
+    QTest::newRow("unreadable job file") << QStringList{"--sim", "job", "/nonexistent/job.plt"} << 1
+                                         << "cannot read";
     QTest::newRow("missing plugin") << QStringList{"--plugin", "/nonexistent/plugin.so", "info"} << 1
                                     << "plugin not found";
     QTest::newRow("not a plugin") << QStringList{"--plugin", VXCTL_PATH, "info"} << 1 << "cannot load plugin";
     QTest::newRow("unknown command") << QStringList{"fly"} << 2 << "unknown command fly";
     QTest::newRow("bad copies") << QStringList{"job", "x.plt", "--copies", "0"} << 2 << "--copies";
-    QTest::newRow("bad tcp target") << QStringList{"--tcp", "host:99999", "info"} << 2 << "--tcp takes";
+    QTest::newRow("bad tcp target") << QStringList{"--tcp", "host:99999", "get", "SPEED"} << 2 << "--tcp takes";
+    QTest::newRow("two machines") << QStringList{"--tcp", "host", "--usb", "/dev/ttyACM0", "get", "SPEED"} << 2
+                                  << "--tcp and --usb name different machines";
+    QTest::newRow("simulator option without it") << QStringList{"--tcp", "host", "--sim-drop-after", "1", "get", "SPEED"}
+                                                 << 2 << "--sim-drop-after needs the simulator";
+    QTest::newRow("bad simulator option") << QStringList{"--sim-speed", "abc", "get", "SPEED"} << 2
+                                          << "--sim-speed takes";
+    QTest::newRow("unknown option") << QStringList{"--bogus", "info"} << 2 << "Unknown option 'bogus'";
+    QTest::newRow("another command's option") << QStringList{"info", "--copies", "2"} << 2
+                                              << "--copies does not apply to info";
+    QTest::newRow("machine option without a machine") << QStringList{"info", "--tcp", "host"} << 2
+                                                      << "--tcp does not apply to info";
+    QTest::newRow("no command") << QStringList{} << 2 << "no command given";
+    QTest::newRow("help on an unknown command") << QStringList{"help", "fly"} << 2 << "unknown command fly";
+    QTest::newRow("target from the environment")
+        << QStringList{QStringLiteral("VXCTL_TARGET=tcp:127.0.0.1:%1").arg(closed_port()), "get", "SPEED"} << 1
+        << "cannot connect to 127.0.0.1";
+    QTest::newRow("malformed VXCTL_TARGET") << QStringList{"VXCTL_TARGET=ftp:x", "get", "SPEED"} << 2
+                                            << "VXCTL_TARGET: \"ftp:x\" is not";
+    QTest::newRow("target from the config file")
+        << QStringList{"XDG_CONFIG_HOME=" + m_config_home.path(), "get", "SPEED"} << 1 << "cannot connect to 127.0.0.1";
+    QTest::newRow("settings without a display")
+        << QStringList{"XDG_RUNTIME_DIR=" + m_config_home.path(), "settings"} << 1 << "settings needs a display";
     QTest::newRow("machine stops the job")
-        << QStringList{"job", SAMPLES_DIR "/labels-3-pages.plt", "--sim-stop-after", "1"} << 1
+        << QStringList{"--sim", "job", SAMPLES_DIR "/labels-3-pages.plt", "--sim-stop-after", "1"} << 1
         << "stopped on the machine";
     QTest::newRow("cloud without an outbox") << QStringList{"cloud", "list"} << 2 << "cloud --outbox FILE";
     QTest::newRow("cloud outbox missing") << QStringList{"cloud", "--outbox", "/nonexistent/o.sqlite", "list"} << 1
                                           << "no outbox at";
     QTest::newRow("link lost mid-job")
-        << QStringList{"job", SAMPLES_DIR "/labels-3-pages.plt", "--sim-drop-after", "1"} << 1
+        << QStringList{"--sim", "job", SAMPLES_DIR "/labels-3-pages.plt", "--sim-drop-after", "1"} << 1
         << "link lost during the job (TCP DISCONNECTED.)";
 }
 
@@ -142,7 +219,7 @@ void tst_vxctl::ctrl_c_stops_the_job()
 {
     QProcess process;
     process.start(QStringLiteral(VXCTL_PATH),
-                  {"job", SAMPLES_DIR "/spiral-5000-segments.plt", "--sim-speed", "500"});
+                  {"--sim", "job", SAMPLES_DIR "/spiral-5000-segments.plt", "--sim-speed", "500"});
     QVERIFY(process.waitForStarted());
     QByteArray output;
     QTRY_VERIFY_WITH_TIMEOUT((output += process.readAllStandardOutput()).contains("progress"), 10000);
@@ -179,6 +256,34 @@ void tst_vxctl::cloud_dead_letters()
     QCOMPARE(run.exit_code, 1); // revived: no longer a dead letter
     run = vxctl({"cloud", "--outbox", file, "list"});
     QVERIFY2(run.out.startsWith("waiting: 2\n") && run.out.contains("dead: 0\n"), qPrintable(run.out));
+}
+
+// The conventions around the commands: help for one command, serial
+// ports, the plugin's defaults as JSON, and a log file.
+void tst_vxctl::everyday_commands()
+{
+    Run run = vxctl({"help", "job"});
+    QVERIFY2(run.exit_code == 0, qPrintable(run.err));
+    QVERIFY(run.out.startsWith("usage: vxctl [OPTIONS] job FILE\n") && run.out.contains("--copies <n>"));
+    QVERIFY(!run.out.contains("--outbox"));
+
+    run = vxctl({"ports"});
+    QCOMPARE(run.exit_code, 0);
+
+    run = vxctl({"info", "--json"});
+    QVERIFY2(run.exit_code == 0, qPrintable(run.err));
+    const QJsonObject info = QJsonDocument::fromJson(run.out.toUtf8()).object();
+    QCOMPARE(info["icon"].toInt(), 0xE626);
+    QVERIFY(QDate::fromString(info["build_date"].toString(), Qt::ISODate).isValid());
+    QCOMPARE(info["properties"].toArray().size(), 35);
+
+    QTemporaryDir dir;
+    const QString log = dir.filePath("vxctl.log");
+    run = vxctl({"--log", log, "get", "SPEED"});
+    QVERIFY2(run.exit_code == 0, qPrintable(run.err));
+    QFile file(log);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.readAll().contains(" vx.ctl info: connected to the simulator"));
 }
 
 QTEST_GUILESS_MAIN(tst_vxctl)

@@ -342,4 +342,43 @@
         <translation>Wi-Fi setup</translation>
     </message>
 </context>
+<context>
+    <name>vxctl</name>
+    <message>
+        <source>%1 settings</source>
+        <translation>%1 settings</translation>
+    </message>
+    <message>
+        <source>User settings</source>
+        <translation>User settings</translation>
+    </message>
+    <message>
+        <source>System settings</source>
+        <translation>System settings</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>The machine took every change.</source>
+        <translation>The machine took every change.</translation>
+    </message>
+    <message>
+        <source>Not taken by the machine: %1</source>
+        <translation>Not taken by the machine: %1</translation>
+    </message>
+    <message>
+        <source>cannot create %1</source>
+        <translation>cannot create %1</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>cannot write %1</translation>
+    </message>
+</context>
 </TS>

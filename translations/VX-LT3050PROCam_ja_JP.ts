@@ -342,4 +342,43 @@
         <translation>Wi-Fi設定</translation>
     </message>
 </context>
+<context>
+    <name>vxctl</name>
+    <message>
+        <source>%1 settings</source>
+        <translation>%1 設定</translation>
+    </message>
+    <message>
+        <source>User settings</source>
+        <translation>ユーザー設定</translation>
+    </message>
+    <message>
+        <source>System settings</source>
+        <translation>システム設定</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>適用</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>The machine took every change.</source>
+        <translation>すべての変更が機械に反映されました。</translation>
+    </message>
+    <message>
+        <source>Not taken by the machine: %1</source>
+        <translation>機械に反映されなかった設定: %1</translation>
+    </message>
+    <message>
+        <source>cannot create %1</source>
+        <translation>%1 を作成できません</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>%1 に書き込めません</translation>
+    </message>
+</context>
 </TS>

@@ -4,34 +4,45 @@
 int run_info(const Invocation &call);
 int run_get(const Invocation &call);
 QString check_get(const Invocation &call);
+QString check_get_keys(const Invocation &call);
 int run_set(const Invocation &call);
+QString check_set_values(const Invocation &call);
 int run_job(const Invocation &call);
 QString check_job(const Invocation &call);
 QStringList job_simulator_arguments(const Invocation &call);
 int run_settings(const Invocation &call);
 int run_cloud(const Invocation &call);
 QString check_cloud(const Invocation &call);
+int run_ports(const Invocation &call);
+int run_help(const Invocation &call);
+QString check_help(const Invocation &call);
+
+namespace {
+const CommandOption kJson{"json", "info, get: one JSON document on stdout, for scripts."};
+} // namespace
 
 const QVector<Command> &commands()
 {
     static const QVector<Command> table{
         // name, help lines
-        // application, needs, arguments, run, options, check, simulator arguments
-        {"info", "info\tthe plugin, the model and every property with its frames",
-         Command::Console, Command::Plugin, kAnyArguments, run_info},
+        // application, needs, arguments, run, options, check, simulator arguments, device check
+        {"info", "info\tthe plugin's defaults: model and every property with its frames\n"
+                 "\t(vxctl get --all reads the machine)",
+         Command::Console, Command::Plugin, {0, 0, "info takes no arguments"}, run_info, {kJson}},
         {"get", "get KEY... | --all\tread settings from the machine",
          Command::Console, Command::Device, kAnyArguments, run_get,
-         {{"all", "get: every readable setting."}}, check_get},
+         {{"all", "get: every readable setting."}, kJson}, check_get, nullptr, check_get_keys},
         {"set", "set KEY=VALUE...\twrite settings and read them back",
-         Command::Console, Command::Device, {1, kNoLimit, "give settings as KEY=VALUE"}, run_set},
+         Command::Console, Command::DeviceToChange, {1, kNoLimit, "give settings as KEY=VALUE"}, run_set,
+         {}, nullptr, nullptr, check_set_values},
         {"job", "job FILE\tcut a plotter file with live progress\n"
                 "\t(Ctrl-C or s stops, p pauses, r resumes)",
-         Command::Console, Command::Device, {1, 1, "job takes one plotter file"}, run_job,
+         Command::Console, Command::DeviceToChange, {1, 1, "job takes one plotter file"}, run_job,
          {{"copies", "job: copies to cut.", "n", "1"}, {"mode", "job: 0 plotter job, 1 QR-code job.", "0|1", "0"}},
          check_job, job_simulator_arguments},
-        {"settings", "settings\tthe user and system settings pages, in a window or\n"
-                     "\tas PNG files with --screenshot DIR",
-         Command::Window, Command::Device, kAnyArguments, run_settings,
+        {"settings", "settings\tthe user and system settings pages in a window, with\n"
+                     "\tApply and Cancel, or as PNG files with --screenshot DIR",
+         Command::Window, Command::Device, {0, 0, "settings takes no arguments"}, run_settings,
          {{"screenshot", "settings: write the pages as PNG files into the directory.", "dir"}}},
         {"cloud", "cloud list\twhat a host's cloud outbox holds (--outbox FILE)\n"
                   "cloud retry ID...|all\tdead letters wait for delivery again\n"
@@ -40,6 +51,10 @@ const QVector<Command> &commands()
          {{"outbox", "cloud: the host's outbox file.", "file"},
           {"cloud-service", "cloud retry: the service for entries recorded without one.", "url"}},
          check_cloud},
+        {"ports", "ports\tthe serial devices to give to --usb",
+         Command::Console, Command::Nothing, {0, 0, "ports takes no arguments"}, run_ports},
+        {"help", "help [COMMAND]\tthis help, or one command's",
+         Command::Console, Command::Nothing, {0, 1, "help takes one command name"}, run_help, {}, check_help},
     };
     return table;
 }
@@ -51,4 +66,13 @@ const Command *find_command(const QString &name)
             return &command;
     }
     return nullptr;
+}
+
+bool Command::has_option(const QString &option) const
+{
+    for (const CommandOption &own : options) {
+        if (own.name && option == QLatin1String(own.name))
+            return true;
+    }
+    return false;
 }

@@ -49,7 +49,9 @@ constexpr ArgumentCount kAnyArguments{0, kNoLimit, nullptr};
 struct Command
 {
     enum Application { Console, Window }; // Window: a QApplication
-    enum Needs { Nothing, Plugin, Device }; // Device: an instance connected to the target
+    // Device: an instance connected to the target; DeviceToChange: the same,
+    // for a command that changes the machine, so the target must be named.
+    enum Needs { Nothing, Plugin, Device, DeviceToChange };
 
     const char *name;
     // Help lines as "usage\tsummary"; a summary line of its own starts with
@@ -64,8 +66,14 @@ struct Command
     QString (*check)(const Invocation &call) = nullptr;
     // What a simulator started for the command is told besides its options.
     QStringList (*simulator_arguments)(const Invocation &call) = nullptr;
+    // Checks of the arguments against the device instance before it
+    // connects (keys, values): the error, or an empty text.
+    QString (*check_device)(const Invocation &call) = nullptr;
+
+    bool uses_device() const { return needs >= Device; }
+    bool has_option(const QString &option) const;
 };
 
-// Every command in help order; the first runs when none is named.
+// Every command in help order.
 const QVector<Command> &commands();
 const Command *find_command(const QString &name);

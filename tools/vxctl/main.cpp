@@ -2,8 +2,10 @@
 // plugin loader and the device interface, as a host application would.
 #include "command_table.h"
 #include "device_session.h"
+#include "global_options.h"
+#include "log_file.h"
 #include "plugin_host.h"
-#include "target.h"
+#include "target_choice.h"
 
 #include <QtCore/QCommandLineParser>
 #include <QtCore/QCoreApplication>
@@ -50,11 +52,16 @@ QString tr(const char *text)
 }
 
 const char *const kTargetsAndExamples =
-    "The machine is the simulator (--sim, the default), a controller on the\n"
-    "network (--tcp HOST[:PORT], port 9100 by default) or a USB device (--usb PATH).\n"
+    "The machine is a controller on the network (--tcp HOST[:PORT], port 9100 by\n"
+    "default), a USB device (--usb PATH) or the simulator (--sim); without one,\n"
+    "VXCTL_TARGET or \"target=\" in ~/.config/vxctl/config (tcp:HOST[:PORT],\n"
+    "usb:PATH or sim) names it, else get, settings and info use the simulator.\n"
+    "\n"
+    "Exit status: 0 done, 1 the machine or a file failed, 2 a wrong command line,\n"
+    "130 stopped by you.\n"
     "\n"
     "Examples:\n"
-    "  vxctl job samples/box.plt --copies 2\n"
+    "  vxctl --sim job samples/box.plt --copies 2\n"
     "  vxctl --tcp 192.168.1.50 get --all\n"
     "  vxctl --usb /dev/ttyACM0 set SPEED=200 CAMERA_OFFSET=0.5,-20\n"
     "  vxctl settings --screenshot docs\n"
@@ -88,90 +95,74 @@ QString command_names()
 int main(int argc, char **argv)
 {
     // Only a command with a window needs widgets; the others keep running
-    // without a display, and screenshots are drawn offscreen.
-    if (has_argument(argc, argv, "--screenshot") && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+    // without a display. Screenshots are drawn offscreen, and so is a
+    // window without a display, which the command then declines.
+    const bool window = needs_window(argc, argv);
+    if (window && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")
+        && (has_argument(argc, argv, "--screenshot")
+            || (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QScopedPointer<QCoreApplication> app(needs_window(argc, argv) ? new QApplication(argc, argv)
-                                                                   : new QCoreApplication(argc, argv));
+    QScopedPointer<QCoreApplication> app(window ? new QApplication(argc, argv) : new QCoreApplication(argc, argv));
     QCoreApplication::setApplicationName(QStringLiteral("vxctl"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VX_VERSION));
 
-    QCommandLineParser parser;
-    parser.setApplicationDescription(description());
-    parser.addHelpOption();
-    parser.addVersionOption();
-    const QCommandLineOption plugin_option(QStringLiteral("plugin"), tr("The plugin file to load."),
-                                           QStringLiteral("path"), PluginHost::default_plugin_path());
-    const QCommandLineOption tcp_option(QStringLiteral("tcp"), tr("A controller on the network."),
-                                        QStringLiteral("host[:port]"));
-    const QCommandLineOption usb_option(QStringLiteral("usb"), tr("A controller on a USB device path."),
-                                        QStringLiteral("path"));
-    const QCommandLineOption sim_option(QStringLiteral("sim"), tr("Start the controller simulator (default)."));
-    const QCommandLineOption sim_speed_option(QStringLiteral("sim-speed"),
-                                              tr("Simulator cutting speed in mm/s (0: instant)."),
-                                              QStringLiteral("mm/s"), QStringLiteral("0"));
-    const QCommandLineOption sim_stop_option(QStringLiteral("sim-stop-after"),
-                                             tr("Simulator: press stop on the machine after n pages."),
-                                             QStringLiteral("n"));
-    const QCommandLineOption sim_drop_option(QStringLiteral("sim-drop-after"),
-                                             tr("Simulator: drop the link after n pages."), QStringLiteral("n"));
-    const QCommandLineOption timeout_option(QStringLiteral("timeout"),
-                                            tr("Seconds to wait for the machine to answer."),
-                                            QStringLiteral("s"), QStringLiteral("5"));
-    parser.addOptions({plugin_option, tcp_option, usb_option, sim_option, sim_speed_option, sim_stop_option,
-                       sim_drop_option, timeout_option});
-    for (const Command &command : commands()) {
-        for (const CommandOption &option : command.options) {
-            if (option.name) {
-                parser.addOption(QCommandLineOption(QString::fromLatin1(option.name), tr(option.description),
-                                                    QString::fromLatin1(option.value_name),
-                                                    QString::fromLatin1(option.default_value)));
-            }
-        }
-    }
-    parser.addPositionalArgument(QStringLiteral("command"), command_names());
-    parser.process(*app);
-
     QTextStream out(stdout);
     QTextStream err(stderr);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(description());
+    const GlobalOptions options;
+    options.add_to(parser);
+    const QCommandLineOption version = parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("command"), command_names());
+    if (!parser.parse(QCoreApplication::arguments())) {
+        err << "vxctl: " << parser.errorText() << " (try vxctl help)\n";
+        return 2;
+    }
+    if (parser.isSet(options.help)) {
+        out << parser.helpText();
+        return 0;
+    }
+    if (parser.isSet(version)) {
+        out << QCoreApplication::applicationName() << ' ' << QCoreApplication::applicationVersion() << '\n';
+        return 0;
+    }
     const QStringList args = parser.positionalArguments();
-    const QString name = args.value(0, QString::fromLatin1(commands().first().name));
-    const Command *command = find_command(name);
+    if (args.isEmpty()) {
+        err << "vxctl: no command given\n" << parser.helpText();
+        return 2;
+    }
+    const Command *command = find_command(args.first());
     if (!command) {
-        err << "vxctl: unknown command " << name << " (try --help)\n";
+        err << "vxctl: unknown command " << args.first() << " (try vxctl help)\n";
         return 2;
     }
     Invocation call{args.mid(1), parser, out, err};
-    call.timeout_ms = int(parser.value(timeout_option).toDouble() * 1000);
-    const QString error = argument_error(*command, call);
+    call.timeout_ms = int(parser.value(options.timeout).toDouble() * 1000);
+    QString error = argument_error(*command, call);
+    if (error.isEmpty())
+        error = options.misplaced(parser, *command);
+    TargetChoice choice;
+    if (error.isEmpty() && command->uses_device())
+        choose_target(parser, options, *command, &choice, &error);
     if (!error.isEmpty()) {
         err << "vxctl: " << error << '\n';
         return 2;
     }
+    if (command->application == Command::Window && !parser.isSet(QStringLiteral("screenshot"))
+        && QGuiApplication::platformName() == QLatin1String("offscreen")) {
+        err << "vxctl: " << command->name << " needs a display and there is none (--screenshot DIR draws the pages into files)\n";
+        return 1;
+    }
+    if (parser.isSet(options.log) && !start_log_file(parser.value(options.log), &error)) {
+        err << "vxctl: " << error << '\n';
+        return 1;
+    }
+    qCInfo(lcCtl).noquote() << "command" << QCoreApplication::arguments().mid(1).join(QLatin1Char(' '));
     if (command->needs == Command::Nothing)
         return command->run(call);
 
-    Target target;
-    if (parser.isSet(tcp_option) && !Target::parse_tcp(parser.value(tcp_option), &target)) {
-        err << "vxctl: --tcp takes HOST or HOST:PORT\n";
-        return 2;
-    }
-    if (parser.isSet(usb_option)) {
-        target.kind = Target::Usb;
-        target.usb_path = parser.value(usb_option);
-    }
-    if (target.kind == Target::Simulator) {
-        target.simulator_arguments << QStringLiteral("--speed") << parser.value(sim_speed_option);
-        if (parser.isSet(sim_stop_option))
-            target.simulator_arguments << QStringLiteral("--machine-stop-after") << parser.value(sim_stop_option);
-        if (parser.isSet(sim_drop_option))
-            target.simulator_arguments << QStringLiteral("--drop-after") << parser.value(sim_drop_option);
-        if (command->simulator_arguments)
-            target.simulator_arguments << command->simulator_arguments(call);
-    }
-
     PluginHost host;
-    if (!host.load(parser.value(plugin_option))) {
+    if (!host.load(parser.isSet(options.plugin) ? parser.value(options.plugin) : PluginHost::default_plugin_path())) {
         err << "vxctl: " << host.error() << '\n';
         return 1;
     }
@@ -180,11 +171,22 @@ int main(int argc, char **argv)
         return command->run(call);
 
     DeviceSession session(host.root());
-    QString failure;
-    if (!session.open(target, qMax(call.timeout_ms, 1000), &failure)) {
-        err << "vxctl: " << failure << '\n';
+    call.session = &session;
+    error = command->check_device && session.device() ? command->check_device(call) : QString();
+    if (!error.isEmpty()) {
+        err << "vxctl: " << error << '\n';
+        return 2;
+    }
+    Target &target = choice.target;
+    if (target.kind == Target::Simulator && command->simulator_arguments)
+        target.simulator_arguments << command->simulator_arguments(call);
+    if (choice.source == TargetChoice::Implicit)
+        err << "vxctl: no machine named: using the built-in simulator\n";
+    err.flush();
+    if (!session.open(target, qMax(call.timeout_ms, 1000), &error)) {
+        err << "vxctl: " << error << '\n';
         return 1;
     }
-    call.session = &session;
+    qCInfo(lcCtl).noquote() << "connected to" << session.target().describe();
     return command->run(call);
 }

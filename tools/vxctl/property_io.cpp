@@ -1,10 +1,13 @@
 #include "property_io.h"
 
 #include "device_session.h"
+#include "log_file.h"
+#include "reply_tap.h"
 #include "vxdeviceinterface.h"
 #include "vxdeviceproperty.h"
 
 #include <QtCore/QCoreApplication>
+#include <QtCore/QJsonArray>
 #include <QtCore/QJsonDocument>
 #include <QtCore/QJsonObject>
 #include <QtCore/QList>
@@ -41,8 +44,8 @@ bool is_placeholder(const QVariant &value)
     }
 }
 
-// The properties that hold the value: the sub-properties of a composite,
-// or the property itself.
+} // namespace
+
 QList<VXDeviceProperty *> value_holders(VXDeviceProperty *property)
 {
     QList<VXDeviceProperty *> holders;
@@ -56,14 +59,14 @@ QList<VXDeviceProperty *> value_holders(VXDeviceProperty *property)
     return {property};
 }
 
-} // namespace
-
-bool is_machine_command(const QString &key)
+bool is_action(const QString &key)
 {
-    static const QStringList commands{QStringLiteral("DEVICE_STATUS"), QStringLiteral("GET_QRCODE"),
-                                      QStringLiteral("QRCODE_FILE"),   QStringLiteral("TASK_STOP"),
-                                      QStringLiteral("TASK_PAUSE"),    QStringLiteral("TASK_RESUME")};
-    return commands.contains(key);
+    static const QStringList actions{QStringLiteral("DEVICE_STATUS"), QStringLiteral("GET_QRCODE"),
+                                     QStringLiteral("TASK_STOP"),     QStringLiteral("TASK_PAUSE"),
+                                     QStringLiteral("TASK_RESUME"),   QStringLiteral("TASK_REPEAT"),
+                                     QStringLiteral("TASK_PPLT"),     QStringLiteral("MOVE"),
+                                     QStringLiteral("SET_WIFI")};
+    return actions.contains(key);
 }
 
 QStringList readable_settings(VXDeviceInterface *device)
@@ -72,53 +75,104 @@ QStringList readable_settings(VXDeviceInterface *device)
     for (const QByteArray &name : device->dynamicPropertyNames()) {
         const VXDeviceProperty *property = device->property_ptr(name.constData());
         const QString key = QString::fromLatin1(name);
-        if (property && !property->get_cmd_bytes().isEmpty() && !is_machine_command(key))
+        // The QR-code file answers as a QR code, not as a value.
+        if (property && !property->get_cmd_bytes().isEmpty() && !is_action(key)
+            && key != QLatin1String("QRCODE_FILE"))
             keys << key;
     }
     return keys;
 }
 
-QStringList read_values(VXDeviceInterface *device, const QStringList &keys, int timeout_ms)
+QHash<QString, ReadOutcome> read_settings(VXDeviceInterface *device, const QStringList &keys, int timeout_ms)
 {
     struct Pending
     {
         QString key;
-        VXDeviceProperty *holder;
-        QVariant before;
+        int number;
+        QList<VXDeviceProperty *> holders;
+        QList<QVariant> before;
     };
+    const ReplyTap tap(device);
+    // A QR-code reply reaches the host as a message, not as a value.
+    QString qr_code;
+    bool qr_heard = false;
+    QObject receiver;
+    QObject::connect(device, &VXDeviceInterface::message, &receiver,
+                     [&](VXDeviceInterface::VXDeviceMessage kind, const QString &text) {
+                         if (kind == VXDeviceInterface::Qrcode) {
+                             qr_code = text;
+                             qr_heard = true;
+                         }
+                     });
     QList<Pending> pending;
     for (const QString &key : keys) {
         VXDeviceProperty *property = device->property_ptr(key.toLatin1().constData());
         if (!property)
             continue;
+        Pending p{key, property->get_cmd_int(), {}, {}};
         for (VXDeviceProperty *holder : value_holders(property)) {
             const QVariant placeholder = placeholder_for(holder->value());
             if (!placeholder.isValid())
                 continue;
-            pending << Pending{key, holder, holder->value()};
+            p.holders << holder;
+            p.before << holder->value();
             holder->setValue(placeholder);
         }
+        pending << p;
+        qCDebug(lcCtl).noquote() << "read" << key;
         device->sendCMD(property->get_cmd_bytes());
     }
 
-    const auto answered = [&pending] {
-        for (const Pending &p : pending) {
-            if (is_placeholder(p.holder->value()))
+    const auto value_arrived = [](const Pending &p) {
+        for (VXDeviceProperty *holder : p.holders) {
+            if (is_placeholder(holder->value()))
+                return false;
+        }
+        return !p.holders.isEmpty();
+    };
+    const auto answered = [&] {
+        for (const Pending &p : qAsConst(pending)) {
+            if (!value_arrived(p) && tap.result(p.number) < 0)
                 return false;
         }
         return true;
     };
     wait_for(answered, timeout_ms);
 
-    QStringList silent;
+    QHash<QString, ReadOutcome> outcomes;
     for (const Pending &p : qAsConst(pending)) {
-        if (!is_placeholder(p.holder->value()))
+        ReadOutcome &outcome = outcomes[p.key];
+        const int result = tap.result(p.number);
+        if (value_arrived(p)) {
+            outcome.kind = ReadOutcome::Read;
             continue;
-        p.holder->setValue(p.before);
-        if (!silent.contains(p.key))
-            silent << p.key;
+        }
+        for (int i = 0; i < p.holders.size(); ++i)
+            p.holders.at(i)->setValue(p.before.at(i));
+        if (result > 0) {
+            outcome.kind = ReadOutcome::Refused;
+            outcome.result = result;
+        } else if (result == 0 && qr_heard) {
+            outcome.kind = ReadOutcome::Read;
+            outcome.qr_code = qr_code;
+            qr_heard = false;
+        } else if (result == 0) {
+            outcome.kind = ReadOutcome::Empty;
+        }
+        qCDebug(lcCtl).noquote() << p.key << "not read, outcome" << outcome.kind << "result" << result;
     }
-    return silent;
+    return outcomes;
+}
+
+QStringList read_values(VXDeviceInterface *device, const QStringList &keys, int timeout_ms)
+{
+    const QHash<QString, ReadOutcome> outcomes = read_settings(device, keys, timeout_ms);
+    QStringList missing;
+    for (const QString &key : keys) {
+        if (outcomes.value(key).kind != ReadOutcome::Read)
+            missing << key;
+    }
+    return missing;
 }
 
 QString value_text(const VXDeviceProperty *property)
@@ -140,37 +194,17 @@ QString value_text(const VXDeviceProperty *property)
     }
 }
 
-bool assign_value(VXDeviceProperty *property, const QString &text, QString *error)
+QJsonValue value_json(VXDeviceProperty *property)
 {
-    const QList<VXDeviceProperty *> holders = value_holders(property);
-    const QStringList parts = holders.size() > 1 || holders.first() != property
-                                  ? text.split(QLatin1Char(','))
-                                  : QStringList{text};
-    if (parts.size() != holders.size()) {
-        *error = QCoreApplication::translate("vxctl", "expects %1 values separated by commas")
-                     .arg(holders.size());
-        return false;
+    const QVariant value = property->value();
+    if (value.userType() == QMetaType::QStringList) {
+        QJsonArray parts;
+        for (VXDeviceProperty *holder : value_holders(property))
+            parts << QJsonValue::fromVariant(holder->value());
+        return parts;
     }
-    QList<QVariant> values;
-    for (int i = 0; i < holders.size(); ++i) {
-        const QString part = parts.at(i).trimmed();
-        bool ok = true;
-        QVariant value;
-        switch (holders.at(i)->value().userType()) {
-        case QMetaType::UInt: value = part.toUInt(&ok); break;
-        case QMetaType::Int: value = part.toInt(&ok); break;
-        case QMetaType::Double: value = part.toDouble(&ok); break;
-        case QMetaType::QString: value = parts.at(i); break;
-        default: ok = false; break;
-        }
-        if (!ok) {
-            *error = QCoreApplication::translate("vxctl", "'%1' is not a valid %2")
-                         .arg(part, QString::fromLatin1(holders.at(i)->value().typeName()));
-            return false;
-        }
-        values << value;
-    }
-    for (int i = 0; i < holders.size(); ++i)
-        holders.at(i)->setValue(values.at(i));
-    return true;
+    if (value.userType() == QMetaType::QByteArray)
+        return value_text(property);
+    const QJsonValue json = QJsonValue::fromVariant(value);
+    return json.isNull() ? QJsonValue(value_text(property)) : json;
 }

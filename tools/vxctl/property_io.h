@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QtCore/QHash>
+#include <QtCore/QJsonValue>
+#include <QtCore/QList>
 #include <QtCore/QString>
 #include <QtCore/QStringList>
 
@@ -9,20 +12,34 @@ class VXDeviceProperty;
 // Reading and writing settings the way a host does: build the property's
 // frame, send it, and watch the value the reply leaves behind.
 
-// Keys whose read command is a command to the machine (status and QR-code
-// requests, job control) rather than a setting.
-bool is_machine_command(const QString &key);
+// Keys whose command makes the machine do something (job control, the
+// job status and QR-code requests, jogging) rather than hold a setting.
+bool is_action(const QString &key);
 
 // The settings a device can read, in registration order.
 QStringList readable_settings(VXDeviceInterface *device);
 
-// Sends the read commands and waits for the replies; the keys that did not
-// answer in time keep their old values and are returned.
+// What became of one read.
+struct ReadOutcome
+{
+    enum Kind { Read, Refused, Empty, Silent }; // Empty: answered without a value
+    Kind kind = Silent;
+    int result = 0;  // Refused: the machine's result
+    QString qr_code; // a value the machine gave as a QR-code reply
+};
+
+// Sends the read commands and waits for the replies, at most timeout_ms.
+// A key that was not read keeps its old value.
+QHash<QString, ReadOutcome> read_settings(VXDeviceInterface *device, const QStringList &keys, int timeout_ms);
+// The same; the keys that were not read are returned.
 QStringList read_values(VXDeviceInterface *device, const QStringList &keys, int timeout_ms);
 
 // The value as text; a composite shows its parts separated by commas.
 QString value_text(const VXDeviceProperty *property);
 
-// Sets the value from text in the property's own type (a composite takes
-// one comma-separated part per sub-property). False with a reason.
-bool assign_value(VXDeviceProperty *property, const QString &text, QString *error);
+// The properties that hold the value: the sub-properties of a composite,
+// or the property itself.
+QList<VXDeviceProperty *> value_holders(VXDeviceProperty *property);
+
+// The value for JSON: numbers as numbers, a composite as an array.
+QJsonValue value_json(VXDeviceProperty *property);

@@ -21,6 +21,22 @@ bool Target::parse_tcp(const QString &text, Target *target)
     return true;
 }
 
+bool Target::parse(const QString &text, Target *target)
+{
+    if (text == QLatin1String("sim")) {
+        target->kind = Simulator;
+        return true;
+    }
+    if (text.startsWith(QLatin1String("tcp:")))
+        return parse_tcp(text.mid(4), target);
+    if (text.startsWith(QLatin1String("usb:")) && text.size() > 4) {
+        target->kind = Usb;
+        target->usb_path = text.mid(4);
+        return true;
+    }
+    return false;
+}
+
 QString Target::describe() const
 {
     switch (kind) {

@@ -17,6 +17,8 @@ struct Target
 
     // "HOST" or "HOST:PORT"; false for a malformed text.
     static bool parse_tcp(const QString &text, Target *target);
+    // "tcp:HOST[:PORT]", "usb:PATH" or "sim"; false for anything else.
+    static bool parse(const QString &text, Target *target);
     QString describe() const;
 };
 

@@ -20,7 +20,7 @@ int action_of(const QByteArray &field)
 } // namespace
 
 ControllerModel::ControllerModel(const SimulatorOptions &options, QObject *parent)
-    : QObject(parent), m_jobs(&m_registers, options)
+    : QObject(parent), m_jobs(&m_registers, options), m_refused_command(options.refused_command)
 {
     connect(&m_jobs, &JobFlow::frame_out, this, &ControllerModel::frame_out);
     connect(&m_jobs, &JobFlow::page_finished, this, &ControllerModel::page_finished);
@@ -64,7 +64,9 @@ void ControllerModel::handle(const ControllerRequest &request)
 void ControllerModel::handle_command(int number, const QList<QByteArray> &fields)
 {
     const bool is_write = !fields.isEmpty();
-    if (number == StatusRequest)
+    if (number == m_refused_command)
+        reply(ccmd_reply(ccmd_items(number, kFailed)));
+    else if (number == StatusRequest)
         m_jobs.request_status();
     else if (number == QrCode)
         m_jobs.request_qr_code();

@@ -32,6 +32,7 @@ private:
 
     RegisterFile m_registers;
     JobFlow m_jobs;
+    int m_refused_command = 0;
 };
 
 } // namespace vx::sim

@@ -53,6 +53,7 @@ std::optional<CommandLine> parse_command_line(const QCoreApplication &app, QStri
         {"drop-after", "Close the TCP client after N finished pages.", "N", "0"},
         {"machine-stop-after", "After N finished pages, stop the job as the machine's stop "
                                "key does and report 1001.", "N", "0"},
+        {"refuse", "Answer every CCMD request with number N \"N,1\".", "N", "0"},
         {"machines", "Serve N independent machines, each on its own port (the ports from --port "
                      "up, or free ones with --port 0) and pseudo-terminal.", "N", "1"},
     });
@@ -66,13 +67,14 @@ std::optional<CommandLine> parse_command_line(const QCoreApplication &app, QStri
     const std::optional<int> split = non_negative(parser, "split", 1 << 20);
     const std::optional<int> drop_after = non_negative(parser, "drop-after", 1 << 30);
     const std::optional<int> stop_after = non_negative(parser, "machine-stop-after", 1 << 30);
+    const std::optional<int> refuse = non_negative(parser, "refuse", 1 << 30);
     const std::optional<int> machines = non_negative(parser, "machines", 1000);
     bool speed_ok = false;
     line.options.cut_speed_mm_per_second = parser.value("speed").toDouble(&speed_ok);
     line.options.file_name = parser.value("file-name").toUtf8();
 
-    if (!port || !split || !drop_after || !stop_after) {
-        *error = "--port, --split, --drop-after and --machine-stop-after take whole numbers";
+    if (!port || !split || !drop_after || !stop_after || !refuse) {
+        *error = "--port, --split, --drop-after, --machine-stop-after and --refuse take whole numbers";
         return std::nullopt;
     }
     if (!machines || *machines < 1 || (*port != 0 && *port + *machines - 1 > 65535)) {
@@ -101,6 +103,7 @@ std::optional<CommandLine> parse_command_line(const QCoreApplication &app, QStri
     line.options.duplicate_progress = parser.isSet("duplicate-progress");
     line.options.drop_after_pages = *drop_after;
     line.options.machine_stop_after_pages = *stop_after;
+    line.options.refused_command = *refuse;
     return line;
 }
 

@@ -26,6 +26,8 @@ struct SimulatorOptions
     int drop_after_pages = 0;
     // Press stop on the machine after this many finished pages (0: never).
     int machine_stop_after_pages = 0;
+    // Answer every CCMD request with this number "n,1" (0: none).
+    int refused_command = 0;
 };
 
 } // namespace vx::sim

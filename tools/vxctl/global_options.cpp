@@ -1,0 +1,46 @@
+#include "global_options.h"
+
+#include "command_table.h"
+
+#include <QtCore/QCommandLineParser>
+#include <QtCore/QSet>
+
+void GlobalOptions::add_to(QCommandLineParser &parser) const
+{
+    parser.addOptions({help, plugin, log, tcp, usb, sim, sim_speed, sim_stop, sim_drop, sim_refuse, timeout});
+    // Commands may share an option (--json); it is added once.
+    QSet<QString> added;
+    for (const Command &command : commands()) {
+        for (const CommandOption &option : command.options) {
+            const QString name = QString::fromLatin1(option.name);
+            if (!option.name || added.contains(name))
+                continue;
+            added << name;
+            parser.addOption(QCommandLineOption(name, tr(option.description), QString::fromLatin1(option.value_name),
+                                                QString::fromLatin1(option.default_value)));
+        }
+    }
+}
+
+QString GlobalOptions::misplaced(const QCommandLineParser &parser, const Command &command) const
+{
+    const auto not_for = [&command](const QString &option) {
+        return tr("--%1 does not apply to %2").arg(option, QString::fromLatin1(command.name));
+    };
+    if (!command.uses_device()) {
+        for (const QCommandLineOption *option : machine_options()) {
+            if (parser.isSet(*option))
+                return not_for(option->names().constFirst());
+        }
+    }
+    if (command.needs == Command::Nothing && parser.isSet(plugin))
+        return not_for(plugin.names().constFirst());
+    for (const Command &other : commands()) {
+        for (const CommandOption &option : other.options) {
+            const QString name = QString::fromLatin1(option.name);
+            if (option.name && parser.isSet(name) && !command.has_option(name))
+                return not_for(name);
+        }
+    }
+    return QString();
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QtCore/QCommandLineOption>
+#include <QtCore/QCoreApplication>
+#include <QtCore/QList>
+
+struct Command;
+class QCommandLineParser;
+
+// The options of vxctl itself, before or after any command: the plugin,
+// the machine and its simulator, the log.
+struct GlobalOptions
+{
+    static QString tr(const char *text) { return QCoreApplication::translate("vxctl", text); }
+
+    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}, tr("This help (vxctl help COMMAND: one command's).")};
+    QCommandLineOption plugin{QStringLiteral("plugin"), tr("The plugin file to load."), QStringLiteral("path")};
+    QCommandLineOption log{QStringLiteral("log"), tr("Write the plugin's and vxctl's log lines to the file."),
+                           QStringLiteral("file")};
+    QCommandLineOption tcp{QStringLiteral("tcp"), tr("A controller on the network."), QStringLiteral("host[:port]")};
+    QCommandLineOption usb{QStringLiteral("usb"), tr("A controller on a USB device path (see vxctl ports)."),
+                           QStringLiteral("path")};
+    QCommandLineOption sim{QStringLiteral("sim"), tr("Start the controller simulator.")};
+    QCommandLineOption sim_speed{QStringLiteral("sim-speed"), tr("Simulator cutting speed in mm/s (0: instant)."),
+                                 QStringLiteral("mm/s")};
+    QCommandLineOption sim_stop{QStringLiteral("sim-stop-after"),
+                                tr("Simulator: press stop on the machine after n pages."), QStringLiteral("n")};
+    QCommandLineOption sim_drop{QStringLiteral("sim-drop-after"), tr("Simulator: drop the link after n pages."),
+                                QStringLiteral("n")};
+    QCommandLineOption sim_refuse{QStringLiteral("sim-refuse"),
+                                  tr("Simulator: refuse the command with this number."), QStringLiteral("n")};
+    QCommandLineOption timeout{QStringLiteral("timeout"), tr("Seconds to wait for the machine to answer."),
+                               QStringLiteral("s"), QStringLiteral("5")};
+
+    // The simulator's own options, each given on as the simulator's flag.
+    struct SimulatorFlag
+    {
+        const QCommandLineOption *option;
+        const char *flag;
+    };
+    QList<SimulatorFlag> simulator_flags() const
+    {
+        return {{&sim_speed, "--speed"}, {&sim_stop, "--machine-stop-after"},
+                {&sim_drop, "--drop-after"}, {&sim_refuse, "--refuse"}};
+    }
+    // The options that choose or shape the machine, for commands that use it.
+    QList<const QCommandLineOption *> machine_options() const
+    {
+        return {&tcp, &usb, &sim, &sim_speed, &sim_stop, &sim_drop, &sim_refuse, &timeout};
+    }
+
+    void add_to(QCommandLineParser &parser) const;
+    // An option given to a command it does not apply to: the error, or an
+    // empty text.
+    QString misplaced(const QCommandLineParser &parser, const Command &command) const;
+};

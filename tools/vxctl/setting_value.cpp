@@ -1,0 +1,149 @@
+#include "setting_value.h"
+
+#include "property_io.h"
+#include "vxdeviceproperty.h"
+
+#include <QtCore/QCoreApplication>
+#include <QtCore/QJsonObject>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("vxctl", text);
+}
+
+// What one value holder accepts, read from its editor description.
+struct Rule
+{
+    bool whole = false;   // an integer type
+    bool limited = false; // min and max hold
+    double min = 0;
+    double max = 0;
+    QStringList options;  // a choice: the value is the option's index
+    QString unit;
+};
+
+Rule rule_of(const VXDeviceProperty *holder, const QString &unit)
+{
+    Rule rule;
+    const int type = holder->value().userType();
+    rule.whole = type == QMetaType::Int || type == QMetaType::UInt;
+    if (type == QMetaType::Int || type == QMetaType::UInt) {
+        rule.min = type == QMetaType::UInt ? 0.0 : double(std::numeric_limits<int>::min());
+        rule.max = type == QMetaType::UInt ? double(std::numeric_limits<uint>::max())
+                                           : double(std::numeric_limits<int>::max());
+        rule.limited = true;
+    }
+    rule.unit = unit;
+    const QJsonObject editor = holder->property("WIDGET").toJsonObject();
+    const QString widget = editor.value(QLatin1String("widget")).toString();
+    double factor = editor.value(QLatin1String("factor")).toDouble(1.0);
+    if (factor == 0.0 || !std::isfinite(factor))
+        factor = 1.0;
+    if (widget == QLatin1String("QComboBox")) {
+        for (const QString &option : editor.value(QLatin1String("option")).toString().split(QLatin1Char(';')))
+            rule.options << option.trimmed();
+        rule.limited = true;
+        rule.min = 0;
+        rule.max = (rule.options.size() - 1) / factor;
+        return rule;
+    }
+    const bool spin = widget == QLatin1String("QSpinBox");
+    if (spin || (widget == QLatin1String("QDoubleSpinBox") && editor.contains(QLatin1String("min")))) {
+        // The spin box's own bounds when the description gives none.
+        const double low = editor.value(QLatin1String("min")).toDouble(0.0) / factor;
+        const double high = editor.value(QLatin1String("max")).toDouble(spin ? 1000.0 : 0.0) / factor;
+        rule.limited = true;
+        rule.min = std::min(low, high);
+        rule.max = std::max(low, high);
+    }
+    return rule;
+}
+
+QString number_text(double value)
+{
+    return QString::number(value, 'g', 12);
+}
+
+QString accepted(const Rule &rule)
+{
+    if (!rule.options.isEmpty()) {
+        QStringList choices;
+        for (int i = 0; i < rule.options.size(); ++i)
+            choices << QStringLiteral("%1 (%2)").arg(i).arg(rule.options.at(i));
+        const QString last = choices.takeLast();
+        return tr("%1 or %2").arg(choices.join(QStringLiteral(", ")), last);
+    }
+    QString text = rule.whole ? tr("a whole number") : tr("a number");
+    if (rule.limited)
+        text = tr("%1 to %2").arg(number_text(rule.min), number_text(rule.max));
+    return rule.unit.isEmpty() ? text : text + QLatin1Char(' ') + rule.unit;
+}
+
+// The value for the holder, or an invalid variant when the text does not fit.
+QVariant checked_value(const VXDeviceProperty *holder, const Rule &rule, const QString &text)
+{
+    const int type = holder->value().userType();
+    if (type == QMetaType::QString) {
+        for (const QChar c : text) {
+            if (c.unicode() < 0x20 || c == QLatin1Char(';'))
+                return QVariant();
+        }
+        return text;
+    }
+    bool ok = false;
+    const double number = text.trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(number) || (rule.whole && number != std::floor(number)))
+        return QVariant();
+    if (rule.limited && (number < rule.min || number > rule.max))
+        return QVariant();
+    switch (type) {
+    case QMetaType::UInt: return uint(number);
+    case QMetaType::Int: return int(number);
+    case QMetaType::Double: return number;
+    default: return QVariant();
+    }
+}
+
+QString unit_of(const VXDeviceProperty *property)
+{
+    QString unit = property->uint();
+    if (unit.startsWith(QLatin1Char('(')) && unit.endsWith(QLatin1Char(')')))
+        unit = unit.mid(1, unit.size() - 2);
+    return unit;
+}
+
+} // namespace
+
+bool assign_checked(VXDeviceProperty *property, const QString &key, const QString &text, QString *error)
+{
+    const QList<VXDeviceProperty *> holders = value_holders(property);
+    const bool composite = holders.size() != 1 || holders.first() != property;
+    const QStringList parts = composite ? text.split(QLatin1Char(',')) : QStringList{text};
+    if (parts.size() != holders.size()) {
+        *error = tr("%1 takes %2 values separated by commas (%3); got %4")
+                     .arg(key).arg(holders.size()).arg(property->value().toStringList().join(QLatin1Char(',')), text);
+        return false;
+    }
+    QList<QVariant> values;
+    for (int i = 0; i < holders.size(); ++i) {
+        const QString name = composite ? property->value().toStringList().value(i) : key;
+        const int type = holders.at(i)->value().userType();
+        const Rule rule = rule_of(holders.at(i), composite ? QString() : unit_of(property));
+        const QVariant value = checked_value(holders.at(i), rule, parts.at(i));
+        if (!value.isValid()) {
+            *error = type == QMetaType::QString
+                         ? tr("%1 takes text without ';' or control characters; got %2").arg(name, parts.at(i))
+                         : tr("%1 takes %2; got %3").arg(name, accepted(rule), parts.at(i));
+            return false;
+        }
+        values << value;
+    }
+    for (int i = 0; i < holders.size(); ++i)
+        holders.at(i)->setValue(values.at(i));
+    return true;
+}
