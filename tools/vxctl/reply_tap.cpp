@@ -1,17 +1,10 @@
 #include "reply_tap.h"
 
+#include "frame.h"
+#include "reply.h"
 #include "vxdeviceinterface.h"
 
-#include <QtCore/QList>
 #include <QtCore/QMetaMethod>
-
-namespace {
-
-constexpr char kStx = '\x02';
-constexpr char kEtx = '\x03';
-constexpr int kLongestFrame = 1 << 20;
-
-} // namespace
 
 ReplyTap::ReplyTap(VXDeviceInterface *device)
 {
@@ -23,24 +16,20 @@ ReplyTap::ReplyTap(VXDeviceInterface *device)
     }
 }
 
-// Frames are STX, length, ";CCMD;", "number,result,...;", ETX.
 void ReplyTap::on_bytes(const QByteArray &bytes)
 {
-    m_pending += bytes;
-    for (int end = m_pending.indexOf(kEtx); end >= 0; end = m_pending.indexOf(kEtx)) {
-        const int start = m_pending.lastIndexOf(kStx, end);
-        const QList<QByteArray> parts = start < 0 ? QList<QByteArray>() : m_pending.mid(start + 1, end - start - 1).split(';');
-        m_pending.remove(0, end + 1);
-        if (parts.size() < 3 || parts.at(1) != "CCMD")
-            continue;
-        const QList<QByteArray> items = parts.at(2).split(',');
+    using namespace vx::protocol;
+    m_buffer.append(bytes);
+    QByteArray frame;
+    while (m_buffer.next_frame(&frame)) {
+        const Reply reply = parse_reply(vx::frame_text(frame));
         bool number_ok = false;
         bool result_ok = false;
-        const int number = items.value(0).toInt(&number_ok);
-        const int result = items.value(1).toInt(&result_ok);
+        if (reply.kind != FrameKind::CCMD || !reply.has_result())
+            continue;
+        reply.items.first().toInt(&number_ok);
+        reply.items.at(1).toInt(&result_ok);
         if (number_ok && result_ok)
-            m_results.insert(number, result);
+            m_results.insert(reply.code, reply.result());
     }
-    if (m_pending.size() > kLongestFrame)
-        m_pending.clear();
 }

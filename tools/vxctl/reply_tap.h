@@ -1,5 +1,7 @@
 #pragma once
 
+#include "receive_buffer.h"
+
 #include <QtCore/QByteArray>
 #include <QtCore/QHash>
 #include <QtCore/QObject>
@@ -28,6 +30,6 @@ private slots:
 
 private:
     int m_links = 0;
-    QByteArray m_pending;
+    vx::ReceiveBuffer m_buffer;
     QHash<int, int> m_results;
 };
