@@ -59,11 +59,14 @@ struct Command
     Needs needs;
     ArgumentCount arguments;
     int (*run)(const Invocation &call);
-    CommandOption options[2] = {}; // the unused ones have no name
+    QVector<CommandOption> options = {};
     // Further checks of the command line: the error, or an empty text.
     QString (*check)(const Invocation &call) = nullptr;
     // What a simulator started for the command is told besides its options.
     QStringList (*simulator_arguments)(const Invocation &call) = nullptr;
+    // True when this command line needs no machine after all (a Device
+    // command then runs without plugin or session).
+    bool (*runs_offline)(const Invocation &call) = nullptr;
 };
 
 // Every command in help order; the first runs when none is named.

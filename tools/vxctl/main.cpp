@@ -44,6 +44,19 @@ QString argument_error(const Command &command, const Invocation &call)
     return command.check ? command.check(call) : QString();
 }
 
+constexpr int kLongestTimeoutSeconds = 86400;
+
+// Seconds, finite and in range, as milliseconds; at least 1 ms.
+bool parse_timeout(const QString &text, int *timeout_ms)
+{
+    bool ok = false;
+    const double seconds = text.toDouble(&ok);
+    if (!ok || !(seconds > 0.0) || !(seconds <= kLongestTimeoutSeconds))
+        return false;
+    *timeout_ms = qMax(1, int(seconds * 1000));
+    return true;
+}
+
 QString tr(const char *text)
 {
     return QCoreApplication::translate("vxctl", text);
@@ -114,7 +127,7 @@ int main(int argc, char **argv)
     const QCommandLineOption sim_drop_option(QStringLiteral("sim-drop-after"),
                                              tr("Simulator: drop the link after n pages."), QStringLiteral("n"));
     const QCommandLineOption timeout_option(QStringLiteral("timeout"),
-                                            tr("Seconds to wait for the machine to answer."),
+                                            tr("Seconds to wait for the machine to answer; in a job, the longest silence accepted."),
                                             QStringLiteral("s"), QStringLiteral("5"));
     parser.addOptions({plugin_option, tcp_option, usb_option, sim_option, sim_speed_option, sim_stop_option,
                        sim_drop_option, timeout_option});
@@ -140,13 +153,16 @@ int main(int argc, char **argv)
         return 2;
     }
     Invocation call{args.mid(1), parser, out, err};
-    call.timeout_ms = int(parser.value(timeout_option).toDouble() * 1000);
+    if (!parse_timeout(parser.value(timeout_option), &call.timeout_ms)) {
+        err << "vxctl: --timeout takes seconds, more than 0 and up to " << kLongestTimeoutSeconds << '\n';
+        return 2;
+    }
     const QString error = argument_error(*command, call);
     if (!error.isEmpty()) {
         err << "vxctl: " << error << '\n';
         return 2;
     }
-    if (command->needs == Command::Nothing)
+    if (command->needs == Command::Nothing || (command->runs_offline && command->runs_offline(call)))
         return command->run(call);
 
     Target target;
