@@ -307,7 +307,6 @@ int run_plotter_job(const Invocation &call, const JobRequest &request, JobOutput
         }, part.copies);
         record = close_machine_job(watch, device);
     }
-    output.close_bar();
 
     QJsonObject end{{QStringLiteral("outcome"), outcome_name(outcome)},
                     {QStringLiteral("record"), record},
@@ -318,8 +317,8 @@ int run_plotter_job(const Invocation &call, const JobRequest &request, JobOutput
     if (outcome == JobOutcome::Finished) {
         progress.finish();
         output.progress(progress);
-        output.close_bar();
     }
+    output.close_bar();
     if (!request.json)
         call.out << "record " << QJsonDocument(record).toJson(QJsonDocument::Compact) << '\n';
     if (outcome == JobOutcome::Finished) {
@@ -405,15 +404,14 @@ int run_qr_job(const Invocation &call, const JobRequest &request, JobOutput &out
     write_setting(device, "TASK_COPIES", request.copies);
     const JobOutcome outcome = watch.run([&] { device->startTask(); }, request.copies);
     const QJsonObject record = close_machine_job(watch, device);
-    output.close_bar();
     QJsonObject end{{QStringLiteral("outcome"), outcome_name(outcome)}, {QStringLiteral("record"), record},
                     {QStringLiteral("copies_done"), progress.copies_done()},
                     {QStringLiteral("copies"), request.copies}, {QStringLiteral("skipped"), skipped}};
     if (outcome == JobOutcome::Finished) {
         progress.finish();
         output.progress(progress);
-        output.close_bar();
     }
+    output.close_bar();
     if (!request.json)
         call.out << "record " << QJsonDocument(record).toJson(QJsonDocument::Compact) << '\n';
     if (outcome == JobOutcome::Finished) {
