@@ -1,6 +1,6 @@
 // vxctl run as a person runs it: a process against the simulator, with its
-// exit status and what it prints, for jobs, settings, a cloud outbox and
-// every failure.
+// exit status and what it prints, for jobs (progress, stops, resuming,
+// QR codes, dry runs), settings, a cloud outbox and every failure.
 #include "cloud_outbox_p.h"
 
 #include <QtCore/QJsonArray>
@@ -8,6 +8,7 @@
 #include <QtCore/QJsonObject>
 #include <QtCore/QProcess>
 #include <QtCore/QRegularExpression>
+#include <QtCore/QStandardPaths>
 #include <QtCore/QTemporaryDir>
 #include <QtGui/QImage>
 #include <QtNetwork/QTcpServer>
@@ -48,6 +49,33 @@ Run vxctl(QStringList arguments, int timeout_ms = 20000)
     return run;
 }
 
+// The percentages of the progress lines, in order.
+QList<int> progress_percents(const QString &out)
+{
+    QList<int> percents;
+    const QRegularExpression progress(QStringLiteral("^progress +(\\d+)%"), QRegularExpression::MultilineOption);
+    for (auto it = progress.globalMatch(out); it.hasNext();)
+        percents << it.next().captured(1).toInt();
+    return percents;
+}
+
+// Never backwards, and 100 only at the end.
+bool is_honest(const QList<int> &percents)
+{
+    for (int i = 1; i < percents.size(); ++i) {
+        if (percents.at(i) < percents.at(i - 1) || percents.at(i - 1) == 100)
+            return false;
+    }
+    return !percents.isEmpty() && percents.last() == 100;
+}
+
+void write_file(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
 quint16 closed_port()
 {
     QTcpServer probe;
@@ -62,18 +90,36 @@ class tst_vxctl : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void finished_job();
+    void qr_code_job_in_json();
+    void resume_after_a_dropped_link();
+    void dry_run();
     void settings_round_trip();
     void settings_pages_as_pictures();
     void failures_data();
     void failures();
-    void ctrl_c_stops_the_job();
+    void stops_data();
+    void stops();
     void cloud_dead_letters();
     void everyday_commands();
 
 private:
     QTemporaryDir m_config_home;
+    QTemporaryDir m_files; // job files, and the journals' state directory
 };
+
+void tst_vxctl::initTestCase()
+{
+    QVERIFY(m_files.isValid());
+    qputenv("XDG_STATE_HOME", QFile::encodeName(m_files.filePath(QStringLiteral("state"))));
+    // Three pages, the second holding a NUL: read as it is, refused whole.
+    write_file(m_files.filePath("nul.plt"), QByteArray("IN;PD10,10;PG;PD20,20;\0PG;PD30,30;PG;", 37));
+    write_file(m_files.filePath("letter.txt"), "Dear operator, the cutter is ready.\n");
+    QDir().mkpath(m_files.filePath("qr"));
+    QFile::copy(SAMPLES_DIR "/box.plt", m_files.filePath("qr/A1.plt"));
+    QFile::copy(SAMPLES_DIR "/labels-3-pages.plt", m_files.filePath("qr/B2"));
+}
 
 void tst_vxctl::finished_job()
 {
@@ -84,6 +130,70 @@ void tst_vxctl::finished_job()
     QVERIFY(run.out.contains("copy 2/2"));
     QVERIFY(run.out.contains("\"FileName\":\"labels-3-pages.plt\""));
     QVERIFY(run.out.contains("finished: 2 of 2 copies"));
+    QVERIFY2(is_honest(progress_percents(run.out)), qPrintable(run.out));
+    QVERIFY(run.out.contains("page 1/3  copy 2/2")); // the page counter restarts with each copy
+}
+
+// Codes A1 and B2 name cut files (one page, three pages); XX names none
+// and is skipped. Every line is one JSON object.
+void tst_vxctl::qr_code_job_in_json()
+{
+    const Run run = vxctl({"--sim", "job", "--mode", "1", "--qr", m_files.filePath("qr"), "--copies", "2",
+                           "--sim-qr-codes", "A1,XX,B2", "--json"});
+    QVERIFY2(run.exit_code == 0, qPrintable(run.err));
+    QStringList events;
+    QList<int> percents;
+    QJsonObject end;
+    for (const QString &line : run.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        QJsonParseError error;
+        const QJsonObject event = QJsonDocument::fromJson(line.toUtf8(), &error).object();
+        QVERIFY2(error.error == QJsonParseError::NoError, qPrintable(line));
+        const QString name = event.value("event").toString();
+        if (name == QLatin1String("progress")) {
+            percents << event.value("progress").toInt();
+            for (const char *key : {"page", "pages", "copy", "copies", "machine_percent"})
+                QVERIFY2(event.contains(key), key);
+        } else {
+            events << name + QLatin1Char(' ') + event.value("code").toString();
+        }
+        end = event;
+    }
+    QCOMPARE(events, QStringList({"start ", "qr_code A1", "qr_skipped XX", "qr_code B2", "end "}));
+    QVERIFY(is_honest(percents));
+    QCOMPARE(end.value("outcome").toString(), QStringLiteral("finished"));
+    QCOMPARE(end.value("record").toObject().value("Finished").toInt(), 2);
+}
+
+// The link drops after page 1 of copy 2 was cut: that page was in flight
+// as far as vxctl knows, so the resume starts after it; the journal knows
+// the same without the numbers.
+void tst_vxctl::resume_after_a_dropped_link()
+{
+    const QString file = SAMPLES_DIR "/labels-3-pages.plt";
+    Run run = vxctl({"--sim", "job", file, "--copies", "2", "--sim-drop-after", "4"});
+    QCOMPARE(run.exit_code, 1);
+    QVERIFY2(run.out.contains("stopped after 1 of 2 copies (page 1 of 3)"), qPrintable(run.out));
+    QVERIFY2(run.out.contains("resume: vxctl --sim job " + file + " --from-page 2 --copies-left 1"), qPrintable(run.out));
+
+    run = vxctl({"--sim", "job", file, "--resume"});
+    QVERIFY2(run.exit_code == 0, qPrintable(run.err));
+    QVERIFY2(run.out.contains("1 copy, the first from page 2"), qPrintable(run.out));
+    QVERIFY(!run.out.contains("page 1/3"));
+    QVERIFY(run.out.contains("finished: 1 of 1 copies"));
+
+    run = vxctl({"--sim", "job", file, "--resume"}); // done: the journal is gone
+    QCOMPARE(run.exit_code, 1);
+    QVERIFY(run.err.contains("no journal"));
+}
+
+void tst_vxctl::dry_run()
+{
+    const Run run = vxctl({"job", SAMPLES_DIR "/labels-3-pages.plt", "--dry-run", "--copies", "2", "--speed", "50"});
+    QVERIFY2(run.exit_code == 0, qPrintable(run.err));
+    QVERIFY2(run.out.contains("pages: 3\nbounding box: 0.0,0.0 to 215.0,30.0 mm (215.0 x 30.0 mm)\n"
+                              "path: 1920.0 mm cut, 990.0 mm with the pen up\n"
+                              "estimated time: 0:00:59 per copy, 0:01:57 for 2 copies at 50 mm/s"),
+             qPrintable(run.out));
 }
 
 void tst_vxctl::settings_round_trip()
@@ -200,6 +310,17 @@ void tst_vxctl::failures_data()
     QTest::newRow("cloud without an outbox") << QStringList{"cloud", "list"} << 2 << "cloud --outbox FILE";
     QTest::newRow("cloud outbox missing") << QStringList{"cloud", "--outbox", "/nonexistent/o.sqlite", "list"} << 1
                                           << "no outbox at";
+    QTest::newRow("NUL in a job file") << QStringList{"--sim", "job", m_files.filePath("nul.plt")} << 1
+                                       << "is not plotter text: byte 0x00 at offset 22";
+    QTest::newRow("no plotter text") << QStringList{"job", m_files.filePath("letter.txt"), "--dry-run"} << 1
+                                     << "\"Dear operator, t\" at offset 0 has parameters that are no numbers";
+    QTest::newRow("page larger than the controller takes")
+        << QStringList{"--sim", "job", SAMPLES_DIR "/labels-3-pages.plt", "--max-page", "64"} << 1 << "has a page of 211 bytes";
+    for (const char *timeout : {"abc", "nan", "1e12", "0", "-1"})
+        QTest::addRow("timeout %s", timeout) << QStringList{"--timeout", timeout, "info"} << 2 << "--timeout takes";
+    QTest::newRow("redo without resume") << QStringList{"job", "x.plt", "--redo-page"} << 2 << "goes with --resume";
+    QTest::newRow("QR files in a plotter job") << QStringList{"job", "x.plt", "--qr", "."} << 2 << "go with --mode 1";
+    QTest::newRow("QR job without cut files") << QStringList{"job", "--mode", "1"} << 2 << "takes --qr DIR";
     QTest::newRow("link lost mid-job")
         << QStringList{"--sim", "job", SAMPLES_DIR "/labels-3-pages.plt", "--sim-drop-after", "1"} << 1
         << "link lost during the job (TCP DISCONNECTED.)";
@@ -215,18 +336,46 @@ void tst_vxctl::failures()
     QVERIFY(run.err.startsWith("vxctl: ") || run.exit_code == -1);
 }
 
-void tst_vxctl::ctrl_c_stops_the_job()
+// A stop in either copy, by Ctrl-C or by the q key on a terminal, stops
+// the job on the machine and says where it stood.
+void tst_vxctl::stops_data()
 {
+    QTest::addColumn<QString>("copy");
+    QTest::addColumn<bool>("by_key");
+    QTest::addColumn<QString>("stood");
+    QTest::newRow("Ctrl-C in copy 1") << "copy 1/2" << false << "stopped after 0 of 2 copies (page ";
+    QTest::newRow("Ctrl-C in copy 2") << "copy 2/2" << false << "stopped after 1 of 2 copies (page ";
+    QTest::newRow("q in copy 2") << "copy 2/2" << true << "stopped after 1 of 2 copies (page ";
+}
+
+void tst_vxctl::stops()
+{
+    QFETCH(QString, copy);
+    QFETCH(bool, by_key);
+    QFETCH(QString, stood);
+    const QStringList job{VXCTL_PATH, "--sim", "job", SAMPLES_DIR "/spiral-5000-segments.plt", "--copies", "2",
+                          "--sim-speed", "4000"};
+    // script(1) gives vxctl a terminal whose keys are what the test writes.
+    const QString script = QStandardPaths::findExecutable(QStringLiteral("script"));
+    if (by_key && script.isEmpty())
+        QSKIP("no script(1) to give vxctl a terminal");
     QProcess process;
-    process.start(QStringLiteral(VXCTL_PATH),
-                  {"--sim", "job", SAMPLES_DIR "/spiral-5000-segments.plt", "--sim-speed", "500"});
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    if (by_key)
+        process.start(script, {"-qfec", job.join(QLatin1Char(' ')), "/dev/null"});
+    else
+        process.start(job.first(), job.mid(1));
     QVERIFY(process.waitForStarted());
     QByteArray output;
-    QTRY_VERIFY_WITH_TIMEOUT((output += process.readAllStandardOutput()).contains("progress"), 10000);
-    ::kill(pid_t(process.processId()), SIGINT);
+    QTRY_VERIFY_WITH_TIMEOUT((output += process.readAll()).contains(copy.toUtf8()), 20000);
+    if (by_key)
+        process.write("q");
+    else
+        ::kill(pid_t(process.processId()), SIGINT);
     QVERIFY(process.waitForFinished(10000));
+    output += process.readAll();
     QCOMPARE(process.exitCode(), 130);
-    QVERIFY(process.readAllStandardError().contains("job stopped"));
+    QVERIFY2(output.contains("job stopped") && output.contains(stood.toUtf8()), output.constData());
 }
 
 // An operator lists what a host's outbox holds and decides about the dead.

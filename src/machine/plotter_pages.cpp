@@ -24,6 +24,10 @@ void PlotterPages::load(const QString &job)
 QString PlotterPages::page(int index) const
 {
     const Stretch &stretch = m_pages.at(index);
+    // A job of one page is that page: shared, where a copy would hold a
+    // large job twice.
+    if (stretch.start == 0 && stretch.length + kPageEnd.size() == m_job.size() && m_job.endsWith(kPageEnd))
+        return m_job;
     QString text;
     text.reserve(stretch.length + kPageEnd.size());
     text.append(QStringView(m_job).mid(stretch.start, stretch.length));

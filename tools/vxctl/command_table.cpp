@@ -10,6 +10,7 @@ QString check_set_values(const Invocation &call);
 int run_job(const Invocation &call);
 QString check_job(const Invocation &call);
 QStringList job_simulator_arguments(const Invocation &call);
+bool job_runs_offline(const Invocation &call);
 int run_settings(const Invocation &call);
 int run_cloud(const Invocation &call);
 QString check_cloud(const Invocation &call);
@@ -18,7 +19,7 @@ int run_help(const Invocation &call);
 QString check_help(const Invocation &call);
 
 namespace {
-const CommandOption kJson{"json", "info, get: one JSON document on stdout, for scripts."};
+const CommandOption kJson{"json", "info, get, job: JSON on stdout, for scripts (job: an object per event)."};
 } // namespace
 
 const QVector<Command> &commands()
@@ -36,10 +37,23 @@ const QVector<Command> &commands()
          Command::Console, Command::DeviceToChange, {1, kNoLimit, "give settings as KEY=VALUE"}, run_set,
          {}, nullptr, nullptr, check_set_values},
         {"job", "job FILE\tcut a plotter file with live progress\n"
-                "\t(Ctrl-C or s stops, p pauses, r resumes)",
-         Command::Console, Command::DeviceToChange, {1, 1, "job takes one plotter file"}, run_job,
-         {{"copies", "job: copies to cut.", "n", "1"}, {"mode", "job: 0 plotter job, 1 QR-code job.", "0|1", "0"}},
-         check_job, job_simulator_arguments},
+                "job --mode 1 --qr DIR\tcut the file named after each QR code read\n"
+                "\t(s, q or Ctrl-C stops, p pauses, r resumes)",
+         Command::Console, Command::DeviceToChange, {0, 1, "job takes one plotter file"}, run_job,
+         {{"copies", "job: copies to cut.", "n", "1"},
+          {"mode", "job: 0 plotter job, 1 QR-code job.", "0|1", "0"},
+          {"qr", "job --mode 1: cut files named after the QR codes (CODE or CODE.plt).", "dir"},
+          {"qr-map", "job --mode 1: a file of code=file lines.", "file"},
+          {"from-page", "job: start the first copy at this page.", "k"},
+          {"copies-left", "job: copies still to cut, the first from --from-page.", "n"},
+          {"resume", "job: continue where the journal says the job stood."},
+          {"redo-page", "job --resume: cut the page in flight at the interruption again."},
+          {"dry-run", "job: check the file and show pages, size, path and time; send nothing."},
+          {"speed", "job --dry-run: mm/s when no machine is named (default 100).", "mm/s"},
+          {"max-page", "job: the largest page the controller takes, in bytes.", "bytes"},
+          kJson,
+          {"sim-qr-codes", "job --sim: the QR codes the simulator reports, in turn.", "A1,B2,..."}},
+         check_job, job_simulator_arguments, nullptr, job_runs_offline},
         {"settings", "settings\tthe user and system settings pages in a window, with\n"
                      "\tApply and Cancel, or as PNG files with --screenshot DIR",
          Command::Window, Command::Device, {0, 0, "settings takes no arguments"}, run_settings,

@@ -61,7 +61,7 @@ struct Command
     Needs needs;
     ArgumentCount arguments;
     int (*run)(const Invocation &call);
-    CommandOption options[2] = {}; // the unused ones have no name
+    QVector<CommandOption> options = {};
     // Further checks of the command line: the error, or an empty text.
     QString (*check)(const Invocation &call) = nullptr;
     // What a simulator started for the command is told besides its options.
@@ -69,6 +69,9 @@ struct Command
     // Checks of the arguments against the device instance before it
     // connects (keys, values): the error, or an empty text.
     QString (*check_device)(const Invocation &call) = nullptr;
+    // True when this command line needs no machine after all (a Device
+    // command then runs without plugin or session).
+    bool (*runs_offline)(const Invocation &call) = nullptr;
 
     bool uses_device() const { return needs >= Device; }
     bool has_option(const QString &option) const;

@@ -29,7 +29,7 @@ struct GlobalOptions
                                 QStringLiteral("n")};
     QCommandLineOption sim_refuse{QStringLiteral("sim-refuse"),
                                   tr("Simulator: refuse the command with this number."), QStringLiteral("n")};
-    QCommandLineOption timeout{QStringLiteral("timeout"), tr("Seconds to wait for the machine to answer."),
+    QCommandLineOption timeout{QStringLiteral("timeout"), tr("Seconds to wait for the machine to answer; in a job, the longest silence accepted."),
                                QStringLiteral("s"), QStringLiteral("5")};
 
     // The simulator's own options, each given on as the simulator's flag.

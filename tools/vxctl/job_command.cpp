@@ -1,38 +1,133 @@
+// vxctl job: a plotter job (or a QR-code job) cut on the machine with
+// progress from what the machine confirmed, a stop that says where it
+// stood, and a journal to resume from.
 #include "command_table.h"
 #include "device_session.h"
-#include "terminal.h"
+#include "job_journal.h"
+#include "job_output.h"
+#include "job_progress.h"
+#include "job_watch.h"
+#include "plotter_file.h"
+#include "qr_cut_files.h"
 #include "vxdeviceinterface.h"
 #include "vxdeviceproperty.h"
 
 #include <QtCore/QCommandLineParser>
-#include <QtCore/QElapsedTimer>
-#include <QtCore/QFile>
+#include <QtCore/QCoreApplication>
 #include <QtCore/QFileInfo>
+#include <QtCore/QJsonArray>
 #include <QtCore/QJsonDocument>
-#include <QtCore/QJsonObject>
-#include <QtCore/QSignalBlocker>
-#include <QtCore/QTimer>
+#include <QtCore/QRegularExpression>
 
+#include <cmath>
 #include <limits>
+
+int run_dry_run(const Invocation &call, const PlotterFile &file, int copies, double speed, JobOutput &output);
 
 namespace {
 
-struct JobOptions
+// Room for a page frame's STX, length, ";PPLT;" and ETX.
+constexpr qint64 kFrameHeaderBytes = 32;
+// The largest frame the controller takes: the simulator's, which drops
+// longer ones unanswered (vxsim --max-frame).
+constexpr qint64 kControllerFrameBytes = 64 << 20;
+constexpr int kMostCopies = 1000000;
+// The plugin frames a page through a UTF-8 conversion that reserves three
+// bytes a character, and a Qt 5 byte array holds less than 2 GiB.
+constexpr qint64 kPluginPageBytes = (std::numeric_limits<int>::max() - 64) / 3;
+
+struct JobRequest
 {
     QString file;
+    int mode = 0; // 0 plotter job, 1 QR-code job
     int copies = 1;
-    int mode = 0;                 // 0 plotter job, 1 QR-code job
-    int idle_timeout_ms = 30000;  // the machine is given up after this much silence
+    int from_page = 1;
+    bool resume = false;
+    bool redo_page = false;
+    bool dry_run = false;
+    bool json = false;
+    double speed = 100.0;
+    qint64 max_page = kControllerFrameBytes - kFrameHeaderBytes;
+    QString qr_directory;
+    QString qr_map;
 };
 
-enum class Outcome { Running, Finished, LinkLost, MachineStop, UserStop, Silent };
-
-int count_pages(const QString &job)
+QString tr(const char *text)
 {
-    int pages = 0;
-    for (const QStringRef &part : job.splitRef(QStringLiteral("PG;")))
-        pages += !part.isEmpty();
-    return pages;
+    return QCoreApplication::translate("vxctl", text);
+}
+
+bool whole_number(const QString &text, qint64 min, qint64 max, qint64 *value)
+{
+    bool ok = false;
+    *value = text.toLongLong(&ok);
+    return ok && *value >= min && *value <= max;
+}
+
+// The options of the job row, checked; the error, or an empty text.
+QString parse_request(const Invocation &call, JobRequest *request)
+{
+    const QCommandLineParser &options = call.options;
+    auto is_set = [&](const char *name) { return options.isSet(QLatin1String(name)); };
+    auto value = [&](const char *name) { return options.value(QLatin1String(name)); };
+    qint64 number = 0;
+    request->file = call.arguments.value(0);
+    if (!whole_number(value("mode"), 0, 1, &number))
+        return tr("--mode takes 0 or 1");
+    request->mode = int(number);
+    if (!whole_number(value("copies"), 1, kMostCopies, &number))
+        return tr("--copies takes a whole number from 1 to %1").arg(kMostCopies);
+    request->copies = int(number);
+    if (is_set("copies-left")) {
+        if (is_set("copies"))
+            return tr("--copies-left replaces --copies");
+        if (!whole_number(value("copies-left"), 1, kMostCopies, &number))
+            return tr("--copies-left takes a whole number from 1 to %1").arg(kMostCopies);
+        request->copies = int(number);
+    }
+    if (is_set("from-page")) {
+        if (!whole_number(value("from-page"), 1, std::numeric_limits<int>::max(), &number))
+            return tr("--from-page takes a page number from 1");
+        request->from_page = int(number);
+    }
+    request->resume = is_set("resume");
+    request->redo_page = is_set("redo-page");
+    request->dry_run = is_set("dry-run");
+    request->json = is_set("json");
+    if (request->resume && (is_set("from-page") || is_set("copies-left") || is_set("copies")))
+        return tr("--resume takes the position from the journal: no --from-page, --copies-left or --copies");
+    if (request->redo_page && !request->resume)
+        return tr("--redo-page goes with --resume (with --from-page, name the page itself)");
+    if (is_set("speed")) {
+        bool ok = false;
+        request->speed = value("speed").toDouble(&ok);
+        if (!ok || !std::isfinite(request->speed) || request->speed <= 0.0 || request->speed > 10000.0)
+            return tr("--speed takes mm/s, more than 0 and up to 10000");
+    }
+    if (is_set("max-page")) {
+        if (!whole_number(value("max-page"), 64, std::numeric_limits<int>::max() - kFrameHeaderBytes, &number))
+            return tr("--max-page takes a number of bytes from 64");
+        request->max_page = number;
+    }
+    request->qr_directory = value("qr");
+    request->qr_map = value("qr-map");
+    const bool qr_files = is_set("qr") || is_set("qr-map");
+    if (request->mode == 1) {
+        if (is_set("qr") == is_set("qr-map"))
+            return tr("a QR-code job (--mode 1) takes --qr DIR or --qr-map FILE");
+        if (!request->file.isEmpty())
+            return tr("a QR-code job takes its cut files from --qr or --qr-map, not FILE");
+        if (request->resume || is_set("from-page") || is_set("copies-left") || request->dry_run)
+            return tr("--resume, --from-page, --copies-left and --dry-run are for plotter jobs");
+    } else {
+        if (qr_files)
+            return tr("--qr and --qr-map go with --mode 1");
+        if (request->file.isEmpty())
+            return tr("job takes one plotter file");
+    }
+    if (is_set("sim-qr-codes") && value("sim-qr-codes").contains(QRegularExpression(QStringLiteral("[;\\x02\\x03]|^,|,,|,$"))))
+        return tr("--sim-qr-codes takes codes separated by commas");
+    return QString();
 }
 
 void write_setting(VXDeviceInterface *device, const char *key, const QVariant &value)
@@ -43,244 +138,325 @@ void write_setting(VXDeviceInterface *device, const char *key, const QVariant &v
     }
 }
 
-// Follows one job on one device and draws its progress.
-class JobWatch : public QObject
+void send_read(VXDeviceInterface *device, const char *key)
 {
-public:
-    JobWatch(DeviceSession &session, const JobOptions &options, int pages, QTextStream &out)
-        : m_session(session), m_options(options), m_pages(pages), m_out(out)
-        , m_interactive(Terminal::is_interactive_output())
-    {
-        VXDeviceInterface *device = session.device();
-        m_activity.start();
-        connect(device, &VXDeviceInterface::message, this,
-                [this](VXDeviceInterface::VXDeviceMessage kind, const QString &text) { on_message(kind, text); });
-        if (VXDeviceProperty *task = device->property_ptr("TASK"))
-            connect(task, &VXDeviceProperty::valueChanged, this, [this] { on_progress(); });
-        if (VXDeviceProperty *page = device->property_ptr("TASK_PPLT"))
-            connect(page, &VXDeviceProperty::valueChanged, this, [this, page] {
-                m_sent = qMin(m_sent + 1, m_pages);
-                // Later, once the page has been written out.
-                QTimer::singleShot(0, this, [page] { arm_page_counter(page); });
-                on_progress();
-            });
-        connect(&m_terminal, &Terminal::interrupted, this, [this] { stop(); });
-        connect(&m_terminal, &Terminal::key_pressed, this, [this](char key) { on_key(key); });
-        m_terminal.watch_keys();
-    }
+    if (const VXDeviceProperty *property = device->property_ptr(key))
+        device->sendCMD(property->get_cmd_bytes());
+}
 
-    Outcome follow()
-    {
-        m_sent = m_options.mode == 0 ? qMin(1, m_pages) : 0;
-        if (m_interactive)
-            m_out << "keys: p pause, r resume, s stop\n";
-        m_session.device()->startTask();
-        if (VXDeviceProperty *page = m_session.device()->property_ptr("TASK_PPLT"))
-            arm_page_counter(page);
-        on_progress();
-        wait_for([this] {
-            if (m_outcome == Outcome::Running && !m_session.link_lost().isEmpty())
-                m_outcome = Outcome::LinkLost;
-            if (m_outcome == Outcome::Running && m_activity.elapsed() > m_options.idle_timeout_ms)
-                m_outcome = Outcome::Silent;
-            return m_outcome != Outcome::Running;
-        }, std::numeric_limits<int>::max());
-        if (m_interactive)
-            m_out << '\n';
-        m_out.flush();
-        return m_outcome;
-    }
+QString shell_quoted(const QString &text)
+{
+    if (text.contains(QRegularExpression(QStringLiteral("^[A-Za-z0-9_./:=@+-]+$"))))
+        return text;
+    return QLatin1Char('\'') + QString(text).replace(QLatin1Char('\''), QStringLiteral("'\\''")) + QLatin1Char('\'');
+}
 
-    QJsonObject record() const
-    {
-        const VXDeviceProperty *task = m_session.device()->property_ptr("TASK");
-        return task ? task->value().toJsonObject() : QJsonObject();
+QString target_options(const Target &target)
+{
+    switch (target.kind) {
+    case Target::Tcp: return QStringLiteral("--tcp %1:%2 ").arg(target.host).arg(target.port);
+    case Target::Usb: return QStringLiteral("--usb %1 ").arg(shell_quoted(target.usb_path));
+    case Target::Simulator: break;
     }
+    return QStringLiteral("--sim ");
+}
 
-private:
-    void on_message(VXDeviceInterface::VXDeviceMessage kind, const QString &text)
-    {
-        m_activity.restart();
-        ++m_messages;
-        if (kind == VXDeviceInterface::Qrcode) {
-            line(QStringLiteral("QR code: %1").arg(text));
-        } else if (kind == VXDeviceInterface::DevTasK) {
-            m_reported = m_reported || !text.isEmpty();
-            if (text == QLatin1String("STOP") && m_outcome == Outcome::Running)
-                m_outcome = Outcome::MachineStop;
-            else if (text == QLatin1String("PAUSE"))
-                line(QStringLiteral("paused"));
-            else if (text == QLatin1String("RESUME"))
-                line(QStringLiteral("resumed"));
-            on_progress();
+QString copies_text(int copies)
+{
+    return copies == 1 ? tr("1 copy") : tr("%1 copies").arg(copies);
+}
+
+QString outcome_name(JobOutcome outcome)
+{
+    switch (outcome) {
+    case JobOutcome::Finished: return QStringLiteral("finished");
+    case JobOutcome::LinkLost: return QStringLiteral("link_lost");
+    case JobOutcome::MachineStop: return QStringLiteral("machine_stop");
+    case JobOutcome::UserStop: return QStringLiteral("stopped");
+    case JobOutcome::Silent: return QStringLiteral("silent");
+    case JobOutcome::Running: break;
+    }
+    return QStringLiteral("running");
+}
+
+// Why the job ended early, on stderr, and the exit status for it.
+int report_early_end(JobOutcome outcome, const DeviceSession &session, int silence_ms, QTextStream &err)
+{
+    switch (outcome) {
+    case JobOutcome::LinkLost:
+        err << "vxctl: link lost during the job (" << session.link_lost() << ")\n";
+        return 1;
+    case JobOutcome::MachineStop:
+        err << "vxctl: the job was stopped on the machine\n";
+        return 1;
+    case JobOutcome::UserStop:
+        err << "vxctl: job stopped\n";
+        return 130;
+    case JobOutcome::Silent:
+        err << "vxctl: the machine stopped answering (nothing heard for " << silence_ms / 1000.0 << " s)\n";
+        return 1;
+    case JobOutcome::Finished:
+    case JobOutcome::Running:
+        break;
+    }
+    return 1;
+}
+
+// The record of the last machine job, and the device made ready for the next.
+QJsonObject close_machine_job(const JobWatch &watch, VXDeviceInterface *device)
+{
+    const QJsonObject record = watch.record();
+    device->stopTask(); // reports the work to the cloud, if bound, and resets the record
+    return record;
+}
+
+int run_plotter_job(const Invocation &call, const JobRequest &request, JobOutput &output)
+{
+    QTextStream &err = call.err;
+    PlotterFile file;
+    QString error;
+    if (!file.read(request.file, &error)) {
+        err << "vxctl: " << error << '\n';
+        return 1;
+    }
+    const PlotterStats &stats = file.stats();
+    if (stats.largest_page_bytes > kPluginPageBytes) {
+        err << "vxctl: " << request.file << " has a page of " << stats.largest_page_bytes
+            << " bytes; the plugin frames pages up to " << kPluginPageBytes << " bytes\n";
+        return 1;
+    }
+    if (stats.largest_page_bytes > request.max_page) {
+        err << "vxctl: " << request.file << " has a page of " << stats.largest_page_bytes
+            << " bytes; the controller takes pages up to " << request.max_page << " bytes (--max-page)\n";
+        return 1;
+    }
+    if (request.dry_run)
+        return run_dry_run(call, file, request.copies, request.speed, output);
+
+    JobJournal journal(request.file);
+    int from_page = request.from_page;
+    int copies = request.copies;
+    if (request.resume) {
+        JobJournal::Position where;
+        if (!journal.load(&where, &error)) {
+            err << "vxctl: " << error << '\n';
+            return 1;
+        }
+        if (where.pages != stats.pages) {
+            err << "vxctl: " << request.file << " has " << stats.pages << " pages, the journal "
+                << where.pages << "\n";
+            return 1;
+        }
+        if (!next_to_cut(where, request.redo_page, &from_page, &copies)) {
+            output.event(QStringLiteral("end"), {{QStringLiteral("outcome"), QStringLiteral("finished")}},
+                         tr("nothing left to cut of %1").arg(request.file));
+            journal.remove();
+            return 0;
         }
     }
-
-    // A page goes out by being set as the carrier's value, which notifies
-    // only when it differs from both the current and the previous value;
-    // identical pages (a sheet of the same labels) would go unseen. Once a
-    // page has been sent, two placeholders in a row make sure the next one
-    // is noticed whatever its text.
-    static void arm_page_counter(VXDeviceProperty *page)
-    {
-        QSignalBlocker quiet(page);
-        page->setValue(QStringLiteral("\x01sent"));
-        page->setValue(QStringLiteral("\x01waiting"));
+    if (from_page > stats.pages) {
+        err << "vxctl: --from-page " << from_page << ": " << request.file << " has " << stats.pages
+            << " page(s)\n";
+        return 2;
     }
 
-    void on_key(char key)
-    {
-        if (key == 'p')
-            write_setting(m_session.device(), "TASK_PAUSE", 0);
-        else if (key == 'r')
-            write_setting(m_session.device(), "TASK_RESUME", 1);
-        else if (key == 's' || key == 'q')
-            stop();
+    DeviceSession &session = *call.session;
+    VXDeviceInterface *device = session.device();
+    JobProgress progress(stats.page_path, copies, from_page);
+    output.event(QStringLiteral("start"),
+                 {{QStringLiteral("file"), request.file}, {QStringLiteral("pages"), stats.pages},
+                  {QStringLiteral("copies"), copies}, {QStringLiteral("from_page"), from_page},
+                  {QStringLiteral("target"), session.target().describe()}},
+                 tr("job %1: %2 page(s), %3%4, on %5")
+                     .arg(request.file).arg(stats.pages).arg(copies_text(copies))
+                     .arg(from_page > 1 ? tr(", the first from page %1").arg(from_page) : QString())
+                     .arg(session.target().describe()));
+    if (!request.json && Terminal::is_interactive_output())
+        output.event(QString(), {}, tr("keys: p pause, r resume, s or q stop"));
+
+    JobWatch watch(session, output, progress, call.timeout_ms);
+    JobJournal::Position where{stats.pages, 0, 0, true};
+    watch.on_position = [&] {
+        const JobJournal::Position now{stats.pages, copies - progress.copies_done(), progress.page(), true};
+        if (now.copies_left != where.copies_left || now.page != where.page) {
+            where = now;
+            journal.save(where);
+        }
+    };
+
+    // The rest of an interrupted copy is a job of its own; then whole copies.
+    struct Part { int from_page; int copies; };
+    QVector<Part> parts;
+    if (from_page > 1)
+        parts.append({from_page, 1});
+    if (copies - parts.size() > 0)
+        parts.append({1, copies - parts.size()});
+    JobOutcome outcome = JobOutcome::Finished;
+    QJsonObject record;
+    for (int i = 0; i < parts.size() && outcome == JobOutcome::Finished; ++i) {
+        const Part part = parts.at(i);
+        write_setting(device, "TASK_MODE", 0);
+        write_setting(device, "TASK_COPIES", part.copies);
+        QString text = file.text_from_page(part.from_page);
+        if (i + 1 == parts.size())
+            file.release(); // the text holds the job now
+        watch.load(std::move(text));
+        outcome = watch.run([&] {
+            progress.start_page_by_page(part.from_page);
+            device->startTask();
+        }, part.copies);
+        record = close_machine_job(watch, device);
     }
 
-    // Asks the machine to stop, gives it a moment to answer, then ends the
-    // job on the host side too.
-    void stop()
-    {
-        if (m_stopping) {
-            m_outcome = Outcome::UserStop; // a second Ctrl-C does not wait
+    QJsonObject end{{QStringLiteral("outcome"), outcome_name(outcome)},
+                    {QStringLiteral("record"), record},
+                    {QStringLiteral("copies_done"), progress.copies_done()},
+                    {QStringLiteral("copies"), copies},
+                    {QStringLiteral("page"), progress.page()},
+                    {QStringLiteral("pages"), stats.pages}};
+    if (outcome == JobOutcome::Finished) {
+        progress.finish();
+        output.progress(progress);
+    }
+    output.close_bar();
+    if (!request.json)
+        call.out << "record " << QJsonDocument(record).toJson(QJsonDocument::Compact) << '\n';
+    if (outcome == JobOutcome::Finished) {
+        journal.remove();
+        output.event(QStringLiteral("end"), end, tr("finished: %1 of %1 copies").arg(copies));
+        return 0;
+    }
+
+    QString text = tr("stopped after %1 of %2 copies (page %3 of %4)")
+                       .arg(progress.copies_done()).arg(copies).arg(progress.page()).arg(stats.pages);
+    const QString command = QStringLiteral("vxctl %1job %2").arg(target_options(session.target()), shell_quoted(request.file));
+    int resume_page = 0;
+    int copies_left = 0;
+    if (next_to_cut(where, false, &resume_page, &copies_left)) {
+        const QString resume = QStringLiteral("%1 --from-page %2 --copies-left %3").arg(command).arg(resume_page).arg(copies_left);
+        end.insert(QStringLiteral("resume"), resume);
+        end.insert(QStringLiteral("redo"), command + QStringLiteral(" --resume --redo-page"));
+        text += tr("\npage %1 was being cut: whether it was, is unknown\n"
+                   "resume: %2\n"
+                   "  (or: %3 --resume; add --redo-page to cut page %1 again)")
+                    .arg(progress.page()).arg(resume, command);
+    } else {
+        text += tr("\npage %1 of the last copy was being cut; to cut it again: %2 --resume --redo-page")
+                    .arg(progress.page()).arg(command);
+    }
+    output.event(QStringLiteral("end"), end, text);
+    return report_early_end(outcome, session, call.timeout_ms, err);
+}
+
+// Each QR code the machine reports is answered with its cut file, sent
+// page by page; a code without one is skipped by asking for the next code,
+// so the machine cuts nothing for that label and no copy is counted.
+int run_qr_job(const Invocation &call, const JobRequest &request, JobOutput &output)
+{
+    QrCutFiles cut_files;
+    QString error;
+    if (!(request.qr_map.isEmpty() ? cut_files.use_directory(request.qr_directory, &error)
+                                   : cut_files.use_map(request.qr_map, &error))) {
+        call.err << "vxctl: " << error << '\n';
+        return 2;
+    }
+    DeviceSession &session = *call.session;
+    VXDeviceInterface *device = session.device();
+    VXDeviceProperty *carrier = device->property_ptr("TASK_PPLT");
+    JobProgress progress({1.0}, request.copies);
+    output.event(QStringLiteral("start"),
+                 {{QStringLiteral("qr"), cut_files.source()}, {QStringLiteral("copies"), request.copies},
+                  {QStringLiteral("target"), session.target().describe()}},
+                 tr("QR-code job: %1 from %2, on %3")
+                     .arg(copies_text(request.copies), cut_files.source(), session.target().describe()));
+    JobWatch watch(session, output, progress, call.timeout_ms);
+    QJsonArray skipped;
+    watch.on_qr_code = [&](const QString &code) {
+        const QString path = cut_files.file_for(code);
+        PlotterFile file;
+        QString why;
+        if (path.isEmpty())
+            why = tr("no cut file for it in %1").arg(cut_files.source());
+        else if (file.read(path, &why) && file.stats().largest_page_bytes > qMin(request.max_page, kPluginPageBytes))
+            why = tr("%1 has a page larger than the controller takes").arg(path);
+        if (!why.isEmpty() || !carrier) {
+            skipped.append(code);
+            output.event(QStringLiteral("qr_skipped"), {{QStringLiteral("code"), code}, {QStringLiteral("reason"), why}},
+                         tr("QR code %1: %2; skipped, the machine is asked for the next code").arg(code, why));
+            send_read(device, "GET_QRCODE");
             return;
         }
-        m_stopping = true;
-        line(QStringLiteral("stopping..."));
-        write_setting(m_session.device(), "TASK_STOP", 2);
-        const int before = m_messages;
-        wait_for([&] { return m_messages > before || m_outcome == Outcome::UserStop; }, 3000);
-        m_outcome = Outcome::UserStop;
+        output.event(QStringLiteral("qr_code"), {{QStringLiteral("code"), code}, {QStringLiteral("file"), path}},
+                     tr("QR code %1: %2, %3 page(s)").arg(code, path).arg(file.stats().pages));
+        progress.set_pages(file.stats().page_path);
+        QString text = file.text_from_page(1);
+        file.release();
+        watch.load(std::move(text));
+        // As the job flow starts a job: the first page, and the status
+        // request that closes a one-page copy; the plugin sends the rest.
+        device->sendCMD(carrier->set_cmd_bytes());
+        if (file.stats().pages == 1)
+            send_read(device, "DEVICE_STATUS");
+        progress.start_page_by_page(1);
+        watch.page_went_out();
+    };
+    write_setting(device, "TASK_MODE", 1);
+    write_setting(device, "TASK_COPIES", request.copies);
+    const JobOutcome outcome = watch.run([&] { device->startTask(); }, request.copies);
+    const QJsonObject record = close_machine_job(watch, device);
+    QJsonObject end{{QStringLiteral("outcome"), outcome_name(outcome)}, {QStringLiteral("record"), record},
+                    {QStringLiteral("copies_done"), progress.copies_done()},
+                    {QStringLiteral("copies"), request.copies}, {QStringLiteral("skipped"), skipped}};
+    if (outcome == JobOutcome::Finished) {
+        progress.finish();
+        output.progress(progress);
     }
-
-    void on_progress()
-    {
-        if (m_outcome != Outcome::Running)
-            return;
-        const QJsonObject task = record();
-        const int finished = task.value(QStringLiteral("Finished")).toInt();
-        // Until the machine reports, the record still describes the last job.
-        const int percent = m_reported ? task.value(QStringLiteral("Percent")).toInt() : 0;
-        if (finished >= m_options.copies && m_outcome == Outcome::Running)
-            m_outcome = Outcome::Finished;
-        const QString text = QStringLiteral("%1%  page %2/%3  copy %4/%5")
-                                 .arg(percent, 3).arg(m_sent).arg(m_pages).arg(finished).arg(m_options.copies);
-        if (text == m_last_progress)
-            return;
-        m_last_progress = text;
-        if (m_interactive) {
-            const int filled = qBound(0, percent, 100) / 5;
-            m_out << "\r\033[K[" << QString(filled, QLatin1Char('#')) << QString(20 - filled, QLatin1Char('.'))
-                  << "] " << text;
-        } else {
-            m_out << "progress " << text << '\n';
-        }
-        m_out.flush();
+    output.close_bar();
+    if (!request.json)
+        call.out << "record " << QJsonDocument(record).toJson(QJsonDocument::Compact) << '\n';
+    if (outcome == JobOutcome::Finished) {
+        output.event(QStringLiteral("end"), end, tr("finished: %1 of %1 copies").arg(request.copies));
+        return 0;
     }
-
-    void line(const QString &text)
-    {
-        if (m_interactive)
-            m_out << "\r\033[K";
-        m_out << text << '\n';
-        m_last_progress.clear();
-        m_out.flush();
-    }
-
-    DeviceSession &m_session;
-    const JobOptions &m_options;
-    const int m_pages;
-    QTextStream &m_out;
-    const bool m_interactive;
-    Terminal m_terminal;
-    QElapsedTimer m_activity;
-    Outcome m_outcome = Outcome::Running;
-    QString m_last_progress;
-    int m_sent = 0;
-    int m_messages = 0;
-    bool m_reported = false;
-    bool m_stopping = false;
-};
+    output.event(QStringLiteral("end"), end,
+                 tr("stopped after %1 of %2 copies").arg(progress.copies_done()).arg(request.copies));
+    return report_early_end(outcome, session, call.timeout_ms, call.err);
+}
 
 } // namespace
 
 QString check_job(const Invocation &call)
 {
-    bool ok = false;
-    const int copies = call.options.value(QStringLiteral("copies")).toInt(&ok);
-    if (!ok || copies < 1)
-        return QStringLiteral("--copies takes a whole number from 1");
-    const int mode = call.options.value(QStringLiteral("mode")).toInt(&ok);
-    if (!ok || (mode != 0 && mode != 1))
-        return QStringLiteral("--mode takes 0 or 1");
-    return QString();
+    JobRequest request;
+    return parse_request(call, &request);
 }
 
-// The name the simulator's progress reports carry.
+// A dry run without a machine named runs offline, at --speed.
+bool job_runs_offline(const Invocation &call)
+{
+    const QCommandLineParser &options = call.options;
+    return options.isSet(QStringLiteral("dry-run")) && !options.isSet(QStringLiteral("tcp"))
+        && !options.isSet(QStringLiteral("usb")) && !options.isSet(QStringLiteral("sim"));
+}
+
+// The name the simulator's progress reports carry, the largest frame it
+// takes, and the QR codes it reports.
 QStringList job_simulator_arguments(const Invocation &call)
 {
-    return {QStringLiteral("--file-name"), QFileInfo(call.arguments.at(0)).fileName()};
+    JobRequest request;
+    parse_request(call, &request);
+    QStringList arguments{QStringLiteral("--max-frame"), QString::number(request.max_page + kFrameHeaderBytes)};
+    if (!request.file.isEmpty())
+        arguments << QStringLiteral("--file-name") << QFileInfo(request.file).fileName();
+    if (call.options.isSet(QStringLiteral("sim-qr-codes")))
+        arguments << QStringLiteral("--qr-codes") << call.options.value(QStringLiteral("sim-qr-codes"));
+    return arguments;
 }
 
-// vxctl job FILE: loads the plotter file, writes the copies and the mode,
-// starts the job and follows it to the end, with live progress. Ctrl-C
-// stops the job on the machine; "p" and "r" pause and resume it.
 int run_job(const Invocation &call)
 {
-    DeviceSession &session = *call.session;
-    QTextStream &out = call.out;
-    QTextStream &err = call.err;
-    JobOptions options;
-    options.file = call.arguments.at(0);
-    options.copies = call.options.value(QStringLiteral("copies")).toInt();
-    options.mode = call.options.value(QStringLiteral("mode")).toInt();
-    options.idle_timeout_ms = qMax(call.timeout_ms * 6, 30000);
-
-    QFile file(options.file);
-    if (!file.open(QIODevice::ReadOnly)) {
-        err << "vxctl: cannot read " << options.file << ": " << file.errorString() << '\n';
-        return 1;
-    }
-    const QString job = QString::fromUtf8(file.readAll());
-    const int pages = count_pages(job);
-    if (options.mode == 0 && pages == 0) {
-        err << "vxctl: " << options.file << " holds no plotter commands\n";
-        return 1;
-    }
-
-    VXDeviceInterface *device = session.device();
-    write_setting(device, "TASK_MODE", options.mode);
-    write_setting(device, "TASK_COPIES", options.copies);
-    device->setPlt(job);
-    out << "job " << options.file << ": " << pages << " page(s), " << options.copies << " cop"
-        << (options.copies == 1 ? "y" : "ies") << ", on " << session.target().describe() << '\n';
-
-    JobWatch watch(session, options, pages, out);
-    const Outcome outcome = watch.follow();
-    const QJsonObject record = watch.record();
-    device->stopTask(); // reports the work to the cloud, if bound, and resets the record
-    out << "record " << QString::fromUtf8(QJsonDocument(record).toJson(QJsonDocument::Compact)) << '\n';
-    out.flush();
-
-    switch (outcome) {
-    case Outcome::Finished:
-        out << "finished: " << options.copies << " of " << options.copies << " copies\n";
-        return 0;
-    case Outcome::LinkLost:
-        err << "vxctl: link lost during the job (" << session.link_lost() << ")\n";
-        return 1;
-    case Outcome::MachineStop:
-        err << "vxctl: the job was stopped on the machine\n";
-        return 1;
-    case Outcome::UserStop:
-        err << "vxctl: job stopped\n";
-        return 130;
-    case Outcome::Silent:
-        err << "vxctl: the machine stopped answering\n";
-        return 1;
-    case Outcome::Running:
-        break;
-    }
-    return 1;
+    JobRequest request;
+    parse_request(call, &request);
+    JobOutput output(call.out, request.json);
+    return request.mode == 1 ? run_qr_job(call, request, output) : run_plotter_job(call, request, output);
 }

@@ -46,6 +46,19 @@ QString argument_error(const Command &command, const Invocation &call)
     return command.check ? command.check(call) : QString();
 }
 
+constexpr int kLongestTimeoutSeconds = 86400;
+
+// Seconds, finite and in range, as milliseconds; at least 1 ms.
+bool parse_timeout(const QString &text, int *timeout_ms)
+{
+    bool ok = false;
+    const double seconds = text.toDouble(&ok);
+    if (!ok || !(seconds > 0.0) || !(seconds <= kLongestTimeoutSeconds))
+        return false;
+    *timeout_ms = qMax(1, int(seconds * 1000));
+    return true;
+}
+
 QString tr(const char *text)
 {
     return QCoreApplication::translate("vxctl", text);
@@ -137,12 +150,16 @@ int main(int argc, char **argv)
         return 2;
     }
     Invocation call{args.mid(1), parser, out, err};
-    call.timeout_ms = int(parser.value(options.timeout).toDouble() * 1000);
+    const bool offline = command->runs_offline && command->runs_offline(call);
+    if (!parse_timeout(parser.value(options.timeout), &call.timeout_ms)) {
+        err << "vxctl: --timeout takes seconds, more than 0 and up to " << kLongestTimeoutSeconds << '\n';
+        return 2;
+    }
     QString error = argument_error(*command, call);
     if (error.isEmpty())
         error = options.misplaced(parser, *command);
     TargetChoice choice;
-    if (error.isEmpty() && command->uses_device())
+    if (error.isEmpty() && command->uses_device() && !offline)
         choose_target(parser, options, *command, &choice, &error);
     if (!error.isEmpty()) {
         err << "vxctl: " << error << '\n';
@@ -158,7 +175,7 @@ int main(int argc, char **argv)
         return 1;
     }
     qCInfo(lcCtl).noquote() << "command" << QCoreApplication::arguments().mid(1).join(QLatin1Char(' '));
-    if (command->needs == Command::Nothing)
+    if (command->needs == Command::Nothing || offline)
         return command->run(call);
 
     PluginHost host;

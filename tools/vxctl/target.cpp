@@ -4,6 +4,36 @@
 #include <QtCore/QDir>
 #include <QtCore/QRegularExpression>
 
+#include <csignal>
+#include <unistd.h>
+#ifdef Q_OS_LINUX
+#include <sys/prctl.h>
+#endif
+
+namespace {
+
+volatile sig_atomic_t g_simulator_pid = 0;
+
+// A signal that ends vxctl ends the simulator first (unless a job has its
+// own handler installed, which stops the job and then returns normally).
+void end_simulator_and_exit(int signal)
+{
+    if (g_simulator_pid > 0)
+        ::kill(pid_t(g_simulator_pid), SIGTERM);
+    std::signal(signal, SIG_DFL);
+    std::raise(signal);
+}
+
+} // namespace
+
+void SimulatorProcess::Process::setupChildProcess()
+{
+    ::setpgid(0, 0);
+#ifdef Q_OS_LINUX
+    ::prctl(PR_SET_PDEATHSIG, SIGTERM);
+#endif
+}
+
 bool Target::parse_tcp(const QString &text, Target *target)
 {
     const QRegularExpression form(QStringLiteral("^([^:\\s]+)(?::(\\d{1,5}))?$"));
@@ -49,6 +79,7 @@ QString Target::describe() const
 
 SimulatorProcess::~SimulatorProcess()
 {
+    g_simulator_pid = 0;
     if (m_process.state() != QProcess::NotRunning) {
         m_process.terminate();
         if (!m_process.waitForFinished(3000))
@@ -67,6 +98,9 @@ bool SimulatorProcess::start(const QStringList &arguments, quint16 *port, QStrin
                      .arg(program, m_process.errorString());
         return false;
     }
+    g_simulator_pid = sig_atomic_t(m_process.processId());
+    for (int signal : {SIGINT, SIGTERM, SIGHUP})
+        std::signal(signal, end_simulator_and_exit);
     // The simulator says where it listens on its first line.
     const QRegularExpression listening(QStringLiteral("^listening [^:]+:(\\d+)"));
     QByteArray line;

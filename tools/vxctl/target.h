@@ -23,7 +23,9 @@ struct Target
 };
 
 // The controller simulator as a child process on a free port, stopped when
-// this object goes.
+// this object goes. It runs in a process group of its own, so the
+// terminal's Ctrl-C reaches vxctl alone, which stops the job first; it is
+// ended too when vxctl is ended by a signal, or dies.
 class SimulatorProcess : public QObject
 {
 public:
@@ -32,5 +34,10 @@ public:
     bool start(const QStringList &arguments, quint16 *port, QString *error);
 
 private:
-    QProcess m_process;
+    class Process : public QProcess
+    {
+    protected:
+        void setupChildProcess() override;
+    };
+    Process m_process;
 };

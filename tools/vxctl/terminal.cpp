@@ -3,12 +3,14 @@
 #include <QtCore/QSocketNotifier>
 
 #include <csignal>
+#include <sys/ioctl.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
 namespace {
 
 int g_interrupt_pipe[2] = {-1, -1};
+constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP};
 
 void on_signal(int)
 {
@@ -33,21 +35,31 @@ Terminal::Terminal(QObject *parent)
     action.sa_handler = on_signal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
-    sigaction(SIGINT, &action, nullptr);
-    sigaction(SIGTERM, &action, nullptr);
+    for (int i = 0; i < 3; ++i)
+        sigaction(kSignals[i], &action, &m_saved_actions[i]);
 }
 
 Terminal::~Terminal()
 {
     if (m_restore_mode)
         tcsetattr(STDIN_FILENO, TCSANOW, &m_saved_mode);
-    std::signal(SIGINT, SIG_DFL);
-    std::signal(SIGTERM, SIG_DFL);
+    if (m_interrupts) {
+        for (int i = 0; i < 3; ++i)
+            sigaction(kSignals[i], &m_saved_actions[i], nullptr);
+    }
 }
 
 bool Terminal::is_interactive_output()
 {
     return isatty(STDOUT_FILENO);
+}
+
+int Terminal::columns()
+{
+    winsize size{};
+    if (ioctl(STDOUT_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col > 0)
+        return size.ws_col;
+    return 80;
 }
 
 void Terminal::watch_keys()

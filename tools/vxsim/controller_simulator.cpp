@@ -14,7 +14,8 @@ constexpr qint64 kReadChunkBytes = 64 * 1024;
 } // namespace
 
 ControllerSimulator::ControllerSimulator(const SimulatorOptions &options, QObject *parent)
-    : QObject(parent), m_options(options), m_model(options), m_sender(options)
+    : QObject(parent), m_options(options), m_model(options), m_sender(options),
+      m_tcp_cutter(options.max_frame_bytes), m_pty_cutter(options.max_frame_bytes)
 {
     connect(&m_model, &ControllerModel::frame_out, this, &ControllerSimulator::send_frame);
     connect(&m_model, &ControllerModel::page_finished, this, &ControllerSimulator::count_finished_page);

@@ -61,10 +61,10 @@ private:
     FrameSender m_sender;
     QTcpServer *m_server = nullptr;
     QPointer<QTcpSocket> m_client;
-    // Pages can be large: a partial frame is kept up to 64 MiB.
-    ReceiveBuffer m_tcp_cutter{64 << 20};
+    // Pages can be large: a partial frame is kept up to max_frame_bytes.
+    ReceiveBuffer m_tcp_cutter;
     PtyPort *m_pty = nullptr;
-    ReceiveBuffer m_pty_cutter{64 << 20};
+    ReceiveBuffer m_pty_cutter;
     Link m_reply_link = Link::None;
     int m_finished_pages = 0;
     bool m_close_when_sent = false;

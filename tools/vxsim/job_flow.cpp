@@ -19,6 +19,7 @@ JobFlow::JobFlow(RegisterFile *registers, const SimulatorOptions &options, QObje
     : QObject(parent),
       m_registers(registers),
       m_file_name(options.file_name),
+      m_qr_codes(options.qr_codes),
       m_pass(options.cut_speed_mm_per_second, options.progress_interval_ms),
       m_qr_code_length(kDefaultQrCodeLengthMm)
 {
@@ -32,7 +33,7 @@ JobFlow::JobFlow(RegisterFile *registers, const SimulatorOptions &options, QObje
 void JobFlow::receive_page(const QByteArray &plotter_text)
 {
     const double length = plot_path_length_mm(plotter_text);
-    if (m_state != State::FirstPass) {
+    if (!takes_pages_one_by_one()) {
         reset();
         set_state(State::FirstPass);
     }
@@ -51,6 +52,7 @@ void JobFlow::request_status()
 {
     switch (m_state) {
     case State::FirstPass:
+    case State::QrPages:
         // The status request after the last page is answered by that page's
         // report. If the report already went out, it was the answer, and
         // the copy is complete now without another "4,0".
@@ -70,13 +72,20 @@ void JobFlow::request_status()
 
 void JobFlow::request_qr_code()
 {
-    if (!m_registers->qr_code_mode() || is_cutting()) {
+    // A listed code whose pages never came is skipped: the next one is read.
+    const bool skipping = m_state == State::QrPages && m_pass.page_count() == 0;
+    if (!m_registers->qr_code_mode() || (is_cutting() && !skipping)) {
         reply(ccmd_items(QrCode, kFailed));
         return;
     }
-    if (m_state != State::QrAwaiting)
+    if (m_state != State::QrAwaiting && !skipping)
         reset();
     ++m_qr_serial;
+    if (!m_qr_codes.isEmpty()) {
+        reply(ccmd_items(QrCode, kDone, m_qr_codes.at((m_qr_serial - 1) % m_qr_codes.size())));
+        start_pass(State::QrPages, {});
+        return;
+    }
     reply(ccmd_items(QrCode, kDone, "QR" + QByteArray::number(m_qr_serial).rightJustified(4, '0')));
     start_pass(State::QrCutting, {m_qr_code_length});
 }
@@ -157,7 +166,7 @@ void JobFlow::start_pass(State state, const QList<double> &page_lengths)
 void JobFlow::handle_page_cut()
 {
     send_progress();
-    if (m_state == State::FirstPass) {
+    if (takes_pages_one_by_one()) {
         --m_unreported_pages;
         reply(ccmd_items(PageDone, kDone));
         if (m_unreported_pages == 0 && m_status_requested)
@@ -172,7 +181,7 @@ void JobFlow::handle_page_cut()
 
 void JobFlow::complete_copy()
 {
-    const bool qr_code = m_state == State::QrCutting;
+    const bool qr_code = m_state == State::QrCutting || m_state == State::QrPages;
     m_status_requested = false;
     m_pass.clear();
     ++m_finished;
@@ -203,7 +212,14 @@ void JobFlow::reply(const QByteArray &items)
 bool JobFlow::is_cutting() const
 {
     return m_state == State::FirstPass || m_state == State::Repeating
-        || m_state == State::QrCutting;
+        || m_state == State::QrCutting || m_state == State::QrPages;
+}
+
+// The first pass of a job, and the pages of a listed QR code, arrive page
+// by page, each reported "4,0"; a status request closes the copy.
+bool JobFlow::takes_pages_one_by_one() const
+{
+    return m_state == State::FirstPass || m_state == State::QrPages;
 }
 
 } // namespace vx::sim

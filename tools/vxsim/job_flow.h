@@ -48,6 +48,7 @@ private:
         Repeating,    // cutting the stored job again
         QrCutting,
         QrAwaiting,   // a QR-code copy is done, more are ordered
+        QrPages,      // a listed code was reported: its pages arrive and are cut
     };
 
     void reset();
@@ -58,9 +59,11 @@ private:
     void send_progress();
     void reply(const QByteArray &items);
     bool is_cutting() const;
+    bool takes_pages_one_by_one() const;
 
     RegisterFile *const m_registers;
     const QByteArray m_file_name;
+    const QList<QByteArray> m_qr_codes;
     CuttingPass m_pass;
     State m_state = State::Idle;
     QList<double> m_page_lengths;

@@ -7,6 +7,7 @@
 #include <QtCore/QLoggingCategory>
 #include <QtCore/QTextStream>
 
+#include <limits>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -54,6 +55,10 @@ std::optional<CommandLine> parse_command_line(const QCoreApplication &app, QStri
         {"machine-stop-after", "After N finished pages, stop the job as the machine's stop "
                                "key does and report 1001.", "N", "0"},
         {"refuse", "Answer every CCMD request with number N \"N,1\".", "N", "0"},
+        {"qr-codes", "In QR-code mode report these codes in turn (and round again), each "
+                     "answered with the pages to cut.", "A1,B2,..."},
+        {"max-frame", "The largest frame taken, header included, in bytes; a longer one "
+                      "is dropped.", "BYTES", QString::number(SimulatorOptions().max_frame_bytes)},
         {"machines", "Serve N independent machines, each on its own port (the ports from --port "
                      "up, or free ones with --port 0) and pseudo-terminal.", "N", "1"},
     });
@@ -69,6 +74,7 @@ std::optional<CommandLine> parse_command_line(const QCoreApplication &app, QStri
     const std::optional<int> stop_after = non_negative(parser, "machine-stop-after", 1 << 30);
     const std::optional<int> refuse = non_negative(parser, "refuse", 1 << 30);
     const std::optional<int> machines = non_negative(parser, "machines", 1000);
+    const std::optional<int> max_frame = non_negative(parser, "max-frame", std::numeric_limits<int>::max());
     bool speed_ok = false;
     line.options.cut_speed_mm_per_second = parser.value("speed").toDouble(&speed_ok);
     line.options.file_name = parser.value("file-name").toUtf8();
@@ -76,6 +82,20 @@ std::optional<CommandLine> parse_command_line(const QCoreApplication &app, QStri
     if (!port || !split || !drop_after || !stop_after || !refuse) {
         *error = "--port, --split, --drop-after, --machine-stop-after and --refuse take whole numbers";
         return std::nullopt;
+    }
+    if (!max_frame || *max_frame < 16) {
+        *error = "--max-frame takes a number of bytes from 16";
+        return std::nullopt;
+    }
+    if (parser.isSet("qr-codes")) {
+        line.options.qr_codes = parser.value("qr-codes").toUtf8().split(',');
+        for (const QByteArray &code : line.options.qr_codes) {
+            // A code is the last item of a reply frame.
+            if (code.isEmpty() || code.contains(';') || code.contains('\x02') || code.contains('\x03')) {
+                *error = "--qr-codes takes codes separated by commas, without ';' STX or ETX";
+                return std::nullopt;
+            }
+        }
     }
     if (!machines || *machines < 1 || (*port != 0 && *port + *machines - 1 > 65535)) {
         *error = "--machines takes a number from 1 to 1000, and its ports must end by 65535";
@@ -104,6 +124,7 @@ std::optional<CommandLine> parse_command_line(const QCoreApplication &app, QStri
     line.options.drop_after_pages = *drop_after;
     line.options.machine_stop_after_pages = *stop_after;
     line.options.refused_command = *refuse;
+    line.options.max_frame_bytes = *max_frame;
     return line;
 }
 

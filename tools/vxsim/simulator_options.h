@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QtCore/QByteArray>
+#include <QtCore/QList>
 
 namespace vx::sim {
 
@@ -14,6 +15,12 @@ struct SimulatorOptions
     QByteArray file_name = "job.plt";
     // Periodic progress reports while cutting at a speed.
     int progress_interval_ms = 200;
+    // QR codes read from the labels, in turn and round again; each is
+    // answered with the pages to cut. Empty: QR0001, QR0002, ... each cut
+    // at once as the QR_PLT job.
+    QList<QByteArray> qr_codes;
+    // The largest frame taken, header included; a longer one is dropped.
+    int max_frame_bytes = 64 << 20;
 
     // Write each outgoing frame in chunks of this many bytes (0: whole).
     int split_chunk_bytes = 0;

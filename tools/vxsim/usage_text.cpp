@@ -36,6 +36,12 @@ Jobs:
   "27,0;" pauses, "27,1;" resumes, "27,2;" stops the job (answer "27,0,v").
   Job mode 1 ("32,1;"): "11;" answers "11,0,QR0001" (then QR0002, ...) and
   cuts one QR-code copy (the path of the last QR_PLT, or 100 mm), then "4,0".
+  With --qr-codes A1,B2 it answers "11,0,A1", then B2, and round again, and
+  takes the code's pages as a job's first pass (PPLT, "4,0" each, "4;" closes
+  the copy); "11;" before any page came skips the code and reads the next.
+
+Largest page: a frame is taken up to --max-frame bytes, header included
+(64 MiB, 67108864, by default); a longer one is dropped unanswered.
 
 On start it prints "listening <address>:<port>" and, with --pty,
 "pty <slave path>", for each machine in turn: --machines N serves N
@@ -48,6 +54,7 @@ Examples:
   vxsim --split 3 --noise --duplicate-progress
   vxsim --drop-after 2
   vxsim --machine-stop-after 5
+  vxsim --qr-codes A1,B2,C3
   vxsim --port 0 --machines 100)");
 }
 

@@ -1,0 +1,94 @@
+// vxctl job FILE --dry-run: what the job would cut, and for how long,
+// without sending anything.
+#include "command_table.h"
+#include "device_session.h"
+#include "job_output.h"
+#include "plotter_file.h"
+#include "property_io.h"
+#include "vxdeviceinterface.h"
+#include "vxdeviceproperty.h"
+
+#include <QtCore/QCoreApplication>
+#include <QtCore/QJsonObject>
+
+#include <cmath>
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("vxctl", text);
+}
+
+QString duration(double seconds)
+{
+    const qint64 whole = qint64(std::ceil(seconds));
+    return QStringLiteral("%1:%2:%3")
+        .arg(whole / 3600)
+        .arg(whole / 60 % 60, 2, 10, QLatin1Char('0'))
+        .arg(whole % 60, 2, 10, QLatin1Char('0'));
+}
+
+// The machine's speed setting, or 0 when it does not answer.
+double machine_speed(const Invocation &call)
+{
+    VXDeviceInterface *device = call.session->device();
+    const QString key = QStringLiteral("SPEED");
+    if (!device->property_ptr("SPEED") || !read_values(device, {key}, qMax(call.timeout_ms, 1000)).isEmpty())
+        return 0.0;
+    return device->property_ptr("SPEED")->value().toDouble();
+}
+
+} // namespace
+
+int run_dry_run(const Invocation &call, const PlotterFile &file, int copies, double speed, JobOutput &output)
+{
+    QString speed_from = tr("--speed");
+    if (call.session) {
+        const double read = machine_speed(call);
+        if (read > 0.0) {
+            speed = read;
+            speed_from = tr("the machine's speed setting");
+        } else {
+            speed_from = tr("--speed: the machine did not tell its speed");
+        }
+    }
+    const PlotterStats &stats = file.stats();
+    const double mm = 1.0 / PlotterStats::kUnitsPerMm;
+    // The knife moves at the set speed with the pen up too.
+    const double seconds = (stats.cut + stats.travel) * mm / speed;
+    QJsonObject fields{{QStringLiteral("pages"), stats.pages},
+                       {QStringLiteral("cut_mm"), stats.cut * mm},
+                       {QStringLiteral("travel_mm"), stats.travel * mm},
+                       {QStringLiteral("speed"), speed},
+                       {QStringLiteral("seconds_per_copy"), seconds},
+                       {QStringLiteral("copies"), copies},
+                       {QStringLiteral("seconds"), seconds * copies},
+                       {QStringLiteral("largest_page_bytes"), double(stats.largest_page_bytes)}};
+    QString box = tr("none (nothing is cut)");
+    if (stats.has_box) {
+        fields.insert(QStringLiteral("box_mm"), QJsonObject{{QStringLiteral("min_x"), stats.min_x * mm},
+                                                            {QStringLiteral("min_y"), stats.min_y * mm},
+                                                            {QStringLiteral("max_x"), stats.max_x * mm},
+                                                            {QStringLiteral("max_y"), stats.max_y * mm}});
+        box = tr("%1,%2 to %3,%4 mm (%5 x %6 mm)")
+                  .arg(stats.min_x * mm, 0, 'f', 1).arg(stats.min_y * mm, 0, 'f', 1)
+                  .arg(stats.max_x * mm, 0, 'f', 1).arg(stats.max_y * mm, 0, 'f', 1)
+                  .arg((stats.max_x - stats.min_x) * mm, 0, 'f', 1).arg((stats.max_y - stats.min_y) * mm, 0, 'f', 1);
+    }
+    output.event(QStringLiteral("dry_run"), fields,
+                 tr("dry run: nothing is sent\n"
+                    "pages: %1\n"
+                    "bounding box: %2\n"
+                    "path: %3 mm cut, %4 mm with the pen up\n"
+                    "estimated time: %5 per copy, %6 for %7 at %8 mm/s (%9)")
+                     .arg(stats.pages)
+                     .arg(box)
+                     .arg(stats.cut * mm, 0, 'f', 1)
+                     .arg(stats.travel * mm, 0, 'f', 1)
+                     .arg(duration(seconds), duration(seconds * copies))
+                     .arg(copies == 1 ? tr("1 copy") : tr("%1 copies").arg(copies))
+                     .arg(speed)
+                     .arg(speed_from));
+    return 0;
+}
