@@ -2,6 +2,7 @@
 // registration, the device record, work records, the job status channel,
 // and what happens when the service misbehaves.
 #include "cloud_service.h"
+#include "event_wait.h"
 #include "memory_use.h"
 #include "raw_channel.h"
 #include "controller_simulator.h"
@@ -91,9 +92,9 @@ void tst_cloud::cleanup()
 bool tst_cloud::register_device(const QString &code)
 {
     m_device->setMorvoCloud(m_cloud.data(), code);
-    return QTest::qWaitFor([this] {
+    return wait_until([this] {
         return m_device->property_ptr("DEVICE_CLOUD")->value().toJsonObject().contains("id");
-    }, 5000);
+    });
 }
 
 void tst_cloud::model_number_data()

@@ -2,6 +2,7 @@
 // pseudo-terminal and as the vxsim program.
 #include "controller_request.h"
 #include "controller_simulator.h"
+#include "event_wait.h"
 #include "frame.h"
 #include "receive_buffer.h"
 #include "plot_path.h"
@@ -29,25 +30,6 @@ constexpr int kSettleMs = 50;
 const QByteArray kPageA = "IN;PU0,0;PD4000,0;PG;"; // 100 mm
 const QByteArray kPageB = "PU0,0;PD0,4000;PG;";    // 100 mm
 const QByteArray kPageC = "PU0,0;PD4000,0;PG;";    // 100 mm
-
-// Runs the event loop until done() holds or the time is up. Unlike
-// QTest::qWaitFor it does not sleep between checks, so 1 ms timers of the
-// simulator keep their pace.
-bool wait_until(const std::function<bool()> &done, int timeout_ms = kWaitMs)
-{
-    if (done())
-        return true;
-    QEventLoop loop;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-        if (done())
-            loop.quit();
-    });
-    QTimer::singleShot(timeout_ms, &loop, &QEventLoop::quit);
-    poll.start(1);
-    loop.exec();
-    return done();
-}
 
 // A CCMD reply's comma list without its closing ";", or a CMD body as is.
 QByteArray items_of(const QByteArray &frame)

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QtCore/QEventLoop>
+#include <QtCore/QTimer>
+
+#include <functional>
+
+// Runs the event loop until done() holds or the time is up, and says
+// whether it holds. Unlike QTest::qWaitFor it does not sleep 10 ms between
+// turns, so an exchange of many small steps (a reply, a 1 ms timer, a
+// chunk) runs at a host's pace.
+inline bool wait_until(const std::function<bool()> &done, int timeout_ms = 5000)
+{
+    if (done())
+        return true;
+    QEventLoop loop;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (done())
+            loop.quit();
+    });
+    QTimer::singleShot(timeout_ms, &loop, &QEventLoop::quit);
+    poll.start(1);
+    loop.exec();
+    return done();
+}
