@@ -24,3 +24,9 @@ inline bool wait_until(const std::function<bool()> &done, int timeout_ms = 5000)
     loop.exec();
     return done();
 }
+
+// Runs the event loop for this long, at a host's pace.
+inline void run_events_for(int milliseconds)
+{
+    wait_until([] { return false; }, milliseconds);
+}
