@@ -30,3 +30,11 @@ inline void run_events_for(int milliseconds)
 {
     wait_until([] { return false; }, milliseconds);
 }
+
+// QTRY_VERIFY and QTRY_COMPARE at a host's pace, for 5 s at most.
+#define VX_TRY_VERIFY(expr) QVERIFY2(wait_until([&] { return bool(expr); }), #expr)
+#define VX_TRY_COMPARE(actual, expected)                        \
+    do {                                                        \
+        wait_until([&] { return (actual) == (expected); });     \
+        QCOMPARE(actual, expected);                             \
+    } while (false)
