@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QtCore/QDeadlineTimer>
 #include <QtCore/QEventLoop>
 #include <QtCore/QTimer>
 
@@ -13,13 +14,14 @@ inline bool wait_until(const std::function<bool()> &done, int timeout_ms = 5000)
 {
     if (done())
         return true;
+    // No single-shot timer for the deadline: it would outlive the wait.
+    const QDeadlineTimer deadline(timeout_ms);
     QEventLoop loop;
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-        if (done())
+        if (done() || deadline.hasExpired())
             loop.quit();
     });
-    QTimer::singleShot(timeout_ms, &loop, &QEventLoop::quit);
     poll.start(1);
     loop.exec();
     return done();
