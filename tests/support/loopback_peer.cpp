@@ -2,14 +2,11 @@
 
 #include "event_wait.h"
 #include "frame.h"
+#include "quick_ack.h"
 #include "vxdeviceinterface.h"
 #include "vxdeviceproperty.h"
 
 #include <QtTest/QtTest>
-
-#include <netinet/in.h>
-#include <netinet/tcp.h>
-#include <sys/socket.h>
 
 LoopbackPeer::LoopbackPeer()
 {
@@ -23,11 +20,7 @@ void LoopbackPeer::on_connection()
         delete m_client;
         m_client = socket;
         connect(socket, &QTcpSocket::readyRead, this, [this, socket] {
-            // Acknowledge at once (Linux leaves quick-ACK mode by itself):
-            // the device's socket holds a small frame that follows another
-            // until that one is acknowledged, and a delayed ACK takes 40 ms.
-            const int on = 1;
-            setsockopt(int(socket->socketDescriptor()), IPPROTO_TCP, TCP_QUICKACK, &on, sizeof on);
+            acknowledge_at_once(socket);
             m_buffer.append(socket->readAll());
             QByteArray frame;
             while (m_buffer.next_frame(&frame))
