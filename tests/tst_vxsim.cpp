@@ -24,8 +24,9 @@ using vx::ReceiveBuffer;
 namespace {
 
 constexpr int kWaitMs = 5000;
-// After the last expected frame: long enough for a stray extra to show up.
-constexpr int kSettleMs = 50;
+// After the last expected frame, of event-loop turns without sleeps: long
+// enough for a stray extra to show up.
+constexpr int kSettleMs = 20;
 
 const QByteArray kPageA = "IN;PU0,0;PD4000,0;PG;"; // 100 mm
 const QByteArray kPageB = "PU0,0;PD0,4000;PG;";    // 100 mm
@@ -154,7 +155,7 @@ QByteArrayList run_script(SimClient &client, const QByteArrayList &script, QByte
     }
     if (!pending.isEmpty())
         client.socket.write(pending);
-    QTest::qWait(kSettleMs);
+    run_events_for(kSettleMs);
     return client.items();
 }
 
@@ -465,6 +466,7 @@ void tst_vxsim::cuts_at_speed_with_periodic_progress()
 {
     SimulatorOptions options;
     options.cut_speed_mm_per_second = 1000.0;
+    options.progress_interval_ms = 50;
     options.file_name = "box.plt";
     const RunningSimulator simulator(options);
     QVERIFY(simulator.port);
@@ -472,14 +474,14 @@ void tst_vxsim::cuts_at_speed_with_periodic_progress()
 
     QElapsedTimer clock;
     clock.start();
-    client.send("PPLT", "PU0,0;PD16000,0;PG;"); // 400 mm: 0.4 s
+    client.send("PPLT", "PU0,0;PD8000,0;PG;"); // 200 mm: 0.2 s
     client.send("CCMD", "4;");
     QVERIFY(client.wait_for_item("66,0,box.plt,1,1,100,0,0,0"));
-    QVERIFY2(clock.elapsed() >= 350, qPrintable(QString::number(clock.elapsed())));
+    QVERIFY2(clock.elapsed() >= 175, qPrintable(QString::number(clock.elapsed())));
 
     const QByteArrayList items = client.items();
     QCOMPARE(items.count("4,0"), 1);
-    // Periodic reports (every 200 ms) and the page's own, percent rising.
+    // Periodic reports (every 50 ms) and the page's own, percent rising.
     QStringList percents;
     double last = -1.0;
     for (const QByteArray &item : items.mid(0, items.indexOf("4,0"))) {
@@ -498,18 +500,18 @@ void tst_vxsim::cuts_at_speed_with_periodic_progress()
 void tst_vxsim::pause_holds_the_knife()
 {
     SimulatorOptions options;
-    options.cut_speed_mm_per_second = 1000.0;
+    options.cut_speed_mm_per_second = 2000.0;
     options.progress_interval_ms = 50;
     const RunningSimulator simulator(options);
     QVERIFY(simulator.port);
     SimClient client(simulator.port);
 
-    client.send("PPLT", "PU0,0;PD24000,0;PG;"); // 600 mm: 0.6 s
+    client.send("PPLT", "PU0,0;PD24000,0;PG;"); // 600 mm: 0.3 s
     QVERIFY(wait_until([&] { return progress_reports_in(client.items()) >= 1; }, kWaitMs));
     client.send("CCMD", "27,0;");
     QVERIFY(client.wait_for_item("27,0,0"));
     const int held_at = client.frames.size();
-    QTest::qWait(300);
+    run_events_for(150); // three progress intervals
     QCOMPARE(client.frames.size(), held_at);
 
     client.send("CCMD", "27,1;");
@@ -562,7 +564,7 @@ void tst_vxsim::job_survives_wire_faults()
     QVERIFY(wait_until([&] { return client.items().count("4,0") == 1; }, kWaitMs));
     client.send("CCMD", "30,1;");
     QVERIFY(wait_until([&] { return client.frames.size() >= expected.size(); }, kWaitMs));
-    QTest::qWait(kSettleMs);
+    run_events_for(kSettleMs);
     QCOMPARE(client.items(), expected);
 
     int written = 0;
@@ -620,7 +622,7 @@ void tst_vxsim::machine_stop_after_pages()
     QVERIFY(client.wait_for_item("1001,0"));
     client.send("CCMD", "4;");
     QVERIFY(wait_until([&] { return client.frames.size() >= 5; }, kWaitMs));
-    QTest::qWait(kSettleMs);
+    run_events_for(kSettleMs);
     // The status request finds the machine idle: no copy is left to close.
     QCOMPARE(client.items(), (QByteArrayList{"30,0", "66,1,job.plt,2,0,50,0,0,0", "4,0", "1001,0", "4,0"}));
 }
