@@ -33,10 +33,14 @@ inline void run_events_for(int milliseconds)
     wait_until([] { return false; }, milliseconds);
 }
 
-// QTRY_VERIFY and QTRY_COMPARE at a host's pace, for 5 s at most.
-#define VX_TRY_VERIFY(expr) QVERIFY2(wait_until([&] { return bool(expr); }), #expr)
-#define VX_TRY_COMPARE(actual, expected)                        \
-    do {                                                        \
-        wait_until([&] { return (actual) == (expected); });     \
-        QCOMPARE(actual, expected);                             \
+// QTRY_VERIFY and QTRY_COMPARE (5 s) and their _WITH_TIMEOUT forms at a
+// host's pace.
+#define VX_TRY_VERIFY_WITH_TIMEOUT(expr, timeout_ms) \
+    QVERIFY2(wait_until([&] { return bool(expr); }, timeout_ms), #expr)
+#define VX_TRY_COMPARE_WITH_TIMEOUT(actual, expected, timeout_ms)       \
+    do {                                                                \
+        wait_until([&] { return (actual) == (expected); }, timeout_ms); \
+        QCOMPARE(actual, expected);                                     \
     } while (false)
+#define VX_TRY_VERIFY(expr) VX_TRY_VERIFY_WITH_TIMEOUT(expr, 5000)
+#define VX_TRY_COMPARE(actual, expected) VX_TRY_COMPARE_WITH_TIMEOUT(actual, expected, 5000)
