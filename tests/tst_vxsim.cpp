@@ -26,7 +26,7 @@ namespace {
 constexpr int kWaitMs = 5000;
 // After the last expected frame, of event-loop turns without sleeps: long
 // enough for a stray extra to show up.
-constexpr int kSettleMs = 20;
+constexpr int kSettleMs = 10;
 
 const QByteArray kPageA = "IN;PU0,0;PD4000,0;PG;"; // 100 mm
 const QByteArray kPageB = "PU0,0;PD0,4000;PG;";    // 100 mm
