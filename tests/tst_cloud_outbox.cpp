@@ -268,7 +268,8 @@ void tst_cloud_outbox::answers_data()
     // Four are sent at once, so the oldest four go before the newest.
     QTest::newRow("records queued during an outage arrive oldest first")
         << "503 503 503 503 200@60 200@60 200@60 200@60" << false << 9 << 5 << 0 << 2 * kPause - 20 << 5 << 5 << 0;
-    // Two pauses, then the first one again (3 in all), not the grown one (4).
+    // The outage's grown pause (two first ones), then one first pause: three
+    // in all, not four.
     QTest::newRow("after a success the next outage starts from the first pause")
         << "503 503 200 503@100" << false << 5 << 2 << 0 << 3 * kPause << 2 << 0 << 3 * kPause + 200;
 }
@@ -294,7 +295,7 @@ void tst_cloud_outbox::answers()
     for (int n = 1; n <= records; ++n)
         record(cloud.data(), n);
 
-    QVERIFY(wait_until([&] { return cloud->pendingDeliveries() == 0; }, 10000));
+    VX_TRY_VERIFY_WITH_TIMEOUT(cloud->pendingDeliveries() == 0, 10000);
     QTest::qWait(kPause + 100); // a retry wrongly due would go now
     QTEST(service.requests.size(), "requests");
     QTEST(service.work_records.size(), "stored");

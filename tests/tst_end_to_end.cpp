@@ -197,7 +197,7 @@ void tst_end_to_end::three_pages_two_copies()
     QVERIFY(connect_tcp());
 
     run_job(3, 2);
-    QVERIFY(wait_until([this] { return task().value("Finished").toInt() == 2; }, 10000));
+    VX_TRY_COMPARE_WITH_TIMEOUT(task().value("Finished").toInt(), 2, 10000);
     QTest::qWait(50); // anything late would show now
     QCOMPARE(task().value("Finished").toInt(), 2);
     QCOMPARE(task().value("Percent").toInt(), 100);
@@ -315,7 +315,7 @@ void tst_end_to_end::job_over_pseudo_terminal()
     read("FIRMWARE");
     QTRY_COMPARE(m_device->property_ptr("FIRMWARE")->value(), QVariant("V3.4.37"));
     run_job(3, 2);
-    QVERIFY(wait_until([this] { return task().value("Finished").toInt() == 2; }, 10000));
+    VX_TRY_COMPARE_WITH_TIMEOUT(task().value("Finished").toInt(), 2, 10000);
     QCOMPARE(task().value("Percent").toInt(), 100);
 }
 
@@ -424,7 +424,7 @@ void tst_end_to_end::host_deletes_the_device_from_a_message()
             }
         }
     }
-    QVERIFY(wait_until([&] { return !device; }, 10000));
+    VX_TRY_VERIFY_WITH_TIMEOUT(!device, 10000);
     run_events_for(50); // whatever was under way when the device went
 }
 
