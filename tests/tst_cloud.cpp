@@ -238,7 +238,7 @@ void tst_cloud::client_deleted_before_the_device()
     m_device->setMorvoCloud(m_cloud.data(), QStringLiteral("AB1Z09"));
     VX_TRY_VERIFY(m_service->count("GET", "device") >= 1);
     m_cloud.reset();
-    QTest::qWait(300); // the lookup retry comes due
+    QTest::qWait(200); // the lookup retry comes due, twice
     prepare_finished_job(2, 1, 1200);
     m_device->stopTask();
     static_cast<VXCommonInterface *>(m_device.data())->connect_websocket();

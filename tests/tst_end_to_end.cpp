@@ -198,7 +198,7 @@ void tst_end_to_end::three_pages_two_copies()
 
     run_job(3, 2);
     VX_TRY_COMPARE_WITH_TIMEOUT(task().value("Finished").toInt(), 2, 10000);
-    QTest::qWait(50); // anything late would show now
+    run_events_for(20); // anything late would show now
     QCOMPARE(task().value("Finished").toInt(), 2);
     QCOMPARE(task().value("Percent").toInt(), 100);
     QCOMPARE(task().value("Status").toInt(), 0);
@@ -220,7 +220,7 @@ void tst_end_to_end::one_page_job()
     QVERIFY(connect_tcp());
     run_job(1, 1);
     QTRY_COMPARE(task().value("Finished").toInt(), 1);
-    QTest::qWait(50);
+    run_events_for(20);
     QCOMPARE(task().value("Finished").toInt(), 1);
     QCOMPARE(task().value("Percent").toInt(), 100);
     QCOMPARE(m_heard.tasks.count(QString()), 2);
