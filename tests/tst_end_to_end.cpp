@@ -425,7 +425,7 @@ void tst_end_to_end::host_deletes_the_device_from_a_message()
         }
     }
     VX_TRY_VERIFY_WITH_TIMEOUT(!device, 10000);
-    run_events_for(50); // whatever was under way when the device went
+    run_events_for(20); // whatever was under way when the device went
 }
 
 QTEST_GUILESS_MAIN(tst_end_to_end)
