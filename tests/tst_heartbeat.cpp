@@ -110,10 +110,13 @@ bool tst_heartbeat::hear_from_controller(int at)
     }, 3000);
 }
 
+// The two timing checks run on periods of 2 and 3 s (200 and 300 ms): a
+// busy machine may be late by a tenth of a second.
 void tst_heartbeat::heartbeat_at_the_period()
 {
+    const int period = 2 * kSecond;
     QElapsedTimer clock;
-    QVERIFY(connect_device(1));
+    QVERIFY(connect_device(2));
     clock.start();
     QList<qint64> arrivals;
     for (int i = 1; i <= 3; ++i) {
@@ -121,24 +124,25 @@ void tst_heartbeat::heartbeat_at_the_period()
         arrivals << clock.elapsed();
     }
     QCOMPARE(m_peer->frames, QList<QByteArray>({kHeartbeatFrame, kHeartbeatFrame, kHeartbeatFrame}));
-    QVERIFY2(arrivals[0] >= kSecond * 8 / 10, qPrintable(QString::number(arrivals[0])));
+    QVERIFY2(arrivals[0] >= period * 8 / 10, qPrintable(QString::number(arrivals[0])));
     for (int i = 1; i < arrivals.size(); ++i) {
         const qint64 interval = arrivals[i] - arrivals[i - 1];
-        QVERIFY2(interval >= kSecond * 8 / 10 && interval <= 2 * kSecond, qPrintable(QString::number(interval)));
+        QVERIFY2(interval >= period * 8 / 10 && interval <= 2 * period, qPrintable(QString::number(interval)));
     }
 }
 
 void tst_heartbeat::second_connect_restarts_the_timer()
 {
-    QVERIFY(connect_device(1));
+    const int period = 3 * kSecond;
+    QVERIFY(connect_device(3));
     QVERIFY(m_peer->wait_frames(1, 3000));
-    QTest::qWait(kSecond / 2);
+    QTest::qWait(period / 2);
     QElapsedTimer since_report;
     m_device->slot_tcp_socket_state(QAbstractSocket::ConnectedState);
     since_report.start();
     QVERIFY(m_peer->wait_frames(2, 3000));
     // Without the restart the next tick would come half a period after the report.
-    QVERIFY2(since_report.elapsed() >= kSecond * 85 / 100, qPrintable(QString::number(since_report.elapsed())));
+    QVERIFY2(since_report.elapsed() >= period * 85 / 100, qPrintable(QString::number(since_report.elapsed())));
 }
 
 void tst_heartbeat::link_events_stop_the_timer_data()

@@ -500,13 +500,13 @@ void tst_vxsim::cuts_at_speed_with_periodic_progress()
 void tst_vxsim::pause_holds_the_knife()
 {
     SimulatorOptions options;
-    options.cut_speed_mm_per_second = 2000.0;
+    options.cut_speed_mm_per_second = 1000.0;
     options.progress_interval_ms = 50;
     const RunningSimulator simulator(options);
     QVERIFY(simulator.port);
     SimClient client(simulator.port);
 
-    client.send("PPLT", "PU0,0;PD24000,0;PG;"); // 600 mm: 0.3 s
+    client.send("PPLT", "PU0,0;PD24000,0;PG;"); // 600 mm: 0.6 s
     QVERIFY(wait_until([&] { return progress_reports_in(client.items()) >= 1; }, kWaitMs));
     client.send("CCMD", "27,0;");
     QVERIFY(client.wait_for_item("27,0,0"));
