@@ -2,6 +2,7 @@
 // registration, the device record, work records, the job status channel,
 // and what happens when the service misbehaves.
 #include "cloud_service.h"
+#include "event_wait.h"
 #include "memory_use.h"
 #include "raw_channel.h"
 #include "controller_simulator.h"
@@ -91,9 +92,9 @@ void tst_cloud::cleanup()
 bool tst_cloud::register_device(const QString &code)
 {
     m_device->setMorvoCloud(m_cloud.data(), code);
-    return QTest::qWaitFor([this] {
+    return wait_until([this] {
         return m_device->property_ptr("DEVICE_CLOUD")->value().toJsonObject().contains("id");
-    }, 5000);
+    });
 }
 
 void tst_cloud::model_number_data()
@@ -141,7 +142,7 @@ void tst_cloud::new_device_is_created_then_found()
 
     // Bound again: found this time, and the record (with its id) is updated.
     m_device->setMorvoCloud(m_cloud.data(), QStringLiteral("AB1Z09"));
-    QTRY_COMPARE(m_service->count("PUT", "device"), 1);
+    VX_TRY_COMPARE(m_service->count("PUT", "device"), 1);
     QCOMPARE(m_service->device_store.value("AB1Z09").value("id").toInt(), 100);
     QCOMPARE(m_service->count("POST", "device_model"), 1);
 }
@@ -152,8 +153,8 @@ void tst_cloud::model_lookup()
     m_service->add_model(92025, 7);
     m_service->add_device(QStringLiteral("AB1Z09"), 42);
     m_device->setMorvoCloud(m_cloud.data(), QStringLiteral("AB1Z09"));
-    QTRY_COMPARE(m_service->count("PUT", "device"), 1);
-    QTRY_COMPARE(m_device->property_ptr("DEVICE_CLOUD")->value().toJsonObject().value("device_model").toInt(), 7);
+    VX_TRY_COMPARE(m_service->count("PUT", "device"), 1);
+    VX_TRY_COMPARE(m_device->property_ptr("DEVICE_CLOUD")->value().toJsonObject().value("device_model").toInt(), 7);
     QCOMPARE(m_service->requests.first().verb, QByteArray("PATCH")); // the model lookup goes first
     QCOMPARE(m_service->requests.first().body, QJsonObject({{"code", 92025}}));
     QCOMPARE(m_device->property_ptr("DEVICE_CLOUD")->value().toJsonObject().value("id").toInt(), 42);
@@ -177,7 +178,7 @@ void tst_cloud::failure_answers()
     m_service->add_device(QStringLiteral("AB1Z09"), 42);
     m_service->set_behaviour(CloudService::Behaviour(behaviour));
     m_device->setMorvoCloud(m_cloud.data(), QStringLiteral("AB1Z09"));
-    QTRY_COMPARE(m_service->requests.size(), 2);
+    VX_TRY_COMPARE(m_service->requests.size(), 2);
     QTest::qWait(100);
     const QJsonObject record = m_device->property_ptr("DEVICE_CLOUD")->value().toJsonObject();
     QCOMPARE(record.contains("id"), registered);
@@ -189,14 +190,14 @@ void tst_cloud::lookup_retried_while_service_is_silent()
 {
     m_service->set_behaviour(CloudService::Behaviour::CloseWithoutAnswer);
     m_device->setMorvoCloud(m_cloud.data(), QStringLiteral("AB1Z09"));
-    QTRY_VERIFY(m_service->count("GET", "device") >= 3);
+    VX_TRY_VERIFY(m_service->count("GET", "device") >= 3);
     for (const CloudService::Request &r : qAsConst(m_service->requests)) {
         if (r.verb == "GET")
             QCOMPARE(r.body, QJsonObject({{"code", "AB1Z09"}}));
     }
     // The service comes back: the next retry registers the device.
     m_service->set_behaviour(CloudService::Behaviour::Normal);
-    QTRY_VERIFY(m_device->property_ptr("DEVICE_CLOUD")->value().toJsonObject().contains("id"));
+    VX_TRY_VERIFY(m_device->property_ptr("DEVICE_CLOUD")->value().toJsonObject().contains("id"));
 
     // A service that never answers: the client gives up and the lookup is retried.
     init();
@@ -211,21 +212,21 @@ void tst_cloud::destroyed_with_requests_in_flight()
     m_service->set_behaviour(CloudService::Behaviour::Silent);
     m_cloud->setRequestTimeout(100);
     m_device->setMorvoCloud(m_cloud.data(), QStringLiteral("AB1Z09"));
-    QTRY_COMPARE(m_service->requests.size(), 2);
+    VX_TRY_COMPARE(m_service->requests.size(), 2);
     m_device.reset(); // the replies time out after the device is gone
-    QTest::qWait(300);
+    QTest::qWait(200);
 
     // And with a retry pending.
     m_service->requests.clear();
     m_device.reset(m_root.initInstance());
-    static_cast<VXCommonInterface *>(m_device.data())->set_lookup_retry_interval(300);
+    static_cast<VXCommonInterface *>(m_device.data())->set_lookup_retry_interval(100);
     m_service->set_behaviour(CloudService::Behaviour::CloseWithoutAnswer);
     m_device->setMorvoCloud(m_cloud.data(), QStringLiteral("AB1Z09"));
-    QTRY_VERIFY(m_service->count("GET", "device") >= 1);
+    VX_TRY_VERIFY(m_service->count("GET", "device") >= 1);
     QTest::qWait(100); // the client may resend a closed request once by itself
     m_device.reset();
     const int asked = m_service->count("GET", "device");
-    QTest::qWait(600); // two retry intervals: none may fire for a destroyed device
+    QTest::qWait(200); // two retry intervals: none may fire for a destroyed device
     QCOMPARE(m_service->count("GET", "device"), asked);
 }
 
@@ -235,9 +236,9 @@ void tst_cloud::client_deleted_before_the_device()
     m_service->set_behaviour(CloudService::Behaviour::CloseWithoutAnswer);
     static_cast<VXCommonInterface *>(m_device.data())->set_lookup_retry_interval(100);
     m_device->setMorvoCloud(m_cloud.data(), QStringLiteral("AB1Z09"));
-    QTRY_VERIFY(m_service->count("GET", "device") >= 1);
+    VX_TRY_VERIFY(m_service->count("GET", "device") >= 1);
     m_cloud.reset();
-    QTest::qWait(300); // the lookup retry comes due
+    QTest::qWait(200); // the lookup retry comes due, twice
     prepare_finished_job(2, 1, 1200);
     m_device->stopTask();
     static_cast<VXCommonInterface *>(m_device.data())->connect_websocket();
@@ -295,7 +296,7 @@ void tst_cloud::work_record_members()
     QVERIFY(register_device(QStringLiteral("AB1Z09")));
     prepare_finished_job(5, 3, 1200);
     m_device->stopTask();
-    QTRY_COMPARE(m_service->work_records.size(), 1);
+    VX_TRY_COMPARE(m_service->work_records.size(), 1);
     QJsonObject record = m_service->work_records.first();
     const QString end_time = record.take("end_time").toString();
     QVERIFY2(QRegularExpression("^\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d\\.\\d{3,6}$").match(end_time).hasMatch(),
@@ -340,14 +341,14 @@ void tst_cloud::channel_answers_new_texts()
 
     QVERIFY(register_device(QStringLiteral("AB1Z09")));
     driver->connect_websocket();
-    QTRY_COMPARE(messages.count(), 1);
+    VX_TRY_COMPARE(messages.count(), 1);
     QCOMPARE(messages.at(0).at(1).toString(), QStringLiteral("WEB SOCKET CONNECTED."));
     QCOMPARE(m_service->channel_paths, QStringList{"/AB1Z09/Device/"});
 
     for (const char *text : {"", "status?", "status?", "not json {", "", "status?"})
         m_service->send_to_channels(QString::fromLatin1(text));
     // A first empty text and a repeat of the last text are ignored.
-    QTRY_COMPARE(m_service->channel_texts.size(), 4);
+    VX_TRY_COMPARE(m_service->channel_texts.size(), 4);
     QTest::qWait(50);
     QCOMPARE(m_service->channel_texts.size(), 4);
     const QJsonObject status = parse(m_service->channel_texts.first());
@@ -357,9 +358,9 @@ void tst_cloud::channel_answers_new_texts()
     QVERIFY(!m_device->property_ptr("TASK")->value().toJsonObject().contains("FilePreview"));
 
     m_service->close_channels();
-    QTRY_COMPARE(messages.last().at(1).toString(), QStringLiteral("WEB SOCKET DISCONNECTED."));
+    VX_TRY_COMPARE(messages.last().at(1).toString(), QStringLiteral("WEB SOCKET DISCONNECTED."));
     driver->connect_websocket(); // reopened on request, and connected once, not twice
-    QTRY_COMPARE(messages.last().at(1).toString(), QStringLiteral("WEB SOCKET CONNECTED."));
+    VX_TRY_COMPARE(messages.last().at(1).toString(), QStringLiteral("WEB SOCKET CONNECTED."));
     QTest::qWait(50);
     QCOMPARE(messages.count(), 3);
 }
@@ -371,7 +372,7 @@ void tst_cloud::channel_error_is_reported()
                      m_outbox_dir.filePath(QStringLiteral("other.sqlite")));
     m_device->setMorvoCloud(&cloud, QStringLiteral("AB1Z09"));
     static_cast<VXCommonInterface *>(m_device.data())->connect_websocket();
-    QTRY_VERIFY(!messages.isEmpty());
+    VX_TRY_VERIFY(!messages.isEmpty());
     QTest::qWait(50);
     QStringList texts;
     for (const QList<QVariant> &args : qAsConst(messages))
@@ -399,8 +400,8 @@ void tst_cloud::channel_stays_bounded()
     m_device->setMorvoCloud(&cloud, QStringLiteral("AB1Z09"));
     QSignalSpy messages(m_device.data(), &VXDeviceInterface::message);
     static_cast<VXCommonInterface *>(m_device.data())->connect_websocket();
-    QTRY_VERIFY(peer.open());
-    QTRY_VERIFY(message_texts(messages).contains(QStringLiteral("WEB SOCKET CONNECTED.")));
+    VX_TRY_VERIFY(peer.open());
+    VX_TRY_VERIFY(message_texts(messages).contains(QStringLiteral("WEB SOCKET CONNECTED.")));
     const qint64 mib = 1024 * 1024;
     PeakMeter meter;
     QTimer sampler;
@@ -448,12 +449,12 @@ void tst_cloud::job_reported_while_it_runs()
     QVERIFY(port);
     QVERIFY(register_device(QStringLiteral("AB1Z09")));
     static_cast<VXCommonInterface *>(m_device.data())->connect_websocket();
-    QTRY_COMPARE(m_service->channel_paths.size(), 1);
+    VX_TRY_COMPARE(m_service->channel_paths.size(), 1);
 
     m_device->property_ptr("TCP_PORT")->setValue(int(port));
     m_device->setIPAddress(QStringLiteral("127.0.0.1"));
     QVERIFY(m_device->connectDevice());
-    QTRY_COMPARE(m_device->property_ptr("STATUS")->value().toInt(), int(VXDeviceInterface::Working));
+    VX_TRY_COMPARE(m_device->property_ptr("STATUS")->value().toInt(), int(VXDeviceInterface::Working));
     m_device->property_ptr("TASK_FILE_INFO")->setValue(
         QJsonObject({{"heigth", 300}, {"width", 200}, {"path_length", 1200}}));
     VXDeviceProperty *copies = m_device->property_ptr("TASK_COPIES");
@@ -463,17 +464,17 @@ void tst_cloud::job_reported_while_it_runs()
     m_device->setPlt(QStringLiteral("IN;PU0,0;PD400,0;PG;PU0,0;PD0,400;PG;"));
     m_device->startTask();
     if (stopAfterPages)
-        QTRY_VERIFY(message_texts(messages, VXDeviceInterface::DevTasK).contains(QStringLiteral("STOP")));
-    QTRY_COMPARE(m_device->property_ptr("TASK")->value().toJsonObject().value("Finished").toInt(), finished);
+        VX_TRY_VERIFY(message_texts(messages, VXDeviceInterface::DevTasK).contains(QStringLiteral("STOP")));
+    VX_TRY_COMPARE(m_device->property_ptr("TASK")->value().toJsonObject().value("Finished").toInt(), finished);
     // The channel heard the start, the progress and each copy done, and
     // last the record as it stands.
-    QTRY_VERIFY(m_service->channel_texts.size() >= 4);
+    VX_TRY_VERIFY(m_service->channel_texts.size() >= 4);
     QTest::qWait(50);
     const QJsonObject last = parse(m_service->channel_texts.last());
     QCOMPARE(last.value("message").toObject().value("Runtime").toObject().value("Finished").toInt(), finished);
 
     m_device->stopTask();
-    QTRY_COMPARE(m_service->work_records.size(), 1);
+    VX_TRY_COMPARE(m_service->work_records.size(), 1);
     QCOMPARE(m_service->work_records.first().value("finish_copies").toInt(), finished);
     QCOMPARE(m_service->work_records.first().value("task_copies").toInt(), 2);
 }

@@ -3,6 +3,7 @@
 // and copies, pause/resume/stop, QR codes, a link lost mid-job, and a host
 // that deletes the device from its message slot.
 #include "controller_simulator.h"
+#include "event_wait.h"
 #include "morvocloud.h"
 #include "vxdeviceinterface.h"
 #include "vxdeviceproperty.h"
@@ -114,7 +115,7 @@ bool tst_end_to_end::connect_tcp()
     m_device->setIPAddress(QStringLiteral("127.0.0.1"));
     if (!m_device->connectDevice())
         return false;
-    return QTest::qWaitFor([this] { return m_heard.status.contains(QStringLiteral("TCP CONNECTED.")); }, 5000);
+    return wait_until([this] { return m_heard.status.contains(QStringLiteral("TCP CONNECTED.")); });
 }
 
 void tst_end_to_end::write(const char *key, const QVariant &value)
@@ -196,8 +197,8 @@ void tst_end_to_end::three_pages_two_copies()
     QVERIFY(connect_tcp());
 
     run_job(3, 2);
-    QTRY_COMPARE_WITH_TIMEOUT(task().value("Finished").toInt(), 2, 10000);
-    QTest::qWait(50); // anything late would show now
+    VX_TRY_COMPARE_WITH_TIMEOUT(task().value("Finished").toInt(), 2, 10000);
+    run_events_for(20); // anything late would show now
     QCOMPARE(task().value("Finished").toInt(), 2);
     QCOMPARE(task().value("Percent").toInt(), 100);
     QCOMPARE(task().value("Status").toInt(), 0);
@@ -219,7 +220,7 @@ void tst_end_to_end::one_page_job()
     QVERIFY(connect_tcp());
     run_job(1, 1);
     QTRY_COMPARE(task().value("Finished").toInt(), 1);
-    QTest::qWait(50);
+    run_events_for(20);
     QCOMPARE(task().value("Finished").toInt(), 1);
     QCOMPARE(task().value("Percent").toInt(), 100);
     QCOMPARE(m_heard.tasks.count(QString()), 2);
@@ -229,6 +230,7 @@ void tst_end_to_end::pause_resume_stop()
 {
     SimulatorOptions options;
     options.cut_speed_mm_per_second = 200; // 80 mm a page: 0.4 s
+    options.progress_interval_ms = 50;
     QVERIFY(start(options));
     QVERIFY(connect_tcp());
     run_job(3, 1);
@@ -237,14 +239,14 @@ void tst_end_to_end::pause_resume_stop()
     write("TASK_PAUSE", 0);
     QTRY_VERIFY(m_heard.tasks.contains(QStringLiteral("PAUSE")));
     const int finished_pages = task().value("Percent").toInt();
-    QTest::qWait(300);
+    QTest::qWait(150); // three progress intervals
     QCOMPARE(task().value("Percent").toInt(), finished_pages); // holding
     write("TASK_RESUME", 1);
     QTRY_VERIFY(m_heard.tasks.contains(QStringLiteral("RESUME")));
 
     write("TASK_STOP", 2);
     QTRY_VERIFY(m_heard.tasks.contains(QStringLiteral("STOP")));
-    QTest::qWait(300); // a machine asked for more would be cutting again
+    QTest::qWait(150); // a machine asked for more would be cutting again
     QCOMPARE(m_heard.tasks.count(QStringLiteral("STOP")), 1);
     QCOMPARE(task().value("Finished").toInt(), 0); // the stopped copy is not counted
     QVERIFY(task().value("Percent").toInt() < 100);
@@ -313,7 +315,7 @@ void tst_end_to_end::job_over_pseudo_terminal()
     read("FIRMWARE");
     QTRY_COMPARE(m_device->property_ptr("FIRMWARE")->value(), QVariant("V3.4.37"));
     run_job(3, 2);
-    QTRY_COMPARE_WITH_TIMEOUT(task().value("Finished").toInt(), 2, 10000);
+    VX_TRY_COMPARE_WITH_TIMEOUT(task().value("Finished").toInt(), 2, 10000);
     QCOMPARE(task().value("Percent").toInt(), 100);
 }
 
@@ -356,7 +358,10 @@ void tst_end_to_end::host_deletes_the_device_from_a_message()
     QFETCH(QString, text);
     QFETCH(int, occurrence);
     SimulatorOptions options;
-    options.cut_speed_mm_per_second = action == QLatin1String("job") ? 0 : 200;
+    // Cut slowly where the host acts while a page is under way.
+    const bool acts_mid_page = action == QLatin1String("pause") || action == QLatin1String("resume")
+        || action == QLatin1String("stop");
+    options.cut_speed_mm_per_second = acts_mid_page ? 200 : 0;
     options.machine_stop_after_pages = action == QLatin1String("machine stop") ? 1 : 0;
     QVERIFY(start(options));
 
@@ -395,9 +400,9 @@ void tst_end_to_end::host_deletes_the_device_from_a_message()
                                                                : QStringLiteral("/nonexistent/usb-device"));
         }
         QVERIFY(m_device->connectDevice());
-        QVERIFY(QTest::qWaitFor([&] {
+        QVERIFY(wait_until([&] {
             return !device || m_device->property_ptr("STATUS")->value().toInt() == VXDeviceInterface::Working;
-        }, 5000));
+        }));
     }
 
     if (device && link != QLatin1String("channel")) {
@@ -419,8 +424,8 @@ void tst_end_to_end::host_deletes_the_device_from_a_message()
             }
         }
     }
-    QTRY_VERIFY_WITH_TIMEOUT(!device, 10000);
-    QTest::qWait(100); // whatever was under way when the device went
+    VX_TRY_VERIFY_WITH_TIMEOUT(!device, 10000);
+    run_events_for(20); // whatever was under way when the device went
 }
 
 QTEST_GUILESS_MAIN(tst_end_to_end)

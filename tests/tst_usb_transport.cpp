@@ -1,6 +1,7 @@
 // UsbOperate against real pseudo-terminals, a FIFO and /dev/null. The test
 // plays the device on the pty master, reading and writing it from the event
 // loop so large transfers never stall on the kernel's pty buffer.
+#include "event_wait.h"
 #include "usboperate.h"
 
 #include <QtCore/QSocketNotifier>
@@ -123,7 +124,7 @@ bool connect_pty(UsbOperate &usb, Probe &probe, PtyDevice &dev, UsbOperate::Conn
     dev.release_slave();
     if (probe.status.size() != before)
         return false;
-    return QTest::qWaitFor([&] { return probe.status.size() > before; }, kTimeoutMs)
+    return wait_until([&] { return probe.status.size() > before; }, kTimeoutMs)
         && probe.status.last() == UsbOperate::Connected;
 }
 
@@ -177,7 +178,7 @@ void tst_usb_transport::receives_in_order()
     QVERIFY(connect_pty(usb, probe, dev, mode));
 
     dev.write(payload);
-    QTRY_VERIFY_WITH_TIMEOUT(probe.read.size() >= payload.size(), kTimeoutMs);
+    VX_TRY_VERIFY_WITH_TIMEOUT(probe.read.size() >= payload.size(), kTimeoutMs);
     QVERIFY(probe.read == payload);
     QCOMPARE(probe.status, QList<int>{UsbOperate::Connected});
 }
@@ -217,9 +218,9 @@ void tst_usb_transport::sends_utf8_in_order()
         expected += m.toUtf8();
     }
     dev.release_slave();
-    QTRY_VERIFY_WITH_TIMEOUT(dev.received.size() >= expected.size(), kTimeoutMs);
+    VX_TRY_VERIFY_WITH_TIMEOUT(dev.received.size() >= expected.size(), kTimeoutMs);
     QVERIFY(dev.received == expected);
-    QTRY_VERIFY_WITH_TIMEOUT(probe.written == expected, kTimeoutMs);
+    VX_TRY_VERIFY_WITH_TIMEOUT(probe.written == expected, kTimeoutMs);
     QCOMPARE(probe.status, QList<int>{UsbOperate::Connected});
 }
 
@@ -246,7 +247,7 @@ void tst_usb_transport::hang_up_disconnects_and_reopens()
     QVERIFY(connect_pty(usb, probe, *dev, mode));
 
     dev->write("bye\n");
-    QTRY_COMPARE_WITH_TIMEOUT(probe.read, QByteArray("bye\n"), kTimeoutMs);
+    VX_TRY_COMPARE_WITH_TIMEOUT(probe.read, QByteArray("bye\n"), kTimeoutMs);
     const int large = 1 << 20;
     if (writing) {
         dev->reader->setEnabled(false);
@@ -256,7 +257,7 @@ void tst_usb_transport::hang_up_disconnects_and_reopens()
     dev->hang_up();
     if (writing)
         usb.send(QStringLiteral("more"));
-    QTRY_COMPARE_WITH_TIMEOUT(probe.status.size(), 2, kTimeoutMs);
+    VX_TRY_COMPARE_WITH_TIMEOUT(probe.status.size(), 2, kTimeoutMs);
     QCOMPARE(probe.status.last(), int(UsbOperate::Disconnected));
 
     QVERIFY(probe.written.size() < (writing ? large : 1));
@@ -274,8 +275,8 @@ void tst_usb_transport::hang_up_disconnects_and_reopens()
     QVERIFY(connect_pty(usb, probe, *dev, mode));
     dev->write("again");
     usb.send(QStringLiteral("ok"));
-    QTRY_COMPARE_WITH_TIMEOUT(probe.read, QByteArray("bye\nagain"), kTimeoutMs);
-    QTRY_COMPARE_WITH_TIMEOUT(dev->received, QByteArray("ok"), kTimeoutMs);
+    VX_TRY_COMPARE_WITH_TIMEOUT(probe.read, QByteArray("bye\nagain"), kTimeoutMs);
+    VX_TRY_COMPARE_WITH_TIMEOUT(dev->received, QByteArray("ok"), kTimeoutMs);
     QCOMPARE(probe.written, written + "ok");
 }
 
@@ -301,7 +302,7 @@ void tst_usb_transport::open_failure_reports_error()
     usb.usbConnect(name.startsWith(QLatin1Char('/')) ? name : dir.path() + QLatin1Char('/') + name,
                    UsbOperate::Auto, false);
     QVERIFY(probe.status.isEmpty());
-    QTRY_COMPARE_WITH_TIMEOUT(probe.status, QList<int>{UsbOperate::Failed}, kTimeoutMs);
+    VX_TRY_COMPARE_WITH_TIMEOUT(probe.status, QList<int>{UsbOperate::Failed}, kTimeoutMs);
     usb.send(QStringLiteral("ignored"));
     QTest::qWait(20);
     QVERIFY(probe.written.isEmpty());
@@ -318,17 +319,17 @@ void tst_usb_transport::other_devices()
     Probe probe(usb);
     usb.usbConnect(QFile::decodeName(fifo), UsbOperate::Auto, false);
     QVERIFY(probe.status.isEmpty());
-    QTRY_COMPARE_WITH_TIMEOUT(probe.status, QList<int>{UsbOperate::Connected}, kTimeoutMs);
+    VX_TRY_COMPARE_WITH_TIMEOUT(probe.status, QList<int>{UsbOperate::Connected}, kTimeoutMs);
     const int writer = ::open(fifo.constData(), O_WRONLY | O_NONBLOCK);
     QVERIFY(writer >= 0);
     const QByteArray payload = pattern(4000);
     QCOMPARE(::write(writer, payload.constData(), size_t(payload.size())), ssize_t(payload.size()));
     ::close(writer);
-    QTRY_COMPARE_WITH_TIMEOUT(probe.read, payload, kTimeoutMs);
+    VX_TRY_COMPARE_WITH_TIMEOUT(probe.read, payload, kTimeoutMs);
 
     // /dev/null reads end of file at once: open, then gone.
     usb.usbConnect(QStringLiteral("/dev/null"), UsbOperate::Auto, false);
-    QTRY_COMPARE_WITH_TIMEOUT(probe.status.size(), 3, kTimeoutMs);
+    VX_TRY_COMPARE_WITH_TIMEOUT(probe.status.size(), 3, kTimeoutMs);
     QCOMPARE(probe.status, (QList<int>{1, 1, 0}));
     QCOMPARE(probe.read, payload);
 }
@@ -351,8 +352,8 @@ void tst_usb_transport::reconnect_closes_previous_device()
 
     second.write("fresh");
     usb.send(QStringLiteral("hi"));
-    QTRY_COMPARE_WITH_TIMEOUT(probe.read, QByteArray("fresh"), kTimeoutMs);
-    QTRY_COMPARE_WITH_TIMEOUT(second.received, QByteArray("hi"), kTimeoutMs);
+    VX_TRY_COMPARE_WITH_TIMEOUT(probe.read, QByteArray("fresh"), kTimeoutMs);
+    VX_TRY_COMPARE_WITH_TIMEOUT(second.received, QByteArray("hi"), kTimeoutMs);
     QVERIFY(first.received.isEmpty());
 }
 
@@ -402,7 +403,7 @@ void tst_usb_transport::destroy_while_open()
             usb->send(QStringLiteral("data"));
         }
     }
-    QTRY_VERIFY_WITH_TIMEOUT(!usb, kTimeoutMs);
+    VX_TRY_VERIFY_WITH_TIMEOUT(!usb, kTimeoutMs);
     QVERIFY(slave_closed(dev.master));
     QTest::qWait(20); // queued work of the deleted object must not run
 }

@@ -2,6 +2,7 @@
 // pseudo-terminal and as the vxsim program.
 #include "controller_request.h"
 #include "controller_simulator.h"
+#include "event_wait.h"
 #include "frame.h"
 #include "receive_buffer.h"
 #include "plot_path.h"
@@ -25,31 +26,13 @@ using vx::ReceiveBuffer;
 namespace {
 
 constexpr int kWaitMs = 5000;
-// After the last expected frame: long enough for a stray extra to show up.
-constexpr int kSettleMs = 50;
+// After the last expected frame, of event-loop turns without sleeps: long
+// enough for a stray extra to show up.
+constexpr int kSettleMs = 10;
 
 const QByteArray kPageA = "IN;PU0,0;PD4000,0;PG;"; // 100 mm
 const QByteArray kPageB = "PU0,0;PD0,4000;PG;";    // 100 mm
 const QByteArray kPageC = "PU0,0;PD4000,0;PG;";    // 100 mm
-
-// Runs the event loop until done() holds or the time is up. Unlike
-// QTest::qWaitFor it does not sleep between checks, so 1 ms timers of the
-// simulator keep their pace.
-bool wait_until(const std::function<bool()> &done, int timeout_ms = kWaitMs)
-{
-    if (done())
-        return true;
-    QEventLoop loop;
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-        if (done())
-            loop.quit();
-    });
-    QTimer::singleShot(timeout_ms, &loop, &QEventLoop::quit);
-    poll.start(1);
-    loop.exec();
-    return done();
-}
 
 // A CCMD reply's comma list without its closing ";", or a CMD body as is.
 QByteArray items_of(const QByteArray &frame)
@@ -174,7 +157,7 @@ QByteArrayList run_script(SimClient &client, const QByteArrayList &script, QByte
     }
     if (!pending.isEmpty())
         client.socket.write(pending);
-    QTest::qWait(kSettleMs);
+    run_events_for(kSettleMs);
     return client.items();
 }
 
@@ -486,6 +469,7 @@ void tst_vxsim::cuts_at_speed_with_periodic_progress()
 {
     SimulatorOptions options;
     options.cut_speed_mm_per_second = 1000.0;
+    options.progress_interval_ms = 50;
     options.file_name = "box.plt";
     const RunningSimulator simulator(options);
     QVERIFY(simulator.port);
@@ -493,14 +477,14 @@ void tst_vxsim::cuts_at_speed_with_periodic_progress()
 
     QElapsedTimer clock;
     clock.start();
-    client.send("PPLT", "PU0,0;PD16000,0;PG;"); // 400 mm: 0.4 s
+    client.send("PPLT", "PU0,0;PD8000,0;PG;"); // 200 mm: 0.2 s
     client.send("CCMD", "4;");
     QVERIFY(client.wait_for_item("66,0,box.plt,1,1,100,0,0,0"));
-    QVERIFY2(clock.elapsed() >= 350, qPrintable(QString::number(clock.elapsed())));
+    QVERIFY2(clock.elapsed() >= 175, qPrintable(QString::number(clock.elapsed())));
 
     const QByteArrayList items = client.items();
     QCOMPARE(items.count("4,0"), 1);
-    // Periodic reports (every 200 ms) and the page's own, percent rising.
+    // Periodic reports (every 50 ms) and the page's own, percent rising.
     QStringList percents;
     double last = -1.0;
     for (const QByteArray &item : items.mid(0, items.indexOf("4,0"))) {
@@ -530,7 +514,7 @@ void tst_vxsim::pause_holds_the_knife()
     client.send("CCMD", "27,0;");
     QVERIFY(client.wait_for_item("27,0,0"));
     const int held_at = client.frames.size();
-    QTest::qWait(300);
+    run_events_for(150); // three progress intervals
     QCOMPARE(client.frames.size(), held_at);
 
     client.send("CCMD", "27,1;");
@@ -583,7 +567,7 @@ void tst_vxsim::job_survives_wire_faults()
     QVERIFY(wait_until([&] { return client.items().count("4,0") == 1; }, kWaitMs));
     client.send("CCMD", "30,1;");
     QVERIFY(wait_until([&] { return client.frames.size() >= expected.size(); }, kWaitMs));
-    QTest::qWait(kSettleMs);
+    run_events_for(kSettleMs);
     QCOMPARE(client.items(), expected);
 
     int written = 0;
@@ -641,7 +625,7 @@ void tst_vxsim::machine_stop_after_pages()
     QVERIFY(client.wait_for_item("1001,0"));
     client.send("CCMD", "4;");
     QVERIFY(wait_until([&] { return client.frames.size() >= 5; }, kWaitMs));
-    QTest::qWait(kSettleMs);
+    run_events_for(kSettleMs);
     // The status request finds the machine idle: no copy is left to close.
     QCOMPARE(client.items(), (QByteArrayList{"30,0", "66,1,job.plt,2,0,50,0,0,0", "4,0", "1001,0", "4,0"}));
 }

@@ -13,7 +13,6 @@ namespace key = vx::key;
 
 namespace {
 constexpr qint64 kSilenceLimitSeconds = 30;
-constexpr quint64 kMillisecondsPerSecond = 1000;
 } // namespace
 
 void VXCommonInterface::set_clock(std::function<QDateTime()> clock)
@@ -42,7 +41,7 @@ void VXCommonInterface::start_device_timer()
     const VXDeviceProperty *heartbeat = property_ptr(key::HEARTBEAT);
     if (!heartbeat)
         return;
-    const quint64 period = quint64(heartbeat->value().toUInt()) * kMillisecondsPerSecond;
+    const quint64 period = quint64(heartbeat->value().toUInt()) * quint64(m_heartbeat_second_ms);
     if (period == 0 || period > quint64(std::numeric_limits<int>::max())) {
         qCDebug(lcDriver) << "VXCommonInterface::heartbeat_switch unusable period" << heartbeat->value();
         return;

@@ -107,6 +107,9 @@ public:
     // The clock of receive times and of the link-loss check; an empty
     // function restores the system clock.
     void set_clock(std::function<QDateTime()> clock);
+    // How long one second of the "HEARTBEAT" period lasts on the device
+    // timer: 1000 ms, shorter in tests.
+    void set_heartbeat_second(int milliseconds) { m_heartbeat_second_ms = milliseconds; }
 
     // Waits before a device lookup is retried when the cloud gave no answer.
     void set_lookup_retry_interval(int milliseconds) { m_lookup_retry_ms = milliseconds; }
@@ -169,6 +172,7 @@ private:
     int m_lookup_retry_ms = 10000;
     QTimer *m_lookup_retry = nullptr;
     std::function<QDateTime()> m_clock;
+    int m_heartbeat_second_ms = 1000;
     bool m_heard_since_timer_start = false; // a silent controller is not a lost one
     bool m_link_failed = false; // the last report was a failure, after which the link is closed
 };

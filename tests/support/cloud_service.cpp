@@ -1,5 +1,7 @@
 #include "cloud_service.h"
 
+#include "quick_ack.h"
+
 #include <QtCore/QJsonDocument>
 #include <QtCore/QPointer>
 #include <QtCore/QTimer>
@@ -82,6 +84,7 @@ void CloudService::on_http_connection()
 // line, then Content-Length bytes of body. Keep-alive is honoured.
 void CloudService::serve(QTcpSocket *socket)
 {
+    acknowledge_at_once(socket);
     QByteArray buffer = socket->property("pending").toByteArray() + socket->readAll();
     for (;;) {
         const int header_end = buffer.indexOf("\r\n\r\n");

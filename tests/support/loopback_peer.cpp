@@ -1,6 +1,8 @@
 #include "loopback_peer.h"
 
+#include "event_wait.h"
 #include "frame.h"
+#include "quick_ack.h"
 #include "vxdeviceinterface.h"
 #include "vxdeviceproperty.h"
 
@@ -18,6 +20,7 @@ void LoopbackPeer::on_connection()
         delete m_client;
         m_client = socket;
         connect(socket, &QTcpSocket::readyRead, this, [this, socket] {
+            acknowledge_at_once(socket);
             m_buffer.append(socket->readAll());
             QByteArray frame;
             while (m_buffer.next_frame(&frame))
@@ -32,23 +35,14 @@ bool LoopbackPeer::attach(VXDeviceInterface *device)
     device->setIPAddress(QStringLiteral("127.0.0.1"));
     if (!device->connectDevice())
         return false;
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < 5000) {
-        if (m_client && device->property_ptr("STATUS")->value().toInt() == VXDeviceInterface::Working)
-            return true;
-        QTest::qWait(5);
-    }
-    return false;
+    return wait_until([&] {
+        return m_client && device->property_ptr("STATUS")->value().toInt() == VXDeviceInterface::Working;
+    });
 }
 
 bool LoopbackPeer::wait_frames(int count, int timeout_ms)
 {
-    QElapsedTimer timer;
-    timer.start();
-    while (frames.size() < count && timer.elapsed() < timeout_ms)
-        QTest::qWait(2);
-    return frames.size() >= count;
+    return wait_until([&] { return frames.size() >= count; }, timeout_ms);
 }
 
 QStringList LoopbackPeer::bodies() const
