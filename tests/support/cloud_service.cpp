@@ -10,6 +10,7 @@
 
 CloudService::CloudService(quint16 http_port)
 {
+    m_clock.start();
     m_http.listen(QHostAddress::LocalHost, http_port);
     connect(&m_http, &QTcpServer::newConnection, this, &CloudService::on_http_connection);
     m_websocket.listen(QHostAddress::LocalHost);
@@ -112,6 +113,7 @@ void CloudService::serve(QTcpSocket *socket)
         request.authorization = authorization;
         request.idempotency_key = key;
         buffer.remove(0, header_end + 4 + length);
+        request.received_ms = m_clock.elapsed();
         requests << request;
         max_open_requests = qMax(max_open_requests, ++m_open_requests);
         const Answer scripted = m_script.isEmpty() ? Answer() : m_script.takeFirst();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QtCore/QElapsedTimer>
 #include <QtCore/QHash>
 #include <QtCore/QJsonObject>
 #include <QtCore/QList>
@@ -27,6 +28,7 @@ public:
         QJsonObject body;
         QByteArray authorization;
         QByteArray idempotency_key;
+        qint64 received_ms = 0; // since the service started
     };
 
     // How one request is answered, for a script of answers.
@@ -76,6 +78,7 @@ private:
     void send_body(QTcpSocket *socket, qint64 bytes);
     void feed_body(QTcpSocket *socket);
 
+    QElapsedTimer m_clock;
     QTcpServer m_http;
     QWebSocketServer m_websocket{QStringLiteral("cloud"), QWebSocketServer::NonSecureMode};
     QList<QWebSocket *> m_channels;
