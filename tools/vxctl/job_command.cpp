@@ -210,6 +210,20 @@ QJsonObject close_machine_job(const JobWatch &watch, VXDeviceInterface *device)
     return record;
 }
 
+// The last progress line of a finished job, the end of the bar, and the
+// machine's record (JSON output carries it in its end event).
+void show_end(JobOutput &output, JobProgress &progress, JobOutcome outcome, const QJsonObject &record,
+              bool json, QTextStream &out)
+{
+    if (outcome == JobOutcome::Finished) {
+        progress.finish();
+        output.progress(progress);
+    }
+    output.close_bar();
+    if (!json)
+        out << "record " << QJsonDocument(record).toJson(QJsonDocument::Compact) << '\n';
+}
+
 int run_plotter_job(const Invocation &call, const JobRequest &request, JobOutput &output)
 {
     QTextStream &err = call.err;
@@ -314,13 +328,7 @@ int run_plotter_job(const Invocation &call, const JobRequest &request, JobOutput
                     {QStringLiteral("copies"), copies},
                     {QStringLiteral("page"), progress.page()},
                     {QStringLiteral("pages"), stats.pages}};
-    if (outcome == JobOutcome::Finished) {
-        progress.finish();
-        output.progress(progress);
-    }
-    output.close_bar();
-    if (!request.json)
-        call.out << "record " << QJsonDocument(record).toJson(QJsonDocument::Compact) << '\n';
+    show_end(output, progress, outcome, record, request.json, call.out);
     if (outcome == JobOutcome::Finished) {
         journal.remove();
         output.event(QStringLiteral("end"), end, tr("finished: %1 of %1 copies").arg(copies));
@@ -407,13 +415,7 @@ int run_qr_job(const Invocation &call, const JobRequest &request, JobOutput &out
     QJsonObject end{{QStringLiteral("outcome"), outcome_name(outcome)}, {QStringLiteral("record"), record},
                     {QStringLiteral("copies_done"), progress.copies_done()},
                     {QStringLiteral("copies"), request.copies}, {QStringLiteral("skipped"), skipped}};
-    if (outcome == JobOutcome::Finished) {
-        progress.finish();
-        output.progress(progress);
-    }
-    output.close_bar();
-    if (!request.json)
-        call.out << "record " << QJsonDocument(record).toJson(QJsonDocument::Compact) << '\n';
+    show_end(output, progress, outcome, record, request.json, call.out);
     if (outcome == JobOutcome::Finished) {
         output.event(QStringLiteral("end"), end, tr("finished: %1 of %1 copies").arg(request.copies));
         return 0;
