@@ -1,0 +1,51 @@
+#pragma once
+
+#include "link_p.h"
+
+#include <QtCore/QElapsedTimer>
+#include <QtCore/QFile>
+#include <QtCore/QList>
+#include <QtCore/QObject>
+
+#include "vxdeviceinterface.h"
+
+// Records what one device and its controller said to each other into a
+// trace file (see trace_format.h) in the folder VX_TRACE_DIR names: the
+// frames sent, the bytes received, link state changes and the messages
+// the host was given. It hears only the controller's links and the
+// device's messages, never the cloud. Made only when the variable is set;
+// the file is created when a link first reports, so the plugin's root
+// object, which never connects, leaves none. Writes go through the file's
+// buffer; after a write error recording stops with one warning.
+class TraceRecorder : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr char kFolderVariable[] = "VX_TRACE_DIR";
+
+    // A recorder for the device when the variable names a folder, else null.
+    // Made before the device connects to its links' signals, so that a
+    // line about bytes comes before the lines of what they caused.
+    static TraceRecorder *for_device(VXDeviceInterface *device, const QList<Link *> &links);
+
+    // The host is closing the links: the state reports that follow are
+    // not the controller's doing.
+    void host_closing();
+
+private:
+    TraceRecorder(VXDeviceInterface *device, const QString &folder);
+
+    void on_bytes(const Link &link, const char *direction, const QByteArray &bytes);
+    void on_state(const Link &link, Link::State state);
+    void on_message(VXDeviceInterface::VXDeviceMessage kind, const QString &text);
+    bool start(const Link &link);
+    QByteArray line_start(const char *first_field);
+    void write(const QByteArray &line, bool flush);
+
+    VXDeviceInterface *m_device;
+    QString m_folder;
+    QFile m_file;
+    QElapsedTimer m_clock;
+    bool m_stopped = false;
+};
