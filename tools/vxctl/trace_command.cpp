@@ -136,6 +136,19 @@ QString direction(const TraceRow &row)
     return QString();
 }
 
+// The header's fields that are there: a trace made by hand may lack some.
+QString header_text(const QJsonObject &header)
+{
+    QStringList parts{tr("trace of %1").arg(header.value("target").toString(tr("an unnamed target")))};
+    if (header.contains("host"))
+        parts << tr("by %1 %2").arg(header.value("host").toString(), header.value("host_version").toString());
+    if (header.contains("plugin_build_date"))
+        parts << tr("plugin built %1").arg(header.value("plugin_build_date").toString());
+    if (header.contains("started"))
+        parts << tr("started %1").arg(header.value("started").toString());
+    return parts.join(QStringLiteral(", "));
+}
+
 int show(const Invocation &call, const TraceSession &session)
 {
     const PropertyTable table(call.host);
@@ -143,11 +156,7 @@ int show(const Invocation &call, const TraceSession &session)
     if (json)
         call.out << QJsonDocument(session.header).toJson(QJsonDocument::Compact) << '\n';
     else
-        call.out << tr("trace of %1 by %2 %3, plugin built %4, started %5\n")
-                        .arg(session.header.value("target").toString(), session.header.value("host").toString(),
-                             session.header.value("host_version").toString(),
-                             session.header.value("plugin_build_date").toString(),
-                             session.header.value("started").toString())
+        call.out << header_text(session.header) << '\n'
                  << QStringLiteral("%1  %2  %3 %4  %5  %6\n")
                         .arg(tr("time"), 9).arg(tr("dir"), -4).arg(tr("frame"), -9).arg(tr("code"), 5)
                         .arg(tr("items"), -32).arg(tr("what the plugin made of it"));
