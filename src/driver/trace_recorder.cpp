@@ -41,7 +41,7 @@ const char *message_kind(VXDeviceInterface::VXDeviceMessage kind)
 
 TraceRecorder *TraceRecorder::for_device(VXDeviceInterface *device, const QList<Link *> &links)
 {
-    const QString folder = qEnvironmentVariable(kFolderVariable);
+    const QString folder = qEnvironmentVariable(vx::trace::kFolderVariable);
     if (folder.isEmpty())
         return nullptr;
     auto *recorder = new TraceRecorder(device, folder);

@@ -22,8 +22,6 @@ class TraceRecorder : public QObject
     Q_OBJECT
 
 public:
-    static constexpr char kFolderVariable[] = "VX_TRACE_DIR";
-
     // A recorder for the device when the variable names a folder, else null.
     // Made before the device connects to its links' signals, so that a
     // line about bytes comes before the lines of what they caused.

@@ -20,6 +20,8 @@
 namespace vx::trace {
 
 constexpr int kFormatVersion = 1;
+// The environment variable naming the folder a host's devices record into.
+constexpr char kFolderVariable[] = "VX_TRACE_DIR";
 
 // The bytes as a field of a line, name and value: "text":"…" with JSON's
 // escapes (STX is \u0002) when they are UTF-8, else "base64":"…".

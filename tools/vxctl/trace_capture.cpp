@@ -1,13 +1,10 @@
 #include "trace_capture.h"
 
 #include "log_file.h"
+#include "trace_format.h"
 
 #include <QtCore/QDir>
 #include <QtCore/QFileInfo>
-
-namespace {
-const char kFolderVariable[] = "VX_TRACE_DIR";
-} // namespace
 
 bool TraceCapture::start(const QString &file, QString *error)
 {
@@ -19,7 +16,7 @@ bool TraceCapture::start(const QString &file, QString *error)
         return false;
     }
     m_file = info.absoluteFilePath();
-    qputenv(kFolderVariable, QFile::encodeName(m_folder->path()));
+    qputenv(vx::trace::kFolderVariable, QFile::encodeName(m_folder->path()));
     return true;
 }
 
@@ -28,7 +25,7 @@ TraceCapture::~TraceCapture()
 {
     if (!m_folder)
         return;
-    qunsetenv(kFolderVariable);
+    qunsetenv(vx::trace::kFolderVariable);
     const QStringList written = QDir(m_folder->path()).entryList({QStringLiteral("*.jsonl")}, QDir::Files);
     if (written.isEmpty())
         return;
