@@ -324,6 +324,10 @@ void tst_vxctl::failures_data()
     QTest::newRow("redo without resume") << QStringList{"job", "x.plt", "--redo-page"} << 2 << "goes with --resume";
     QTest::newRow("QR files in a plotter job") << QStringList{"job", "x.plt", "--qr", "."} << 2 << "go with --mode 1";
     QTest::newRow("QR job without cut files") << QStringList{"job", "--mode", "1"} << 2 << "takes --qr DIR";
+    QTest::newRow("fault for a replay") << QStringList{"--sim-replay", "x.trace", "--sim-drop-after", "1", "get", "SPEED"}
+                                        << 2 << "--sim-drop-after does not apply to --sim-replay";
+    QTest::newRow("trace that is not one") << QStringList{"trace", "show", SAMPLES_DIR "/box.plt"} << 1
+                                           << "not a trace line";
     QTest::newRow("link lost mid-job")
         << QStringList{"--sim", "job", SAMPLES_DIR "/labels-3-pages.plt", "--sim-drop-after", "1"} << 1
         << "link lost during the job (TCP DISCONNECTED.)";

@@ -72,7 +72,7 @@ const QVector<Command> &commands()
                   "trace stats FILE\tframes per command, page round trips, silences,\n"
                   "\tmalformed frames",
          Command::Console, Command::Plugin, {2, 2, "give trace show FILE or trace stats FILE"}, run_trace,
-         {kJson, {"silence", "trace stats: report silences longer than this.", "s", "2"}}, check_trace},
+         {kJson, {"silence", "trace stats: list silences longer than this many seconds (2).", "s", "2"}}, check_trace},
         {"ports", "ports\tthe serial devices to give to --usb",
          Command::Console, Command::Nothing, {0, 0, "ports takes no arguments"}, run_ports},
         {"help", "help [COMMAND]\tthis help, or one command's",
