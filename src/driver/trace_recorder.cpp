@@ -1,6 +1,6 @@
 #include "trace_recorder_p.h"
 
-#include "driver_logging_p.h"
+#include "trace_file_writer_p.h"
 #include "property_keys_p.h"
 #include "trace_format.h"
 #include "vxdeviceproperty.h"
@@ -62,29 +62,29 @@ TraceRecorder::TraceRecorder(VXDeviceInterface *device, const QString &folder)
 {
 }
 
+TraceRecorder::~TraceRecorder() = default;
+
+bool TraceRecorder::recording() const
+{
+    return m_writer && !m_writer->failed();
+}
+
 void TraceRecorder::host_closing()
 {
-    if (m_file.isOpen())
-        write(line_start("event") + "\"close\"}\n", true);
+    if (recording())
+        m_writer->add(now_us(), "\"event\":\"close\"", QByteArray(), false);
 }
 
 // The target is what the device holds for the link when it first reports.
 bool TraceRecorder::start(const Link &link)
 {
-    if (m_stopped)
-        return false;
-    if (m_file.isOpen())
-        return true;
+    if (m_writer)
+        return !m_writer->failed();
     const QString name = QStringLiteral("%1-%2-%3.jsonl")
                              .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss")))
                              .arg(QCoreApplication::applicationPid())
                              .arg(g_trace_count.fetchAndAddRelaxed(1) + 1);
-    m_file.setFileName(QDir(m_folder).filePath(name));
-    if (!m_file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-        qCWarning(lcDriver) << "trace: cannot write" << m_file.fileName() << m_file.errorString();
-        m_stopped = true;
-        return false;
-    }
+    m_writer = std::make_unique<TraceFileWriter>(QDir(m_folder).filePath(name));
     m_clock.start();
     QString target = link.name();
     if (const VXDeviceProperty *address = m_device->property_ptr(link.name().toLatin1().constData()))
@@ -100,27 +100,17 @@ bool TraceRecorder::start(const Link &link)
         {QStringLiteral("target"), target},
         {QStringLiteral("started"), QDateTime::currentDateTimeUtc().toString(Qt::ISODateWithMs)},
     };
-    write(QJsonDocument(header).toJson(QJsonDocument::Compact) + '\n', true);
-    return m_file.isOpen();
+    m_writer->add_line(QJsonDocument(header).toJson(QJsonDocument::Compact) + '\n');
+    return recording();
 }
 
-QByteArray TraceRecorder::line_start(const char *first_field)
-{
-    return "{\"t\":" + QByteArray::number(m_clock.nsecsElapsed() / 1000) + ",\"" + first_field + "\":";
-}
-
+// The bytes are shared with the link, not copied: the writer's thread escapes them.
 void TraceRecorder::on_bytes(const Link &link, const char *direction, const QByteArray &bytes)
 {
     if (!start(link))
         return;
-    QByteArray line = line_start("dir");
-    line.reserve(line.size() + bytes.size() + bytes.size() / 8 + 32);
-    line += '"';
-    line += direction;
-    line += "\",\"link\":\"" + link.name().toLatin1() + "\",";
-    vx::trace::append_bytes_field(line, bytes);
-    line += "}\n";
-    write(line, false);
+    m_writer->add(now_us(), QByteArray("\"dir\":\"") + direction + "\",\"link\":\"" + link.name().toLatin1() + '"',
+                  bytes, true);
 }
 
 void TraceRecorder::on_state(const Link &link, Link::State state)
@@ -128,23 +118,14 @@ void TraceRecorder::on_state(const Link &link, Link::State state)
     const char *name = state_name(state);
     if (!name || !start(link))
         return;
-    write(line_start("link") + '"' + link.name().toLatin1() + "\",\"event\":\"" + name + "\"}\n", true);
+    m_writer->add(now_us(), "\"link\":\"" + link.name().toLatin1() + "\",\"event\":\"" + name + '"', QByteArray(), false);
 }
 
 void TraceRecorder::on_message(VXDeviceInterface::VXDeviceMessage kind, const QString &text)
 {
-    if (!m_file.isOpen())
+    if (!recording())
         return;
-    QByteArray line = line_start("event") + "\"message\",\"kind\":\"" + message_kind(kind) + "\",\"text\":";
-    vx::trace::append_json_string(line, text.toUtf8());
-    write(line + "}\n", true);
-}
-
-void TraceRecorder::write(const QByteArray &line, bool flush)
-{
-    if (m_file.write(line) == line.size() && (!flush || m_file.flush()))
-        return;
-    qCWarning(lcDriver) << "trace: recording stopped, cannot write" << m_file.fileName() << m_file.errorString();
-    m_file.close();
-    m_stopped = true;
+    QByteArray fields = QByteArray("\"event\":\"message\",\"kind\":\"") + message_kind(kind) + "\",\"text\":";
+    vx::trace::append_json_string(fields, text.toUtf8());
+    m_writer->add(now_us(), fields, QByteArray(), false);
 }

@@ -3,9 +3,10 @@
 #include "link_p.h"
 
 #include <QtCore/QElapsedTimer>
-#include <QtCore/QFile>
 #include <QtCore/QList>
 #include <QtCore/QObject>
+
+#include <memory>
 
 #include "vxdeviceinterface.h"
 
@@ -15,8 +16,10 @@
 // the host was given. It hears only the controller's links and the
 // device's messages, never the cloud. Made only when the variable is set;
 // the file is created when a link first reports, so the plugin's root
-// object, which never connects, leaves none. Writes go through the file's
-// buffer; after a write error recording stops with one warning.
+// object, which never connects, leaves none. The file is written on a
+// thread of its own (TraceFileWriter), bounded, stopping at a write error.
+class TraceFileWriter;
+
 class TraceRecorder : public QObject
 {
     Q_OBJECT
@@ -30,6 +33,7 @@ public:
     // The host is closing the links: the state reports that follow are
     // not the controller's doing.
     void host_closing();
+    ~TraceRecorder() override;
 
 private:
     TraceRecorder(VXDeviceInterface *device, const QString &folder);
@@ -38,12 +42,11 @@ private:
     void on_state(const Link &link, Link::State state);
     void on_message(VXDeviceInterface::VXDeviceMessage kind, const QString &text);
     bool start(const Link &link);
-    QByteArray line_start(const char *first_field);
-    void write(const QByteArray &line, bool flush);
+    bool recording() const;
+    qint64 now_us() const { return m_clock.nsecsElapsed() / 1000; }
 
     VXDeviceInterface *m_device;
     QString m_folder;
-    QFile m_file;
+    std::unique_ptr<TraceFileWriter> m_writer;
     QElapsedTimer m_clock;
-    bool m_stopped = false;
 };

@@ -14,6 +14,7 @@
 //   {"t":µs,"dir":"tx"|"rx","link":…,"base64":"…"}            any other bytes
 //   {"t":µs,"link":…,"event":"up"|"down"|"failed"|"close"}    "close": the host closed it
 //   {"t":µs,"event":"message","kind":"DevStatus"|"DevTasK"|"Qrcode","text":"…"}
+//   {"t":µs,"event":"gap","lines":n}   n lines left out: the recording fell behind
 //
 // "t" counts microseconds on a monotonic clock from the header. Received
 // bytes are recorded as they arrived, not cut into frames.

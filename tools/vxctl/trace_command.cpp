@@ -174,7 +174,10 @@ int show(const Invocation &call, const TraceSession &session)
             items = items_text(row);
             what = meaning(row, table, &last_progress);
         } else if (row.kind == TraceRow::LinkEvent) {
-            what = row.event == QLatin1String("close") ? tr("closed by the host") : tr("link %1").arg(row.event);
+            if (row.event == QLatin1String("gap"))
+                what = tr("lines left out here: the recording fell behind");
+            else
+                what = row.event == QLatin1String("close") ? tr("closed by the host") : tr("link %1").arg(row.event);
         } else {
             name = row.event;
             what = tr("message \"%1\"").arg(row.text);
