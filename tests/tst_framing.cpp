@@ -210,6 +210,9 @@ void tst_framing::trace_keeps_bytes_data()
     QTest::newRow("frame") << wire("<STX>15;CCMD;30,2;<ETX>") << "text";
     QTest::newRow("quote, backslash, NUL, DEL") << QByteArray("a\"b\\c\0d\x7f", 9) << "text";
     QTest::newRow("Chinese and a four-byte character") << QByteArray("\xe4\xbc\xa0\xf0\x9f\x98\x80") << "text";
+    QTest::newRow("escapes inside long plain runs")
+        << QByteArray("PD10,10;PD20,20;\"PD30\x01,30;PD40\\,40;\x7fPD50,50;\xc3\xa9PD60,60;PG;\x03") << "text";
+    QTest::newRow("invalid byte after a long plain run") << QByteArray("PD10,10;PD20,20;PD30,30;\x80PG;") << "base64";
     QTest::newRow("invalid byte") << QByteArray("\x02" "4,0\xff\x03") << "base64";
     QTest::newRow("cut character") << QByteArray("\xe4\xbc") << "base64";
     QTest::newRow("overlong slash") << QByteArray("\xc0\xaf") << "base64";

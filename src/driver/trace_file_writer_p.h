@@ -26,7 +26,6 @@ public:
     ~TraceFileWriter();
 
     bool failed() const { return m_failed.loadRelaxed() != 0; }
-    QString file_name() const { return m_file.fileName(); }
 
     // A whole line, newline included.
     void add_line(const QByteArray &line);

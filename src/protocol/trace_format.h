@@ -27,8 +27,9 @@ constexpr char kFolderVariable[] = "VX_TRACE_DIR";
 // The bytes as a field of a line, name and value: "text":"…" with JSON's
 // escapes (STX is \u0002) when they are UTF-8, else "base64":"…".
 void append_bytes_field(QByteArray &line, const QByteArray &bytes);
-// A JSON string of the bytes, which must be UTF-8.
+// A JSON string of UTF-8 text (other bytes are made UTF-8 first).
 void append_json_string(QByteArray &line, const QByteArray &utf8);
+// True when the bytes are UTF-8 that a JSON string gives back byte for byte.
 bool is_utf8(const QByteArray &bytes);
 
 struct Line
