@@ -138,6 +138,13 @@ void stream_rows(const ResultStore &store, const Scale &scale, std::ostream &out
                 format("%.0f MB/s", bytes / device->seconds / 1e6),
                 format("%.0f MB/s", bytes / echo->seconds / 1e6),
                 format("%.2f× the throughput", echo->seconds / device->seconds), "", -1});
+    const Measured *traced = store.find("stream_device_traced");
+    if (!usable(traced))
+        return;
+    const double cost = traced->seconds / device->seconds;
+    print(out, {"d. the same job with the session recorded into a trace (VX_TRACE_DIR) vs not",
+                format("%.0f MB/s", bytes / traced->seconds / 1e6), format("%.0f MB/s", bytes / device->seconds / 1e6),
+                format("%.2f× the time", cost), "≤ 1.05×", cost <= 1.05});
 }
 
 // Each fleet against the first, per machine: linear growth keeps the ratio

@@ -5,13 +5,16 @@
 #include "bench_scale.h"
 #include "frame.h"
 #include "helper_process.h"
+#include "trace_format.h"
 #include "vxdeviceproperty.h"
 #include "vxlt3050procam.h"
 
 #include <benchmark/benchmark.h>
 
 #include <QtCore/QEventLoop>
+#include <QtCore/QFile>
 #include <QtCore/QScopedPointer>
+#include <QtCore/QTemporaryDir>
 #include <QtCore/QTimer>
 #include <QtNetwork/QTcpSocket>
 
@@ -62,17 +65,23 @@ bool attach(VXDeviceInterface *device, quint16 port)
     }, 5000);
 }
 
-void stream_device(benchmark::State &state, std::shared_ptr<const QString> job, const Scale &scale)
+// Traced: the device records its session as a host's would with
+// VX_TRACE_DIR set, every page included.
+void stream_device(benchmark::State &state, std::shared_ptr<const QString> job, const Scale &scale, bool traced)
 {
     const QString peer_program = scale.helper_dir + QStringLiteral("/vxbench_peer");
     const int pages = int(scale.stream_bytes / scale.stream_page);
     QMap<QString, double> figures;
+    QTemporaryDir trace_folder;
     for (auto _ : state) {
         state.PauseTiming();
         HelperProcess peer(peer_program, {QStringLiteral("reply")});
         const quint16 port = peer.wait_port(5000);
+        if (traced)
+            qputenv(vx::trace::kFolderVariable, QFile::encodeName(trace_folder.path()));
         VXLT3050PROCam root;
         QScopedPointer<VXDeviceInterface> device(root.initInstance());
+        qunsetenv(vx::trace::kFolderVariable);
         if (!port || !attach(device.data(), port)) {
             state.SkipWithError("the device did not connect to the peer");
             break;
@@ -194,7 +203,8 @@ void register_stream_benchmarks(const Scale &scale)
 {
     const auto job = std::make_shared<const QString>(
         plotter_job(scale.stream_bytes, int(scale.stream_bytes / scale.stream_page)));
-    configure(benchmark::RegisterBenchmark("stream_device", stream_device, job, scale), scale, 1);
+    configure(benchmark::RegisterBenchmark("stream_device", stream_device, job, scale, false), scale, 1);
+    configure(benchmark::RegisterBenchmark("stream_device_traced", stream_device, job, scale, true), scale, 1);
     configure(benchmark::RegisterBenchmark("stream_plain", stream_plain, job, scale), scale, 1);
     configure(benchmark::RegisterBenchmark("stream_echo", stream_echo, job, scale), scale, 1);
 }

@@ -5,6 +5,7 @@
 #include "vxdeviceproperty.h"
 #include "vxlt3050procam.h"
 #include "test_text.h"
+#include "trace_format.h"
 
 #include <QtCore/QRandomGenerator>
 #include <QtCore/QScopedPointer>
@@ -38,6 +39,8 @@ private slots:
     void send_gate_data();
     void send_gate();
     void empty_frame_is_not_sent();
+    void trace_keeps_bytes_data();
+    void trace_keeps_bytes();
 };
 
 void tst_framing::cutting_data()
@@ -198,4 +201,40 @@ void tst_framing::empty_frame_is_not_sent()
 }
 
 QTEST_GUILESS_MAIN(tst_framing)
+// A trace line gives back the bytes it recorded, whatever they are: UTF-8
+// as readable text, anything else as base64.
+void tst_framing::trace_keeps_bytes_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("field");
+    QTest::newRow("frame") << wire("<STX>15;CCMD;30,2;<ETX>") << "text";
+    QTest::newRow("quote, backslash, NUL, DEL") << QByteArray("a\"b\\c\0d\x7f", 9) << "text";
+    QTest::newRow("Chinese and a four-byte character") << QByteArray("\xe4\xbc\xa0\xf0\x9f\x98\x80") << "text";
+    QTest::newRow("escapes inside long plain runs")
+        << QByteArray("PD10,10;PD20,20;\"PD30\x01,30;PD40\\,40;\x7fPD50,50;\xc3\xa9PD60,60;PG;\x03") << "text";
+    QTest::newRow("invalid byte after a long plain run") << QByteArray("PD10,10;PD20,20;PD30,30;\x80PG;") << "base64";
+    QTest::newRow("invalid byte") << QByteArray("\x02" "4,0\xff\x03") << "base64";
+    QTest::newRow("cut character") << QByteArray("\xe4\xbc") << "base64";
+    QTest::newRow("overlong slash") << QByteArray("\xc0\xaf") << "base64";
+    QTest::newRow("surrogate") << QByteArray("\xed\xa0\x80") << "base64";
+}
+
+void tst_framing::trace_keeps_bytes()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, field);
+    QByteArray line = "{\"t\":1,\"dir\":\"rx\",\"link\":\"USB\",";
+    vx::trace::append_bytes_field(line, bytes);
+    QTemporaryFile file;
+    QVERIFY(file.open());
+    file.write(line + "}\n");
+    file.close();
+    QList<vx::trace::Line> lines;
+    QString error;
+    QVERIFY2(vx::trace::read_trace(file.fileName(), &lines, &error), qPrintable(error));
+    QCOMPARE(lines.size(), 1);
+    QVERIFY2(lines.first().object.contains(field), line.constData());
+    QCOMPARE(lines.first().bytes, bytes);
+}
+
 #include "tst_framing.moc"

@@ -103,6 +103,9 @@ private slots:
     void stops();
     void cloud_dead_letters();
     void everyday_commands();
+    void trace_replays_the_session_data();
+    void trace_replays_the_session();
+    void trace_names_malformed_frames();
 
 private:
     QTemporaryDir m_config_home;
@@ -321,6 +324,10 @@ void tst_vxctl::failures_data()
     QTest::newRow("redo without resume") << QStringList{"job", "x.plt", "--redo-page"} << 2 << "goes with --resume";
     QTest::newRow("QR files in a plotter job") << QStringList{"job", "x.plt", "--qr", "."} << 2 << "go with --mode 1";
     QTest::newRow("QR job without cut files") << QStringList{"job", "--mode", "1"} << 2 << "takes --qr DIR";
+    QTest::newRow("fault for a replay") << QStringList{"--sim-replay", "x.trace", "--sim-drop-after", "1", "get", "SPEED"}
+                                        << 2 << "--sim-drop-after does not apply to --sim-replay";
+    QTest::newRow("trace that is not one") << QStringList{"trace", "show", SAMPLES_DIR "/box.plt"} << 1
+                                           << "not a trace line";
     QTest::newRow("link lost mid-job")
         << QStringList{"--sim", "job", SAMPLES_DIR "/labels-3-pages.plt", "--sim-drop-after", "1"} << 1
         << "link lost during the job (TCP DISCONNECTED.)";
@@ -433,6 +440,76 @@ void tst_vxctl::everyday_commands()
     QFile file(log);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QVERIFY(file.readAll().contains(" vx.ctl info: connected to the simulator"));
+}
+
+// A job recorded against the simulator, by a host's environment variable,
+// and replayed: the same job record, the same messages in the same order.
+void tst_vxctl::trace_replays_the_session_data()
+{
+    QTest::addColumn<QStringList>("faults");
+    QTest::addColumn<int>("exit_code");
+    QTest::addColumn<QString>("outcome");
+    QTest::newRow("three pages, two copies") << QStringList{} << 0 << "finished: 2 of 2 copies";
+    QTest::newRow("link dropped") << QStringList{"--sim-drop-after", "2"} << 1
+                                  << "link lost during the job (TCP DISCONNECTED.)";
+}
+
+void tst_vxctl::trace_replays_the_session()
+{
+    QFETCH(QStringList, faults);
+    QFETCH(QString, outcome);
+    QTemporaryDir dir;
+    const QStringList job{"job", SAMPLES_DIR "/labels-3-pages.plt", "--copies", "2"};
+    const Run recorded = vxctl(QStringList{"VX_TRACE_DIR=" + dir.path(), "--sim"} + faults + job);
+    QTEST(recorded.exit_code, "exit_code");
+    const QStringList traces = QDir(dir.path()).entryList({"*.jsonl"});
+    QCOMPARE(traces.size(), 1);
+    const QString trace = dir.filePath(traces.first());
+    const QString replay_trace = dir.filePath("replayed.trace");
+    const Run replayed = vxctl(QStringList{"--trace", replay_trace, "--sim-replay", trace} + job);
+    QTEST(replayed.exit_code, "exit_code");
+    for (const Run &run : {recorded, replayed})
+        QVERIFY2((run.out + run.err).contains(outcome), qPrintable(run.out + run.err));
+    QVERIFY2(!replayed.err.contains("vxsim: replay:"), qPrintable(replayed.err)); // nothing unrecorded asked
+
+    const auto records = [](const QString &out) { return out.split('\n').filter(QRegularExpression("^record ")); };
+    QCOMPARE(records(replayed.out), records(recorded.out));
+    const auto messages = [](const QString &file) {
+        QStringList texts;
+        QFile trace(file);
+        if (!trace.open(QIODevice::ReadOnly))
+            return QStringList{"unreadable " + file};
+        while (!trace.atEnd()) {
+            const QJsonObject line = QJsonDocument::fromJson(trace.readLine()).object();
+            if (line["event"] == "message")
+                texts << line["kind"].toString() + ' ' + line["text"].toString();
+        }
+        return texts;
+    };
+    QVERIFY(messages(trace).contains("DevTasK 66,1,labels-3-pages.plt,2,1,66.7,0,0,0") || !faults.isEmpty());
+    QCOMPARE(messages(replay_trace), messages(trace));
+}
+
+// A trace written by hand: an invalid byte between frames, a frame no
+// parser takes; show names it, stats counts it and the stray bytes.
+void tst_vxctl::trace_names_malformed_frames()
+{
+    QTemporaryDir dir;
+    const QString trace = dir.filePath("hand.trace");
+    const QByteArray received = QByteArray("\x02" "14;CCMD;4,0;\x03" "\xff\xfe" "\x02" "9;XX\x03");
+    write_file(trace, "{\"vx_trace\":1,\"target\":\"TCP 10.0.0.7:9100\"}\n"
+                      "{\"t\":0,\"dir\":\"tx\",\"link\":\"TCP\",\"text\":\"\\u000212;CCMD;4;\\u0003\"}\n"
+                      "{\"t\":2500000,\"dir\":\"rx\",\"link\":\"TCP\",\"base64\":\"" + received.toBase64() + "\"}\n");
+    Run run = vxctl({"trace", "show", trace});
+    QVERIFY2(run.exit_code == 0, qPrintable(run.err));
+    QVERIFY2(run.out.contains(QRegularExpression("2\\.500\\s+<-\\s+\\?\\s+\\S9;XX\\S\\s+malformed: dropped by the plugin")),
+             qPrintable(run.out));
+    QVERIFY2(run.out.contains(QRegularExpression("<-\\s+CCMD\\s+4  0\\s+page done")), qPrintable(run.out));
+    run = vxctl({"trace", "stats", trace, "--silence", "1"});
+    QVERIFY2(run.exit_code == 0, qPrintable(run.err));
+    QVERIFY2(run.out.contains("silences longer than 1 s: 1\n  2.500 s from 0.000 s") && run.out.contains("malformed frames dropped: 1\n")
+                 && run.out.contains("bytes received outside frames: 2\n"),
+             qPrintable(run.out));
 }
 
 QTEST_GUILESS_MAIN(tst_vxctl)

@@ -48,7 +48,7 @@ void VXCommonInterface::send_cmd(QByteArray frame)
         if (candidate->name() == mode->value().toString())
             link = candidate;
     }
-    link->write(frame);
+    link->send(frame);
 }
 
 // Every read: kept quietly, as replies are, since nobody asked to be told.

@@ -25,11 +25,18 @@ public:
     // Further settings of the link are read from the device.
     virtual void open(const QString &address, VXDeviceInterface &device) = 0;
     virtual void write(const QByteArray &frame) = 0;
+    // Writes the frame and tells a listener (a trace) that it went out.
+    void send(const QByteArray &frame)
+    {
+        write(frame);
+        emit sent(frame);
+    }
     // Closes now, reporting what closing reports, and lets go of the
     // transport without deleting it under a signal that may be running.
     virtual void close() = 0;
 
 signals:
+    void sent(const QByteArray &frame);
     void received(const QByteArray &bytes);
     void stateChanged(Link::State state);
 };

@@ -5,6 +5,7 @@
 #include "property_store_p.h"
 #include "receive_buffer.h"
 #include "tcp_link_p.h"
+#include "trace_recorder_p.h"
 #include "usb_link_p.h"
 #include "vxdeviceproperty.h"
 
@@ -19,6 +20,7 @@ VXCommonInterface::VXCommonInterface(QObject *parent)
     , m_tcp_link(new TcpLink(this))
     , m_receive_buffer(std::make_unique<vx::ReceiveBuffer>())
 {
+    TraceRecorder::for_device(this, {m_usb_link, m_tcp_link});
     // USB wins when the device holds both a path and an address.
     add_link(m_usb_link);
     add_link(m_tcp_link);
@@ -33,6 +35,8 @@ VXCommonInterface::VXCommonInterface(QObject *parent)
 // the device is gone.
 VXCommonInterface::~VXCommonInterface()
 {
+    if (auto *trace = findChild<TraceRecorder *>(QString(), Qt::FindDirectChildrenOnly))
+        trace->host_closing();
     for (Link *link : qAsConst(m_links))
         link->close();
     if (m_websocket) {

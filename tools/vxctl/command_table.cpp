@@ -14,12 +14,14 @@ bool job_runs_offline(const Invocation &call);
 int run_settings(const Invocation &call);
 int run_cloud(const Invocation &call);
 QString check_cloud(const Invocation &call);
+int run_trace(const Invocation &call);
+QString check_trace(const Invocation &call);
 int run_ports(const Invocation &call);
 int run_help(const Invocation &call);
 QString check_help(const Invocation &call);
 
 namespace {
-const CommandOption kJson{"json", "info, get, job: JSON on stdout, for scripts (job: an object per event)."};
+const CommandOption kJson{"json", "info, get, job, trace show: JSON on stdout, for scripts (job, trace show: an object per line)."};
 } // namespace
 
 const QVector<Command> &commands()
@@ -65,6 +67,12 @@ const QVector<Command> &commands()
          {{"outbox", "cloud: the host's outbox file.", "file"},
           {"cloud-service", "cloud retry: the service for entries recorded without one.", "url"}},
          check_cloud},
+        {"trace", "trace show FILE\ta recorded session (--trace FILE) as a table: frames,\n"
+                  "\tcodes, items and what the plugin made of them\n"
+                  "trace stats FILE\tframes per command, page round trips, silences,\n"
+                  "\tmalformed frames",
+         Command::Console, Command::Plugin, {2, 2, "give trace show FILE or trace stats FILE"}, run_trace,
+         {kJson, {"silence", "trace stats: list silences longer than this many seconds (2).", "s", "2"}}, check_trace},
         {"ports", "ports\tthe serial devices to give to --usb",
          Command::Console, Command::Nothing, {0, 0, "ports takes no arguments"}, run_ports},
         {"help", "help [COMMAND]\tthis help, or one command's",

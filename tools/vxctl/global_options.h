@@ -29,6 +29,10 @@ struct GlobalOptions
                                 QStringLiteral("n")};
     QCommandLineOption sim_refuse{QStringLiteral("sim-refuse"),
                                   tr("Simulator: refuse the command with this number."), QStringLiteral("n")};
+    QCommandLineOption trace{QStringLiteral("trace"), tr("Record every frame and link event into the file (vxctl trace show FILE)."),
+                             QStringLiteral("file")};
+    QCommandLineOption sim_replay{QStringLiteral("sim-replay"), tr("Start the simulator acting as the controller of a trace."),
+                                  QStringLiteral("file")};
     QCommandLineOption timeout{QStringLiteral("timeout"), tr("Seconds to wait for the machine to answer; in a job, the longest silence accepted."),
                                QStringLiteral("s"), QStringLiteral("5")};
 
@@ -46,7 +50,7 @@ struct GlobalOptions
     // The options that choose or shape the machine, for commands that use it.
     QList<const QCommandLineOption *> machine_options() const
     {
-        return {&tcp, &usb, &sim, &sim_speed, &sim_stop, &sim_drop, &sim_refuse, &timeout};
+        return {&tcp, &usb, &sim, &sim_speed, &sim_stop, &sim_drop, &sim_refuse, &sim_replay, &trace, &timeout};
     }
 
     void add_to(QCommandLineParser &parser) const;

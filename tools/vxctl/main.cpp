@@ -6,6 +6,7 @@
 #include "log_file.h"
 #include "plugin_host.h"
 #include "target_choice.h"
+#include "trace_capture.h"
 
 #include <QtCore/QCommandLineParser>
 #include <QtCore/QCoreApplication>
@@ -77,6 +78,7 @@ const char *const kTargetsAndExamples =
     "  vxctl --sim job samples/box.plt --copies 2\n"
     "  vxctl --tcp 192.168.1.50 get --all\n"
     "  vxctl --usb /dev/ttyACM0 set SPEED=200 CAMERA_OFFSET=0.5,-20\n"
+    "  vxctl --trace job.trace --sim job samples/box.plt; vxctl trace show job.trace\n"
     "  vxctl settings --screenshot docs\n"
     "  vxctl cloud --outbox ~/.local/share/Host/cloud-outbox.sqlite list";
 
@@ -178,6 +180,11 @@ int main(int argc, char **argv)
     if (command->needs == Command::Nothing || offline)
         return command->run(call);
 
+    TraceCapture trace; // outlives the device, whose recording it keeps
+    if (parser.isSet(options.trace) && !trace.start(parser.value(options.trace), &error)) {
+        err << "vxctl: " << error << '\n';
+        return 1;
+    }
     PluginHost host;
     if (!host.load(parser.isSet(options.plugin) ? parser.value(options.plugin) : PluginHost::default_plugin_path())) {
         err << "vxctl: " << host.error() << '\n';

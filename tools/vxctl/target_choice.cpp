@@ -74,7 +74,7 @@ bool choose_target(const QCommandLineParser &parser, const GlobalOptions &option
                    TargetChoice *choice, QString *error)
 {
     QStringList named;
-    for (const QCommandLineOption *option : {&options.tcp, &options.usb, &options.sim}) {
+    for (const QCommandLineOption *option : {&options.tcp, &options.usb, &options.sim, &options.sim_replay}) {
         if (parser.isSet(*option))
             named << option_name(*option);
     }
@@ -112,6 +112,11 @@ bool choose_target(const QCommandLineParser &parser, const GlobalOptions &option
     }
 
     for (const GlobalOptions::SimulatorFlag &flag : options.simulator_flags()) {
+        // A replay answers as the recording did, faults included.
+        if (parser.isSet(*flag.option) && parser.isSet(options.sim_replay)) {
+            *error = tr("%1 does not apply to --sim-replay").arg(option_name(*flag.option));
+            return false;
+        }
         if (parser.isSet(*flag.option) && target.kind != Target::Simulator) {
             *error = tr("%1 needs the simulator, but the machine is %2")
                          .arg(option_name(*flag.option), target.describe());
@@ -126,6 +131,8 @@ bool choose_target(const QCommandLineParser &parser, const GlobalOptions &option
                      .arg(QString::fromLatin1(command.name));
         return false;
     }
+    if (parser.isSet(options.sim_replay))
+        target.simulator_arguments << QStringLiteral("--replay") << parser.value(options.sim_replay);
     if (target.kind == Target::Simulator) {
         for (const GlobalOptions::SimulatorFlag &flag : options.simulator_flags()) {
             if (parser.isSet(*flag.option))

@@ -9,7 +9,7 @@ struct GlobalOptions;
 class QCommandLineParser;
 
 // The machine a command uses: named on the command line (--tcp, --usb,
-// --sim), else by VXCTL_TARGET, else by "target=" in the config file,
+// --sim, --sim-replay), else by VXCTL_TARGET, else by "target=" in the config file,
 // else the built-in simulator, which commands that change the machine
 // refuse to use unasked.
 struct TargetChoice

@@ -1,5 +1,6 @@
 #include "controller_simulator.h"
 #include "quit_on_signal.h"
+#include "replay_controller.h"
 #include "usage_text.h"
 
 #include <QtCore/QCommandLineParser>
@@ -24,6 +25,8 @@ struct CommandLine
     QHostAddress address{QHostAddress::LocalHost};
     bool pty = false;
     int machines = 1;
+    QString replay; // a trace to act out instead of the simulated machine
+    bool fast = false;
 };
 
 std::optional<int> non_negative(const QCommandLineParser &parser, const QString &name, int max)
@@ -61,6 +64,9 @@ std::optional<CommandLine> parse_command_line(const QCoreApplication &app, QStri
                       "is dropped.", "BYTES", QString::number(SimulatorOptions().max_frame_bytes)},
         {"machines", "Serve N independent machines, each on its own port (the ports from --port "
                      "up, or free ones with --port 0) and pseudo-terminal.", "N", "1"},
+        {"replay", "Act as the controller recorded in a trace file (TCP only): answer each "
+                   "request as it was answered there.", "FILE"},
+        {"fast", "--replay: answer at once instead of after the recorded delays."},
     });
     parser.process(app);
 
@@ -125,7 +131,43 @@ std::optional<CommandLine> parse_command_line(const QCoreApplication &app, QStri
     line.options.machine_stop_after_pages = *stop_after;
     line.options.refused_command = *refuse;
     line.options.max_frame_bytes = *max_frame;
+    line.replay = parser.value("replay");
+    line.fast = parser.isSet("fast");
+    if (line.replay.isEmpty() && line.fast) {
+        *error = "--fast goes with --replay FILE";
+        return std::nullopt;
+    }
+    if (!line.replay.isEmpty() && (line.pty || line.machines > 1)) {
+        *error = "--replay serves one machine on TCP: not with --pty or --machines";
+        return std::nullopt;
+    }
     return line;
+}
+
+// The recorded controller; what it was not asked in the recording goes to stderr.
+int replay(const CommandLine &line, QTextStream &out, QTextStream &err)
+{
+    vx::sim::ReplayController controller(line.fast);
+    QString error;
+    if (!controller.load(line.replay, &error)) {
+        err << "vxsim: " << error << Qt::endl;
+        return 1;
+    }
+    QObject::connect(&controller, &vx::sim::ReplayController::unexpected_request,
+                     [&err](const QByteArray &frame, const QString &what) {
+                         QByteArray shown = frame.left(80).replace('\x02', "<STX>").replace('\x03', "<ETX>");
+                         err << "vxsim: replay: " << what << ": " << QString::fromUtf8(shown)
+                             << (frame.size() > 80 ? "..." : "") << Qt::endl;
+                     });
+    const quint16 port = controller.listen(line.port, line.address);
+    if (port == 0) {
+        err << "vxsim: cannot listen: " << controller.error_string() << Qt::endl;
+        return 1;
+    }
+    out << "listening " << line.address.toString() << ':' << port << Qt::endl;
+    if (!vx::sim::quit_on_termination_signals())
+        err << "vxsim: SIGINT and SIGTERM are not handled" << Qt::endl;
+    return QCoreApplication::exec();
 }
 
 } // namespace
@@ -144,6 +186,9 @@ int main(int argc, char *argv[])
         err << "vxsim: " << error << Qt::endl;
         return 2;
     }
+
+    if (!line->replay.isEmpty())
+        return replay(*line, out, err);
 
     // Each machine is a simulator of its own: its own port, registers and job.
     std::vector<std::unique_ptr<ControllerSimulator>> machines;

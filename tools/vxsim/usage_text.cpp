@@ -48,6 +48,12 @@ On start it prints "listening <address>:<port>" and, with --pty,
 independent machines, each with its own port, registers, job and faults.
 SIGINT and SIGTERM end it cleanly.
 
+Replay: --replay FILE acts as the controller recorded in a trace (vxctl --trace,
+or a host with VX_TRACE_DIR): each request is answered with the bytes that
+followed the same request in the recording, in order and at the recorded delays
+(at once with --fast), and the link drops where it dropped. A request the
+recording does not have is reported on stderr and not answered.
+
 Examples:
   vxsim --port 0
   vxsim --pty --speed 200 --file-name box.plt
@@ -55,7 +61,8 @@ Examples:
   vxsim --drop-after 2
   vxsim --machine-stop-after 5
   vxsim --qr-codes A1,B2,C3
-  vxsim --port 0 --machines 100)");
+  vxsim --port 0 --machines 100
+  vxsim --replay job.trace --fast)");
 }
 
 } // namespace vx::sim

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QtCore/QByteArray>
+#include <QtCore/QJsonObject>
+#include <QtCore/QList>
+#include <QtCore/QString>
+
+// The trace file: what a device and its controller said to each other,
+// one JSON object per line, a header line first. Written by the plugin,
+// read by vxctl (trace show, trace stats) and by vxsim --replay.
+//
+//   {"vx_trace":1,"plugin_build_date":…,"host":…,"host_version":…,"target":…,"started":…}
+//   {"t":µs,"dir":"tx"|"rx","link":"TCP"|"USB","text":"…"}    bytes that are UTF-8
+//   {"t":µs,"dir":"tx"|"rx","link":…,"base64":"…"}            any other bytes
+//   {"t":µs,"link":…,"event":"up"|"down"|"failed"|"close"}    "close": the host closed it
+//   {"t":µs,"event":"message","kind":"DevStatus"|"DevTasK"|"Qrcode","text":"…"}
+//   {"t":µs,"event":"gap","lines":n}   n lines left out: the recording fell behind
+//
+// "t" counts microseconds on a monotonic clock from the header. Received
+// bytes are recorded as they arrived, not cut into frames.
+namespace vx::trace {
+
+constexpr int kFormatVersion = 1;
+// The environment variable naming the folder a host's devices record into.
+constexpr char kFolderVariable[] = "VX_TRACE_DIR";
+
+// The bytes as a field of a line, name and value: "text":"…" with JSON's
+// escapes (STX is \u0002) when they are UTF-8, else "base64":"…".
+void append_bytes_field(QByteArray &line, const QByteArray &bytes);
+// A JSON string of UTF-8 text (other bytes are made UTF-8 first).
+void append_json_string(QByteArray &line, const QByteArray &utf8);
+// True when the bytes are UTF-8 that a JSON string gives back byte for byte.
+bool is_utf8(const QByteArray &bytes);
+
+struct Line
+{
+    enum Kind { Header, Sent, Received, LinkEvent, Message, Unknown };
+    Kind kind = Unknown;
+    qint64 t_us = 0;
+    QString link;
+    QByteArray bytes;   // Sent, Received
+    QString event;      // LinkEvent: up, down, failed, close; Message: the kind
+    QString text;       // Message
+    QJsonObject object; // the whole line
+    int number = 0;     // in the file, from 1
+};
+
+// The lines of a trace file; false with the error when it cannot be read
+// or a line is not a JSON object.
+bool read_trace(const QString &path, QList<Line> *lines, QString *error);
+
+} // namespace vx::trace

@@ -1,0 +1,302 @@
+// vxctl trace show FILE [--json] and vxctl trace stats FILE: a recorded
+// session, read with the plugin's own receive buffer and reply parser.
+#include "command_table.h"
+#include "plugin_host.h"
+#include "protocol.h"
+#include "trace_frames.h"
+#include "vxdeviceinterface.h"
+#include "vxdeviceproperty.h"
+
+#include <QtCore/QCommandLineParser>
+#include <QtCore/QJsonArray>
+#include <QtCore/QJsonDocument>
+#include <QtCore/QScopedPointer>
+
+#include <algorithm>
+
+using namespace vx::protocol;
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("vxctl", text);
+}
+
+// The first property, in registration order, that a command of this kind
+// and number reads or writes: the one a reply of it updates.
+class PropertyTable
+{
+public:
+    explicit PropertyTable(const PluginHost *host)
+    {
+        if (!host)
+            return;
+        QScopedPointer<VXDeviceInterface> device(host->root()->initInstance());
+        if (!device)
+            return;
+        for (const QByteArray &name : device->dynamicPropertyNames()) {
+            if (const VXDeviceProperty *property = device->property_ptr(name.constData()))
+                m_rows << Row{int(property->cmd_type()), property->get_cmd_int(), property->set_cmd_int(), QString::fromLatin1(name)};
+        }
+    }
+
+    QString key(FrameKind kind, int number, bool *writes = nullptr) const
+    {
+        for (const Row &row : m_rows) {
+            if (row.kind == int(kind) && (row.get == number || row.set == number)) {
+                if (writes)
+                    *writes = row.set == number;
+                return row.key;
+            }
+        }
+        return QString();
+    }
+
+private:
+    struct Row
+    {
+        int kind;
+        int get;
+        int set;
+        QString key;
+    };
+    QList<Row> m_rows;
+};
+
+QString seconds(qint64 us)
+{
+    return QString::number(us / 1e6, 'f', 3);
+}
+
+QString items_text(const TraceRow &row)
+{
+    const Reply &reply = row.reply;
+    if (row.malformed || !reply.complete)
+        return printable_bytes(row.frame);
+    if (reply.kind == FrameKind::CCMD)
+        return reply.items.mid(1).join(QLatin1Char(','));
+    if (reply.kind == FrameKind::CMD)
+        return reply.body.isEmpty() ? QString() : reply.text.section(QLatin1Char(';'), 2, -2);
+    return tr("%1 bytes").arg(row.frame.size());
+}
+
+// What the plugin makes of a frame it sends or receives.
+QString meaning(const TraceRow &row, const PropertyTable &table, QString *last_progress)
+{
+    const Reply &reply = row.reply;
+    if (row.kind == TraceRow::Sent) {
+        if (reply.kind == FrameKind::None)
+            return reply.complete ? tr("job text") : QString();
+        bool writes = false;
+        const QString key = table.key(reply.kind, reply.code, &writes);
+        if (reply.kind == FrameKind::CCMD && reply.code == StatusRequest)
+            return tr("status request");
+        return key.isEmpty() ? QString() : (writes ? tr("write %1") : tr("read %1")).arg(key);
+    }
+    if (row.malformed)
+        return tr("malformed: dropped by the plugin");
+    if (reply.kind == FrameKind::CCMD) {
+        if (reply.code == ProgressReport) {
+            if (reply.text == *last_progress)
+                return tr("job record: a repeat, ignored");
+            *last_progress = reply.text;
+            return tr("job record: status %1, %2 of %3 copies, %4%")
+                .arg(reply.items.value(ProgressStatus), reply.items.value(ProgressFinished),
+                     reply.items.value(ProgressTaskCopies), reply.items.value(ProgressPercent));
+        }
+        if (reply.code == QrCode || reply.code == QrCodeFile)
+            return tr("QR code %1 to the host").arg(reply.items.last());
+        if (reply.code == MachineStop)
+            return tr("stop pressed on the machine");
+        if (!reply.has_result() || reply.result() != kDone)
+            return tr("refused (result %1): no property changes").arg(reply.items.value(1));
+        if (reply.code == PageDone)
+            return tr("page done");
+        if (reply.code == Heartbeat)
+            return tr("heartbeat");
+        if (reply.code == JobControl)
+            return tr("job control answered");
+    }
+    if (reply.values().isEmpty())
+        return reply.kind == FrameKind::CCMD ? tr("done") : QString();
+    const QString key = table.key(reply.kind, reply.code);
+    return key.isEmpty() ? tr("no property takes it")
+                         : QStringLiteral("%1 = %2").arg(key, reply.values().join(QLatin1Char(',')));
+}
+
+QString direction(const TraceRow &row)
+{
+    switch (row.kind) {
+    case TraceRow::Sent: return QStringLiteral("->");
+    case TraceRow::Received: return QStringLiteral("<-");
+    case TraceRow::LinkEvent: return QStringLiteral("link");
+    case TraceRow::Message: return QStringLiteral("msg");
+    }
+    return QString();
+}
+
+// The header's fields that are there: a trace made by hand may lack some.
+QString header_text(const QJsonObject &header)
+{
+    QStringList parts{tr("trace of %1").arg(header.value("target").toString(tr("an unnamed target")))};
+    if (header.contains("host"))
+        parts << tr("by %1 %2").arg(header.value("host").toString(), header.value("host_version").toString());
+    if (header.contains("plugin_build_date"))
+        parts << tr("plugin built %1").arg(header.value("plugin_build_date").toString());
+    if (header.contains("started"))
+        parts << tr("started %1").arg(header.value("started").toString());
+    return parts.join(QStringLiteral(", "));
+}
+
+int show(const Invocation &call, const TraceSession &session)
+{
+    const PropertyTable table(call.host);
+    const bool json = call.options.isSet(QStringLiteral("json"));
+    if (json)
+        call.out << QJsonDocument(session.header).toJson(QJsonDocument::Compact) << '\n';
+    else
+        call.out << header_text(session.header) << '\n'
+                 << QStringLiteral("%1  %2  %3 %4  %5  %6\n")
+                        .arg(tr("time"), 9).arg(tr("dir"), -4).arg(tr("frame"), -9).arg(tr("code"), 5)
+                        .arg(tr("items"), -32).arg(tr("what the plugin made of it"));
+    QString last_progress;
+    for (const TraceRow &row : session.rows) {
+        const bool is_frame = row.kind == TraceRow::Sent || row.kind == TraceRow::Received;
+        QString name = row.link;
+        QString code;
+        QString items;
+        QString what;
+        if (is_frame) {
+            name = row.malformed ? QStringLiteral("?") : row.name;
+            code = row.reply.kind == FrameKind::CCMD || row.reply.kind == FrameKind::CMD
+                ? QString::number(row.reply.code) : QString();
+            items = items_text(row);
+            what = meaning(row, table, &last_progress);
+        } else if (row.kind == TraceRow::LinkEvent) {
+            if (row.event == QLatin1String("gap"))
+                what = tr("lines left out here: the recording fell behind");
+            else
+                what = row.event == QLatin1String("close") ? tr("closed by the host") : tr("link %1").arg(row.event);
+        } else {
+            name = row.event;
+            what = tr("message \"%1\"").arg(row.text);
+        }
+        if (json) {
+            QJsonObject object{{"t_us", row.t_us}, {"dir", direction(row)}, {"what", what}};
+            if (is_frame) {
+                object.insert("link", row.link);
+                object.insert("frame", name);
+                object.insert("bytes", printable_bytes(row.frame));
+                if (!code.isEmpty())
+                    object.insert("code", row.reply.code);
+                object.insert("malformed", row.malformed);
+            } else if (row.kind == TraceRow::LinkEvent) {
+                object.insert("link", row.link);
+                object.insert("event", row.event);
+            } else {
+                object.insert("kind", row.event);
+                object.insert("text", row.text);
+            }
+            call.out << QJsonDocument(object).toJson(QJsonDocument::Compact) << '\n';
+            continue;
+        }
+        if (items.size() > 32)
+            items = items.left(31) + QChar(0x2026);
+        QString line = QStringLiteral("%1  %2  %3 %4  %5  %6").arg(seconds(row.t_us), 9).arg(direction(row), -4)
+                           .arg(name, -9).arg(code, 5).arg(items, -32).arg(what);
+        while (line.endsWith(QLatin1Char(' ')))
+            line.chop(1);
+        call.out << line << '\n';
+    }
+    return 0;
+}
+
+qint64 median(QList<qint64> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.isEmpty() ? 0 : values.at(values.size() / 2);
+}
+
+QString milliseconds(qint64 us)
+{
+    return tr("%1 ms").arg(us / 1000.0, 0, 'f', 1);
+}
+
+int stats(const Invocation &call, const TraceSession &session)
+{
+    bool ok = false;
+    const double silence_s = call.options.value(QStringLiteral("silence")).toDouble(&ok);
+    if (!ok || !(silence_s > 0)) {
+        call.err << "vxctl: --silence takes seconds, more than 0\n";
+        return 2;
+    }
+    QMap<QString, QPair<int, int>> counts; // per command: sent, received
+    QList<qint64> pages_in_flight;
+    QList<qint64> round_trips;
+    QStringList silences;
+    QStringList malformed;
+    qint64 last_frame_us = -1;
+    for (const TraceRow &row : session.rows) {
+        if (row.kind != TraceRow::Sent && row.kind != TraceRow::Received)
+            continue;
+        if (last_frame_us >= 0 && row.t_us - last_frame_us > qint64(silence_s * 1e6))
+            silences << tr("  %1 s from %2 s").arg(seconds(row.t_us - last_frame_us), seconds(last_frame_us));
+        last_frame_us = row.t_us;
+        if (row.malformed) {
+            if (row.kind == TraceRow::Received)
+                malformed << QStringLiteral("  %1 s  %2").arg(seconds(row.t_us), printable_bytes(row.frame));
+            continue;
+        }
+        const bool numbered = row.reply.kind == FrameKind::CCMD || row.reply.kind == FrameKind::CMD;
+        const QString command = numbered ? QStringLiteral("%1 %2").arg(row.name).arg(row.reply.code, -4) : row.name;
+        QPair<int, int> &count = counts[command];
+        (row.kind == TraceRow::Sent ? count.first : count.second) += 1;
+        if (row.kind == TraceRow::Sent && row.reply.kind == FrameKind::None)
+            pages_in_flight << row.t_us;
+        else if (row.kind == TraceRow::Received && row.reply.kind == FrameKind::CCMD && row.reply.code == PageDone
+                 && row.reply.has_result() && row.reply.result() == kDone && !pages_in_flight.isEmpty())
+            round_trips << row.t_us - pages_in_flight.takeFirst();
+    }
+    QTextStream &out = call.out;
+    out << tr("frames per command (sent, received):\n");
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        out << QStringLiteral("  %1 %2 %3\n").arg(it.key(), -10).arg(it.value().first, 6).arg(it.value().second, 6);
+    if (round_trips.isEmpty())
+        out << tr("page round trips: none\n");
+    else
+        out << tr("page round trips: %1, median %2, worst %3\n")
+                   .arg(round_trips.size())
+                   .arg(milliseconds(median(round_trips)), milliseconds(*std::max_element(round_trips.cbegin(), round_trips.cend())));
+    out << tr("silences longer than %1 s: %2\n").arg(silence_s).arg(silences.size());
+    for (const QString &line : qAsConst(silences))
+        out << line << '\n';
+    out << tr("malformed frames dropped: %1\n").arg(malformed.size());
+    for (const QString &line : qAsConst(malformed))
+        out << line << '\n';
+    out << tr("bytes received outside frames: %1\n").arg(session.stray_bytes);
+    return 0;
+}
+
+} // namespace
+
+QString check_trace(const Invocation &call)
+{
+    const QString what = call.arguments.first();
+    if (what != QLatin1String("show") && what != QLatin1String("stats"))
+        return tr("trace takes show FILE or stats FILE");
+    if (what == QLatin1String("stats") && call.options.isSet(QStringLiteral("json")))
+        return tr("--json does not apply to trace stats");
+    return QString();
+}
+
+int run_trace(const Invocation &call)
+{
+    TraceSession session;
+    QString error;
+    if (!read_session(call.arguments.at(1), &session, &error)) {
+        call.err << "vxctl: " << error << '\n';
+        return 1;
+    }
+    return call.arguments.first() == QLatin1String("show") ? show(call, session) : stats(call, session);
+}
