@@ -25,11 +25,13 @@ public:
     // Further settings of the link are read from the device.
     virtual void open(const QString &address, VXDeviceInterface &device) = 0;
     virtual void write(const QByteArray &frame) = 0;
-    // Writes the frame and tells a listener (a trace) that it went out.
+    // Tells a listener (a trace) of the frame, then writes it: a write that
+    // finds the link gone reports that at once, and the trace keeps the
+    // order in which things happened.
     void send(const QByteArray &frame)
     {
-        write(frame);
         emit sent(frame);
+        write(frame);
     }
     // Closes now, reporting what closing reports, and lets go of the
     // transport without deleting it under a signal that may be running.
