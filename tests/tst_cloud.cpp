@@ -155,8 +155,13 @@ void tst_cloud::model_lookup()
     m_device->setMorvoCloud(m_cloud.data(), QStringLiteral("AB1Z09"));
     VX_TRY_COMPARE(m_service->count("PUT", "device"), 1);
     VX_TRY_COMPARE(m_device->property_ptr("DEVICE_CLOUD")->value().toJsonObject().value("device_model").toInt(), 7);
-    QCOMPARE(m_service->requests.first().verb, QByteArray("PATCH")); // the model lookup goes first
-    QCOMPARE(m_service->requests.first().body, QJsonObject({{"code", 92025}}));
+    // The model lookup goes out with the device lookup, on a connection of
+    // its own: which arrives first is the network's choice.
+    QCOMPARE(m_service->count("PATCH", "device_model"), 1);
+    for (const CloudService::Request &r : qAsConst(m_service->requests)) {
+        if (r.verb == "PATCH")
+            QCOMPARE(r.body, QJsonObject({{"code", 92025}}));
+    }
     QCOMPARE(m_device->property_ptr("DEVICE_CLOUD")->value().toJsonObject().value("id").toInt(), 42);
     for (const CloudService::Request &r : qAsConst(m_service->requests))
         QCOMPARE(r.authorization, QByteArray("Bearer secret-token"));

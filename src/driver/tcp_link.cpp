@@ -10,6 +10,9 @@ namespace key = vx::key;
 
 namespace {
 constexpr int kReadBufferSize = 10240;
+// A large page reaches the socket a piece at a time, as it drains, so the
+// socket never holds a second copy of the whole page.
+constexpr int kPieceBytes = 1 << 20;
 }
 
 TcpLink::~TcpLink()
@@ -34,6 +37,7 @@ void TcpLink::open(const QString &address, VXDeviceInterface &device)
         m_socket->setSocketOption(QAbstractSocket::KeepAliveOption, true);
         connect(m_socket, &QTcpSocket::readyRead, this, &TcpLink::read_pending);
         connect(m_socket, &QTcpSocket::stateChanged, this, &TcpLink::on_state);
+        connect(m_socket, &QTcpSocket::bytesWritten, this, &TcpLink::feed);
     }
     const VXDeviceProperty *port = device.property_ptr(key::TCP_PORT);
     if (!port)
@@ -47,6 +51,7 @@ void TcpLink::open(const QString &address, VXDeviceInterface &device)
     default:
         // A link declared lost while the socket still looks connected (a
         // heartbeat timeout) is opened afresh rather than left as it is.
+        drop_outgoing();
         m_socket->abort();
         break;
     }
@@ -58,10 +63,37 @@ void TcpLink::write(const QByteArray &frame)
 {
     if (!m_socket)
         return;
-    m_socket->write(frame);
-    // Out now rather than on the next turn of the event loop: a page
-    // follows a page-done report, and the machine waits for it.
-    m_socket->flush();
+    m_outgoing << frame;
+    feed();
+}
+
+// Each piece goes out now rather than on the next turn of the event loop
+// (a page follows a page-done report, and the machine waits for it). The
+// rest follows as the socket drains; a flush made while the socket reports
+// bytes written reports nothing itself, so pieces are handed on for as long
+// as the socket takes them.
+void TcpLink::feed()
+{
+    while (!m_outgoing.isEmpty() && m_socket->bytesToWrite() < kPieceBytes) {
+        const QByteArray &frame = m_outgoing.first();
+        const int piece = qMin(kPieceBytes, frame.size() - m_handed);
+        if (m_handed == 0 && piece == frame.size())
+            m_socket->write(frame); // whole, shared rather than copied
+        else
+            m_socket->write(frame.constData() + m_handed, piece);
+        m_handed += piece;
+        if (m_handed == frame.size()) {
+            m_outgoing.removeFirst();
+            m_handed = 0;
+        }
+        m_socket->flush();
+    }
+}
+
+void TcpLink::drop_outgoing()
+{
+    m_outgoing.clear();
+    m_handed = 0;
 }
 
 // Closing a connected socket reports the unconnected state at once, so the
@@ -69,6 +101,7 @@ void TcpLink::write(const QByteArray &frame)
 // its own signal may be running.
 void TcpLink::close()
 {
+    drop_outgoing();
     if (!m_socket)
         return;
     m_socket->close();
@@ -91,6 +124,8 @@ void TcpLink::on_state(QAbstractSocket::SocketState state)
     // machine waits for each, and a short one held back for the peer's
     // delayed acknowledgement (the next copy's request after the last
     // page) stalls the job for 40 ms.
+    if (state == QAbstractSocket::UnconnectedState)
+        drop_outgoing(); // what the socket held is gone with it
     if (state == QAbstractSocket::ConnectedState) {
         m_socket->setSocketOption(QAbstractSocket::KeepAliveOption, true);
         m_socket->setSocketOption(QAbstractSocket::LowDelayOption, true);

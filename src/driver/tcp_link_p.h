@@ -3,6 +3,7 @@
 #include "link_p.h"
 #include "property_keys_p.h"
 
+#include <QtCore/QList>
 #include <QtNetwork/QAbstractSocket>
 
 class QTcpSocket;
@@ -29,6 +30,12 @@ public:
 
 private:
     void on_state(QAbstractSocket::SocketState state);
+    void feed();
+    void drop_outgoing();
 
     QTcpSocket *m_socket = nullptr;
+    // Frames not yet handed to the socket, shared with their senders, and
+    // how much of the first one was.
+    QList<QByteArray> m_outgoing;
+    int m_handed = 0;
 };
