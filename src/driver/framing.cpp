@@ -14,6 +14,8 @@
 #include <QtCore/QMutexLocker>
 #include <QtCore/QPointer>
 
+#include <algorithm>
+
 namespace key = vx::key;
 
 namespace {
@@ -43,12 +45,10 @@ void VXCommonInterface::send_cmd(QByteArray frame)
         return;
 
     QMutexLocker lock(&m_send_lock);
-    Link *link = m_links.first();
-    for (Link *candidate : qAsConst(m_links)) {
-        if (candidate->name() == mode->value().toString())
-            link = candidate;
-    }
-    link->send(frame);
+    const QString mode_name = mode->value().toString();
+    const auto named = std::find_if(m_links.cbegin(), m_links.cend(),
+                                    [&mode_name](const Link *link) { return link->name() == mode_name; });
+    (named != m_links.cend() ? *named : m_links.first())->send(frame);
 }
 
 // Every read: kept quietly, as replies are, since nobody asked to be told.
