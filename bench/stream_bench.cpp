@@ -11,6 +11,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <QtCore/QDir>
+#include <QtCore/QElapsedTimer>
 #include <QtCore/QEventLoop>
 #include <QtCore/QFile>
 #include <QtCore/QScopedPointer>
@@ -18,6 +20,7 @@
 #include <QtCore/QTimer>
 #include <QtNetwork/QTcpSocket>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 
@@ -54,6 +57,20 @@ bool poll_until(const std::function<bool()> &done, int timeout_ms)
     return run_until(loop, done, timeout_ms);
 }
 
+// Lines the recorder had to leave out, noted in the traces in `folder`.
+int gap_lines(const QString &folder)
+{
+    int gaps = 0;
+    for (const QFileInfo &info : QDir(folder).entryInfoList(QDir::Files)) {
+        QFile file(info.filePath());
+        if (!file.open(QIODevice::ReadOnly))
+            continue;
+        while (!file.atEnd())
+            gaps += file.readLine().contains("\"event\":\"gap\"") ? 1 : 0;
+    }
+    return gaps;
+}
+
 bool attach(VXDeviceInterface *device, quint16 port)
 {
     device->property_ptr("TCP_PORT")->setValue(int(port));
@@ -72,8 +89,10 @@ void stream_device(benchmark::State &state, std::shared_ptr<const QString> job, 
     const QString peer_program = scale.helper_dir + QStringLiteral("/vxbench_peer");
     const int pages = int(scale.stream_bytes / scale.stream_page);
     QMap<QString, double> figures;
-    QTemporaryDir trace_folder;
+    double gaps = 0;
+    double tail_ms = 0;
     for (auto _ : state) {
+        QTemporaryDir trace_folder;
         state.PauseTiming();
         HelperProcess peer(peer_program, {QStringLiteral("reply")});
         const quint16 port = peer.wait_port(5000);
@@ -102,8 +121,13 @@ void stream_device(benchmark::State &state, std::shared_ptr<const QString> job, 
         const bool in_time = run_until(loop, [&finished] { return finished; }, kWaitMs);
 
         state.PauseTiming();
-        device.reset(); // closes the connection: the peer reports and ends
+        QElapsedTimer tail;
+        tail.start();
+        device.reset(); // closes the connection and the trace: the peer reports and ends
+        tail_ms = std::max(tail_ms, double(tail.elapsed()));
         figures = peer.finish(10000);
+        if (traced)
+            gaps += gap_lines(trace_folder.path());
         state.ResumeTiming();
         if (!in_time || figures.value(QStringLiteral("pages")) != pages) {
             state.SkipWithError("the peer did not receive every page");
@@ -113,6 +137,8 @@ void stream_device(benchmark::State &state, std::shared_ptr<const QString> job, 
     state.counters["bytes"] = double(scale.stream_bytes);
     state.counters["first_byte_us"] = figures.value(QStringLiteral("first_byte_median_us"));
     state.counters["whole_page_us"] = figures.value(QStringLiteral("whole_page_median_us"));
+    state.counters["trace_gap_lines"] = gaps;
+    state.counters["close_ms"] = tail_ms;
 }
 
 void stream_plain(benchmark::State &state, std::shared_ptr<const QString> job, const Scale &scale)

@@ -3,6 +3,9 @@
 #include "driver_logging_p.h"
 #include "trace_format.h"
 
+#include <pthread.h>
+#include <sched.h>
+
 TraceFileWriter::TraceFileWriter(const QString &path) : m_file(path)
 {
     if (!m_file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
@@ -11,7 +14,7 @@ TraceFileWriter::TraceFileWriter(const QString &path) : m_file(path)
         return;
     }
     m_thread.reset(QThread::create([this] { run(); }));
-    m_thread->start(QThread::LowPriority);
+    m_thread->start();
 }
 
 TraceFileWriter::~TraceFileWriter()
@@ -21,6 +24,10 @@ TraceFileWriter::~TraceFileWriter()
     {
         QMutexLocker lock(&m_mutex);
         m_stopping = true;
+        // The host waits for what is left: at idle priority a busy
+        // machine could keep it waiting without end.
+        if (m_idle)
+            set_idle(false);
         m_wake.wakeOne();
     }
     m_thread->wait();
@@ -46,18 +53,25 @@ void TraceFileWriter::enqueue(Entry entry)
         ++m_left_out;
         return;
     }
+    const bool was_empty = m_queue.isEmpty();
     if (m_left_out > 0) {
         m_queue.append({entry.t_us, "\"event\":\"gap\",\"lines\":" + QByteArray::number(m_left_out), QByteArray(), false});
         m_left_out = 0;
     }
     m_waiting_bytes += size;
     m_queue.append(std::move(entry));
-    m_wake.wakeOne();
+    if (m_idle && m_waiting_bytes > kCatchUpBytes)
+        set_idle(false);
+    if (was_empty)
+        m_wake.wakeOne();
 }
 
 void TraceFileWriter::run()
 {
     QMutexLocker lock(&m_mutex);
+    m_thread_id = QThread::currentThreadId();
+    if (!m_stopping)
+        set_idle(true);
     for (;;) {
         while (m_queue.isEmpty() && !m_stopping)
             m_wake.wait(&m_mutex);
@@ -74,6 +88,8 @@ void TraceFileWriter::run()
         batch.clear();
         lock.relock();
         m_waiting_bytes -= written;
+        if (!m_idle && !m_stopping && m_waiting_bytes == 0)
+            set_idle(true);
     }
 }
 
@@ -98,6 +114,18 @@ void TraceFileWriter::write_batch(const QList<Entry> &batch)
     // The file is whole up to here, should the host end without closing it.
     if (!m_file.flush())
         fail();
+}
+
+// QThread cannot take a thread back from idle priority, hence pthreads.
+void TraceFileWriter::set_idle(bool idle)
+{
+#ifdef SCHED_IDLE
+    const sched_param param{};
+    if (pthread_setschedparam(pthread_t(m_thread_id), idle ? SCHED_IDLE : SCHED_OTHER, &param) == 0)
+        m_idle = idle;
+#else
+    Q_UNUSED(idle)
+#endif
 }
 
 void TraceFileWriter::fail()
