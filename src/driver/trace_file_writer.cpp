@@ -4,7 +4,6 @@
 #include "trace_format.h"
 
 #include <pthread.h>
-#include <sched.h>
 
 TraceFileWriter::TraceFileWriter(const QString &path) : m_file(path)
 {
@@ -24,13 +23,13 @@ TraceFileWriter::~TraceFileWriter()
     {
         QMutexLocker lock(&m_mutex);
         m_stopping = true;
-        // The host waits for what is left: at idle priority a busy
-        // machine could keep it waiting without end.
-        if (m_idle)
-            set_idle(false);
         m_wake.wakeOne();
     }
+    // The thread ends after its batch; what is left is written here, at
+    // the host's priority, so a busy machine cannot keep the host waiting.
     m_thread->wait();
+    if (!failed())
+        write_batch(m_queue);
 }
 
 void TraceFileWriter::add_line(const QByteArray &line)
@@ -60,36 +59,31 @@ void TraceFileWriter::enqueue(Entry entry)
     }
     m_waiting_bytes += size;
     m_queue.append(std::move(entry));
-    if (m_idle && m_waiting_bytes > kCatchUpBytes)
-        set_idle(false);
     if (was_empty)
         m_wake.wakeOne();
 }
 
 void TraceFileWriter::run()
 {
+    give_way();
     QMutexLocker lock(&m_mutex);
-    m_thread_id = QThread::currentThreadId();
-    if (!m_stopping)
-        set_idle(true);
     for (;;) {
         while (m_queue.isEmpty() && !m_stopping)
             m_wake.wait(&m_mutex);
-        if (m_queue.isEmpty())
+        if (m_stopping)
             return;
         QList<Entry> batch;
-        batch.swap(m_queue);
+        qint64 taken = 0;
+        while (!m_queue.isEmpty() && taken < kBatchBytes) {
+            taken += m_queue.first().fields.size() + m_queue.first().bytes.size();
+            batch << m_queue.takeFirst();
+        }
         lock.unlock();
-        qint64 written = 0;
-        for (const Entry &entry : qAsConst(batch))
-            written += entry.fields.size() + entry.bytes.size();
         if (!failed())
             write_batch(batch);
         batch.clear();
         lock.relock();
-        m_waiting_bytes -= written;
-        if (!m_idle && !m_stopping && m_waiting_bytes == 0)
-            set_idle(true);
+        m_waiting_bytes -= taken;
     }
 }
 
@@ -116,15 +110,14 @@ void TraceFileWriter::write_batch(const QList<Entry> &batch)
         fail();
 }
 
-// QThread cannot take a thread back from idle priority, hence pthreads.
-void TraceFileWriter::set_idle(bool idle)
+// The thread runs only on CPU time nothing else wants: it escapes pages
+// in long stretches, and a thread of normal priority doing so holds a
+// core while the job's own threads, woken by the controller, wait for it.
+void TraceFileWriter::give_way()
 {
 #ifdef SCHED_IDLE
     const sched_param param{};
-    if (pthread_setschedparam(pthread_t(m_thread_id), idle ? SCHED_IDLE : SCHED_OTHER, &param) == 0)
-        m_idle = idle;
-#else
-    Q_UNUSED(idle)
+    pthread_setschedparam(pthread_self(), SCHED_IDLE, &param);
 #endif
 }
 

@@ -14,15 +14,14 @@
 // hands over bytes it already holds (shared, not copied), and their
 // escaping and writing happen here. What waits is bounded; lines that
 // would pass the bound are left out and counted by a "gap" line. After a
-// write error nothing more is written, with one warning. The thread runs
-// on CPU time nothing else wants, so recording does not slow a job down,
-// and competes like any thread only when it falls behind.
+// write error nothing more is written, with one warning. The thread takes
+// only idle CPU time, so recording does not slow a job down.
 class TraceFileWriter
 {
 public:
     static constexpr qint64 kMaxWaitingBytes = 32 << 20;
-    // Behind by this much, the thread stops giving way.
-    static constexpr qint64 kCatchUpBytes = 4 << 20;
+    // Written at a time, and so the most the host may wait for the thread.
+    static constexpr qint64 kBatchBytes = 1 << 20;
 
     // Creates the file (never replacing one) and starts the thread; check failed().
     explicit TraceFileWriter(const QString &path);
@@ -49,7 +48,7 @@ private:
     void run();
     void write_batch(const QList<Entry> &batch);
     void fail();
-    void set_idle(bool idle);
+    static void give_way();
 
     QFile m_file;
     QMutex m_mutex;
@@ -58,8 +57,6 @@ private:
     qint64 m_waiting_bytes = 0;
     int m_left_out = 0;
     bool m_stopping = false;
-    bool m_idle = false;
-    Qt::HANDLE m_thread_id = nullptr;
     QAtomicInt m_failed;
     std::unique_ptr<QThread> m_thread;
 };
