@@ -601,7 +601,7 @@ void tst_vxsim::drops_client_after_pages()
     QVERIFY(client.wait_for_item("4,0"));
     QCOMPARE(client.socket.state(), QAbstractSocket::ConnectedState);
     client.send("PPLT", kPageB);
-    QTRY_COMPARE_WITH_TIMEOUT(client.socket.state(), QAbstractSocket::UnconnectedState, kWaitMs);
+    VX_TRY_COMPARE_WITH_TIMEOUT(client.socket.state(), QAbstractSocket::UnconnectedState, kWaitMs);
     // The second page was reported before the line went down.
     QCOMPARE(client.items().count("4,0"), 2);
 
@@ -641,7 +641,7 @@ void tst_vxsim::new_client_replaces_old()
     QVERIFY(connected.wait(kWaitMs));
 
     SimClient second(simulator.port);
-    QTRY_COMPARE_WITH_TIMEOUT(first.socket.state(), QAbstractSocket::UnconnectedState, kWaitMs);
+    VX_TRY_COMPARE_WITH_TIMEOUT(first.socket.state(), QAbstractSocket::UnconnectedState, kWaitMs);
     second.send("CCMD", "51;");
     QVERIFY(second.wait_for_item("51,0,V3.4.37"));
 }
