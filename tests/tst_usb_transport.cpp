@@ -252,7 +252,10 @@ void tst_usb_transport::hang_up_disconnects_and_reopens()
     if (writing) {
         dev->reader->setEnabled(false);
         usb.send(QString(large, QLatin1Char('w')));
-        QTest::qWait(50);
+        // A few turns fill the pty and the rest waits. (The serial port
+        // tells of a piece only once the pty takes more, so no report of
+        // one can be awaited here.)
+        run_events_for(10);
     }
     dev->hang_up();
     if (writing)
@@ -264,8 +267,9 @@ void tst_usb_transport::hang_up_disconnects_and_reopens()
 
     // Closed now: sending does nothing and nothing else is reported.
     const QByteArray written = probe.written;
+    // A write or a report would be due within a turn or two.
     usb.send(QStringLiteral("ignored"));
-    QTest::qWait(50);
+    run_events_for(5);
     QCOMPARE(probe.written, written);
     QCOMPARE(probe.status.size(), 2);
 
@@ -304,7 +308,7 @@ void tst_usb_transport::open_failure_reports_error()
     QVERIFY(probe.status.isEmpty());
     VX_TRY_COMPARE_WITH_TIMEOUT(probe.status, QList<int>{UsbOperate::Failed}, kTimeoutMs);
     usb.send(QStringLiteral("ignored"));
-    QTest::qWait(20);
+    run_events_for(5);
     QVERIFY(probe.written.isEmpty());
     QCOMPARE(probe.status.size(), 1);
 }
@@ -347,7 +351,7 @@ void tst_usb_transport::reconnect_closes_previous_device()
     usb.usbConnect(second.path, UsbOperate::Auto, false);
     QVERIFY(slave_closed(first.master));
     QVERIFY(connect_pty(usb, probe, second, UsbOperate::Auto));
-    QTest::qWait(50);
+    run_events_for(5); // a stale report is queued: due on the next turn
     QCOMPARE(probe.status, (QList<int>{1, 1}));
 
     second.write("fresh");
@@ -405,7 +409,7 @@ void tst_usb_transport::destroy_while_open()
     }
     VX_TRY_VERIFY_WITH_TIMEOUT(!usb, kTimeoutMs);
     QVERIFY(slave_closed(dev.master));
-    QTest::qWait(20); // queued work of the deleted object must not run
+    run_events_for(5); // queued work and deferred deletes of the deleted object must not touch it
 }
 
 QTEST_GUILESS_MAIN(tst_usb_transport)

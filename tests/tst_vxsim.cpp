@@ -27,8 +27,9 @@ namespace {
 
 constexpr int kWaitMs = 5000;
 // After the last expected frame, of event-loop turns without sleeps: long
-// enough for a stray extra to show up.
-constexpr int kSettleMs = 10;
+// enough for a stray extra to show up. The simulator writes at once or on
+// its next turn, and the loopback delivers within microseconds.
+constexpr int kSettleMs = 3;
 
 const QByteArray kPageA = "IN;PU0,0;PD4000,0;PG;"; // 100 mm
 const QByteArray kPageB = "PU0,0;PD0,4000;PG;";    // 100 mm
@@ -469,7 +470,7 @@ void tst_vxsim::cuts_at_speed_with_periodic_progress()
 {
     SimulatorOptions options;
     options.cut_speed_mm_per_second = 1000.0;
-    options.progress_interval_ms = 50;
+    options.progress_interval_ms = 40; // two steps of the knife
     options.file_name = "box.plt";
     const RunningSimulator simulator(options);
     QVERIFY(simulator.port);
@@ -477,14 +478,14 @@ void tst_vxsim::cuts_at_speed_with_periodic_progress()
 
     QElapsedTimer clock;
     clock.start();
-    client.send("PPLT", "PU0,0;PD8000,0;PG;"); // 200 mm: 0.2 s
+    client.send("PPLT", "PU0,0;PD4000,0;PG;"); // 100 mm: 0.1 s
     client.send("CCMD", "4;");
     QVERIFY(client.wait_for_item("66,0,box.plt,1,1,100,0,0,0"));
-    QVERIFY2(clock.elapsed() >= 175, qPrintable(QString::number(clock.elapsed())));
+    QVERIFY2(clock.elapsed() >= 87, qPrintable(QString::number(clock.elapsed())));
 
     const QByteArrayList items = client.items();
     QCOMPARE(items.count("4,0"), 1);
-    // Periodic reports (every 50 ms) and the page's own, percent rising.
+    // Periodic reports (every 40 ms) and the page's own, percent rising.
     QStringList percents;
     double last = -1.0;
     for (const QByteArray &item : items.mid(0, items.indexOf("4,0"))) {
@@ -504,17 +505,17 @@ void tst_vxsim::pause_holds_the_knife()
 {
     SimulatorOptions options;
     options.cut_speed_mm_per_second = 1000.0;
-    options.progress_interval_ms = 50;
+    options.progress_interval_ms = 20;
     const RunningSimulator simulator(options);
     QVERIFY(simulator.port);
     SimClient client(simulator.port);
 
-    client.send("PPLT", "PU0,0;PD24000,0;PG;"); // 600 mm: 0.6 s
+    client.send("PPLT", "PU0,0;PD8000,0;PG;"); // 200 mm: 0.2 s, paused some 20 ms in
     QVERIFY(wait_until([&] { return progress_reports_in(client.items()) >= 1; }, kWaitMs));
     client.send("CCMD", "27,0;");
     QVERIFY(client.wait_for_item("27,0,0"));
     const int held_at = client.frames.size();
-    run_events_for(150); // three progress intervals
+    run_events_for(60); // three progress intervals
     QCOMPARE(client.frames.size(), held_at);
 
     client.send("CCMD", "27,1;");
@@ -544,6 +545,7 @@ void tst_vxsim::job_survives_wire_faults()
 
     SimulatorOptions options;
     options.split_chunk_bytes = split;
+    options.split_interval_ms = 0; // a chunk a turn: the writes are counted, not timed
     options.noise = noise;
     options.duplicate_progress = duplicate;
     const RunningSimulator simulator(options);
@@ -599,7 +601,7 @@ void tst_vxsim::drops_client_after_pages()
     QVERIFY(client.wait_for_item("4,0"));
     QCOMPARE(client.socket.state(), QAbstractSocket::ConnectedState);
     client.send("PPLT", kPageB);
-    QTRY_COMPARE_WITH_TIMEOUT(client.socket.state(), QAbstractSocket::UnconnectedState, kWaitMs);
+    VX_TRY_COMPARE_WITH_TIMEOUT(client.socket.state(), QAbstractSocket::UnconnectedState, kWaitMs);
     // The second page was reported before the line went down.
     QCOMPARE(client.items().count("4,0"), 2);
 
@@ -639,7 +641,7 @@ void tst_vxsim::new_client_replaces_old()
     QVERIFY(connected.wait(kWaitMs));
 
     SimClient second(simulator.port);
-    QTRY_COMPARE_WITH_TIMEOUT(first.socket.state(), QAbstractSocket::UnconnectedState, kWaitMs);
+    VX_TRY_COMPARE_WITH_TIMEOUT(first.socket.state(), QAbstractSocket::UnconnectedState, kWaitMs);
     second.send("CCMD", "51;");
     QVERIFY(second.wait_for_item("51,0,V3.4.37"));
 }
