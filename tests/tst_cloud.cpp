@@ -5,6 +5,7 @@
 #include "event_wait.h"
 #include "memory_use.h"
 #include "raw_channel.h"
+#include "scratch_dir.h"
 #include "controller_simulator.h"
 #include "job_status_p.h"
 #include "morvocloud.h"
@@ -64,7 +65,7 @@ private:
     void prepare_finished_job(int copies, int finished, int path_length);
 
     VXLT3050PROCam m_root;
-    QTemporaryDir m_outbox_dir;
+    QTemporaryDir m_outbox_dir{scratch_template(QStringLiteral("tst_cloud"))};
     int m_outboxes = 0;
     QScopedPointer<CloudService> m_service;
     QScopedPointer<MorvoCloud> m_cloud;
@@ -184,7 +185,7 @@ void tst_cloud::failure_answers()
     m_service->set_behaviour(CloudService::Behaviour(behaviour));
     m_device->setMorvoCloud(m_cloud.data(), QStringLiteral("AB1Z09"));
     VX_TRY_COMPARE(m_service->requests.size(), 2);
-    QTest::qWait(100);
+    run_events_for(80); // more than a lookup retry interval
     const QJsonObject record = m_device->property_ptr("DEVICE_CLOUD")->value().toJsonObject();
     QCOMPARE(record.contains("id"), registered);
     QTEST(record.value("id").toInt(), "id");
@@ -193,6 +194,7 @@ void tst_cloud::failure_answers()
 
 void tst_cloud::lookup_retried_while_service_is_silent()
 {
+    static_cast<VXCommonInterface *>(m_device.data())->set_lookup_retry_interval(20);
     m_service->set_behaviour(CloudService::Behaviour::CloseWithoutAnswer);
     m_device->setMorvoCloud(m_cloud.data(), QStringLiteral("AB1Z09"));
     VX_TRY_VERIFY(m_service->count("GET", "device") >= 3);
@@ -206,32 +208,33 @@ void tst_cloud::lookup_retried_while_service_is_silent()
 
     // A service that never answers: the client gives up and the lookup is retried.
     init();
+    static_cast<VXCommonInterface *>(m_device.data())->set_lookup_retry_interval(20);
     m_service->set_behaviour(CloudService::Behaviour::Silent);
-    m_cloud->setRequestTimeout(100);
+    m_cloud->setRequestTimeout(50);
     m_device->setMorvoCloud(m_cloud.data(), QStringLiteral("AB1Z09"));
-    QTRY_VERIFY_WITH_TIMEOUT(m_service->count("GET", "device") >= 2, 5000);
+    VX_TRY_VERIFY(m_service->count("GET", "device") >= 2);
 }
 
 void tst_cloud::destroyed_with_requests_in_flight()
 {
     m_service->set_behaviour(CloudService::Behaviour::Silent);
-    m_cloud->setRequestTimeout(100);
+    m_cloud->setRequestTimeout(50);
     m_device->setMorvoCloud(m_cloud.data(), QStringLiteral("AB1Z09"));
     VX_TRY_COMPARE(m_service->requests.size(), 2);
     m_device.reset(); // the replies time out after the device is gone
-    QTest::qWait(200);
+    run_events_for(80);
 
     // And with a retry pending.
     m_service->requests.clear();
     m_device.reset(m_root.initInstance());
-    static_cast<VXCommonInterface *>(m_device.data())->set_lookup_retry_interval(100);
+    static_cast<VXCommonInterface *>(m_device.data())->set_lookup_retry_interval(40);
     m_service->set_behaviour(CloudService::Behaviour::CloseWithoutAnswer);
     m_device->setMorvoCloud(m_cloud.data(), QStringLiteral("AB1Z09"));
     VX_TRY_VERIFY(m_service->count("GET", "device") >= 1);
-    QTest::qWait(100); // the client may resend a closed request once by itself
+    run_events_for(20); // the client may resend a closed request once by itself
     m_device.reset();
     const int asked = m_service->count("GET", "device");
-    QTest::qWait(200); // two retry intervals: none may fire for a destroyed device
+    run_events_for(100); // two retry intervals: none may fire for a destroyed device
     QCOMPARE(m_service->count("GET", "device"), asked);
 }
 
@@ -239,11 +242,11 @@ void tst_cloud::destroyed_with_requests_in_flight()
 void tst_cloud::client_deleted_before_the_device()
 {
     m_service->set_behaviour(CloudService::Behaviour::CloseWithoutAnswer);
-    static_cast<VXCommonInterface *>(m_device.data())->set_lookup_retry_interval(100);
+    static_cast<VXCommonInterface *>(m_device.data())->set_lookup_retry_interval(40);
     m_device->setMorvoCloud(m_cloud.data(), QStringLiteral("AB1Z09"));
     VX_TRY_VERIFY(m_service->count("GET", "device") >= 1);
     m_cloud.reset();
-    QTest::qWait(200); // the lookup retry comes due, twice
+    run_events_for(100); // the lookup retry comes due, twice
     prepare_finished_job(2, 1, 1200);
     m_device->stopTask();
     static_cast<VXCommonInterface *>(m_device.data())->connect_websocket();
@@ -292,7 +295,9 @@ void tst_cloud::work_record_conditions()
     prepare_finished_job(copies, finished, path_length);
     m_device->stopTask();
     m_device->stopTask(); // a second stop never reports again
-    QTest::qWait(100);
+    if (registered)
+        VX_TRY_COMPARE(m_cloud->pendingDeliveries(), 0);
+    run_events_for(20);
     QTEST(m_service->work_records.size(), "records");
 }
 
@@ -428,7 +433,7 @@ void tst_cloud::channel_stays_bounded()
         }
     } else {
         peer.send_text(load_size("VX_CHANNEL_MESSAGE_MIB", 16) * mib);
-        QTRY_VERIFY_WITH_TIMEOUT(message_texts(messages).contains(QStringLiteral("WEB SOCKET DISCONNECTED.")), 20000);
+        VX_TRY_VERIFY_WITH_TIMEOUT(message_texts(messages).contains(QStringLiteral("WEB SOCKET DISCONNECTED.")), 20000);
     }
     const qint64 growth = meter.growth();
     qInfo("%s: peak memory %.1f MiB above the start", QTest::currentDataTag(), double(growth) / mib);
