@@ -227,14 +227,14 @@ void tst_cloud::destroyed_with_requests_in_flight()
     // And with a retry pending.
     m_service->requests.clear();
     m_device.reset(m_root.initInstance());
-    static_cast<VXCommonInterface *>(m_device.data())->set_lookup_retry_interval(40);
+    static_cast<VXCommonInterface *>(m_device.data())->set_lookup_retry_interval(60);
     m_service->set_behaviour(CloudService::Behaviour::CloseWithoutAnswer);
     m_device->setMorvoCloud(m_cloud.data(), QStringLiteral("AB1Z09"));
     VX_TRY_VERIFY(m_service->count("GET", "device") >= 1);
-    run_events_for(20); // the client may resend a closed request once by itself
+    run_events_for(30); // the client may resend a closed request once by itself
     m_device.reset();
     const int asked = m_service->count("GET", "device");
-    run_events_for(100); // two retry intervals: none may fire for a destroyed device
+    run_events_for(130); // two retry intervals: none may fire for a destroyed device
     QCOMPARE(m_service->count("GET", "device"), asked);
 }
 

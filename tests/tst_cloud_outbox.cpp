@@ -268,31 +268,34 @@ void tst_cloud_outbox::answers_data()
     QTest::addColumn<int>("records");      // recorded at once
     QTest::addColumn<int>("newest");       // sent only after every older one was sent again; 0: any
     QTest::addColumn<int>("lastPauseMs");  // at most, before the last request; 0: no limit
-    QTest::addColumn<int>("pauseMs");      // the first retry pause; the longest is twice that
+    QTest::addColumn<int>("pauseMs");      // the first retry pause
+    QTest::addColumn<int>("longestMs");    // the longest
     QTest::addColumn<int>("timeoutMs");    // the request timeout
 
-    QTest::newRow("2xx delivers") << "" << false << 1 << 1 << 0 << 0 << 1 << 1 << 0 << kPause << kTimeout;
-    QTest::newRow("404 goes to the dead letters") << "404" << false << 1 << 0 << 1 << 0 << 1 << 1 << 0 << kPause << kTimeout;
-    QTest::newRow("422 goes to the dead letters") << "422" << false << 1 << 0 << 1 << 0 << 1 << 1 << 0 << kPause << kTimeout;
-    QTest::newRow("same-origin redirect is followed") << "307>same" << false << 2 << 1 << 0 << 0 << 1 << 1 << 0 << kPause << kTimeout;
-    QTest::newRow("redirect elsewhere is not delivery") << "302>elsewhere" << false << 2 << 1 << 0 << 0 << 1 << 1 << 0 << kPause << kTimeout;
-    QTest::newRow("429 waits for Retry-After") << "429/1" << false << 2 << 1 << 0 << 950 << 1 << 1 << 0 << kPause << kTimeout;
-    QTest::newRow("503 is tried again") << "503" << false << 2 << 1 << 0 << 0 << 1 << 1 << 0 << kPause << kTimeout;
-    QTest::newRow("408 is tried again") << "408" << false << 2 << 1 << 0 << 0 << 1 << 1 << 0 << kPause << kTimeout;
-    QTest::newRow("403 is tried again") << "403" << false << 2 << 1 << 0 << 0 << 1 << 1 << 0 << kPause << kTimeout;
-    QTest::newRow("connection closed unanswered") << "0" << false << 2 << 1 << 0 << 0 << 1 << 1 << 0 << kPause << kTimeout;
+    QTest::newRow("2xx delivers") << "" << false << 1 << 1 << 0 << 0 << 1 << 1 << 0 << kPause << 2 * kPause << kTimeout;
+    QTest::newRow("404 goes to the dead letters") << "404" << false << 1 << 0 << 1 << 0 << 1 << 1 << 0 << kPause << 2 * kPause << kTimeout;
+    QTest::newRow("422 goes to the dead letters") << "422" << false << 1 << 0 << 1 << 0 << 1 << 1 << 0 << kPause << 2 * kPause << kTimeout;
+    QTest::newRow("same-origin redirect is followed") << "307>same" << false << 2 << 1 << 0 << 0 << 1 << 1 << 0 << kPause << 2 * kPause << kTimeout;
+    QTest::newRow("redirect elsewhere is not delivery") << "302>elsewhere" << false << 2 << 1 << 0 << 0 << 1 << 1 << 0 << kPause << 2 * kPause << kTimeout;
+    QTest::newRow("429 waits for Retry-After") << "429/1" << false << 2 << 1 << 0 << 950 << 1 << 1 << 0 << kPause << 2 * kPause << kTimeout;
+    QTest::newRow("503 is tried again") << "503" << false << 2 << 1 << 0 << 0 << 1 << 1 << 0 << kPause << 2 * kPause << kTimeout;
+    QTest::newRow("408 is tried again") << "408" << false << 2 << 1 << 0 << 0 << 1 << 1 << 0 << kPause << 2 * kPause << kTimeout;
+    QTest::newRow("403 is tried again") << "403" << false << 2 << 1 << 0 << 0 << 1 << 1 << 0 << kPause << 2 * kPause << kTimeout;
+    QTest::newRow("connection closed unanswered") << "0" << false << 2 << 1 << 0 << 0 << 1 << 1 << 0 << kPause << 2 * kPause << kTimeout;
     // Later than the request timeout, long before the pause after it.
-    QTest::newRow("a late answer still delivers") << "200@150" << false << 1 << 1 << 0 << 0 << 1 << 1 << 0 << 1000 << 60;
-    QTest::newRow("5xx forever reaches the dead letters") << "" << true << 3 << 0 << 1 << 0 << 1 << 1 << 0 << kPause << kTimeout;
+    QTest::newRow("a late answer still delivers") << "200@150" << false << 1 << 1 << 0 << 0 << 1 << 1 << 0 << 1000 << 2 * 1000 << 60;
+    QTest::newRow("5xx forever reaches the dead letters") << "" << true << 6 << 0 << 1 << 0 << 1 << 1 << 0 << kPause << 2 * kPause << kTimeout;
     // Four are sent at once, so the oldest four go again, after the pause
     // grown during the outage, before the newest (attempts that time out
     // under load are sent again: any count).
     QTest::newRow("records queued during an outage arrive oldest first")
-        << "503 503 503 503 200@60 200@60 200@60 200@60" << false << -1 << 5 << 0 << 2 * 100 << 5 << 5 << 0 << 100 << kTimeout;
-    // The last failure, answered in 50 ms, is followed by the first pause,
-    // not the one grown during the outage (twice as long).
+        << "503 503 503 503 200@60 200@60 200@60 200@60" << false << -1 << 5 << 0 << 2 * 100 << 5 << 5 << 0 << 100 << 2 * 100 << kTimeout;
+    // Two records fail together four times, so the pause grows to 320 ms.
+    // The next failure, after a success and answered in 50 ms, is followed
+    // by the first pause (20 ms), not the grown one.
     QTest::newRow("after a success the next outage starts from the first pause")
-        << "503 503 200 503@50" << false << 5 << 2 << 0 << 3 * 120 << 2 << 0 << 50 + 120 * 3 / 2 << 120 << kTimeout;
+        << "503 503 503 503 503 503 503 503 200 503@50" << false << 11 << 2 << 0 << (2 + 4 + 8 + 16) * 20 << 2 << 0
+        << 50 + 16 * 20 * 9 / 10 << 20 << 16 * 20 << kTimeout;
 }
 
 void tst_cloud_outbox::answers()
@@ -304,13 +307,14 @@ void tst_cloud_outbox::answers()
     if (failing)
         service.set_behaviour(CloudService::Behaviour::ServerError);
     QFETCH(int, pauseMs);
+    QFETCH(int, longestMs);
     QFETCH(int, timeoutMs);
     int answered = 0;
     connect(&service, &CloudService::requestHandled, this, [&] { ++answered; });
     QScopedPointer<MorvoCloud> cloud(new_cloud(service.http_port()));
     cloud->setRequestTimeout(timeoutMs);
-    cloud->setRetryDelays(pauseMs, 2 * pauseMs);
-    cloud->setDeliveryLimits(3, 3600 * 1000);
+    cloud->setRetryDelays(pauseMs, longestMs);
+    cloud->setDeliveryLimits(6, 3600 * 1000);
     const LogCapture log;
     QElapsedTimer clock;
     clock.start();
