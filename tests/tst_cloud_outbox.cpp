@@ -42,7 +42,7 @@ constexpr int kTimeout = 5000;
 // delivery would come within it: waiting it out, and a little more, is
 // enough to see one.
 constexpr int kQuickPause = 10;
-constexpr int kQuiet = kQuickPause + 40;
+constexpr int kQuiet = 3 * kQuickPause;
 
 CloudService::Answer answer(int status, int delay_ms = 0, qint64 body_bytes = -1)
 {
@@ -363,7 +363,7 @@ void tst_cloud_outbox::delivery_waits_for_a_new_token()
     cloud->setBearerToken("expired");
     record(cloud.data(), 1);
     VX_TRY_COMPARE(service.requests.size(), 1);
-    run_events_for(15 * kQuickPause); // several retry pauses: nothing goes without a new token
+    run_events_for(8 * kQuickPause); // three retry pauses: nothing goes without a new token
     QCOMPARE(service.requests.size(), 1);
     QCOMPARE(cloud->pendingDeliveries(), 1);
 
@@ -378,7 +378,7 @@ void tst_cloud_outbox::stale_update_never_wins_data()
 {
     QTest::addColumn<QString>("first"); // how the first update is answered
     QTest::newRow("the first one failed") << "503";
-    QTest::newRow("the first one is still being sent") << "200@100";
+    QTest::newRow("the first one is still being sent") << "200@50";
 }
 
 void tst_cloud_outbox::stale_update_never_wins()
