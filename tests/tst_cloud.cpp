@@ -183,9 +183,10 @@ void tst_cloud::failure_answers()
     QFETCH(bool, registered);
     m_service->add_device(QStringLiteral("AB1Z09"), 42);
     m_service->set_behaviour(CloudService::Behaviour(behaviour));
+    static_cast<VXCommonInterface *>(m_device.data())->set_lookup_retry_interval(25);
     m_device->setMorvoCloud(m_cloud.data(), QStringLiteral("AB1Z09"));
     VX_TRY_COMPARE(m_service->requests.size(), 2);
-    run_events_for(80); // more than a lookup retry interval
+    run_events_for(50); // two lookup retry intervals
     const QJsonObject record = m_device->property_ptr("DEVICE_CLOUD")->value().toJsonObject();
     QCOMPARE(record.contains("id"), registered);
     QTEST(record.value("id").toInt(), "id");
@@ -242,11 +243,11 @@ void tst_cloud::destroyed_with_requests_in_flight()
 void tst_cloud::client_deleted_before_the_device()
 {
     m_service->set_behaviour(CloudService::Behaviour::CloseWithoutAnswer);
-    static_cast<VXCommonInterface *>(m_device.data())->set_lookup_retry_interval(40);
+    static_cast<VXCommonInterface *>(m_device.data())->set_lookup_retry_interval(25);
     m_device->setMorvoCloud(m_cloud.data(), QStringLiteral("AB1Z09"));
     VX_TRY_VERIFY(m_service->count("GET", "device") >= 1);
     m_cloud.reset();
-    run_events_for(100); // the lookup retry comes due, twice
+    run_events_for(60); // the lookup retry comes due, twice
     prepare_finished_job(2, 1, 1200);
     m_device->stopTask();
     static_cast<VXCommonInterface *>(m_device.data())->connect_websocket();

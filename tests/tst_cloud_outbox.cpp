@@ -284,7 +284,7 @@ void tst_cloud_outbox::answers_data()
     QTest::newRow("connection closed unanswered") << "0" << false << 2 << 1 << 0 << 0 << 1 << 1 << 0 << kPause << 2 * kPause << kTimeout;
     // Later than the request timeout, long before the attempt is given up
     // (three timeouts later) and the pause after it.
-    QTest::newRow("a late answer still delivers") << "200@300" << false << 1 << 1 << 0 << 0 << 1 << 1 << 0 << 1000 << 2 * 1000 << 200;
+    QTest::newRow("a late answer still delivers") << "200@225" << false << 1 << 1 << 0 << 0 << 1 << 1 << 0 << 1000 << 2 * 1000 << 150;
     QTest::newRow("5xx forever reaches the dead letters") << "" << true << 6 << 0 << 1 << 0 << 1 << 1 << 0 << kPause << 2 * kPause << kTimeout;
     // Four are sent at once, so the oldest four go again, after the pause
     // grown during the outage, before the newest (attempts that time out
