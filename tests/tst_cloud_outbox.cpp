@@ -8,8 +8,8 @@
 #include "cloud_service.h"
 #include "event_wait.h"
 #include "memory_use.h"
-#include "scratch_dir.h"
 #include "morvocloud.h"
+#include "scratch_dir.h"
 #include "vxdeviceproperty.h"
 #include "vxlt3050procam.h"
 
@@ -33,8 +33,8 @@
 namespace {
 
 constexpr qint64 kMiB = 1024 * 1024;
-// The first pause of the answers rows that only count attempts; it
-// doubles once, to the longest. Rows that measure pauses have their own.
+// The first pause of the answers rows that only count attempts; rows
+// that measure pauses, or must not retry, have their own.
 constexpr int kPause = 10;
 // Only the late-answer row times out: a busy machine may answer late.
 constexpr int kTimeout = 5000;
@@ -486,7 +486,7 @@ void tst_cloud_outbox::storage_faults()
     QScopedPointer<MorvoCloud> cloud(new_cloud(service.http_port(), outbox));
     for (int n = 0; n < 20; ++n)
         record(cloud.data(), n);
-    VX_TRY_VERIFY(service.requests.size() >= 8); // failed attempts, the first ones again (from memory)
+    VX_TRY_VERIFY(service.requests.size() >= 8); // failed attempts: the first four, twice
     service.set_behaviour(CloudService::Behaviour::Normal);
     VX_TRY_COMPARE_WITH_TIMEOUT(service.work_records.size(), 20, 10000);
     VX_TRY_COMPARE(cloud->pendingDeliveries(), 0);
