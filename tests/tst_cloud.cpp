@@ -125,7 +125,7 @@ void tst_cloud::binding_without_client()
     QCOMPARE(m_device->property_ptr("DEVICE_CLOUD")->value().toJsonObject(),
              QJsonObject({{"code", "AB1Z09"}, {"pcb", ""}, {"version", "V3.4"},
                           {"device_id", "SN-1"}, {"online", true}}));
-    QTest::qWait(50);
+    run_events_for(30);
     QVERIFY(m_service->requests.isEmpty());
 }
 
@@ -136,7 +136,7 @@ void tst_cloud::new_device_is_created_then_found()
     QCOMPARE(m_service->count("PATCH", "device_model"), 1);
     QCOMPARE(m_service->count("POST", "device_model"), 1);
     QCOMPARE(m_device->property_ptr("DEVICE_CLOUD")->value().toJsonObject().value("id").toInt(), 100);
-    QTest::qWait(50);
+    run_events_for(30);
     QCOMPARE(m_service->count("PUT", "device"), 0); // no update follows a creation
     const QJsonObject created = m_service->device_store.value("AB1Z09");
     QCOMPARE(created.value("online").toBool(), true);
@@ -219,11 +219,11 @@ void tst_cloud::lookup_retried_while_service_is_silent()
 void tst_cloud::destroyed_with_requests_in_flight()
 {
     m_service->set_behaviour(CloudService::Behaviour::Silent);
-    m_cloud->setRequestTimeout(50);
+    m_cloud->setRequestTimeout(30);
     m_device->setMorvoCloud(m_cloud.data(), QStringLiteral("AB1Z09"));
     VX_TRY_COMPARE(m_service->requests.size(), 2);
     m_device.reset(); // the replies time out after the device is gone
-    run_events_for(80);
+    run_events_for(60);
 
     // And with a retry pending.
     m_service->requests.clear();
@@ -251,7 +251,7 @@ void tst_cloud::client_deleted_before_the_device()
     prepare_finished_job(2, 1, 1200);
     m_device->stopTask();
     static_cast<VXCommonInterface *>(m_device.data())->connect_websocket();
-    QTest::qWait(50);
+    run_events_for(30);
     QVERIFY(m_service->work_records.isEmpty());
     QVERIFY(m_service->channel_paths.isEmpty());
 }
@@ -360,7 +360,7 @@ void tst_cloud::channel_answers_new_texts()
         m_service->send_to_channels(QString::fromLatin1(text));
     // A first empty text and a repeat of the last text are ignored.
     VX_TRY_COMPARE(m_service->channel_texts.size(), 4);
-    QTest::qWait(50);
+    run_events_for(30);
     QCOMPARE(m_service->channel_texts.size(), 4);
     const QJsonObject status = parse(m_service->channel_texts.first());
     QCOMPARE(status.value("sender").toString(), QStringLiteral("Device"));
@@ -372,7 +372,7 @@ void tst_cloud::channel_answers_new_texts()
     VX_TRY_COMPARE(messages.last().at(1).toString(), QStringLiteral("WEB SOCKET DISCONNECTED."));
     driver->connect_websocket(); // reopened on request, and connected once, not twice
     VX_TRY_COMPARE(messages.last().at(1).toString(), QStringLiteral("WEB SOCKET CONNECTED."));
-    QTest::qWait(50);
+    run_events_for(30);
     QCOMPARE(messages.count(), 3);
 }
 
