@@ -5,6 +5,7 @@
 #include "event_wait.h"
 #include "memory_use.h"
 #include "raw_channel.h"
+#include "scratch_dir.h"
 #include "controller_simulator.h"
 #include "job_status_p.h"
 #include "morvocloud.h"
@@ -64,7 +65,7 @@ private:
     void prepare_finished_job(int copies, int finished, int path_length);
 
     VXLT3050PROCam m_root;
-    QTemporaryDir m_outbox_dir;
+    QTemporaryDir m_outbox_dir{scratch_template(QStringLiteral("tst_cloud"))};
     int m_outboxes = 0;
     QScopedPointer<CloudService> m_service;
     QScopedPointer<MorvoCloud> m_cloud;
@@ -124,7 +125,7 @@ void tst_cloud::binding_without_client()
     QCOMPARE(m_device->property_ptr("DEVICE_CLOUD")->value().toJsonObject(),
              QJsonObject({{"code", "AB1Z09"}, {"pcb", ""}, {"version", "V3.4"},
                           {"device_id", "SN-1"}, {"online", true}}));
-    QTest::qWait(50);
+    run_events_for(30);
     QVERIFY(m_service->requests.isEmpty());
 }
 
@@ -135,7 +136,7 @@ void tst_cloud::new_device_is_created_then_found()
     QCOMPARE(m_service->count("PATCH", "device_model"), 1);
     QCOMPARE(m_service->count("POST", "device_model"), 1);
     QCOMPARE(m_device->property_ptr("DEVICE_CLOUD")->value().toJsonObject().value("id").toInt(), 100);
-    QTest::qWait(50);
+    run_events_for(30);
     QCOMPARE(m_service->count("PUT", "device"), 0); // no update follows a creation
     const QJsonObject created = m_service->device_store.value("AB1Z09");
     QCOMPARE(created.value("online").toBool(), true);
@@ -182,9 +183,10 @@ void tst_cloud::failure_answers()
     QFETCH(bool, registered);
     m_service->add_device(QStringLiteral("AB1Z09"), 42);
     m_service->set_behaviour(CloudService::Behaviour(behaviour));
+    static_cast<VXCommonInterface *>(m_device.data())->set_lookup_retry_interval(25);
     m_device->setMorvoCloud(m_cloud.data(), QStringLiteral("AB1Z09"));
     VX_TRY_COMPARE(m_service->requests.size(), 2);
-    QTest::qWait(100);
+    run_events_for(50); // two lookup retry intervals
     const QJsonObject record = m_device->property_ptr("DEVICE_CLOUD")->value().toJsonObject();
     QCOMPARE(record.contains("id"), registered);
     QTEST(record.value("id").toInt(), "id");
@@ -193,6 +195,7 @@ void tst_cloud::failure_answers()
 
 void tst_cloud::lookup_retried_while_service_is_silent()
 {
+    static_cast<VXCommonInterface *>(m_device.data())->set_lookup_retry_interval(20);
     m_service->set_behaviour(CloudService::Behaviour::CloseWithoutAnswer);
     m_device->setMorvoCloud(m_cloud.data(), QStringLiteral("AB1Z09"));
     VX_TRY_VERIFY(m_service->count("GET", "device") >= 3);
@@ -206,32 +209,33 @@ void tst_cloud::lookup_retried_while_service_is_silent()
 
     // A service that never answers: the client gives up and the lookup is retried.
     init();
+    static_cast<VXCommonInterface *>(m_device.data())->set_lookup_retry_interval(20);
     m_service->set_behaviour(CloudService::Behaviour::Silent);
-    m_cloud->setRequestTimeout(100);
+    m_cloud->setRequestTimeout(50);
     m_device->setMorvoCloud(m_cloud.data(), QStringLiteral("AB1Z09"));
-    QTRY_VERIFY_WITH_TIMEOUT(m_service->count("GET", "device") >= 2, 5000);
+    VX_TRY_VERIFY(m_service->count("GET", "device") >= 2);
 }
 
 void tst_cloud::destroyed_with_requests_in_flight()
 {
     m_service->set_behaviour(CloudService::Behaviour::Silent);
-    m_cloud->setRequestTimeout(100);
+    m_cloud->setRequestTimeout(30);
     m_device->setMorvoCloud(m_cloud.data(), QStringLiteral("AB1Z09"));
     VX_TRY_COMPARE(m_service->requests.size(), 2);
     m_device.reset(); // the replies time out after the device is gone
-    QTest::qWait(200);
+    run_events_for(60);
 
     // And with a retry pending.
     m_service->requests.clear();
     m_device.reset(m_root.initInstance());
-    static_cast<VXCommonInterface *>(m_device.data())->set_lookup_retry_interval(100);
+    static_cast<VXCommonInterface *>(m_device.data())->set_lookup_retry_interval(60);
     m_service->set_behaviour(CloudService::Behaviour::CloseWithoutAnswer);
     m_device->setMorvoCloud(m_cloud.data(), QStringLiteral("AB1Z09"));
     VX_TRY_VERIFY(m_service->count("GET", "device") >= 1);
-    QTest::qWait(100); // the client may resend a closed request once by itself
+    run_events_for(30); // the client may resend a closed request once by itself
     m_device.reset();
     const int asked = m_service->count("GET", "device");
-    QTest::qWait(200); // two retry intervals: none may fire for a destroyed device
+    run_events_for(130); // two retry intervals: none may fire for a destroyed device
     QCOMPARE(m_service->count("GET", "device"), asked);
 }
 
@@ -239,15 +243,15 @@ void tst_cloud::destroyed_with_requests_in_flight()
 void tst_cloud::client_deleted_before_the_device()
 {
     m_service->set_behaviour(CloudService::Behaviour::CloseWithoutAnswer);
-    static_cast<VXCommonInterface *>(m_device.data())->set_lookup_retry_interval(100);
+    static_cast<VXCommonInterface *>(m_device.data())->set_lookup_retry_interval(25);
     m_device->setMorvoCloud(m_cloud.data(), QStringLiteral("AB1Z09"));
     VX_TRY_VERIFY(m_service->count("GET", "device") >= 1);
     m_cloud.reset();
-    QTest::qWait(200); // the lookup retry comes due, twice
+    run_events_for(60); // the lookup retry comes due, twice
     prepare_finished_job(2, 1, 1200);
     m_device->stopTask();
     static_cast<VXCommonInterface *>(m_device.data())->connect_websocket();
-    QTest::qWait(50);
+    run_events_for(30);
     QVERIFY(m_service->work_records.isEmpty());
     QVERIFY(m_service->channel_paths.isEmpty());
 }
@@ -292,7 +296,9 @@ void tst_cloud::work_record_conditions()
     prepare_finished_job(copies, finished, path_length);
     m_device->stopTask();
     m_device->stopTask(); // a second stop never reports again
-    QTest::qWait(100);
+    if (registered)
+        VX_TRY_COMPARE(m_cloud->pendingDeliveries(), 0);
+    run_events_for(20);
     QTEST(m_service->work_records.size(), "records");
 }
 
@@ -354,7 +360,7 @@ void tst_cloud::channel_answers_new_texts()
         m_service->send_to_channels(QString::fromLatin1(text));
     // A first empty text and a repeat of the last text are ignored.
     VX_TRY_COMPARE(m_service->channel_texts.size(), 4);
-    QTest::qWait(50);
+    run_events_for(30);
     QCOMPARE(m_service->channel_texts.size(), 4);
     const QJsonObject status = parse(m_service->channel_texts.first());
     QCOMPARE(status.value("sender").toString(), QStringLiteral("Device"));
@@ -366,7 +372,7 @@ void tst_cloud::channel_answers_new_texts()
     VX_TRY_COMPARE(messages.last().at(1).toString(), QStringLiteral("WEB SOCKET DISCONNECTED."));
     driver->connect_websocket(); // reopened on request, and connected once, not twice
     VX_TRY_COMPARE(messages.last().at(1).toString(), QStringLiteral("WEB SOCKET CONNECTED."));
-    QTest::qWait(50);
+    run_events_for(30);
     QCOMPARE(messages.count(), 3);
 }
 
@@ -428,7 +434,7 @@ void tst_cloud::channel_stays_bounded()
         }
     } else {
         peer.send_text(load_size("VX_CHANNEL_MESSAGE_MIB", 16) * mib);
-        QTRY_VERIFY_WITH_TIMEOUT(message_texts(messages).contains(QStringLiteral("WEB SOCKET DISCONNECTED.")), 20000);
+        VX_TRY_VERIFY_WITH_TIMEOUT(message_texts(messages).contains(QStringLiteral("WEB SOCKET DISCONNECTED.")), 20000);
     }
     const qint64 growth = meter.growth();
     qInfo("%s: peak memory %.1f MiB above the start", QTest::currentDataTag(), double(growth) / mib);

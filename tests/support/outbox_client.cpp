@@ -39,6 +39,6 @@ int main(int argc, char **argv)
             app.quit();
         }
     });
-    poll.start(20);
+    poll.start(5);
     return app.exec();
 }
