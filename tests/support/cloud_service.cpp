@@ -108,6 +108,7 @@ void CloudService::serve(QTcpSocket *socket)
         const QList<QByteArray> request_line = lines.first().trimmed().split(' ');
         Request request;
         request.verb = request_line.value(0);
+        request.path = request_line.value(1);
         request.resource = QString::fromUtf8(request_line.value(1)).section(QLatin1Char('/'), -1);
         request.body = QJsonDocument::fromJson(buffer.mid(header_end + 4, length)).object();
         request.authorization = authorization;
@@ -177,7 +178,9 @@ void CloudService::answer(QTcpSocket *socket, const Request &request)
         device_store.insert(code, request.body);
         reply = {{QStringLiteral("id"), id}};
     } else if (request.resource == QLatin1String("device_work_records") && request.verb == "POST") {
-        work_records << request.body;
+        if (request.idempotency_key.isEmpty() || !m_stored_keys.contains(request.idempotency_key))
+            work_records << request.body;
+        m_stored_keys.insert(request.idempotency_key);
         reply = {{QStringLiteral("id"), work_records.size()}};
     } else {
         status = 404;

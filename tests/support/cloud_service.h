@@ -5,6 +5,7 @@
 #include <QtCore/QJsonObject>
 #include <QtCore/QList>
 #include <QtCore/QObject>
+#include <QtCore/QSet>
 #include <QtNetwork/QTcpServer>
 #include <QtWebSockets/QWebSocketServer>
 
@@ -24,6 +25,7 @@ public:
     struct Request
     {
         QByteArray verb;
+        QByteArray path;
         QString resource;
         QJsonObject body;
         QByteArray authorization;
@@ -56,7 +58,7 @@ public:
     void add_model(int number, int id) { m_models.insert(number, id); }
 
     QList<Request> requests;
-    QList<QJsonObject> work_records;
+    QList<QJsonObject> work_records; // one per idempotency key, as a service honouring it keeps
     QHash<QString, QJsonObject> device_store; // by code, as last written
     QStringList channel_paths;                // request paths of WebSocket clients
     QStringList channel_texts;                // texts received on channels
@@ -88,4 +90,5 @@ private:
     QHash<QString, int> m_devices;
     QHash<int, int> m_models;
     int m_next_id = 100;
+    QSet<QByteArray> m_stored_keys;
 };
