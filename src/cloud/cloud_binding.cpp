@@ -7,13 +7,15 @@
 #include "morvocloud.h"
 #include "property_keys_p.h"
 #include "vxdeviceproperty.h"
-#include "cloud_logging_p.h"
 
 #include <QtCore/QJsonDocument>
+#include <QtCore/QLoggingCategory>
 #include <QtCore/QPointer>
 #include <QtNetwork/QNetworkReply>
 
 namespace key = vx::key;
+
+Q_LOGGING_CATEGORY(lcCloud, "vx.cloud", QtInfoMsg)
 
 namespace {
 

@@ -1,5 +1,6 @@
 #include "vxcommoninterface.h"
 
+#include "driver_logging_p.h"
 #include "language_p.h"
 #include "property_keys_p.h"
 #include "property_store_p.h"
@@ -13,6 +14,8 @@
 #include <QtWebSockets/QWebSocket>
 
 namespace key = vx::key;
+
+Q_LOGGING_CATEGORY(lcDriver, "vx.driver", QtInfoMsg)
 
 VXCommonInterface::VXCommonInterface(QObject *parent)
     : VXDeviceInterface(parent)

@@ -9,14 +9,16 @@
 #include "reply.h"
 #include "task_record_p.h"
 #include "vxdeviceproperty.h"
-#include "machine_logging_p.h"
 
 #include <QtCore/QDateTime>
 #include <QtCore/QJsonObject>
+#include <QtCore/QLoggingCategory>
 
 #include <utility>
 
 namespace key = vx::key;
+
+Q_LOGGING_CATEGORY(lcMachine, "vx.machine", QtInfoMsg)
 
 using namespace vx::protocol;
 using vx::TaskRecord;

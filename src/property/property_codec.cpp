@@ -2,8 +2,10 @@
 #include "vxdeviceproperty.h"
 
 #include "frame.h"
+#include "property_store_p.h"
 #include "protocol.h"
-#include "property_logging_p.h"
+
+Q_LOGGING_CATEGORY(lcProperty, "vx.property", QtInfoMsg)
 
 namespace {
 

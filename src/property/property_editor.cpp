@@ -3,7 +3,6 @@
 #include "vxdeviceproperty.h"
 
 #include "property_store_p.h"
-#include "property_logging_p.h"
 
 #include <QtCore/QJsonObject>
 #include <QtCore/QJsonValue>
