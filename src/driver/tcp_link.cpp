@@ -34,7 +34,6 @@ void TcpLink::open(const QString &address, VXDeviceInterface &device)
     if (!m_socket) {
         m_socket = new QTcpSocket(this);
         m_socket->setReadBufferSize(kReadBufferSize);
-        m_socket->setSocketOption(QAbstractSocket::KeepAliveOption, true);
         connect(m_socket, &QTcpSocket::readyRead, this, &TcpLink::read_pending);
         connect(m_socket, &QTcpSocket::stateChanged, this, &TcpLink::on_state);
         connect(m_socket, &QTcpSocket::bytesWritten, this, &TcpLink::feed);
