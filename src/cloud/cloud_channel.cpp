@@ -11,18 +11,14 @@
 
 namespace key = vx::key;
 
-namespace {
-
 // The cloud only asks for the job status on the channel: its texts are
 // short, and a longer message closes the channel instead of filling memory.
 constexpr quint64 kMaxIncomingBytes = 64 * 1024;
 
-QByteArray digest_of(const QString &text)
+static QByteArray digest_of(const QString &text)
 {
     return QCryptographicHash::hash(text.toUtf8(), QCryptographicHash::Sha256);
 }
-
-} // namespace
 
 void VXCommonInterface::connect_websocket()
 {

@@ -15,10 +15,8 @@
 
 namespace key = vx::key;
 
-namespace {
 // Above this many unsent bytes the channel's peer is not keeping up.
 constexpr qint64 kChannelBacklogBytes = 64 * 1024;
-}
 
 void VXCommonInterface::device_task_to_cloud()
 {

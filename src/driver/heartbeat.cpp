@@ -11,9 +11,7 @@
 
 namespace key = vx::key;
 
-namespace {
 constexpr qint64 kSilenceLimitSeconds = 30;
-} // namespace
 
 void VXCommonInterface::set_clock(std::function<QDateTime()> clock)
 {

@@ -11,10 +11,8 @@
 
 namespace key = vx::key;
 
-namespace {
-
 // Only the sign of a jog amount counts: 100 one way, bit 15 plus 100 the other.
-int jog_step_code(int amount)
+static int jog_step_code(int amount)
 {
     if (amount < 0)
         return 100;
@@ -22,8 +20,6 @@ int jog_step_code(int amount)
         return 0x8064;
     return 0;
 }
-
-} // namespace
 
 QStringList VXCommonInterface::userProperty()
 {

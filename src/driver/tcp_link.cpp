@@ -8,12 +8,10 @@
 
 namespace key = vx::key;
 
-namespace {
 constexpr int kReadBufferSize = 10240;
 // A large page reaches the socket a piece at a time, as it drains, so the
 // socket never holds a second copy of the whole page.
 constexpr int kPieceBytes = 1 << 20;
-}
 
 TcpLink::~TcpLink()
 {

@@ -23,9 +23,7 @@ Q_LOGGING_CATEGORY(lcMachine, "vx.machine", QtInfoMsg)
 using namespace vx::protocol;
 using vx::TaskRecord;
 
-namespace {
 constexpr int kJogScale = 80;
-}
 
 VXDeviceProperty *VXLT3050PROCam::page_carrier()
 {
