@@ -49,6 +49,15 @@ VXCommonInterface::~VXCommonInterface()
     vx::delete_held_properties(this);
 }
 
+QString vx::language_code_for(const QString &locale_name)
+{
+    if (locale_name == QLatin1String("ja_JP"))
+        return QStringLiteral("ja_JP");
+    if (locale_name == QLatin1String("zh_CN"))
+        return QLatin1String("");
+    return QStringLiteral("en_US");
+}
+
 void VXCommonInterface::systemLanguage()
 {
     m_language_code = vx::language_code_for(QLocale::system().name());

@@ -4,6 +4,9 @@
 #include "property_store_p.h"
 #include "vxdeviceproperty.h"
 
+#include <QtCore/QDate>
+#include <QtCore/QLocale>
+
 VXDeviceInterface::VXDeviceInterface(QObject *parent)
     : QObject(parent)
 {
@@ -80,6 +83,17 @@ void VXDeviceInterface::setPlt(QString plt)
         carrier = property_ptr("TASK_PLT");
     if (carrier)
         carrier->setValue(QVariant(plt));
+}
+
+QString vx::build_date_from_stamp(const char *stamp)
+{
+    const QLocale english(QLocale::English);
+    const QString text = QString::fromLatin1(stamp);
+    const QString outFormat = QStringLiteral("yyyy - MM - dd");
+    QString result = english.toDate(text, QStringLiteral("MMM dd yyyy")).toString(outFormat);
+    if (result.isEmpty()) // a space-padded day of the month
+        result = english.toDate(text, QStringLiteral("MMM  d yyyy")).toString(outFormat);
+    return result;
 }
 
 QString VXDeviceInterface::buildDate()
