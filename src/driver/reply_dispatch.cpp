@@ -125,7 +125,6 @@ void VXCommonInterface::decode_task(QString field)
                        .set_finished(items.at(ProgressFinished).toInt())
                        .set_percent(truncated_percent(items.at(ProgressPercent)))
                        .json());
-    if (!tell_host(DevTasK, field))
-        return;
-    device_task_to_cloud();
+    if (tell_host(DevTasK, field))
+        device_task_to_cloud();
 }
