@@ -46,16 +46,6 @@ QWidget *control_of(const QObject *property)
     return static_cast<QWidget *>(held.value<void *>());
 }
 
-void set_control(QObject *property, QWidget *control)
-{
-    property->setProperty(kControlKey, QVariant::fromValue(static_cast<void *>(control)));
-}
-
-double factor_of(const QJsonObject &description)
-{
-    return description.value(QLatin1String("factor")).toDouble(1.0);
-}
-
 // Truncates toward zero; values beyond the int range (a zero factor gives
 // infinity) are held at its ends, and NaN gives 0.
 int truncated(double value)
@@ -349,7 +339,7 @@ const EditorKind *built_editor(VXDeviceProperty *property, Held *held)
     QWidget *control = control_of(property);
     if (!described || !control)
         return nullptr;
-    *held = Held{property, control, factor_of(description)};
+    *held = Held{property, control, description.value(QLatin1String("factor")).toDouble(1.0)};
     return kind_of(description);
 }
 
@@ -374,7 +364,7 @@ void VXDeviceProperty::create_ui_ctrl(QWidget *parent, QString name, bool show_u
         return;
     }
     if (QWidget *control = kind->make(at))
-        set_control(this, control);
+        setProperty(kControlKey, QVariant::fromValue(static_cast<void *>(control)));
 }
 
 void VXDeviceProperty::to_ui_ctrl()
