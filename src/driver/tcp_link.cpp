@@ -39,18 +39,14 @@ void TcpLink::open(const QString &address, VXDeviceInterface &device)
     const VXDeviceProperty *port = device.property_ptr(key::TCP_PORT);
     if (!port)
         return;
-    switch (m_socket->state()) {
-    case QAbstractSocket::HostLookupState:
-    case QAbstractSocket::ConnectingState:
+    const QAbstractSocket::SocketState state = m_socket->state();
+    if (state == QAbstractSocket::HostLookupState || state == QAbstractSocket::ConnectingState)
         return; // an attempt is under way: let it tell how it ends
-    case QAbstractSocket::UnconnectedState:
-        break;
-    default:
+    if (state != QAbstractSocket::UnconnectedState) {
         // A link declared lost while the socket still looks connected (a
         // heartbeat timeout) is opened afresh rather than left as it is.
         drop_outgoing();
         m_socket->abort();
-        break;
     }
     m_socket->connectToHost(address, quint16(port->value().toInt()), QIODevice::ReadWrite,
                             QAbstractSocket::AnyIPProtocol);
