@@ -20,12 +20,6 @@ using namespace vx::protocol;
 
 namespace {
 
-// Job control replies (pause, resume, stop) never update a property.
-bool is_job_control(int number)
-{
-    return number == JobControl || number == kCmdJobControl;
-}
-
 // A percentage as a decimal, truncated toward zero; anything that is not
 // a finite number in range reads as 0.
 int truncated_percent(const QString &item)
@@ -64,8 +58,9 @@ void VXCommonInterface::dispatch_reply(const Reply &reply)
         if (!reply.has_result() || reply.result() != kDone)
             return;
     }
+    // Job control replies (pause, resume, stop) never update a property.
     const QStringList values = reply.values();
-    if (values.isEmpty() || is_job_control(reply.code))
+    if (values.isEmpty() || reply.code == JobControl || reply.code == kCmdJobControl)
         return;
     route_reply(VXDeviceCMDType(reply.kind), reply.code, values);
 }

@@ -41,11 +41,6 @@ QByteArray frame(const QByteArray &name, QByteArray body)
     return body;
 }
 
-static bool any_frame_control(const uchar *bytes, qsizetype size)
-{
-    return std::any_of(bytes, bytes + size, [](uchar c) { return c == 0 || c == uchar(STX) || c == uchar(ETX); });
-}
-
 // The smallest of `size` bytes. A job page can be megabytes and is checked
 // every time it is framed: four running minimums keep the loads flowing
 // instead of waiting on one another.
@@ -76,7 +71,8 @@ bool holds_frame_control(const QByteArray &bytes)
 {
     const auto *data = reinterpret_cast<const uchar *>(bytes.constData());
     // Nearly every text has no byte below 4 at all, which one fast pass shows.
-    return smallest_byte(data, bytes.size()) <= uchar(ETX) && any_frame_control(data, bytes.size());
+    return smallest_byte(data, bytes.size()) <= uchar(ETX)
+        && std::any_of(data, data + bytes.size(), [](uchar c) { return c == 0 || c == uchar(STX) || c == uchar(ETX); });
 }
 
 QString frame_text(const QByteArray &bytes)
