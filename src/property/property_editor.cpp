@@ -41,9 +41,7 @@ QJsonObject description_of(const QObject *property, bool *ok)
 QWidget *control_of(const QObject *property)
 {
     const QVariant held = property->property(kControlKey);
-    if (!held.isValid() || held.isNull() || held.userType() != QMetaType::VoidStar)
-        return nullptr;
-    return static_cast<QWidget *>(held.value<void *>());
+    return held.userType() == QMetaType::VoidStar ? static_cast<QWidget *>(held.value<void *>()) : nullptr;
 }
 
 // Truncates toward zero; values beyond the int range (a zero factor gives
