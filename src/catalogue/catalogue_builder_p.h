@@ -2,8 +2,6 @@
 
 #include "vxdeviceinterface.h"
 
-#include <QtCore/QtGlobal>
-
 #include <array>
 #include <cstddef>
 

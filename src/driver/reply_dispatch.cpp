@@ -14,8 +14,6 @@
 #include <cmath>
 #include <limits>
 
-namespace key = vx::key;
-
 using namespace vx::protocol;
 
 namespace {
@@ -108,7 +106,7 @@ VXDeviceProperty *VXCommonInterface::ensure_property(const char *key, const QVar
 
 void VXCommonInterface::decode_task(QString field)
 {
-    VXDeviceProperty *task = ensure_property(key::TASK, QJsonObject(), QT_TR_NOOP("当前任务"));
+    VXDeviceProperty *task = ensure_property(vx::key::TASK, QJsonObject(), QT_TR_NOOP("当前任务"));
     const QStringList items = field.split(QLatin1Char(','));
     if (items.size() < kProgressItems)
         return;

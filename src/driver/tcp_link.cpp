@@ -6,8 +6,6 @@
 
 #include <QtNetwork/QTcpSocket>
 
-namespace key = vx::key;
-
 constexpr int kReadBufferSize = 10240;
 // A large page reaches the socket a piece at a time, as it drains, so the
 // socket never holds a second copy of the whole page.
@@ -36,7 +34,7 @@ void TcpLink::open(const QString &address, VXDeviceInterface &device)
         connect(m_socket, &QTcpSocket::stateChanged, this, &TcpLink::on_state);
         connect(m_socket, &QTcpSocket::bytesWritten, this, &TcpLink::feed);
     }
-    const VXDeviceProperty *port = device.property_ptr(key::TCP_PORT);
+    const VXDeviceProperty *port = device.property_ptr(vx::key::TCP_PORT);
     if (!port)
         return;
     const QAbstractSocket::SocketState state = m_socket->state();
