@@ -22,11 +22,6 @@ VXDeviceInterface::~VXDeviceInterface()
     vx::delete_held_properties(this);
 }
 
-VXDeviceInterface *VXDeviceInterface::initInstance()
-{
-    return nullptr;
-}
-
 // The base keeps the path as the label and the word "USB" as the value;
 // the driver's override keeps the path as the value.
 void VXDeviceInterface::setUSBPath(QString path)
@@ -43,36 +38,17 @@ void VXDeviceInterface::setIPAddress(QString address)
     vx::replace_property(this, "TCP", property);
 }
 
-bool VXDeviceInterface::connectDevice()
-{
-    return false;
-}
-
-VXDeviceProperty *VXDeviceInterface::property_ptr(const char *)
-{
-    return nullptr;
-}
-
-QStringList VXDeviceInterface::userProperty()
-{
-    return QStringList();
-}
-
-QStringList VXDeviceInterface::sysProperty()
-{
-    return QStringList();
-}
-
+VXDeviceInterface *VXDeviceInterface::initInstance() { return nullptr; }
+bool VXDeviceInterface::connectDevice() { return false; }
+VXDeviceProperty *VXDeviceInterface::property_ptr(const char *) { return nullptr; }
+QStringList VXDeviceInterface::userProperty() { return QStringList(); }
+QStringList VXDeviceInterface::sysProperty() { return QStringList(); }
 void VXDeviceInterface::sendCMD(QByteArray) {}
 void VXDeviceInterface::setMorvoCloud(MorvoCloud *, QString) {}
 void VXDeviceInterface::startTask() {}
 void VXDeviceInterface::stopTask() {}
 void VXDeviceInterface::move(int, int) {}
-
-int VXDeviceInterface::icon()
-{
-    return 0;
-}
+int VXDeviceInterface::icon() { return 0; }
 
 // The job text goes to the page carrier when the device has one, else to
 // the whole-job carrier.
