@@ -192,12 +192,8 @@ void VXDeviceProperty::set_decode(QStringList fields)
         if (keys.isEmpty()) {
             // A plain property: the reply must echo every fixed parameter.
             const int n = m_param.size();
-            if (fields.size() <= n)
+            if (fields.size() <= n || fields.mid(0, n) != m_param)
                 return;
-            for (int i = 0; i < n; ++i) {
-                if (fields.at(i) != m_param.at(i))
-                    return;
-            }
             set_decode(fields.at(n));
         } else {
             const int count = qMin(keys.size(), fields.size());
