@@ -118,8 +118,6 @@ void VXCommonInterface::on_device_lookup(int status, const QByteArray &body)
         }
         m_lookup_retry->start(m_lookup_retry_ms);
         break;
-    default:
-        break;
     }
 }
 

@@ -162,8 +162,6 @@ void VXDeviceProperty::set_decode(QString field)
         m_value = ok ? v : 0.0;
         break;
     }
-    default:
-        break;
     }
 }
 
