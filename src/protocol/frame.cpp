@@ -27,11 +27,7 @@ QByteArray frame(const QByteArray &name, QByteArray body)
 
     QByteArray header;
     header.reserve(total - body.size() - 1);
-    header.append(STX);
-    header.append(QByteArray::number(total));
-    header.append(';');
-    header.append(name);
-    header.append(';');
+    header.append(STX).append(QByteArray::number(total)).append(';').append(name).append(';');
     // In place when the body has room to spare (a fresh UTF-8 conversion
     // has): prepending raw bytes moves the body within its buffer, where
     // prepending a QByteArray would copy it into the header's.
