@@ -5,7 +5,6 @@
 
 using namespace vx;
 
-namespace {
 constexpr const char *kContext = "VXCommonInterface";
 // Offsets in 0.005 mm steps, spanning three device addresses.
 constexpr Editor kOffsetAxis = double_spin_box(-1000, 1000, 0.005);
@@ -13,7 +12,6 @@ constexpr Editor kOffsetAxis = double_spin_box(-1000, 1000, 0.005);
 constexpr Editor kPressure = spin_box(0, 1900, 19.0 / 6);
 constexpr Editor kSpeed = spin_box(10, 700);
 constexpr Editor kAngle = spin_box(-360, 360);
-} // namespace
 
 // The generic driver: a bare "157" device.
 VXDeviceInterface *VXCommonInterface::initInstance()

@@ -4,9 +4,7 @@
 
 using namespace vx;
 
-namespace {
 constexpr const char *kContext = "VXCommonInterface";
-} // namespace
 
 void VXCommonInterface::init437(VXDeviceInterface *device)
 {

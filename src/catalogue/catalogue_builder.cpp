@@ -11,21 +11,22 @@
 namespace vx {
 namespace {
 
-QStringList item_list(const Items &items)
-{
-    QStringList list;
-    for (const char *item : items) {
-        if (item)
-            list << QString::fromUtf8(item);
-    }
-    return list;
-}
-
 QString translated(const char *context, const char *text)
 {
     if (!text || !*text)
         return QLatin1String("");
     return QCoreApplication::translate(context, text);
+}
+
+// The given items, translated in the context when there is one.
+QStringList item_list(const Items &items, const char *context = nullptr)
+{
+    QStringList list;
+    for (const char *item : items) {
+        if (item)
+            list << (context ? translated(context, item) : QString::fromUtf8(item));
+    }
+    return list;
 }
 
 QVariant initial_value(const CatalogueRow &row, const char *context)
@@ -56,11 +57,7 @@ QJsonObject editor_description(const Editor &editor, const char *context)
     }
     if (editor.scaled)
         description.insert(QStringLiteral("factor"), editor.factor);
-    QStringList items;
-    for (const char *item : editor.items) {
-        if (item)
-            items << translated(context, item);
-    }
+    const QStringList items = item_list(editor.items, context);
     if (!items.isEmpty())
         description.insert(QStringLiteral("option"), items.join(QLatin1Char(';')));
     return description;

@@ -2,8 +2,6 @@
 
 #include "vxdeviceinterface.h"
 
-#include <QtCore/QtGlobal>
-
 #include <array>
 #include <cstddef>
 
@@ -45,41 +43,35 @@ using Items = std::array<const char *, 6>;
 // description: the control kind, and limits, factor and items when given.
 struct Editor
 {
-    const char *widget;
-    bool limited;
-    double min;
-    double max;
-    bool scaled;
-    double factor; // value x factor is shown
-    Items items;   // combo-box items, each translated
+    const char *widget = nullptr;
+    bool limited = false;
+    double min = 0;
+    double max = 0;
+    bool scaled = false;
+    double factor = 0; // value x factor is shown
+    Items items = {};  // combo-box items, each translated
 };
 
-constexpr Editor no_editor() { return {nullptr, false, 0, 0, false, 0, {}}; }
-constexpr Editor spin_box() { return {"QSpinBox", false, 0, 0, false, 0, {}}; }
-constexpr Editor spin_box(int min, int max)
-{
-    return {"QSpinBox", true, double(min), double(max), false, 0, {}};
-}
+constexpr Editor no_editor() { return {}; }
+constexpr Editor spin_box() { return {"QSpinBox"}; }
+constexpr Editor spin_box(int min, int max) { return {"QSpinBox", true, double(min), double(max)}; }
 constexpr Editor spin_box(int min, int max, double factor)
 {
-    return {"QSpinBox", true, double(min), double(max), true, factor, {}};
+    return {"QSpinBox", true, double(min), double(max), true, factor};
 }
-constexpr Editor double_spin_box(double min, double max)
-{
-    return {"QDoubleSpinBox", true, min, max, false, 0, {}};
-}
+constexpr Editor double_spin_box(double min, double max) { return {"QDoubleSpinBox", true, min, max}; }
 constexpr Editor double_spin_box(double min, double max, double factor)
 {
-    return {"QDoubleSpinBox", true, min, max, true, factor, {}};
+    return {"QDoubleSpinBox", true, min, max, true, factor};
 }
 constexpr Editor combo_box(Items items) { return {"QComboBox", false, 0, 0, false, 0, items}; }
-constexpr Editor line_edit() { return {"QLineEdit", false, 0, 0, false, 0, {}}; }
-constexpr Editor line_edit(double factor) { return {"QLineEdit", false, 0, 0, true, factor, {}}; }
-constexpr Editor label() { return {"QLabel", false, 0, 0, false, 0, {}}; }
+constexpr Editor line_edit() { return {"QLineEdit"}; }
+constexpr Editor line_edit(double factor) { return {"QLineEdit", false, 0, 0, true, factor}; }
+constexpr Editor label() { return {"QLabel"}; }
 // The members' editors side by side in one row.
-constexpr Editor group() { return {"QGroupBox", false, 0, 0, false, 0, {}}; }
+constexpr Editor group() { return {"QGroupBox"}; }
 // The members' editors on a tab page; consecutive tab entries share one tab widget.
-constexpr Editor tabs() { return {"QTabWidget", false, 0, 0, false, 0, {}}; }
+constexpr Editor tabs() { return {"QTabWidget"}; }
 
 // One row of a property catalogue. Labels (and units marked translated)
 // are source texts translated in the catalogue's context when the property

@@ -7,13 +7,15 @@
 #include "morvocloud.h"
 #include "property_keys_p.h"
 #include "vxdeviceproperty.h"
-#include "cloud_logging_p.h"
 
 #include <QtCore/QJsonDocument>
+#include <QtCore/QLoggingCategory>
 #include <QtCore/QPointer>
 #include <QtNetwork/QNetworkReply>
 
 namespace key = vx::key;
+
+Q_LOGGING_CATEGORY(lcCloud, "vx.cloud", QtInfoMsg)
 
 namespace {
 
@@ -23,10 +25,9 @@ int http_status(QNetworkReply *reply)
 }
 
 // The "id" of a reply body; 0 for a body that is not a JSON object or has none.
-int reply_id(QNetworkReply *reply)
+int id_in(const QByteArray &body)
 {
-    const QJsonObject object = QJsonDocument::fromJson(reply->readAll()).object();
-    return object.value(QStringLiteral("id")).toInt();
+    return QJsonDocument::fromJson(body).object().value(QStringLiteral("id")).toInt();
 }
 
 } // namespace
@@ -74,7 +75,7 @@ void VXCommonInterface::cloud_device_model_get(QJsonObject body)
                            [self](QNetworkReply *reply, bool) {
                                if (!self || http_status(reply) != 200)
                                    return;
-                               self->m_device_record.insert(QStringLiteral("device_model"), reply_id(reply));
+                               self->m_device_record.insert(QStringLiteral("device_model"), id_in(reply->readAll()));
                                self->store_device_record();
                            });
 }
@@ -97,8 +98,7 @@ void VXCommonInterface::on_device_lookup(int status, const QByteArray &body)
 {
     switch (status) {
     case 200:
-        m_device_record.insert(QStringLiteral("id"),
-                               QJsonDocument::fromJson(body).object().value(QStringLiteral("id")).toInt());
+        m_device_record.insert(QStringLiteral("id"), id_in(body));
         store_device_record();
         cloud_device_update(m_device_record);
         break;
@@ -118,8 +118,6 @@ void VXCommonInterface::on_device_lookup(int status, const QByteArray &body)
         }
         m_lookup_retry->start(m_lookup_retry_ms);
         break;
-    default:
-        break;
     }
 }
 
@@ -132,7 +130,7 @@ void VXCommonInterface::cloud_device_new(QJsonObject body)
                            [self](QNetworkReply *reply, bool answered) {
                                if (!self || !answered || http_status(reply) != 200)
                                    return;
-                               self->m_device_record.insert(QStringLiteral("id"), reply_id(reply));
+                               self->m_device_record.insert(QStringLiteral("id"), id_in(reply->readAll()));
                                self->store_device_record();
                            });
 }

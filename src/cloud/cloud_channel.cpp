@@ -9,20 +9,14 @@
 #include <QtCore/QCryptographicHash>
 #include <QtWebSockets/QWebSocket>
 
-namespace key = vx::key;
-
-namespace {
-
 // The cloud only asks for the job status on the channel: its texts are
 // short, and a longer message closes the channel instead of filling memory.
 constexpr quint64 kMaxIncomingBytes = 64 * 1024;
 
-QByteArray digest_of(const QString &text)
+static QByteArray digest_of(const QString &text)
 {
     return QCryptographicHash::hash(text.toUtf8(), QCryptographicHash::Sha256);
 }
-
-} // namespace
 
 void VXCommonInterface::connect_websocket()
 {
@@ -33,7 +27,7 @@ void VXCommonInterface::connect_websocket()
         m_websocket->setMaxAllowedIncomingFrameSize(kMaxIncomingBytes);
         m_websocket->setMaxAllowedIncomingMessageSize(kMaxIncomingBytes);
     }
-    const VXDeviceProperty *cloud = property_ptr(key::DEVICE_CLOUD);
+    const VXDeviceProperty *cloud = property_ptr(vx::key::DEVICE_CLOUD);
     if (!cloud)
         return;
 

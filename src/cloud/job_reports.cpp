@@ -15,10 +15,8 @@
 
 namespace key = vx::key;
 
-namespace {
 // Above this many unsent bytes the channel's peer is not keeping up.
 constexpr qint64 kChannelBacklogBytes = 64 * 1024;
-}
 
 void VXCommonInterface::device_task_to_cloud()
 {
@@ -49,25 +47,16 @@ void VXCommonInterface::send_waiting_job_status()
 
 void VXCommonInterface::device_task_record_to_cloud()
 {
-    if (!property_ptr(key::DEVICE_CLOUD))
-        return;
-    if (m_device_record.value(QStringLiteral("id")).toInt(-1) == -1)
-        return; // not registered
+    const bool registered = m_device_record.value(QStringLiteral("id")).toInt(-1) != -1;
     const VXDeviceProperty *task_property = property_ptr(key::TASK);
-    if (!task_property)
+    const VXDeviceProperty *info_property = property_ptr(key::TASK_FILE_INFO);
+    const VXDeviceProperty *start = property_ptr(key::TASK_START_TIME);
+    if (!property_ptr(key::DEVICE_CLOUD) || !registered || !task_property || !info_property || !start)
         return;
     const vx::TaskRecord task(task_property->value().toJsonObject());
-    if (task.task_copies() == 0 || task.finished() == 0)
-        return;
-    const VXDeviceProperty *info_property = property_ptr(key::TASK_FILE_INFO);
-    if (!info_property)
-        return;
     const QJsonObject info = info_property->value().toJsonObject();
     const int path_length = info.value(QStringLiteral("path_length")).toInt();
-    if (path_length == 0)
-        return;
-    const VXDeviceProperty *start = property_ptr(key::TASK_START_TIME);
-    if (!start)
+    if (task.task_copies() == 0 || task.finished() == 0 || path_length == 0)
         return;
 
     const int height = info.value(QStringLiteral("heigth")).toInt();

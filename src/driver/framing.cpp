@@ -18,15 +18,11 @@
 
 namespace key = vx::key;
 
-namespace {
-
-bool status_allows_sending(int status)
+static bool status_allows_sending(int status)
 {
     return status != VXDeviceInterface::DisConnected && status != VXDeviceInterface::Warning
         && status != VXDeviceInterface::Error;
 }
-
-} // namespace
 
 void VXCommonInterface::sendCMD(QByteArray frame)
 {

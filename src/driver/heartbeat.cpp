@@ -11,9 +11,7 @@
 
 namespace key = vx::key;
 
-namespace {
 constexpr qint64 kSilenceLimitSeconds = 30;
-} // namespace
 
 void VXCommonInterface::set_clock(std::function<QDateTime()> clock)
 {
@@ -25,21 +23,15 @@ QDateTime VXCommonInterface::now() const
     return m_clock ? m_clock() : QDateTime::currentDateTime();
 }
 
-void VXCommonInterface::heartbeat_switch(bool on)
-{
-    if (!property_ptr(key::HEARTBEAT))
-        return;
-    m_device_timer.stop();
-    if (on)
-        start_device_timer();
-}
-
 // A period of 0 s, or one whose milliseconds do not fit the timer's int,
 // leaves the timer stopped.
-void VXCommonInterface::start_device_timer()
+void VXCommonInterface::heartbeat_switch(bool on)
 {
     const VXDeviceProperty *heartbeat = property_ptr(key::HEARTBEAT);
     if (!heartbeat)
+        return;
+    m_device_timer.stop();
+    if (!on)
         return;
     const quint64 period = quint64(heartbeat->value().toUInt()) * quint64(m_heartbeat_second_ms);
     if (period == 0 || period > quint64(std::numeric_limits<int>::max())) {

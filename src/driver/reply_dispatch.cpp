@@ -14,17 +14,9 @@
 #include <cmath>
 #include <limits>
 
-namespace key = vx::key;
-
 using namespace vx::protocol;
 
 namespace {
-
-// Job control replies (pause, resume, stop) never update a property.
-bool is_job_control(int number)
-{
-    return number == JobControl || number == kCmdJobControl;
-}
 
 // A percentage as a decimal, truncated toward zero; anything that is not
 // a finite number in range reads as 0.
@@ -64,8 +56,9 @@ void VXCommonInterface::dispatch_reply(const Reply &reply)
         if (!reply.has_result() || reply.result() != kDone)
             return;
     }
+    // Job control replies (pause, resume, stop) never update a property.
     const QStringList values = reply.values();
-    if (values.isEmpty() || is_job_control(reply.code))
+    if (values.isEmpty() || reply.code == JobControl || reply.code == kCmdJobControl)
         return;
     route_reply(VXDeviceCMDType(reply.kind), reply.code, values);
 }
@@ -113,7 +106,7 @@ VXDeviceProperty *VXCommonInterface::ensure_property(const char *key, const QVar
 
 void VXCommonInterface::decode_task(QString field)
 {
-    VXDeviceProperty *task = ensure_property(key::TASK, QJsonObject(), QT_TR_NOOP("当前任务"));
+    VXDeviceProperty *task = ensure_property(vx::key::TASK, QJsonObject(), QT_TR_NOOP("当前任务"));
     const QStringList items = field.split(QLatin1Char(','));
     if (items.size() < kProgressItems)
         return;
@@ -125,7 +118,6 @@ void VXCommonInterface::decode_task(QString field)
                        .set_finished(items.at(ProgressFinished).toInt())
                        .set_percent(truncated_percent(items.at(ProgressPercent)))
                        .json());
-    if (!tell_host(DevTasK, field))
-        return;
-    device_task_to_cloud();
+    if (tell_host(DevTasK, field))
+        device_task_to_cloud();
 }

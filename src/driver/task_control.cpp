@@ -11,10 +11,8 @@
 
 namespace key = vx::key;
 
-namespace {
-
 // Only the sign of a jog amount counts: 100 one way, bit 15 plus 100 the other.
-int jog_step_code(int amount)
+static int jog_step_code(int amount)
 {
     if (amount < 0)
         return 100;
@@ -22,8 +20,6 @@ int jog_step_code(int amount)
         return 0x8064;
     return 0;
 }
-
-} // namespace
 
 QStringList VXCommonInterface::userProperty()
 {
@@ -33,23 +29,19 @@ QStringList VXCommonInterface::userProperty()
 
 void VXCommonInterface::startTask()
 {
+    // Sends the property's set frame; false when the device has none.
+    const auto send_set = [this](const char *key) {
+        const VXDeviceProperty *property = property_ptr(key);
+        if (property)
+            sendCMD(property->set_cmd_bytes());
+        return property != nullptr;
+    };
     const VXDeviceProperty *mode = property_ptr(key::TASK_MODE);
     const int job_mode = mode ? mode->value().toInt() : 0;
-    if (job_mode == 0) {
-        const VXDeviceProperty *copies = property_ptr(key::TASK_COPIES);
-        if (!copies)
-            return;
-        sendCMD(copies->set_cmd_bytes());
-        const VXDeviceProperty *plt = property_ptr(key::TASK_PLT);
-        if (!plt)
-            return;
-        sendCMD(plt->set_cmd_bytes());
-    } else if (job_mode == 1) {
-        const VXDeviceProperty *copies = property_ptr(key::QRCODE_COPIES);
-        if (!copies)
-            return;
-        sendCMD(copies->set_cmd_bytes());
-    }
+    if (job_mode == 0 && !(send_set(key::TASK_COPIES) && send_set(key::TASK_PLT)))
+        return;
+    if (job_mode == 1 && !send_set(key::QRCODE_COPIES))
+        return;
     ensure_property(key::TASK_START_TIME, QDateTime::currentDateTime(), nullptr)
         ->setValue(QDateTime::currentDateTime());
 }

@@ -13,10 +13,8 @@ class TaskRecord
 public:
     explicit TaskRecord(QJsonObject json) : m_json(std::move(json)) {}
 
-    int status() const { return member(kStatus).toInt(); }
     int task_copies() const { return member(kTaskCopies).toInt(); }
     int finished() const { return member(kFinished).toInt(); }
-    int percent() const { return member(kPercent).toInt(); }
 
     TaskRecord &set_status(int v) { return set(kStatus, v); }
     TaskRecord &set_file_name(const QString &v) { return set(kFileName, v); }

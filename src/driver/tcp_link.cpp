@@ -6,14 +6,10 @@
 
 #include <QtNetwork/QTcpSocket>
 
-namespace key = vx::key;
-
-namespace {
 constexpr int kReadBufferSize = 10240;
 // A large page reaches the socket a piece at a time, as it drains, so the
 // socket never holds a second copy of the whole page.
 constexpr int kPieceBytes = 1 << 20;
-}
 
 TcpLink::~TcpLink()
 {
@@ -34,26 +30,21 @@ void TcpLink::open(const QString &address, VXDeviceInterface &device)
     if (!m_socket) {
         m_socket = new QTcpSocket(this);
         m_socket->setReadBufferSize(kReadBufferSize);
-        m_socket->setSocketOption(QAbstractSocket::KeepAliveOption, true);
         connect(m_socket, &QTcpSocket::readyRead, this, &TcpLink::read_pending);
         connect(m_socket, &QTcpSocket::stateChanged, this, &TcpLink::on_state);
         connect(m_socket, &QTcpSocket::bytesWritten, this, &TcpLink::feed);
     }
-    const VXDeviceProperty *port = device.property_ptr(key::TCP_PORT);
+    const VXDeviceProperty *port = device.property_ptr(vx::key::TCP_PORT);
     if (!port)
         return;
-    switch (m_socket->state()) {
-    case QAbstractSocket::HostLookupState:
-    case QAbstractSocket::ConnectingState:
+    const QAbstractSocket::SocketState state = m_socket->state();
+    if (state == QAbstractSocket::HostLookupState || state == QAbstractSocket::ConnectingState)
         return; // an attempt is under way: let it tell how it ends
-    case QAbstractSocket::UnconnectedState:
-        break;
-    default:
+    if (state != QAbstractSocket::UnconnectedState) {
         // A link declared lost while the socket still looks connected (a
         // heartbeat timeout) is opened afresh rather than left as it is.
         drop_outgoing();
         m_socket->abort();
-        break;
     }
     m_socket->connectToHost(address, quint16(port->value().toInt()), QIODevice::ReadWrite,
                             QAbstractSocket::AnyIPProtocol);

@@ -18,7 +18,6 @@ public:
     using Link::Link;
     ~TcpLink() override;
 
-    // The state a socket state stands for.
     static State state_of(QAbstractSocket::SocketState state);
 
     QString name() const override { return QLatin1String(vx::key::TCP); }

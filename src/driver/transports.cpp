@@ -76,8 +76,6 @@ void VXCommonInterface::on_link_state(const Link &link, int state)
         heartbeat_switch(false);
         set_link_status(DisConnected, link.name() + QStringLiteral(" DISCONNECTED."));
         break;
-    default:
-        break;
     }
 }
 

@@ -3,10 +3,6 @@
 #include "frame.h"
 #include "usboperate.h"
 
-namespace {
-constexpr auto kConnectionMode = UsbOperate::Auto;
-}
-
 UsbLink::~UsbLink()
 {
     close();
@@ -29,7 +25,7 @@ void UsbLink::open(const QString &address, VXDeviceInterface &)
         connect(m_usb, &UsbOperate::readData, this, &Link::received);
         connect(m_usb, &UsbOperate::statusChanged, this, [this](int report) { emit stateChanged(state_of(report)); });
     }
-    m_usb->usbConnect(address, kConnectionMode, false);
+    m_usb->usbConnect(address, UsbOperate::Auto, false);
 }
 
 void UsbLink::write(const QByteArray &frame)

@@ -1,5 +1,6 @@
 #include "vxcommoninterface.h"
 
+#include "driver_logging_p.h"
 #include "language_p.h"
 #include "property_keys_p.h"
 #include "property_store_p.h"
@@ -13,6 +14,8 @@
 #include <QtWebSockets/QWebSocket>
 
 namespace key = vx::key;
+
+Q_LOGGING_CATEGORY(lcDriver, "vx.driver", QtInfoMsg)
 
 VXCommonInterface::VXCommonInterface(QObject *parent)
     : VXDeviceInterface(parent)
@@ -44,6 +47,15 @@ VXCommonInterface::~VXCommonInterface()
         m_websocket->deleteLater();
     }
     vx::delete_held_properties(this);
+}
+
+QString vx::language_code_for(const QString &locale_name)
+{
+    if (locale_name == QLatin1String("ja_JP"))
+        return QStringLiteral("ja_JP");
+    if (locale_name == QLatin1String("zh_CN"))
+        return QLatin1String("");
+    return QStringLiteral("en_US");
 }
 
 void VXCommonInterface::systemLanguage()

@@ -149,7 +149,6 @@ private:
     void store_device_record();
     void on_device_lookup(int http_status, const QByteArray &body);
     QDateTime now() const;
-    void start_device_timer();
     void send_waiting_job_status();
 
     UsbLink *m_usb_link = nullptr;

@@ -4,6 +4,9 @@
 #include "property_store_p.h"
 #include "vxdeviceproperty.h"
 
+#include <QtCore/QDate>
+#include <QtCore/QLocale>
+
 VXDeviceInterface::VXDeviceInterface(QObject *parent)
     : QObject(parent)
 {
@@ -17,11 +20,6 @@ VXDeviceInterface::VXDeviceInterface(QObject *parent)
 VXDeviceInterface::~VXDeviceInterface()
 {
     vx::delete_held_properties(this);
-}
-
-VXDeviceInterface *VXDeviceInterface::initInstance()
-{
-    return nullptr;
 }
 
 // The base keeps the path as the label and the word "USB" as the value;
@@ -40,36 +38,17 @@ void VXDeviceInterface::setIPAddress(QString address)
     vx::replace_property(this, "TCP", property);
 }
 
-bool VXDeviceInterface::connectDevice()
-{
-    return false;
-}
-
-VXDeviceProperty *VXDeviceInterface::property_ptr(const char *)
-{
-    return nullptr;
-}
-
-QStringList VXDeviceInterface::userProperty()
-{
-    return QStringList();
-}
-
-QStringList VXDeviceInterface::sysProperty()
-{
-    return QStringList();
-}
-
+VXDeviceInterface *VXDeviceInterface::initInstance() { return nullptr; }
+bool VXDeviceInterface::connectDevice() { return false; }
+VXDeviceProperty *VXDeviceInterface::property_ptr(const char *) { return nullptr; }
+QStringList VXDeviceInterface::userProperty() { return QStringList(); }
+QStringList VXDeviceInterface::sysProperty() { return QStringList(); }
 void VXDeviceInterface::sendCMD(QByteArray) {}
 void VXDeviceInterface::setMorvoCloud(MorvoCloud *, QString) {}
 void VXDeviceInterface::startTask() {}
 void VXDeviceInterface::stopTask() {}
 void VXDeviceInterface::move(int, int) {}
-
-int VXDeviceInterface::icon()
-{
-    return 0;
-}
+int VXDeviceInterface::icon() { return 0; }
 
 // The job text goes to the page carrier when the device has one, else to
 // the whole-job carrier.
@@ -80,6 +59,17 @@ void VXDeviceInterface::setPlt(QString plt)
         carrier = property_ptr("TASK_PLT");
     if (carrier)
         carrier->setValue(QVariant(plt));
+}
+
+QString vx::build_date_from_stamp(const char *stamp)
+{
+    const QLocale english(QLocale::English);
+    const QString text = QString::fromLatin1(stamp);
+    const QString outFormat = QStringLiteral("yyyy - MM - dd");
+    QString result = english.toDate(text, QStringLiteral("MMM dd yyyy")).toString(outFormat);
+    if (result.isEmpty()) // a space-padded day of the month
+        result = english.toDate(text, QStringLiteral("MMM  d yyyy")).toString(outFormat);
+    return result;
 }
 
 QString VXDeviceInterface::buildDate()

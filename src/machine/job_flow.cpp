@@ -9,21 +9,21 @@
 #include "reply.h"
 #include "task_record_p.h"
 #include "vxdeviceproperty.h"
-#include "machine_logging_p.h"
 
 #include <QtCore/QDateTime>
 #include <QtCore/QJsonObject>
+#include <QtCore/QLoggingCategory>
 
 #include <utility>
 
 namespace key = vx::key;
 
+Q_LOGGING_CATEGORY(lcMachine, "vx.machine", QtInfoMsg)
+
 using namespace vx::protocol;
 using vx::TaskRecord;
 
-namespace {
 constexpr int kJogScale = 80;
-}
 
 VXDeviceProperty *VXLT3050PROCam::page_carrier()
 {
@@ -73,9 +73,8 @@ void VXLT3050PROCam::startTask()
 
     ensure_property(key::TASK_START_TIME, QDateTime::currentDateTime(), nullptr)
         ->setValue(QDateTime::currentDateTime());
-    if (!tell_host(DevTasK, QString()))
-        return;
-    device_task_to_cloud();
+    if (tell_host(DevTasK, QString()))
+        device_task_to_cloud();
 }
 
 void VXLT3050PROCam::decode_cmd(QString frame)
@@ -143,9 +142,8 @@ void VXLT3050PROCam::stop_job()
     next_page = {};
     if (VXDeviceProperty *task = property_ptr(key::TASK)) // the machine no longer cuts
         task->setValue(TaskRecord(task->value().toJsonObject()).set_status(0).json());
-    if (!tell_host(DevTasK, QStringLiteral("STOP")))
-        return;
-    device_task_to_cloud();
+    if (tell_host(DevTasK, QStringLiteral("STOP")))
+        device_task_to_cloud();
 }
 
 void VXLT3050PROCam::advance_task()
@@ -207,9 +205,8 @@ void VXLT3050PROCam::close_copy()
     } else {
         task->setValue(record.set_status(0).set_percent(100).json());
     }
-    if (!tell_host(DevTasK, QString()))
-        return;
-    device_task_to_cloud();
+    if (tell_host(DevTasK, QString()))
+        device_task_to_cloud();
 }
 
 // Made right after a page is sent, so the work overlaps the machine cutting

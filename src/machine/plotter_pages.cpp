@@ -2,9 +2,7 @@
 
 #include "protocol.h"
 
-namespace {
 const QLatin1String kPageEnd(vx::protocol::kPageEnd);
-}
 
 void PlotterPages::load(const QString &job)
 {

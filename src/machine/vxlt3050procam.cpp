@@ -27,17 +27,10 @@ QString installed_translations_dir()
 }
 } // namespace
 
-VXLT3050PROCam::VXLT3050PROCam(QObject *parent)
-    : VXCommonInterface(parent)
-{
-    load_translator();
-}
-
-VXLT3050PROCam::~VXLT3050PROCam() = default;
-
 // Each machine object installs its own translator; destroying the object
 // removes it again. The host application's own copy comes first.
-void VXLT3050PROCam::load_translator()
+VXLT3050PROCam::VXLT3050PROCam(QObject *parent)
+    : VXCommonInterface(parent)
 {
     const QString file = QStringLiteral("VX-LT3050PROCam_%1.qm").arg(language_code());
     const QString beside_host = QCoreApplication::applicationDirPath() + QStringLiteral("/translations");

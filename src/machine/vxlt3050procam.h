@@ -16,7 +16,6 @@ class VXLT3050PROCam : public VXCommonInterface
 
 public:
     explicit VXLT3050PROCam(QObject *parent = nullptr);
-    ~VXLT3050PROCam() override;
 
     VXDeviceInterface *initInstance() override;
     QStringList userProperty() override;
@@ -35,7 +34,6 @@ protected:
     void dispatch_reply(const vx::protocol::Reply &reply) override;
 
 private:
-    void load_translator();
     bool handle_machine_reply(const vx::protocol::Reply &reply);
     void stop_job();
     void send_next_page();

@@ -2,8 +2,10 @@
 #include "vxdeviceproperty.h"
 
 #include "frame.h"
+#include "property_store_p.h"
 #include "protocol.h"
-#include "property_logging_p.h"
+
+Q_LOGGING_CATEGORY(lcProperty, "vx.property", QtInfoMsg)
 
 namespace {
 
@@ -142,28 +144,24 @@ QByteArray VXDeviceProperty::set_cmd_bytes(const QVariant &value) const
 // Replies never notify: the host reads the new value when it chooses to.
 void VXDeviceProperty::set_decode(QString field)
 {
-    bool ok = false;
+    // What is not a number reads as 0: toUInt and toInt return 0 for it,
+    // but toDouble returns infinity on overflow.
     switch (m_value.userType()) {
     case QMetaType::QString:
         m_value = field;
         break;
-    case QMetaType::UInt: {
-        const quint32 v = field.toUInt(&ok, 10);
-        m_value = ok ? v : 0u;
+    case QMetaType::UInt:
+        m_value = field.toUInt();
         break;
-    }
-    case QMetaType::Int: {
-        const int v = field.toInt(&ok, 10);
-        m_value = ok ? v : 0;
+    case QMetaType::Int:
+        m_value = field.toInt();
         break;
-    }
     case QMetaType::Double: {
+        bool ok = false;
         const double v = field.toDouble(&ok);
         m_value = ok ? v : 0.0;
         break;
     }
-    default:
-        break;
     }
 }
 
@@ -181,10 +179,8 @@ void VXDeviceProperty::set_decode(QStringList fields)
         // Field 0 is the low word, field 1 the high word of a 32-bit value.
         quint32 v = m_value.toUInt();
         for (int i = 0; i < 2; ++i) {
-            bool ok = false;
-            const quint32 word = fields.at(i).toUShort(&ok, 10);
             const int shift = 16 * i;
-            v = (v & ~(0xFFFFu << shift)) | ((ok ? word : 0u) << shift);
+            v = (v & ~(0xFFFFu << shift)) | (quint32(fields.at(i).toUShort()) << shift);
         }
         m_value = static_cast<int>(v);
         break;
@@ -194,12 +190,8 @@ void VXDeviceProperty::set_decode(QStringList fields)
         if (keys.isEmpty()) {
             // A plain property: the reply must echo every fixed parameter.
             const int n = m_param.size();
-            if (fields.size() <= n)
+            if (fields.size() <= n || fields.mid(0, n) != m_param)
                 return;
-            for (int i = 0; i < n; ++i) {
-                if (fields.at(i) != m_param.at(i))
-                    return;
-            }
             set_decode(fields.at(n));
         } else {
             const int count = qMin(keys.size(), fields.size());

@@ -3,7 +3,6 @@
 #include "vxdeviceproperty.h"
 
 #include "property_store_p.h"
-#include "property_logging_p.h"
 
 #include <QtCore/QJsonObject>
 #include <QtCore/QJsonValue>
@@ -42,19 +41,7 @@ QJsonObject description_of(const QObject *property, bool *ok)
 QWidget *control_of(const QObject *property)
 {
     const QVariant held = property->property(kControlKey);
-    if (!held.isValid() || held.isNull() || held.userType() != QMetaType::VoidStar)
-        return nullptr;
-    return static_cast<QWidget *>(held.value<void *>());
-}
-
-void set_control(QObject *property, QWidget *control)
-{
-    property->setProperty(kControlKey, QVariant::fromValue(static_cast<void *>(control)));
-}
-
-double factor_of(const QJsonObject &description)
-{
-    return description.value(QLatin1String("factor")).toDouble(1.0);
+    return held.userType() == QMetaType::VoidStar ? static_cast<QWidget *>(held.value<void *>()) : nullptr;
 }
 
 // Truncates toward zero; values beyond the int range (a zero factor gives
@@ -350,7 +337,7 @@ const EditorKind *built_editor(VXDeviceProperty *property, Held *held)
     QWidget *control = control_of(property);
     if (!described || !control)
         return nullptr;
-    *held = Held{property, control, factor_of(description)};
+    *held = Held{property, control, description.value(QLatin1String("factor")).toDouble(1.0)};
     return kind_of(description);
 }
 
@@ -375,7 +362,7 @@ void VXDeviceProperty::create_ui_ctrl(QWidget *parent, QString name, bool show_u
         return;
     }
     if (QWidget *control = kind->make(at))
-        set_control(this, control);
+        setProperty(kControlKey, QVariant::fromValue(static_cast<void *>(control)));
 }
 
 void VXDeviceProperty::to_ui_ctrl()

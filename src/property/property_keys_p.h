@@ -7,11 +7,9 @@
 namespace vx::key {
 
 // Created by the catalogues.
-inline constexpr char CAMERA_OFFSET[] = "CAMERA_OFFSET";
 inline constexpr char CONNECT_MODE[] = "CONNECT_MODE";
 inline constexpr char DEVICE_CLOUD[] = "DEVICE_CLOUD";
 inline constexpr char DEVICE_ID[] = "DEVICE_ID";
-inline constexpr char DEVICE_MODEL[] = "DEVICE_MODEL";
 inline constexpr char DEVICE_STATUS[] = "DEVICE_STATUS";
 inline constexpr char FILE_PREVIEW[] = "FILE_PREVIEW";
 inline constexpr char FIRMWARE[] = "FIRMWARE";
@@ -22,11 +20,7 @@ inline constexpr char MOVE[] = "MOVE";
 inline constexpr char MOVE_X[] = "MOVE_X";
 inline constexpr char MOVE_Y[] = "MOVE_Y";
 inline constexpr char PCB_ID[] = "PCB_ID";
-inline constexpr char PRESSURE[] = "PRESSURE";
 inline constexpr char QRCODE_COPIES[] = "QRCODE_COPIES";
-inline constexpr char SP1[] = "SP1";
-inline constexpr char SP2[] = "SP2";
-inline constexpr char SPEED[] = "SPEED";
 inline constexpr char STATUS[] = "STATUS";
 inline constexpr char TASK[] = "TASK";
 inline constexpr char TASK_COPIES[] = "TASK_COPIES";
@@ -39,10 +33,9 @@ inline constexpr char TCP_PORT[] = "TCP_PORT";
 inline constexpr char WORK_MODE[] = "WORK_MODE";
 
 inline constexpr const char *kCatalogueKeys[] = {
-    CAMERA_OFFSET, CONNECT_MODE, DEVICE_CLOUD, DEVICE_ID, DEVICE_MODEL, DEVICE_STATUS, FILE_PREVIEW,
-    FIRMWARE, GET_QRCODE, HEARTBEAT, LAST_TIME, MOVE, MOVE_X, MOVE_Y, PCB_ID, PRESSURE,
-    QRCODE_COPIES, SP1, SP2, SPEED, STATUS, TASK, TASK_COPIES, TASK_FILE_INFO, TASK_MODE, TASK_PLT,
-    TASK_PPLT, TASK_REPEAT, TCP_PORT, WORK_MODE};
+    CONNECT_MODE, DEVICE_CLOUD, DEVICE_ID, DEVICE_STATUS, FILE_PREVIEW, FIRMWARE, GET_QRCODE, HEARTBEAT,
+    LAST_TIME, MOVE, MOVE_X, MOVE_Y, PCB_ID, QRCODE_COPIES, STATUS, TASK, TASK_COPIES, TASK_FILE_INFO,
+    TASK_MODE, TASK_PLT, TASK_PPLT, TASK_REPEAT, TCP_PORT, WORK_MODE};
 
 // Created by the driver itself: the addresses the host gives, and the
 // time a job started.

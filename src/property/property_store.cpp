@@ -28,11 +28,9 @@ VXDeviceProperty *held_property(const QObject *holder, const char *key)
     QVariant held = holder->property(key);
     if (!held.isValid() || held.isNull())
         return nullptr;
-    if (held.userType() == QMetaType::VoidStar)
-        return static_cast<VXDeviceProperty *>(held.value<void *>());
     // Only a value that really converts to a pointer is a property; a
     // description such as "WIDGET" (a JSON object) is not.
-    if (!held.convert(QMetaType::VoidStar))
+    if (held.userType() != QMetaType::VoidStar && !held.convert(QMetaType::VoidStar))
         return nullptr;
     return static_cast<VXDeviceProperty *>(held.value<void *>());
 }

@@ -1,8 +1,12 @@
 #pragma once
 
+#include <QtCore/QLoggingCategory>
 #include <QtCore/QObject>
 
 class VXDeviceProperty;
+
+// The property subsystem's logging category, defined with the codec.
+Q_DECLARE_LOGGING_CATEGORY(lcProperty)
 
 // How devices and composite properties hold properties: a dynamic Qt
 // property named by the key whose value is the property's address as a

@@ -39,11 +39,6 @@ bool VXDeviceProperty::init(QVariant value, QString label, QString unit, int get
     return true;
 }
 
-const QVariant &VXDeviceProperty::value() const
-{
-    return m_value;
-}
-
 // Going back to the previous value is silent: the editor read-back uses it
 // to undo an edit without telling the host twice.
 void VXDeviceProperty::setValue(const QVariant &v)
@@ -59,11 +54,10 @@ void VXDeviceProperty::setValue(const QVariant &v)
     emit valueChanged();
 }
 
-void VXDeviceProperty::set_value_silently(const QVariant &v)
-{
-    m_value = v;
-}
+void VXDeviceProperty::set_value_silently(const QVariant &v) { m_value = v; }
+void VXDeviceProperty::ret_Status(int ret) { emit retStatus(ret); }
 
+const QVariant &VXDeviceProperty::value() const { return m_value; }
 QString VXDeviceProperty::label() const { return m_label; }
 QString VXDeviceProperty::uint() const { return m_unit; }
 QStringList VXDeviceProperty::param() const { return m_param; }
@@ -71,13 +65,4 @@ int VXDeviceProperty::cmd_len() const { return m_len; }
 VXDeviceInterface::VXDeviceCMDType VXDeviceProperty::cmd_type() const { return m_cmd_type; }
 int VXDeviceProperty::get_cmd_int() const { return m_get_cmd; }
 int VXDeviceProperty::set_cmd_int() const { return m_set_cmd; }
-
-void VXDeviceProperty::ret_Status(int ret)
-{
-    emit retStatus(ret);
-}
-
-VXDeviceProperty *VXDeviceProperty::property_ptr(const char *key) const
-{
-    return vx::held_property(this, key);
-}
+VXDeviceProperty *VXDeviceProperty::property_ptr(const char *key) const { return vx::held_property(this, key); }

@@ -27,11 +27,7 @@ QByteArray frame(const QByteArray &name, QByteArray body)
 
     QByteArray header;
     header.reserve(total - body.size() - 1);
-    header.append(STX);
-    header.append(QByteArray::number(total));
-    header.append(';');
-    header.append(name);
-    header.append(';');
+    header.append(STX).append(QByteArray::number(total)).append(';').append(name).append(';');
     // In place when the body has room to spare (a fresh UTF-8 conversion
     // has): prepending raw bytes moves the body within its buffer, where
     // prepending a QByteArray would copy it into the header's.
@@ -39,11 +35,6 @@ QByteArray frame(const QByteArray &name, QByteArray body)
     body.prepend(header.constData(), header.size());
     body.append(ETX);
     return body;
-}
-
-static bool any_frame_control(const uchar *bytes, qsizetype size)
-{
-    return std::any_of(bytes, bytes + size, [](uchar c) { return c == 0 || c == uchar(STX) || c == uchar(ETX); });
 }
 
 // The smallest of `size` bytes. A job page can be megabytes and is checked
@@ -76,7 +67,8 @@ bool holds_frame_control(const QByteArray &bytes)
 {
     const auto *data = reinterpret_cast<const uchar *>(bytes.constData());
     // Nearly every text has no byte below 4 at all, which one fast pass shows.
-    return smallest_byte(data, bytes.size()) <= uchar(ETX) && any_frame_control(data, bytes.size());
+    return smallest_byte(data, bytes.size()) <= uchar(ETX)
+        && std::any_of(data, data + bytes.size(), [](uchar c) { return c == 0 || c == uchar(STX) || c == uchar(ETX); });
 }
 
 QString frame_text(const QByteArray &bytes)

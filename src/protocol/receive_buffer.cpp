@@ -6,12 +6,10 @@
 
 namespace vx {
 
-namespace {
-const char *find_last(const char *begin, const char *end, char byte)
+static const char *find_last(const char *begin, const char *end, char byte)
 {
     return static_cast<const char *>(memrchr(begin, byte, size_t(end - begin)));
 }
-} // namespace
 
 void ReceiveBuffer::append(const QByteArray &data)
 {

@@ -16,7 +16,6 @@ class ReceiveBuffer
 public:
     static constexpr int kMaxFrameBytes = 1 << 20;
 
-    // A partial frame growing past the limit is discarded.
     explicit ReceiveBuffer(int max_frame_bytes = kMaxFrameBytes) : m_max_frame_bytes(max_frame_bytes) {}
 
     void append(const QByteArray &data);

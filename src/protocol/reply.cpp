@@ -43,10 +43,7 @@ void parse_cmd_field(const QString &field, QString &name, int &number, QString &
     name = QString::fromLatin1(bytes.left(letters));
 
     const int number_end = colon > letters ? colon : (colon < 0 ? bytes.size() : letters);
-    bool ok = false;
-    number = bytes.mid(letters, number_end - letters).toInt(&ok, 10);
-    if (!ok)
-        number = 0;
+    number = bytes.mid(letters, number_end - letters).toInt(); // 0 when not a number
 }
 
 } // namespace vx::protocol

@@ -1,3 +1,0 @@
-#include "machine_logging_p.h"
-
-Q_LOGGING_CATEGORY(lcMachine, "vx.machine", QtInfoMsg)
