@@ -24,6 +24,7 @@ struct Scale
     int stream_page = 64 << 10;
     QVector<int> fleet_sizes{10, 100}; // machines driven at once, each against the first
     int repetitions = 3;               // the fastest repetition counts
+    int trace_pairs = 15;              // jobs with and without a trace, in turns
     double min_time = 0.5;             // seconds a timed loop runs at least
     QString helper_dir;                // where the helper programs and vxsim are
 
@@ -40,6 +41,7 @@ struct Scale
         s.stream_bytes = 256 << 10;
         s.fleet_sizes = {2, 4};
         s.repetitions = 1;
+        s.trace_pairs = 1;
         s.min_time = 0.001;
         return s;
     }
