@@ -46,7 +46,7 @@ void TraceFileWriter::enqueue(Entry entry)
 {
     if (failed())
         return;
-    const qint64 size = entry.fields.size() + entry.bytes.size();
+    const qint64 size = entry.size();
     QMutexLocker lock(&m_mutex);
     if (m_waiting_bytes + size > kMaxWaitingBytes) {
         ++m_left_out;
@@ -75,7 +75,7 @@ void TraceFileWriter::run()
         QList<Entry> batch;
         qint64 taken = 0;
         while (!m_queue.isEmpty() && taken < kBatchBytes) {
-            taken += m_queue.first().fields.size() + m_queue.first().bytes.size();
+            taken += m_queue.first().size();
             batch << m_queue.takeFirst();
         }
         lock.unlock();

@@ -42,6 +42,7 @@ private:
         QByteArray fields;
         QByteArray bytes;
         bool has_bytes;
+        qint64 size() const { return fields.size() + bytes.size(); }
     };
 
     void enqueue(Entry entry);
