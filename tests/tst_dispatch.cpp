@@ -212,6 +212,7 @@ void tst_dispatch::field_splitter_data()
     QTest::newRow("colon after the name") << "GET:5" << "GET" << 0 << "5";
     QTest::newRow("empty") << "" << "" << 0 << "";
     QTest::newRow("lower case is no name") << "get12:5" << "" << 0 << "5";
+    QTest::newRow("non-ASCII value") << "GET12:中文 é" << "GET" << 12 << "中文 é";
 }
 
 void tst_dispatch::field_splitter()
