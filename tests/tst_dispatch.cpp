@@ -31,6 +31,8 @@ private slots:
     void progress_report();
     void progress_percent_data();
     void progress_percent();
+    void progress_counters_data();
+    void progress_counters();
     void short_progress_report();
     void progress_creates_missing_task();
     void qrcode_replies_data();
@@ -155,6 +157,30 @@ void tst_dispatch::progress_percent()
     QFETCH(QString, percent);
     base()->decode_task(QStringLiteral("66,1,a,1,0,%1,0,0,0").arg(percent));
     QTEST(value("TASK").toJsonObject().value("Percent").toInt(), "expected");
+}
+
+// A report the job cannot have produced leaves counters it can.
+void tst_dispatch::progress_counters_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<int>("copies");
+    QTest::addColumn<int>("finished");
+    QTest::addColumn<int>("percent");
+    QTest::newRow("in range") << "66,1,a,3,2,70,0,0,0" << 3 << 2 << 70;
+    QTest::newRow("negative finished") << "66,1,a,3,-5,70,0,0,0" << 3 << 0 << 70;
+    QTest::newRow("more finished than copies") << "66,1,a,3,9,70,0,0,0" << 3 << 3 << 70;
+    QTest::newRow("negative copies and percent") << "66,1,a,-3,1,-7,0,0,0" << 0 << 0 << 0;
+    QTest::newRow("percent past the end") << "66,1,a,3,2,250,0,0,0" << 3 << 2 << 100;
+}
+
+void tst_dispatch::progress_counters()
+{
+    QFETCH(QString, field);
+    base()->decode_task(field);
+    const QJsonObject record = value("TASK").toJsonObject();
+    QTEST(record.value("TaskCopies").toInt(), "copies");
+    QTEST(record.value("Finished").toInt(), "finished");
+    QTEST(record.value("Percent").toInt(), "percent");
 }
 
 void tst_dispatch::short_progress_report()
