@@ -27,6 +27,8 @@ private slots:
     void init();
     void routing_data();
     void routing();
+    void cmd_family_routing_data();
+    void cmd_family_routing();
     void first_registered_property_wins();
     void progress_report();
     void progress_percent_data();
@@ -94,6 +96,30 @@ void tst_dispatch::routing()
     base()->VXCommonInterface::decode_cmd(frame);
     QTEST(value(key.toLatin1().constData()), "expected");
     QCOMPARE(changed.count(), 0); // replies store silently
+}
+
+// The "157" family's settings are CMD properties, one or three addresses wide.
+void tst_dispatch::cmd_family_routing_data()
+{
+    QTest::addColumn<QString>("frame");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QVariant>("expected");
+    QTest::newRow("one address") << reply("CMD", "GET26:250;") << "PU_SPEED" << QVariant(250u);
+    QTest::newRow("three addresses") << reply("CMD", "GET11:4464;GET12:1;GET13:0;") << "CAMERA_OFFSET_X"
+                                     << QVariant(70000);
+    QTest::newRow("three addresses, high word set") << reply("CMD", "GET14:65336;GET15:65535;GET16:0;")
+                                                    << "CAMERA_OFFSET_Y" << QVariant(-200);
+}
+
+void tst_dispatch::cmd_family_routing()
+{
+    QFETCH(QString, frame);
+    QFETCH(QString, key);
+    VXCommonInterface device;
+    device.init157(&device);
+    device.camera_offset_157(&device);
+    device.decode_cmd(frame);
+    QTEST(device.property_ptr(key.toLatin1().constData())->value(), "expected");
 }
 
 void tst_dispatch::first_registered_property_wins()
