@@ -135,6 +135,10 @@ std::optional<CommandLine> parse_command_line(const QCoreApplication &app, QStri
     line.options.max_frame_bytes = *max_frame;
     line.replay = parser.value("replay");
     line.fast = parser.isSet("fast");
+    if (line.options.reset_on_drop && line.options.drop_after_pages == 0) {
+        *error = "--reset goes with --drop-after N";
+        return std::nullopt;
+    }
     if (line.replay.isEmpty() && line.fast) {
         *error = "--fast goes with --replay FILE";
         return std::nullopt;
