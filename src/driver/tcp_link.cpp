@@ -72,10 +72,10 @@ void TcpLink::write(const QByteArray &frame)
 // (a page follows a page-done report, and the machine waits for it). The
 // rest follows as the socket drains; a flush made while the socket reports
 // bytes written reports nothing itself, so pieces are handed on for as long
-// as the socket takes them.
-// A write that fails aborts the socket inside flush(); the loss is reported
-// once the sender has returned, as the host may delete the device on
-// hearing of it while the sender (and this loop) still run.
+// as the socket takes them. A write that fails aborts the socket inside
+// flush(); the loss is reported once the sender has returned, as the host
+// may delete the device on hearing of it while the sender (and this loop)
+// still run.
 void TcpLink::feed()
 {
     const QScopedValueRollback<bool> feeding(m_feeding, true);
@@ -147,6 +147,7 @@ void TcpLink::on_state(QAbstractSocket::SocketState state)
         emit stateChanged(state_of(state));
         return;
     }
+    // Inside feed(): told once the sender has returned.
     if (state_of(state) == Unchanged)
         return;
     if (m_deferred == Unchanged)
