@@ -367,8 +367,8 @@ void tst_end_to_end::host_deletes_the_device_from_a_message()
         || action == QLatin1String("stop");
     options.cut_speed_mm_per_second = acts_mid_page ? 200 : 0;
     options.machine_stop_after_pages = action == QLatin1String("machine stop") ? 1 : 0;
-    options.drop_after_pages = action == QLatin1String("reset") ? 1 : 0;
-    options.reset_on_drop = true;
+    options.reset_on_drop = action == QLatin1String("reset");
+    options.drop_after_pages = options.reset_on_drop ? 1 : 0;
     QVERIFY(start(options));
 
     const QPointer<VXDeviceInterface> device(m_device.data());
