@@ -27,10 +27,14 @@ private slots:
     void init();
     void routing_data();
     void routing();
+    void cmd_family_routing_data();
+    void cmd_family_routing();
     void first_registered_property_wins();
     void progress_report();
     void progress_percent_data();
     void progress_percent();
+    void progress_counters_data();
+    void progress_counters();
     void short_progress_report();
     void progress_creates_missing_task();
     void qrcode_replies_data();
@@ -92,6 +96,30 @@ void tst_dispatch::routing()
     base()->VXCommonInterface::decode_cmd(frame);
     QTEST(value(key.toLatin1().constData()), "expected");
     QCOMPARE(changed.count(), 0); // replies store silently
+}
+
+// The "157" family's settings are CMD properties, one or three addresses wide.
+void tst_dispatch::cmd_family_routing_data()
+{
+    QTest::addColumn<QString>("frame");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QVariant>("expected");
+    QTest::newRow("one address") << reply("CMD", "GET26:250;") << "PU_SPEED" << QVariant(250u);
+    QTest::newRow("three addresses") << reply("CMD", "GET11:4464;GET12:1;GET13:0;") << "CAMERA_OFFSET_X"
+                                     << QVariant(70000);
+    QTest::newRow("three addresses, high word set") << reply("CMD", "GET14:65336;GET15:65535;GET16:0;")
+                                                    << "CAMERA_OFFSET_Y" << QVariant(-200);
+}
+
+void tst_dispatch::cmd_family_routing()
+{
+    QFETCH(QString, frame);
+    QFETCH(QString, key);
+    VXCommonInterface device;
+    device.init157(&device);
+    device.camera_offset_157(&device);
+    device.decode_cmd(frame);
+    QTEST(device.property_ptr(key.toLatin1().constData())->value(), "expected");
 }
 
 void tst_dispatch::first_registered_property_wins()
@@ -157,6 +185,30 @@ void tst_dispatch::progress_percent()
     QTEST(value("TASK").toJsonObject().value("Percent").toInt(), "expected");
 }
 
+// A report the job cannot have produced leaves counters it can.
+void tst_dispatch::progress_counters_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<int>("copies");
+    QTest::addColumn<int>("finished");
+    QTest::addColumn<int>("percent");
+    QTest::newRow("in range") << "66,1,a,3,2,70,0,0,0" << 3 << 2 << 70;
+    QTest::newRow("negative finished") << "66,1,a,3,-5,70,0,0,0" << 3 << 0 << 70;
+    QTest::newRow("more finished than copies") << "66,1,a,3,9,70,0,0,0" << 3 << 3 << 70;
+    QTest::newRow("negative copies and percent") << "66,1,a,-3,1,-7,0,0,0" << 0 << 0 << 0;
+    QTest::newRow("percent past the end") << "66,1,a,3,2,250,0,0,0" << 3 << 2 << 100;
+}
+
+void tst_dispatch::progress_counters()
+{
+    QFETCH(QString, field);
+    base()->decode_task(field);
+    const QJsonObject record = value("TASK").toJsonObject();
+    QTEST(record.value("TaskCopies").toInt(), "copies");
+    QTEST(record.value("Finished").toInt(), "finished");
+    QTEST(record.value("Percent").toInt(), "percent");
+}
+
 void tst_dispatch::short_progress_report()
 {
     QSignalSpy messages(m_device.data(), &VXDeviceInterface::message);
@@ -212,6 +264,7 @@ void tst_dispatch::field_splitter_data()
     QTest::newRow("colon after the name") << "GET:5" << "GET" << 0 << "5";
     QTest::newRow("empty") << "" << "" << 0 << "";
     QTest::newRow("lower case is no name") << "get12:5" << "" << 0 << "5";
+    QTest::newRow("non-ASCII value") << "GET12:中文 é" << "GET" << 12 << "中文 é";
 }
 
 void tst_dispatch::field_splitter()

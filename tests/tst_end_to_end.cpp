@@ -23,13 +23,11 @@ using vx::sim::SimulatorOptions;
 
 namespace {
 
-// A job of `pages` pages, each a 20 mm square.
-QString square_job(int pages)
+// A job of `pages` pages, each a 20 mm square drawn `rounds` times.
+QString square_job(int pages, int rounds = 1)
 {
-    QString job = QStringLiteral("IN;");
-    for (int i = 0; i < pages; ++i)
-        job += QStringLiteral("PU0,0;PD800,0;PD800,800;PD0,800;PD0,0;PG;");
-    return job;
+    const QString page = QStringLiteral("PU0,0;") + QStringLiteral("PD800,0;PD800,800;PD0,800;PD0,0;").repeated(rounds);
+    return QStringLiteral("IN;") + (page + QStringLiteral("PG;")).repeated(pages);
 }
 
 struct Heard
@@ -334,6 +332,10 @@ void tst_end_to_end::host_deletes_the_device_from_a_message_data()
     const int status = VXDeviceInterface::DevStatus, task = VXDeviceInterface::DevTasK;
     QTest::newRow("TCP CONNECTED.") << "tcp" << "" << status << "TCP CONNECTED." << 1;
     QTest::newRow("TCP DISCONNECTED.") << "tcp" << "drop" << status << "TCP DISCONNECTED." << 1;
+    // The machine answers a page and resets: the next page's write fails.
+    QTest::newRow("TCP DISCONNECTED. in a page write") << "tcp" << "reset" << status << "TCP DISCONNECTED." << 1;
+    // Declared lost (a heartbeat timeout) and opened afresh: the old socket's close.
+    QTest::newRow("TCP DISCONNECTED. on opening again") << "tcp" << "reopen" << status << "TCP DISCONNECTED." << 1;
     QTest::newRow("USB CONNECTED.") << "usb" << "" << status << "USB CONNECTED." << 1;
     QTest::newRow("USB DISCONNECTED.") << "usb" << "drop" << status << "USB DISCONNECTED." << 1;
     QTest::newRow("USB ERROR.") << "bad usb path" << "" << status << "USB ERROR." << 1;
@@ -365,6 +367,8 @@ void tst_end_to_end::host_deletes_the_device_from_a_message()
         || action == QLatin1String("stop");
     options.cut_speed_mm_per_second = acts_mid_page ? 200 : 0;
     options.machine_stop_after_pages = action == QLatin1String("machine stop") ? 1 : 0;
+    options.reset_on_drop = action == QLatin1String("reset");
+    options.drop_after_pages = options.reset_on_drop ? 1 : 0;
     QVERIFY(start(options));
 
     const QPointer<VXDeviceInterface> device(m_device.data());
@@ -410,6 +414,12 @@ void tst_end_to_end::host_deletes_the_device_from_a_message()
     if (device && link != QLatin1String("channel")) {
         if (action == QLatin1String("drop")) {
             m_sim.reset();
+        } else if (action == QLatin1String("reopen")) {
+            m_device->property_ptr("STATUS")->setValue(int(VXDeviceInterface::DisConnected));
+            m_device->connectDevice();
+        } else if (action == QLatin1String("reset")) {
+            m_device->setPlt(square_job(2, 1 << 16)); // 2 MiB pages: each goes out in pieces
+            m_device->startTask();
         } else if (action == QLatin1String("qrcode")) {
             write("TASK_MODE", 1);
             write("TASK_COPIES", 1);

@@ -39,6 +39,8 @@ private slots:
     void send_gate_data();
     void send_gate();
     void empty_frame_is_not_sent();
+    void frames_reach_the_peer_whole_data();
+    void frames_reach_the_peer_whole();
     void trace_keeps_bytes_data();
     void trace_keeps_bytes();
 };
@@ -198,6 +200,41 @@ void tst_framing::empty_frame_is_not_sent()
     QVERIFY(peer.wait_frames(1));
     QTest::qWait(10);
     QCOMPARE(peer.frames, QList<QByteArray>{wire("<STX>12;CCMD;4;<ETX>")});
+}
+
+// The link hands a large page to the socket a piece at a time: the peer
+// must receive every byte in its place, and the frames in their order.
+void tst_framing::frames_reach_the_peer_whole_data()
+{
+    QTest::addColumn<QList<QByteArray>>("frames");
+    // A page whose every line tells where it is, so a piece out of place shows.
+    const auto page = [](int bytes) {
+        QByteArray body;
+        for (int line = 0; body.size() < bytes; ++line)
+            body += "PD" + QByteArray::number(line) + ",0;";
+        return vx::frame("PPLT", body.left(bytes));
+    };
+    const QByteArray status = wire("<STX>12;CCMD;4;<ETX>");
+    using L = QList<QByteArray>;
+    QTest::newRow("a short frame") << L{status};
+    QTest::newRow("one piece exactly") << L{page((1 << 20) - 15)};
+    QTest::newRow("a page of 3 MiB and a part piece") << L{page(3 << 20 | 12345), status};
+    QTest::newRow("two large pages in a row") << L{page(2 << 20), page((1 << 20) + 1), status};
+}
+
+void tst_framing::frames_reach_the_peer_whole()
+{
+    QFETCH(QList<QByteArray>, frames);
+    VXLT3050PROCam root;
+    QScopedPointer<VXDeviceInterface> device(root.initInstance());
+    LoopbackPeer peer;
+    QVERIFY(peer.attach(device.data()));
+    for (const QByteArray &frame : frames)
+        device->sendCMD(frame);
+    QVERIFY(peer.wait_frames(frames.size()));
+    QCOMPARE(peer.frames.size(), frames.size());
+    for (int i = 0; i < frames.size(); ++i)
+        QVERIFY2(peer.frames.at(i) == frames.at(i), qPrintable(QStringLiteral("frame %1 differs").arg(i)));
 }
 
 QTEST_GUILESS_MAIN(tst_framing)

@@ -100,7 +100,9 @@ void tst_links::tcp_connect_and_peer_close()
     QVERIFY(!m_device->connectDevice()); // already up
     const QTcpSocket *socket = m_device->findChild<QTcpSocket *>();
     QCOMPARE(socket->readBufferSize(), qint64(10240));
+    // Read back from the system: both are set once the socket is open.
     QCOMPARE(const_cast<QTcpSocket *>(socket)->socketOption(QAbstractSocket::KeepAliveOption).toInt(), 1);
+    QCOMPARE(const_cast<QTcpSocket *>(socket)->socketOption(QAbstractSocket::LowDelayOption).toInt(), 1);
 
     QTRY_VERIFY(server.hasPendingConnections());
     QTcpSocket *peer = server.nextPendingConnection();

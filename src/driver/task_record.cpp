@@ -1,5 +1,7 @@
 #include "task_record_p.h"
 
+#include <limits>
+
 namespace vx {
 
 QJsonValue TaskRecord::member(const char *name) const
@@ -21,6 +23,16 @@ QJsonObject TaskRecord::json() const
         if (!fresh.contains(it.key()))
             fresh.insert(it.key(), it.value());
     }
+    // The counters come from the machine's reports, which may say anything:
+    // a job has no fewer than none and no more than all of its copies done.
+    const auto bound = [&fresh](const char *name, int low, int high) {
+        const auto it = fresh.find(QLatin1String(name));
+        if (it != fresh.end())
+            it.value() = qBound(low, it.value().toInt(), high);
+    };
+    bound(kTaskCopies, 0, std::numeric_limits<int>::max());
+    bound(kFinished, 0, fresh.value(QLatin1String(kTaskCopies)).toInt());
+    bound(kPercent, 0, 100);
     return fresh;
 }
 

@@ -4,7 +4,11 @@
 #include "vxdeviceinterface.h"
 #include "vxdeviceproperty.h"
 
+#include <QtCore/QPointer>
+#include <QtCore/QScopedValueRollback>
 #include <QtNetwork/QTcpSocket>
+
+#include <utility>
 
 constexpr int kReadBufferSize = 10240;
 // A large page reaches the socket a piece at a time, as it drains, so the
@@ -43,8 +47,12 @@ void TcpLink::open(const QString &address, VXDeviceInterface &device)
     if (state != QAbstractSocket::UnconnectedState) {
         // A link declared lost while the socket still looks connected (a
         // heartbeat timeout) is opened afresh rather than left as it is.
+        // The host hears of the close and may delete the device meanwhile.
         drop_outgoing();
+        const QPointer<TcpLink> alive(this);
         m_socket->abort();
+        if (!alive)
+            return;
     }
     m_socket->connectToHost(address, quint16(port->value().toInt()), QIODevice::ReadWrite,
                             QAbstractSocket::AnyIPProtocol);
@@ -52,7 +60,9 @@ void TcpLink::open(const QString &address, VXDeviceInterface &device)
 
 void TcpLink::write(const QByteArray &frame)
 {
-    if (!m_socket)
+    // A link lost in an earlier write takes nothing more, though the
+    // device may not have heard of it yet.
+    if (!m_socket || m_socket->state() == QAbstractSocket::UnconnectedState)
         return;
     m_outgoing << frame;
     feed();
@@ -62,9 +72,13 @@ void TcpLink::write(const QByteArray &frame)
 // (a page follows a page-done report, and the machine waits for it). The
 // rest follows as the socket drains; a flush made while the socket reports
 // bytes written reports nothing itself, so pieces are handed on for as long
-// as the socket takes them.
+// as the socket takes them. A write that fails aborts the socket inside
+// flush(); the loss is reported once the sender has returned, as the host
+// may delete the device on hearing of it while the sender (and this loop)
+// still run.
 void TcpLink::feed()
 {
+    const QScopedValueRollback<bool> feeding(m_feeding, true);
     while (!m_outgoing.isEmpty() && m_socket->bytesToWrite() < kPieceBytes) {
         const QByteArray &frame = m_outgoing.first();
         const int piece = qMin(kPieceBytes, frame.size() - m_handed);
@@ -93,13 +107,21 @@ void TcpLink::drop_outgoing()
 void TcpLink::close()
 {
     drop_outgoing();
-    if (!m_socket)
-        return;
-    m_socket->close();
-    m_socket->disconnect(this);
-    m_socket->setParent(nullptr);
-    m_socket->deleteLater();
-    m_socket = nullptr;
+    if (m_socket) {
+        m_socket->close();
+        m_socket->disconnect(this);
+        m_socket->setParent(nullptr);
+        m_socket->deleteLater();
+        m_socket = nullptr;
+    }
+    report_deferred(); // a loss not yet told is told now
+}
+
+void TcpLink::report_deferred()
+{
+    const State state = std::exchange(m_deferred, Unchanged);
+    if (state != Unchanged)
+        emit stateChanged(state);
 }
 
 void TcpLink::read_pending()
@@ -121,5 +143,14 @@ void TcpLink::on_state(QAbstractSocket::SocketState state)
         m_socket->setSocketOption(QAbstractSocket::KeepAliveOption, true);
         m_socket->setSocketOption(QAbstractSocket::LowDelayOption, true);
     }
-    emit stateChanged(state_of(state));
+    if (!m_feeding) {
+        emit stateChanged(state_of(state));
+        return;
+    }
+    // Inside feed(): told once the sender has returned.
+    if (state_of(state) == Unchanged)
+        return;
+    if (m_deferred == Unchanged)
+        QMetaObject::invokeMethod(this, &TcpLink::report_deferred, Qt::QueuedConnection);
+    m_deferred = state_of(state);
 }

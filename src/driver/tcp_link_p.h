@@ -31,8 +31,13 @@ private:
     void on_state(QAbstractSocket::SocketState state);
     void feed();
     void drop_outgoing();
+    void report_deferred();
 
     QTcpSocket *m_socket = nullptr;
+    // Set while frames are handed to the socket: a state change then is
+    // reported from the event loop, and until then held here.
+    bool m_feeding = false;
+    State m_deferred = Unchanged;
     // Frames not yet handed to the socket, shared with their senders, and
     // how much of the first one was.
     QList<QByteArray> m_outgoing;

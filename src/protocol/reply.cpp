@@ -31,19 +31,20 @@ Reply parse_reply(const QString &text)
     return reply;
 }
 
+// The field is text already (the frame was decoded as UTF-8 once): it is
+// split as it is, so a value keeps every character it carries.
 void parse_cmd_field(const QString &field, QString &name, int &number, QString &value)
 {
-    const QByteArray bytes = field.toLatin1();
-    const int colon = bytes.lastIndexOf(':');
-    value = QString::fromUtf8(bytes.mid(colon + 1));
+    const int colon = field.lastIndexOf(QLatin1Char(':'));
+    value = field.mid(colon + 1);
 
     int letters = 0;
-    while (letters < bytes.size() && bytes.at(letters) >= 'A' && bytes.at(letters) <= 'Z')
+    while (letters < field.size() && field.at(letters) >= QLatin1Char('A') && field.at(letters) <= QLatin1Char('Z'))
         ++letters;
-    name = QString::fromLatin1(bytes.left(letters));
+    name = field.left(letters);
 
-    const int number_end = colon > letters ? colon : (colon < 0 ? bytes.size() : letters);
-    number = bytes.mid(letters, number_end - letters).toInt(); // 0 when not a number
+    const int number_end = colon > letters ? colon : (colon < 0 ? field.size() : letters);
+    number = field.midRef(letters, number_end - letters).toInt(); // 0 when not a number
 }
 
 } // namespace vx::protocol

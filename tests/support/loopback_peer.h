@@ -34,5 +34,6 @@ private:
 
     QTcpServer m_server;
     QTcpSocket *m_client = nullptr;
-    vx::ReceiveBuffer m_buffer;
+    // Takes frames of several pieces of the link's writes.
+    vx::ReceiveBuffer m_buffer{16 << 20};
 };

@@ -7,6 +7,8 @@
 #include <QtNetwork/QTcpServer>
 #include <QtNetwork/QTcpSocket>
 
+#include <sys/socket.h>
+
 namespace vx::sim {
 
 namespace {
@@ -170,6 +172,15 @@ void ControllerSimulator::close_client()
         return;
     }
     qCDebug(lcSim) << "dropping the client after" << m_finished_pages << "pages";
+    if (m_options.reset_on_drop) {
+        // What was written goes first; a close without lingering then
+        // sends a reset instead of the orderly end.
+        m_client->flush();
+        const linger no_linger{1, 0};
+        setsockopt(int(m_client->socketDescriptor()), SOL_SOCKET, SO_LINGER, &no_linger, sizeof no_linger);
+        m_client->abort();
+        return;
+    }
     // Written bytes still go out; "disconnected" then ends the job.
     m_client->disconnectFromHost();
 }

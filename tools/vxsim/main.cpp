@@ -55,6 +55,7 @@ std::optional<CommandLine> parse_command_line(const QCoreApplication &app, QStri
         {"noise", "Garbage bytes between frames, some with a stray STX."},
         {"duplicate-progress", "Send every progress report twice."},
         {"drop-after", "Close the TCP client after N finished pages.", "N", "0"},
+        {"reset", "--drop-after: reset the connection instead of closing it."},
         {"machine-stop-after", "After N finished pages, stop the job as the machine's stop "
                                "key does and report 1001.", "N", "0"},
         {"refuse", "Answer every CCMD request with number N \"N,1\".", "N", "0"},
@@ -128,11 +129,16 @@ std::optional<CommandLine> parse_command_line(const QCoreApplication &app, QStri
     line.options.noise = parser.isSet("noise");
     line.options.duplicate_progress = parser.isSet("duplicate-progress");
     line.options.drop_after_pages = *drop_after;
+    line.options.reset_on_drop = parser.isSet("reset");
     line.options.machine_stop_after_pages = *stop_after;
     line.options.refused_command = *refuse;
     line.options.max_frame_bytes = *max_frame;
     line.replay = parser.value("replay");
     line.fast = parser.isSet("fast");
+    if (line.options.reset_on_drop && line.options.drop_after_pages == 0) {
+        *error = "--reset goes with --drop-after N";
+        return std::nullopt;
+    }
     if (line.replay.isEmpty() && line.fast) {
         *error = "--fast goes with --replay FILE";
         return std::nullopt;

@@ -31,6 +31,8 @@ struct SimulatorOptions
     bool duplicate_progress = false;
     // Close the TCP client after this many finished pages (0: never).
     int drop_after_pages = 0;
+    // That close is a reset: what the client writes next fails at once.
+    bool reset_on_drop = false;
     // Press stop on the machine after this many finished pages (0: never).
     int machine_stop_after_pages = 0;
     // Answer every CCMD request with this number "n,1" (0: none).

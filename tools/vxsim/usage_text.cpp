@@ -59,6 +59,7 @@ Examples:
   vxsim --pty --speed 200 --file-name box.plt
   vxsim --split 3 --noise --duplicate-progress
   vxsim --drop-after 2
+  vxsim --drop-after 1 --reset
   vxsim --machine-stop-after 5
   vxsim --qr-codes A1,B2,C3
   vxsim --port 0 --machines 100
