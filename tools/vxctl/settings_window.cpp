@@ -119,7 +119,6 @@ SettingsWindow::SettingsWindow(VXDeviceInterface *device, int timeout_ms)
     QPushButton *cancel = buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
     connect(m_apply, &QPushButton::clicked, this, &SettingsWindow::apply);
     connect(cancel, &QPushButton::clicked, this, &QWidget::close);
-    m_status->setWordWrap(true);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_tabs, 1);
     layout->addWidget(m_status);
