@@ -20,11 +20,6 @@ namespace {
 
 const QSize kMinimumWindowSize(560, 360);
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("vxctl", text);
-}
-
 // One page: each listed key's property builds its row, then shows its value.
 QWidget *build_page(VXDeviceInterface *device, const QStringList &keys, const QString &name)
 {
@@ -88,11 +83,33 @@ void restore(VXDeviceProperty *property, const QList<QVariant> &values)
 QString unconfirmed_reason(const WriteOutcome &outcome)
 {
     if (outcome.kind == WriteOutcome::Unreadable)
-        return outcome.result == 0 ? tr("answered; it cannot be read back") : tr("no answer; it cannot be read back");
+        return outcome.result == 0 ? QCoreApplication::translate("vxctl", "answered; it cannot be read back")
+                                   : QCoreApplication::translate("vxctl", "no answer; it cannot be read back");
     switch (outcome.read.kind) {
-    case ReadOutcome::Refused: return tr("the read back was refused, result %1").arg(outcome.read.result);
-    case ReadOutcome::Empty: return tr("the read back came without a value");
-    default: return tr("no answer when read back");
+    case ReadOutcome::Refused:
+        return QCoreApplication::translate("vxctl", "the read back was refused, result %1").arg(outcome.read.result);
+    case ReadOutcome::Empty: return QCoreApplication::translate("vxctl", "the read back came without a value");
+    default: return QCoreApplication::translate("vxctl", "no answer when read back");
+    }
+}
+
+// Puts the change ("压力 200 → 120") into the list of its outcome.
+void sort_outcome(const WriteOutcome &outcome, const QString &change, QStringList *written, QStringList *refused,
+                  QStringList *differs, QStringList *unconfirmed)
+{
+    switch (outcome.kind) {
+    case WriteOutcome::Kept:
+        *written << change;
+        break;
+    case WriteOutcome::Refused:
+        *refused << QCoreApplication::translate("vxctl", "%1 (result %2)").arg(change).arg(outcome.result);
+        break;
+    case WriteOutcome::Differs:
+        *differs << QCoreApplication::translate("vxctl", "%1 (the machine holds %2)").arg(change, outcome.held);
+        break;
+    default:
+        *unconfirmed << QCoreApplication::translate("vxctl", "%1 (%2)").arg(change, unconfirmed_reason(outcome));
+        break;
     }
 }
 
@@ -102,10 +119,12 @@ SettingsWindow::SettingsWindow(VXDeviceInterface *device, int timeout_ms)
     : m_device(device), m_timeout_ms(timeout_ms), m_tabs(new QTabWidget), m_status(new QLabel)
 {
     const VXDeviceProperty *model = device->property_ptr("DEVICE_MODEL");
-    setWindowTitle(tr("%1 settings").arg(model ? model->value().toString() : QStringLiteral("vxctl")));
-    m_tabs->addTab(build_page(device, device->userProperty(), QStringLiteral("settings-user")), tr("User settings"));
+    setWindowTitle(QCoreApplication::translate("vxctl", "%1 settings")
+                       .arg(model ? model->value().toString() : QStringLiteral("vxctl")));
+    m_tabs->addTab(build_page(device, device->userProperty(), QStringLiteral("settings-user")),
+                   QCoreApplication::translate("vxctl", "User settings"));
     m_tabs->addTab(build_page(device, device->sysProperty(), QStringLiteral("settings-system")),
-                   tr("System settings"));
+                   QCoreApplication::translate("vxctl", "System settings"));
     for (const QStringList &keys : {device->userProperty(), device->sysProperty()}) {
         for (const QString &key : keys) {
             if (VXDeviceProperty *property = device->property_ptr(key.toLatin1().constData()))
@@ -115,8 +134,9 @@ SettingsWindow::SettingsWindow(VXDeviceInterface *device, int timeout_ms)
     find_fields();
     show_values();
     auto *buttons = new QDialogButtonBox;
-    m_apply = buttons->addButton(tr("Apply"), QDialogButtonBox::ApplyRole);
-    QPushButton *cancel = buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
+    m_apply = buttons->addButton(QCoreApplication::translate("vxctl", "Apply"), QDialogButtonBox::ApplyRole);
+    QPushButton *cancel =
+        buttons->addButton(QCoreApplication::translate("vxctl", "Cancel"), QDialogButtonBox::RejectRole);
     connect(m_apply, &QPushButton::clicked, this, &SettingsWindow::apply);
     connect(cancel, &QPushButton::clicked, this, &QWidget::close);
     auto *layout = new QVBoxLayout(this);
@@ -172,6 +192,24 @@ void SettingsWindow::show_values()
         restore(it.key(), it.value());
 }
 
+// The settings with a field that did not take its text, each such field
+// told in not_sent.
+QSet<QString> SettingsWindow::settings_not_taken(QStringList *not_sent) const
+{
+    QSet<QString> keys;
+    for (const TypedField *field : qAsConst(m_fields)) {
+        if (field->taken())
+            continue;
+        *not_sent << QCoreApplication::translate("vxctl", "%1 takes %2; got “%3”")
+                         .arg(field->label(), field->range(), field->typed());
+        for (const Setting &setting : qAsConst(m_settings)) {
+            if (setting.key == field->key() || setting.property->value().toStringList().contains(field->key()))
+                keys << setting.key;
+        }
+    }
+    return keys;
+}
+
 // Takes the edits back from the pages, holds back the settings whose text
 // a field did not take or that break their setting's rule, writes the
 // others that changed and reads them back; then says which were written,
@@ -179,16 +217,7 @@ void SettingsWindow::show_values()
 void SettingsWindow::apply()
 {
     QStringList not_sent;
-    QSet<QString> held_back;
-    for (const TypedField *field : qAsConst(m_fields)) {
-        if (field->taken())
-            continue;
-        not_sent << tr("%1 takes %2; got “%3”").arg(field->label(), field->range(), field->typed());
-        for (const Setting &setting : qAsConst(m_settings)) {
-            if (setting.key == field->key() || setting.property->value().toStringList().contains(field->key()))
-                held_back << setting.key;
-        }
-    }
+    const QSet<QString> held_back = settings_not_taken(&not_sent);
     QHash<QString, QString> before;
     QHash<QString, QList<QVariant>> before_values;
     for (const Setting &setting : qAsConst(m_settings)) {
@@ -212,7 +241,8 @@ void SettingsWindow::apply()
             not_sent << error;
         } else {
             to_send << setting.key;
-            change_of.insert(setting.key, tr("%1 %2 → %3").arg(setting.label, before.value(setting.key), wanted));
+            change_of.insert(setting.key, QCoreApplication::translate("vxctl", "%1 %2 → %3")
+                                              .arg(setting.label, before.value(setting.key), wanted));
         }
     }
 
@@ -222,34 +252,30 @@ void SettingsWindow::apply()
         for (const QString &key : qAsConst(to_send))
             changes << change_of.value(key);
         m_apply->setEnabled(false);
-        m_status->setText(tr("Writing: %1").arg(changes.join(QStringLiteral("; "))));
+        m_status->setText(QCoreApplication::translate("vxctl", "Writing: %1").arg(changes.join(QStringLiteral("; "))));
         const QHash<QString, WriteOutcome> outcomes = write_settings(m_device, to_send, m_timeout_ms);
         m_apply->setEnabled(true);
-        for (const QString &key : qAsConst(to_send)) {
-            const WriteOutcome outcome = outcomes.value(key);
-            const QString change = change_of.value(key);
-            switch (outcome.kind) {
-            case WriteOutcome::Kept: written << change; break;
-            case WriteOutcome::Refused: refused << tr("%1 (result %2)").arg(change).arg(outcome.result); break;
-            case WriteOutcome::Differs: differs << tr("%1 (the machine holds %2)").arg(change, outcome.held); break;
-            default: unconfirmed << tr("%1 (%2)").arg(change, unconfirmed_reason(outcome)); break;
-            }
-        }
+        for (const QString &key : qAsConst(to_send))
+            sort_outcome(outcomes.value(key), change_of.value(key), &written, &refused, &differs, &unconfirmed);
     }
     show_values();
 
-    const QString separator = QStringLiteral("; ");
+    const struct
+    {
+        const QStringList &settings;
+        const char *heading;
+    } groups[] = {
+        {written, QT_TRANSLATE_NOOP("vxctl", "Written: %1.")},
+        {refused, QT_TRANSLATE_NOOP("vxctl", "Refused by the machine: %1.")},
+        {differs, QT_TRANSLATE_NOOP("vxctl", "Not kept by the machine: %1.")},
+        {unconfirmed, QT_TRANSLATE_NOOP("vxctl", "Sent, but unknown whether the machine holds it: %1.")},
+        {not_sent, QT_TRANSLATE_NOOP("vxctl", "Not sent: %1.")},
+    };
     QStringList lines;
-    if (!written.isEmpty())
-        lines << tr("Written: %1.").arg(written.join(separator));
-    if (!refused.isEmpty())
-        lines << tr("Refused by the machine: %1.").arg(refused.join(separator));
-    if (!differs.isEmpty())
-        lines << tr("Not kept by the machine: %1.").arg(differs.join(separator));
-    if (!unconfirmed.isEmpty())
-        lines << tr("Sent, but unknown whether the machine holds it: %1.").arg(unconfirmed.join(separator));
-    if (!not_sent.isEmpty())
-        lines << tr("Not sent: %1.").arg(not_sent.join(separator));
-    m_status->setText(lines.isEmpty() ? tr("Nothing was changed; nothing was sent.")
+    for (const auto &group : groups) {
+        if (!group.settings.isEmpty())
+            lines << QCoreApplication::translate("vxctl", group.heading).arg(group.settings.join(QStringLiteral("; ")));
+    }
+    m_status->setText(lines.isEmpty() ? QCoreApplication::translate("vxctl", "Nothing was changed; nothing was sent.")
                                       : lines.join(QLatin1Char('\n')));
 }

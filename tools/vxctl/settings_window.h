@@ -2,6 +2,7 @@
 
 #include <QtCore/QHash>
 #include <QtCore/QList>
+#include <QtCore/QSet>
 #include <QtWidgets/QWidget>
 
 class QLabel;
@@ -35,6 +36,7 @@ private:
     };
 
     void find_fields();
+    QSet<QString> settings_not_taken(QStringList *not_sent) const;
     void apply();
     void show_values();
 

@@ -33,7 +33,8 @@ TypedField::TypedField(QAbstractSpinBox *box, const QString &label, const QStrin
     box->installEventFilter(this);
     // What the box took as typed: it may be text it cannot take yet ("5" for 10 to 300).
     if (m_edit)
-        connect(m_edit, &QLineEdit::textEdited, this, [this](const QString &text) { set_typed(text, acceptable(text)); });
+        connect(m_edit, &QLineEdit::textEdited, this,
+                [this](const QString &text) { set_typed(text, acceptable(text)); });
     // A step (arrow key, wheel) gives the box a value of its own.
     if (auto *spin = qobject_cast<QSpinBox *>(box))
         connect(spin, qOverload<int>(&QSpinBox::valueChanged), this, &TypedField::reset);
@@ -94,8 +95,9 @@ void TypedField::set_typed(const QString &text, bool taken)
     QPalette marked = m_palette;
     marked.setColor(QPalette::Base, kNotTakenBase);
     m_box->setPalette(marked);
-    m_box->setToolTip(QCoreApplication::translate("vxctl", "“%1” is not taken: this field takes %2. Apply does not send it.")
-                          .arg(text, range()));
+    m_box->setToolTip(
+        QCoreApplication::translate("vxctl", "“%1” is not taken: this field takes %2. Apply does not send it.")
+            .arg(text, range()));
 }
 
 bool TypedField::acceptable(QString text) const
