@@ -64,27 +64,35 @@ void TypedField::reset()
 
 bool TypedField::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched != m_box || event->type() != QEvent::KeyPress || !m_edit)
+    if (watched != m_box || !m_edit)
+        return false;
+    // Back in the field, the operator edits what the box shows.
+    if (event->type() == QEvent::FocusIn)
+        m_dropping = false;
+    if (event->type() != QEvent::KeyPress)
         return false;
     const QString text = inserted_text(static_cast<QKeyEvent *>(event));
     if (text.isEmpty())
         return false;
-    // The text as it would read with the key taken; the box corrects this
-    // (textEdited) when it takes the key. Once the box has dropped a key it
-    // no longer shows what was typed, and typing goes on at the end.
-    QString candidate = m_typed;
-    if (m_typed != m_edit->text())
+    // The text as it reads with the key taken; the box corrects it
+    // (textEdited) when it does take the key. While the box drops keys it
+    // shows an older text, and the operator's typing goes on at the end.
+    const bool dropping = m_dropping && m_typed != m_edit->text();
+    QString candidate = dropping ? m_typed : m_edit->text();
+    if (dropping)
         candidate += text;
     else if (m_edit->hasSelectedText())
         candidate.replace(m_edit->selectionStart(), m_edit->selectedText().size(), text);
     else
         candidate.insert(m_edit->cursorPosition(), text);
-    set_typed(candidate, acceptable(candidate));
+    set_typed(candidate, !dropping && acceptable(candidate));
+    m_dropping = true;
     return false;
 }
 
 void TypedField::set_typed(const QString &text, bool taken)
 {
+    m_dropping = false;
     m_typed = text;
     m_taken = taken;
     if (taken) {

@@ -40,5 +40,6 @@ private:
     QString m_unit;
     QString m_typed;
     bool m_taken = true;
+    bool m_dropping = false; // the last key was not seen taken
     QPalette m_palette;
 };
