@@ -219,12 +219,12 @@ QHash<QString, WriteOutcome> write_settings(VXDeviceInterface *device, const QSt
             outcome.kind = WriteOutcome::Unreadable;
         else if (outcome.read.kind != ReadOutcome::Read)
             outcome.kind = WriteOutcome::NotReadBack;
-        else if (now == it.value())
-            outcome.kind = WriteOutcome::Kept;
-        else {
+        else if (now != it.value())
             outcome.kind = WriteOutcome::Differs;
+        else
+            outcome.kind = WriteOutcome::Kept;
+        if (outcome.kind == WriteOutcome::Differs)
             outcome.held = now;
-        }
     }
     return outcomes;
 }

@@ -20,23 +20,17 @@ namespace {
 
 const QSize kMinimumWindowSize(560, 360);
 
-// One page: each listed key's property builds its row, then shows its value.
+// One page: each listed key's property builds its row.
 QWidget *build_page(VXDeviceInterface *device, const QStringList &keys, const QString &name)
 {
     auto *page = new QWidget;
     page->setObjectName(name);
     auto *layout = new QVBoxLayout(page);
-    QList<VXDeviceProperty *> built;
     for (const QString &key : keys) {
-        VXDeviceProperty *property = device->property_ptr(key.toLatin1().constData());
-        if (!property)
-            continue;
-        property->create_ui_ctrl(page, key, true);
-        built << property;
+        if (VXDeviceProperty *property = device->property_ptr(key.toLatin1().constData()))
+            property->create_ui_ctrl(page, key, true);
     }
     layout->addStretch(1); // rows stay at the top of a taller page
-    for (VXDeviceProperty *property : built)
-        property->to_ui_ctrl();
     return page;
 }
 
@@ -63,7 +57,7 @@ const VXDeviceProperty *group_of(VXDeviceInterface *device, const QWidget *contr
     return nullptr;
 }
 
-// A group's control keeps its members' values as its own: "0.5,-20".
+// The values that make up a setting: its own, or its members'.
 QList<QVariant> held_values(VXDeviceProperty *property)
 {
     QList<QVariant> values;
