@@ -444,5 +444,9 @@
         <source>“%1” is not taken: this field takes %2. Apply does not send it.</source>
         <translation>“%1” is not taken: this field takes %2. Apply does not send it.</translation>
     </message>
+    <message>
+        <source>(not read)</source>
+        <translation>(not read)</translation>
+    </message>
 </context>
 </TS>

@@ -444,5 +444,9 @@
         <source>“%1” is not taken: this field takes %2. Apply does not send it.</source>
         <translation>「%1」は受け付けられません。この欄は %2 です。適用しても送信しません。</translation>
     </message>
+    <message>
+        <source>(not read)</source>
+        <translation>（未取得）</translation>
+    </message>
 </context>
 </TS>

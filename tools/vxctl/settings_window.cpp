@@ -109,8 +109,9 @@ void sort_outcome(const WriteOutcome &outcome, const QString &change, QStringLis
 
 } // namespace
 
-SettingsWindow::SettingsWindow(VXDeviceInterface *device, int timeout_ms)
-    : m_device(device), m_timeout_ms(timeout_ms), m_tabs(new QTabWidget), m_status(new QLabel)
+SettingsWindow::SettingsWindow(VXDeviceInterface *device, int timeout_ms, const QStringList &unread)
+    : m_device(device), m_timeout_ms(timeout_ms), m_unread(unread.cbegin(), unread.cend()), m_tabs(new QTabWidget),
+      m_status(new QLabel)
 {
     const VXDeviceProperty *model = device->property_ptr("DEVICE_MODEL");
     setWindowTitle(QCoreApplication::translate("vxctl", "%1 settings")
@@ -218,6 +219,9 @@ void SettingsWindow::apply()
         before.insert(setting.key, value_text(setting.property));
         before_values.insert(setting.key, held_values(setting.property));
     }
+    const auto old_text = [&](const QString &key) {
+        return m_unread.contains(key) ? QCoreApplication::translate("vxctl", "(not read)") : before.value(key);
+    };
     for (VXDeviceProperty *property : qAsConst(m_shown))
         property->from_ui_ctrl();
 
@@ -236,7 +240,7 @@ void SettingsWindow::apply()
         } else {
             to_send << setting.key;
             change_of.insert(setting.key, QCoreApplication::translate("vxctl", "%1 %2 → %3")
-                                              .arg(setting.label, before.value(setting.key), wanted));
+                                              .arg(setting.label, old_text(setting.key), wanted));
         }
     }
 
@@ -249,8 +253,15 @@ void SettingsWindow::apply()
         m_status->setText(QCoreApplication::translate("vxctl", "Writing: %1").arg(changes.join(QStringLiteral("; "))));
         const QHash<QString, WriteOutcome> outcomes = write_settings(m_device, to_send, m_timeout_ms);
         m_apply->setEnabled(true);
-        for (const QString &key : qAsConst(to_send))
-            sort_outcome(outcomes.value(key), change_of.value(key), &written, &refused, &differs, &unconfirmed);
+        for (const QString &key : qAsConst(to_send)) {
+            const WriteOutcome outcome = outcomes.value(key);
+            sort_outcome(outcome, change_of.value(key), &written, &refused, &differs, &unconfirmed);
+            // A refusal leaves the machine's value as it was.
+            if (outcome.kind == WriteOutcome::Kept || outcome.kind == WriteOutcome::Differs)
+                m_unread.remove(key);
+            else if (outcome.kind != WriteOutcome::Refused)
+                m_unread.insert(key);
+        }
     }
     show_values();
 

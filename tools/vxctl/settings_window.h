@@ -20,7 +20,8 @@ class VXDeviceProperty;
 class SettingsWindow : public QWidget
 {
 public:
-    SettingsWindow(VXDeviceInterface *device, int timeout_ms);
+    // unread: the settings whose value the machine did not give.
+    SettingsWindow(VXDeviceInterface *device, int timeout_ms, const QStringList &unread = QStringList());
 
     QTabWidget *tabs() const { return m_tabs; }
     // What the last Apply came to; empty before one.
@@ -48,6 +49,7 @@ private:
     // Each setting's value as its editors give it back untouched: a box
     // cannot show a value beyond its range, and that is no edit to send.
     QHash<QString, QString> m_untouched;
+    QSet<QString> m_unread; // their value is the plugin's, not the machine's
     QTabWidget *m_tabs;
     QLabel *m_status;
     QPushButton *m_apply;
