@@ -19,9 +19,15 @@ using vx::sim::SimulatorOptions;
 
 namespace {
 const int kTimeoutMs = 2000;
-// The machine's commands that set and read SPEED.
-const int kSpeedWrite = 6;
-const int kSpeedRead = 7;
+
+// A request as the simulator took it: "6:0,300" (number:fields), "7".
+QString request_text(const QByteArray &frame)
+{
+    const vx::sim::ControllerRequest request = vx::sim::parse_request(frame);
+    const QString number = QString::number(request.number);
+    return request.fields.isEmpty() ? number
+                                    : number + QLatin1Char(':') + QString::fromLatin1(request.fields.join(','));
+}
 } // namespace
 
 class tst_settings_window : public QObject
@@ -29,29 +35,68 @@ class tst_settings_window : public QObject
     Q_OBJECT
 
 private slots:
-    void speed_edited_then_applied_or_cancelled_data();
-    void speed_edited_then_applied_or_cancelled();
+    void fields_typed_then_applied_or_cancelled_data();
+    void fields_typed_then_applied_or_cancelled();
 };
 
-void tst_settings_window::speed_edited_then_applied_or_cancelled_data()
+void tst_settings_window::fields_typed_then_applied_or_cancelled_data()
 {
+    QTest::addColumn<QStringList>("typed"); // FIELD=keys, each over the field's whole text
+    QTest::addColumn<QString>("tip");       // the last typed field's tooltip
     QTest::addColumn<int>("refused_command");
     QTest::addColumn<QString>("button");
-    QTest::addColumn<QList<int>>("sent"); // command numbers
-    QTest::addColumn<uint>("machine_speed");
+    QTest::addColumn<QString>("listed"); // the window's text when the first request arrives
+    QTest::addColumn<QStringList>("sent");
+    QTest::addColumn<QStringList>("held"); // KEY=value, read afresh
     QTest::addColumn<QString>("status");
 
-    QTest::newRow("kept") << 0 << "Apply" << QList<int>{kSpeedWrite, kSpeedRead} << 300u
-                          << "The machine took every change.";
-    QTest::newRow("refused") << kSpeedWrite << "Apply" << QList<int>{kSpeedWrite, kSpeedRead} << 150u
-                             << "Not taken by the machine: SPEED";
-    QTest::newRow("cancelled writes nothing") << 0 << "Cancel" << QList<int>() << 150u << "";
+    const QString speed_range = "10 to 300 mm/s";
+    QTest::newRow("kept") << QStringList{"SPEED=300"} << speed_range << 0 << "Apply"
+                          << "Writing: Speed 150 → 300" << QStringList{"6:0,300", "7:0"} << QStringList{"SPEED=300"}
+                          << "Written: Speed 150 → 300.";
+    QTest::newRow("refused") << QStringList{"SPEED=300"} << speed_range << 6 << "Apply"
+                             << "Writing: Speed 150 → 300" << QStringList{"6:0,300"} << QStringList{"SPEED=150"}
+                             << "Refused by the machine: Speed 150 → 300 (result 1).";
+    QTest::newRow("read back refused is not a write") << QStringList{"SPEED=300"} << speed_range << 7 << "Apply"
+        << "Writing: Speed (not read) → 300" << QStringList{"6:0,300", "7:0"} << QStringList()
+        << "Sent, but unknown whether the machine holds it: Speed (not read) → 300 (the read back was refused, result 1).";
+    QTest::newRow("cancelled writes nothing") << QStringList{"SPEED=300"} << speed_range << 0 << "Cancel" << ""
+                                              << QStringList() << QStringList{"SPEED=150"} << "";
+    QTest::newRow("nothing typed sends nothing") << QStringList() << "" << 0 << "Apply" << "" << QStringList()
+                                                 << QStringList{"SPEED=150", "PRESSURE=200"}
+                                                 << "Nothing was changed; nothing was sent.";
+    // Speed is not read: its box shows 10, the nearest it can, not a change to send.
+    QTest::newRow("value the box cannot show not sent") << QStringList() << "" << 7 << "Apply" << "" << QStringList()
+                                                       << QStringList{"PRESSURE=200"}
+                                                       << "Nothing was changed; nothing was sent.";
+    // The box drops the fourth 9 and would write 999's first part, 99.
+    QTest::newRow("dropped keystroke held back")
+        << QStringList{"PRESSURE=9999"} << "“9999” is not taken: this field takes 0 to 900 gf. Apply does not send it."
+        << 0 << "Apply" << "" << QStringList() << QStringList{"PRESSURE=200"}
+        << "Not sent: Pressure takes 0 to 900 gf; got “9999”.";
+    // The box puts its last value back over "5" when it loses the focus.
+    QTest::newRow("text below range held back, the rest written")
+        << QStringList{"PRESSURE=120", "SPEED=5"}
+        << "“5” is not taken: this field takes 10 to 300 mm/s. Apply does not send it." << 0 << "Apply"
+        << "Writing: Pressure 200 → 120" << QStringList{"8:0,120", "9:0"}
+        << QStringList{"SPEED=150", "PRESSURE=120"}
+        << "Written: Pressure 200 → 120.\nNot sent: Speed takes 10 to 300 mm/s; got “5”.";
+    QTest::newRow("group member beyond range")
+        << QStringList{"SCALE_X=101"} << "“101” is not taken: this field takes 99 to 100.99. Apply does not send it."
+        << 0 << "Apply" << "" << QStringList() << QStringList{"SCALE_X=100"}
+        << "Not sent: Scale x takes 99 to 100.99; got “101”.";
+    QTest::newRow("text that breaks a frame held back")
+        << QStringList{"DEVICE_ID=A;B"} << "" << 0 << "Apply" << "" << QStringList()
+        << QStringList{"DEVICE_ID=VX3050-0001"}
+        << "Not sent: Machine number takes text without ';' or control characters; got A;B.";
 }
 
-void tst_settings_window::speed_edited_then_applied_or_cancelled()
+void tst_settings_window::fields_typed_then_applied_or_cancelled()
 {
+    QFETCH(QStringList, typed);
     QFETCH(int, refused_command);
     QFETCH(QString, button);
+    QFETCH(QStringList, held);
 
     QPluginLoader loader(QStringLiteral(VX_PLUGIN_FILE));
     auto *root = qobject_cast<VXDeviceInterface *>(loader.instance());
@@ -60,7 +105,8 @@ void tst_settings_window::speed_edited_then_applied_or_cancelled()
     options.refused_command = refused_command;
     // Declared before the device and simulator: their last signals reach them.
     bool connected = false;
-    QList<int> sent;
+    QStringList sent;
+    QString listed;
     ControllerSimulator sim(options);
     const quint16 port = sim.listen(0);
     QVERIFY(port != 0);
@@ -73,27 +119,48 @@ void tst_settings_window::speed_edited_then_applied_or_cancelled()
     device->setIPAddress(QStringLiteral("127.0.0.1"));
     QVERIFY(device->connectDevice());
     QVERIFY(wait_until([&] { return connected; }));
-    QCOMPARE(read_values(device.data(), readable_settings(device.data()), kTimeoutMs), QStringList());
+    // Only the refused number goes unread.
+    const QStringList unread = read_values(device.data(), readable_settings(device.data()), kTimeoutMs);
+    for (const QString &key : unread)
+        QCOMPARE(device->property_ptr(key.toLatin1().constData())->get_cmd_int(), refused_command);
 
-    SettingsWindow window(device.data(), kTimeoutMs);
+    SettingsWindow window(device.data(), kTimeoutMs, unread);
     window.show();
-    connect(&sim, &ControllerSimulator::frame_received, this,
-            [&](const QByteArray &frame) { sent << vx::sim::parse_request(frame).number; });
-    auto *speed = window.findChild<QSpinBox *>(QStringLiteral("SPEED"));
-    QVERIFY(speed);
-    speed->setValue(300);
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    connect(&sim, &ControllerSimulator::frame_received, this, [&](const QByteArray &frame) {
+        if (sent.isEmpty())
+            listed = window.status_text();
+        sent << request_text(frame);
+    });
+    // Keys as an operator types them, into a field that has the focus.
+    QWidget *field = nullptr;
+    for (const QString &edit : typed) {
+        const QString name = edit.section(QLatin1Char('='), 0, 0);
+        field = window.findChild<QWidget *>(name);
+        QVERIFY2(field, qPrintable(name));
+        field->setFocus();
+        QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(field, edit.section(QLatin1Char('='), 1));
+    }
+    if (field)
+        QTEST(field->toolTip(), "tip");
     for (QPushButton *b : window.findChildren<QPushButton *>()) {
         if (b->text() == button)
             QTest::mouseClick(b, Qt::LeftButton);
     }
 
     QTEST(window.status_text(), "status");
+    QTEST(listed, "listed");
     QTEST(sent, "sent");
-    // What the machine holds, read afresh; the window shows the same after Apply.
-    QCOMPARE(read_values(device.data(), {QStringLiteral("SPEED")}, kTimeoutMs), QStringList());
-    QTEST(device->property_ptr("SPEED")->value().toUInt(), "machine_speed");
-    if (button == QLatin1String("Apply"))
-        QTEST(uint(speed->value()), "machine_speed");
+    // What the machine holds, read afresh.
+    QStringList keys;
+    for (const QString &value : held)
+        keys << value.section(QLatin1Char('='), 0, 0);
+    QCOMPARE(read_values(device.data(), keys, kTimeoutMs), QStringList());
+    for (const QString &value : held)
+        QCOMPARE(value_text(device->property_ptr(value.section(QLatin1Char('='), 0, 0).toLatin1().constData())),
+                 value.section(QLatin1Char('='), 1));
 }
 
 QTEST_MAIN(tst_settings_window)

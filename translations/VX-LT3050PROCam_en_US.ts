@@ -365,20 +365,88 @@
         <translation>Cancel</translation>
     </message>
     <message>
-        <source>The machine took every change.</source>
-        <translation>The machine took every change.</translation>
-    </message>
-    <message>
-        <source>Not taken by the machine: %1</source>
-        <translation>Not taken by the machine: %1</translation>
-    </message>
-    <message>
         <source>cannot create %1</source>
         <translation>cannot create %1</translation>
     </message>
     <message>
         <source>cannot write %1</source>
         <translation>cannot write %1</translation>
+    </message>
+    <message>
+        <source>answered; it cannot be read back</source>
+        <translation>answered; it cannot be read back</translation>
+    </message>
+    <message>
+        <source>no answer; it cannot be read back</source>
+        <translation>no answer; it cannot be read back</translation>
+    </message>
+    <message>
+        <source>the read back was refused, result %1</source>
+        <translation>the read back was refused, result %1</translation>
+    </message>
+    <message>
+        <source>the read back came without a value</source>
+        <translation>the read back came without a value</translation>
+    </message>
+    <message>
+        <source>no answer when read back</source>
+        <translation>no answer when read back</translation>
+    </message>
+    <message>
+        <source>%1 (result %2)</source>
+        <translation>%1 (result %2)</translation>
+    </message>
+    <message>
+        <source>%1 (the machine holds %2)</source>
+        <translation>%1 (the machine holds %2)</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 takes %2; got “%3”</source>
+        <translation>%1 takes %2; got “%3”</translation>
+    </message>
+    <message>
+        <source>%1 %2 → %3</source>
+        <translation>%1 %2 → %3</translation>
+    </message>
+    <message>
+        <source>Writing: %1</source>
+        <translation>Writing: %1</translation>
+    </message>
+    <message>
+        <source>Written: %1.</source>
+        <translation>Written: %1.</translation>
+    </message>
+    <message>
+        <source>Refused by the machine: %1.</source>
+        <translation>Refused by the machine: %1.</translation>
+    </message>
+    <message>
+        <source>Not kept by the machine: %1.</source>
+        <translation>Not kept by the machine: %1.</translation>
+    </message>
+    <message>
+        <source>Sent, but unknown whether the machine holds it: %1.</source>
+        <translation>Sent, but unknown whether the machine holds it: %1.</translation>
+    </message>
+    <message>
+        <source>Not sent: %1.</source>
+        <translation>Not sent: %1.</translation>
+    </message>
+    <message>
+        <source>Nothing was changed; nothing was sent.</source>
+        <translation>Nothing was changed; nothing was sent.</translation>
+    </message>
+    <message>
+        <source>“%1” is not taken: this field takes %2. Apply does not send it.</source>
+        <translation>“%1” is not taken: this field takes %2. Apply does not send it.</translation>
+    </message>
+    <message>
+        <source>(not read)</source>
+        <translation>(not read)</translation>
     </message>
 </context>
 </TS>

@@ -365,20 +365,88 @@
         <translation>キャンセル</translation>
     </message>
     <message>
-        <source>The machine took every change.</source>
-        <translation>すべての変更が機械に反映されました。</translation>
-    </message>
-    <message>
-        <source>Not taken by the machine: %1</source>
-        <translation>機械に反映されなかった設定: %1</translation>
-    </message>
-    <message>
         <source>cannot create %1</source>
         <translation>%1 を作成できません</translation>
     </message>
     <message>
         <source>cannot write %1</source>
         <translation>%1 に書き込めません</translation>
+    </message>
+    <message>
+        <source>answered; it cannot be read back</source>
+        <translation>応答あり。読み返しはできません</translation>
+    </message>
+    <message>
+        <source>no answer; it cannot be read back</source>
+        <translation>応答なし。読み返しはできません</translation>
+    </message>
+    <message>
+        <source>the read back was refused, result %1</source>
+        <translation>読み返しが拒否されました（結果 %1）</translation>
+    </message>
+    <message>
+        <source>the read back came without a value</source>
+        <translation>読み返しの応答に値がありません</translation>
+    </message>
+    <message>
+        <source>no answer when read back</source>
+        <translation>読み返しに応答がありません</translation>
+    </message>
+    <message>
+        <source>%1 (result %2)</source>
+        <translation>%1（結果 %2）</translation>
+    </message>
+    <message>
+        <source>%1 (the machine holds %2)</source>
+        <translation>%1（機械の値は %2）</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1（%2）</translation>
+    </message>
+    <message>
+        <source>%1 takes %2; got “%3”</source>
+        <translation>%1 は %2 です。入力値「%3」</translation>
+    </message>
+    <message>
+        <source>%1 %2 → %3</source>
+        <translation>%1 %2 → %3</translation>
+    </message>
+    <message>
+        <source>Writing: %1</source>
+        <translation>書き込み中: %1</translation>
+    </message>
+    <message>
+        <source>Written: %1.</source>
+        <translation>書き込み済み: %1。</translation>
+    </message>
+    <message>
+        <source>Refused by the machine: %1.</source>
+        <translation>機械が拒否: %1。</translation>
+    </message>
+    <message>
+        <source>Not kept by the machine: %1.</source>
+        <translation>機械に保持されず: %1。</translation>
+    </message>
+    <message>
+        <source>Sent, but unknown whether the machine holds it: %1.</source>
+        <translation>送信済み、機械が保持しているかは不明: %1。</translation>
+    </message>
+    <message>
+        <source>Not sent: %1.</source>
+        <translation>未送信: %1。</translation>
+    </message>
+    <message>
+        <source>Nothing was changed; nothing was sent.</source>
+        <translation>変更はありません。何も送信していません。</translation>
+    </message>
+    <message>
+        <source>“%1” is not taken: this field takes %2. Apply does not send it.</source>
+        <translation>「%1」は受け付けられません。この欄は %2 です。適用しても送信しません。</translation>
+    </message>
+    <message>
+        <source>(not read)</source>
+        <translation>（未取得）</translation>
     </message>
 </context>
 </TS>

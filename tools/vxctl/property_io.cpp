@@ -175,6 +175,60 @@ QStringList read_values(VXDeviceInterface *device, const QStringList &keys, int 
     return missing;
 }
 
+QHash<QString, WriteOutcome> write_settings(VXDeviceInterface *device, const QStringList &keys, int timeout_ms)
+{
+    QHash<QString, QString> sent;
+    const ReplyTap tap(device);
+    for (const QString &key : keys) {
+        const VXDeviceProperty *property = device->property_ptr(key.toLatin1().constData());
+        if (!property)
+            continue;
+        sent.insert(key, value_text(property));
+        qCDebug(lcCtl).noquote() << "write" << key << sent.value(key);
+        device->sendCMD(property->set_cmd_bytes());
+    }
+    const auto write_result = [&](const QString &key) {
+        return tap.result(device->property_ptr(key.toLatin1().constData())->set_cmd_int());
+    };
+    // A deaf tap would only wait out the time.
+    if (tap.hears()) {
+        wait_for([&] {
+            for (auto it = sent.cbegin(); it != sent.cend(); ++it) {
+                if (write_result(it.key()) < 0)
+                    return false;
+            }
+            return true;
+        }, timeout_ms);
+    }
+    QStringList readable;
+    for (const QString &key : keys) {
+        if (sent.contains(key) && write_result(key) <= 0
+            && !device->property_ptr(key.toLatin1().constData())->get_cmd_bytes().isEmpty())
+            readable << key;
+    }
+    const QHash<QString, ReadOutcome> reads = read_settings(device, readable, timeout_ms);
+    QHash<QString, WriteOutcome> outcomes;
+    for (auto it = sent.cbegin(); it != sent.cend(); ++it) {
+        WriteOutcome &outcome = outcomes[it.key()];
+        outcome.result = write_result(it.key());
+        outcome.read = reads.value(it.key());
+        const QString now = value_text(device->property_ptr(it.key().toLatin1().constData()));
+        if (outcome.result > 0)
+            outcome.kind = WriteOutcome::Refused;
+        else if (!readable.contains(it.key()))
+            outcome.kind = WriteOutcome::Unreadable;
+        else if (outcome.read.kind != ReadOutcome::Read)
+            outcome.kind = WriteOutcome::NotReadBack;
+        else if (now != it.value())
+            outcome.kind = WriteOutcome::Differs;
+        else
+            outcome.kind = WriteOutcome::Kept;
+        if (outcome.kind == WriteOutcome::Differs)
+            outcome.held = now;
+    }
+    return outcomes;
+}
+
 QString value_text(const VXDeviceProperty *property)
 {
     const QVariant value = property->value();

@@ -34,6 +34,26 @@ QHash<QString, ReadOutcome> read_settings(VXDeviceInterface *device, const QStri
 // The same; the keys that were not read are returned.
 QStringList read_values(VXDeviceInterface *device, const QStringList &keys, int timeout_ms);
 
+// What became of one write, as far as the machine says.
+struct WriteOutcome
+{
+    enum Kind {
+        Kept,       // read back with the value sent
+        Refused,    // the machine answered the write with a result
+        Differs,    // read back with another value (held)
+        Unreadable, // no read command: written blind (result 0: answered, -1: no answer)
+        NotReadBack // the read back did not give a value (read says how)
+    };
+    Kind kind = NotReadBack;
+    int result = -1; // the write's result; -1 without an answer
+    QString held;    // Differs: the value the machine holds
+    ReadOutcome read;
+};
+
+// Sends each key's write with its property's value, waits for the answers
+// (at most timeout_ms), then reads back the keys the machine did not refuse.
+QHash<QString, WriteOutcome> write_settings(VXDeviceInterface *device, const QStringList &keys, int timeout_ms);
+
 // The value as text; a composite shows its parts separated by commas.
 QString value_text(const VXDeviceProperty *property);
 

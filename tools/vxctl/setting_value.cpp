@@ -64,11 +64,6 @@ Rule rule_of(const VXDeviceProperty *holder, const QString &unit)
     return rule;
 }
 
-QString number_text(double value)
-{
-    return QString::number(value, 'g', 12);
-}
-
 QString accepted(const Rule &rule)
 {
     if (!rule.options.isEmpty()) {
@@ -78,9 +73,9 @@ QString accepted(const Rule &rule)
         const QString last = choices.takeLast();
         return tr("%1 or %2").arg(choices.join(QStringLiteral(", ")), last);
     }
-    QString text = rule.whole ? tr("a whole number") : tr("a number");
     if (rule.limited)
-        text = tr("%1 to %2").arg(number_text(rule.min), number_text(rule.max));
+        return range_text(rule.min, rule.max, rule.unit);
+    const QString text = rule.whole ? tr("a whole number") : tr("a number");
     return rule.unit.isEmpty() ? text : text + QLatin1Char(' ') + rule.unit;
 }
 
@@ -109,7 +104,9 @@ QVariant checked_value(const VXDeviceProperty *holder, const Rule &rule, const Q
     }
 }
 
-QString unit_of(const VXDeviceProperty *property)
+} // namespace
+
+QString unit_text(const VXDeviceProperty *property)
 {
     QString unit = property->uint();
     if (unit.startsWith(QLatin1Char('(')) && unit.endsWith(QLatin1Char(')')))
@@ -117,7 +114,11 @@ QString unit_of(const VXDeviceProperty *property)
     return unit;
 }
 
-} // namespace
+QString range_text(double min, double max, const QString &unit)
+{
+    const QString text = tr("%1 to %2").arg(QString::number(min, 'g', 12), QString::number(max, 'g', 12));
+    return unit.isEmpty() ? text : text + QLatin1Char(' ') + unit;
+}
 
 bool assign_checked(VXDeviceProperty *property, const QString &key, const QString &text, QString *error)
 {
@@ -133,7 +134,7 @@ bool assign_checked(VXDeviceProperty *property, const QString &key, const QStrin
     for (int i = 0; i < holders.size(); ++i) {
         const QString name = composite ? property->value().toStringList().value(i) : key;
         const int type = holders.at(i)->value().userType();
-        const Rule rule = rule_of(holders.at(i), composite ? QString() : unit_of(property));
+        const Rule rule = rule_of(holders.at(i), composite ? QString() : unit_text(property));
         const QVariant value = checked_value(holders.at(i), rule, parts.at(i));
         if (!value.isValid()) {
             *error = type == QMetaType::QString

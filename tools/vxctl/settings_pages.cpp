@@ -46,11 +46,11 @@ bool save_settings_pages(QTabWidget *window, const QString &directory, QString *
 int run_settings(const Invocation &call)
 {
     VXDeviceInterface *device = call.session->device();
-    read_values(device, readable_settings(device), call.timeout_ms);
+    const QStringList unread = read_values(device, readable_settings(device), call.timeout_ms);
     const QString screenshot_dir = call.options.value(QStringLiteral("screenshot"));
     QTextStream &out = call.out;
     QTextStream &err = call.err;
-    SettingsWindow window(device, call.timeout_ms);
+    SettingsWindow window(device, call.timeout_ms, unread);
     window.show();
     if (screenshot_dir.isEmpty())
         return QApplication::exec();

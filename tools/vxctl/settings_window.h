@@ -1,31 +1,56 @@
 #pragma once
 
+#include <QtCore/QHash>
 #include <QtCore/QList>
+#include <QtCore/QSet>
 #include <QtWidgets/QWidget>
 
 class QLabel;
+class QPushButton;
 class QTabWidget;
+class TypedField;
 class VXDeviceInterface;
 class VXDeviceProperty;
 
 // The device's settings as a host shows them: a user page (userProperty)
 // and a system page (sysProperty), whose editors the properties build
-// themselves, with Apply and Cancel. The device must outlive the window.
+// themselves, with Apply and Cancel. Apply sends only what the fields took
+// and says, per setting, what the machine made of it. The device must
+// outlive the window.
 class SettingsWindow : public QWidget
 {
 public:
-    SettingsWindow(VXDeviceInterface *device, int timeout_ms);
+    // unread: the settings whose value the machine did not give.
+    SettingsWindow(VXDeviceInterface *device, int timeout_ms, const QStringList &unread = QStringList());
 
     QTabWidget *tabs() const { return m_tabs; }
     // What the last Apply came to; empty before one.
     QString status_text() const;
 
 private:
+    // A setting the machine can be told, with an editor on a page.
+    struct Setting
+    {
+        QString key;
+        VXDeviceProperty *property;
+        QString label;
+    };
+
+    void find_fields();
+    QSet<QString> settings_not_taken(QStringList *not_sent) const;
     void apply();
+    void show_values();
 
     VXDeviceInterface *m_device;
     int m_timeout_ms;
     QList<VXDeviceProperty *> m_shown;
+    QList<Setting> m_settings; // in page order
+    QList<TypedField *> m_fields;
+    // Each setting's value as its editors give it back untouched: a box
+    // cannot show a value beyond its range, and that is no edit to send.
+    QHash<QString, QString> m_untouched;
+    QSet<QString> m_unread; // their value is the plugin's, not the machine's
     QTabWidget *m_tabs;
     QLabel *m_status;
+    QPushButton *m_apply;
 };
