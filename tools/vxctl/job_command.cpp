@@ -31,7 +31,6 @@ constexpr qint64 kFrameHeaderBytes = 32;
 // The largest frame the controller takes: the simulator's, which drops
 // longer ones unanswered (vxsim --max-frame).
 constexpr qint64 kControllerFrameBytes = 64 << 20;
-constexpr int kMostCopies = 1000000;
 // The plugin frames a page through a UTF-8 conversion that reserves three
 // bytes a character, and a Qt 5 byte array holds less than 2 GiB.
 constexpr qint64 kPluginPageBytes = (std::numeric_limits<int>::max() - 64) / 3;
@@ -247,18 +246,14 @@ int run_plotter_job(const Invocation &call, const JobRequest &request, JobOutput
     if (request.dry_run)
         return run_dry_run(call, file, request.copies, request.speed, output);
 
-    JobJournal journal(request.file);
+    DeviceSession &session = *call.session;
+    JobJournal journal(request.file, session.target().key());
     int from_page = request.from_page;
     int copies = request.copies;
     if (request.resume) {
         JobJournal::Position where;
-        if (!journal.load(&where, &error)) {
+        if (!journal.load(stats.pages, &where, &error)) {
             err << "vxctl: " << error << '\n';
-            return 1;
-        }
-        if (where.pages != stats.pages) {
-            err << "vxctl: " << request.file << " has " << stats.pages << " pages, the journal "
-                << where.pages << "\n";
             return 1;
         }
         if (!next_to_cut(where, request.redo_page, &from_page, &copies)) {
@@ -274,7 +269,6 @@ int run_plotter_job(const Invocation &call, const JobRequest &request, JobOutput
         return 2;
     }
 
-    DeviceSession &session = *call.session;
     VXDeviceInterface *device = session.device();
     JobProgress progress(stats.page_path, copies, from_page);
     output.event(QStringLiteral("start"),
