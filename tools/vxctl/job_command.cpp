@@ -45,6 +45,7 @@ struct JobRequest
     bool redo_page = false;
     bool dry_run = false;
     bool json = false;
+    bool speed_given = false;
     double speed = 100.0;
     qint64 max_page = kControllerFrameBytes - kFrameHeaderBytes;
     QString qr_directory;
@@ -97,7 +98,8 @@ QString parse_request(const Invocation &call, JobRequest *request)
         return tr("--resume takes the position from the journal: no --from-page, --copies-left or --copies");
     if (request->redo_page && !request->resume)
         return tr("--redo-page goes with --resume (with --from-page, name the page itself)");
-    if (is_set("speed")) {
+    request->speed_given = is_set("speed");
+    if (request->speed_given) {
         bool ok = false;
         request->speed = value("speed").toDouble(&ok);
         if (!ok || !std::isfinite(request->speed) || request->speed <= 0.0 || request->speed > 10000.0)
@@ -271,6 +273,9 @@ int run_plotter_job(const Invocation &call, const JobRequest &request, JobOutput
 
     VXDeviceInterface *device = session.device();
     JobProgress progress(stats.page_path, copies, from_page);
+    if (request.speed_given)
+        progress.set_speed(request.speed);
+    output.estimate(progress);
     output.event(QStringLiteral("start"),
                  {{QStringLiteral("file"), request.file}, {QStringLiteral("pages"), stats.pages},
                   {QStringLiteral("copies"), copies}, {QStringLiteral("from_page"), from_page},

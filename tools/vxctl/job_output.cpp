@@ -3,38 +3,93 @@
 #include "job_progress.h"
 #include "terminal.h"
 
+#include <QtCore/QCoreApplication>
+#include <QtCore/QDateTime>
 #include <QtCore/QJsonDocument>
 #include <QtCore/QTextStream>
+
+#include <cmath>
 
 namespace {
 constexpr int kWideBar = 20;
 constexpr int kNarrowestBar = 5;
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("vxctl", text);
+}
+} // namespace
+
+QString clock_text(double seconds)
+{
+    const qint64 whole = qint64(std::ceil(qMax(0.0, seconds)));
+    return QStringLiteral("%1:%2:%3")
+        .arg(whole / 3600)
+        .arg(whole / 60 % 60, 2, 10, QLatin1Char('0'))
+        .arg(whole % 60, 2, 10, QLatin1Char('0'));
 }
 
 JobOutput::JobOutput(QTextStream &out, bool json)
     : m_out(out), m_json(json), m_interactive(!json && Terminal::is_interactive_output())
 {
+    m_clock.start();
+}
+
+double JobOutput::elapsed_s() const
+{
+    return m_clock.elapsed() / 1000.0;
 }
 
 void JobOutput::event(const QString &name, const QJsonObject &fields, const QString &text)
 {
+    if (name == QLatin1String("start")) {
+        m_clock.restart();
+        m_started = true;
+    }
     if (m_json) {
         QJsonObject object{{QStringLiteral("event"), name}};
         for (auto it = fields.begin(); it != fields.end(); ++it)
             object.insert(it.key(), it.value());
+        const QDateTime now = QDateTime::currentDateTime();
+        object.insert(QStringLiteral("time"), now.toOffsetFromUtc(now.offsetFromUtc()).toString(Qt::ISODateWithMs));
+        object.insert(QStringLiteral("elapsed_s"), elapsed_s());
+        object.insert(QStringLiteral("remaining_s"),
+                      m_remaining_s < 0.0 ? QJsonValue() : QJsonValue(std::round(m_remaining_s * 10.0) / 10.0));
         m_out << QJsonDocument(object).toJson(QJsonDocument::Compact) << '\n';
     } else if (!text.isEmpty()) {
         if (m_bar_open)
             m_out << "\r\033[K";
         m_bar_open = false;
-        m_out << text << '\n';
+        QString lines = text;
+        if (name == QLatin1String("end") && m_started) {
+            const int first_end = lines.indexOf(QLatin1Char('\n'));
+            lines.insert(first_end < 0 ? lines.size() : first_end, tr(" in %1").arg(clock_text(elapsed_s())));
+        }
+        m_out << lines << '\n';
         m_last.clear();
     }
     m_out.flush();
 }
 
+void JobOutput::estimate(const JobProgress &progress)
+{
+    m_remaining_s = progress.remaining_s(elapsed_s());
+}
+
+// Elapsed, left and the expected finish, as far as they are known.
+QString JobOutput::time_text() const
+{
+    if (m_remaining_s < 0.0)
+        return tr("%1 elapsed, time left unknown").arg(clock_text(elapsed_s()));
+    const QDateTime finish = QDateTime::currentDateTime().addMSecs(qint64(m_remaining_s * 1000.0));
+    const QString at = finish.date() == QDate::currentDate() ? finish.toString(QStringLiteral("HH:mm"))
+                                                              : finish.toString(QStringLiteral("yyyy-MM-dd HH:mm"));
+    return tr("%1 elapsed, %2 left, done about %3").arg(clock_text(elapsed_s()), clock_text(m_remaining_s), at);
+}
+
 void JobOutput::progress(const JobProgress &progress)
 {
+    estimate(progress);
     const int copy = qMin(progress.copies_done() + 1, progress.copies());
     const QString figures = QStringLiteral("%1%  page %2/%3  copy %4/%5")
                                 .arg(progress.percent(), 3)
@@ -43,6 +98,7 @@ void JobOutput::progress(const JobProgress &progress)
                                 .arg(copy)
                                 .arg(progress.copies());
     const QString machine = QStringLiteral("  (machine %1%)").arg(progress.machine_percent());
+    // The times change with every call: a new line only when the job moved.
     if (figures + machine == m_last)
         return;
     m_last = figures + machine;
@@ -57,23 +113,28 @@ void JobOutput::progress(const JobProgress &progress)
               QString());
         return;
     }
+    const QString times = QStringLiteral("  ") + time_text();
     if (m_interactive) {
-        m_out << "\r\033[K" << bar_line(progress.percent(), figures, machine);
+        m_out << "\r\033[K" << bar_line(progress.percent(), figures, {machine, times});
         m_bar_open = true;
     } else {
-        m_out << "progress " << figures << machine << '\n';
+        m_out << "progress " << figures << machine << times << '\n';
     }
     m_out.flush();
 }
 
 // One row shorter than the terminal, or the carriage return would redraw
-// only the wrapped end of it.
-QString JobOutput::bar_line(int percent, const QString &figures, const QString &machine) const
+// only the wrapped end of it. The extras follow the figures, each while
+// the widest bar still fits beside them.
+QString JobOutput::bar_line(int percent, const QString &figures, const QStringList &extras) const
 {
     const int columns = Terminal::columns();
     QString text = QLatin1Char(' ') + figures;
-    if (kWideBar + 2 + text.size() + machine.size() < columns)
-        text += machine;
+    for (const QString &extra : extras) {
+        if (kWideBar + 2 + text.size() + extra.size() >= columns)
+            break;
+        text += extra;
+    }
     const int width = qBound(kNarrowestBar, columns - 1 - 2 - text.size(), kWideBar);
     const int filled = width * qBound(0, percent, 100) / 100;
     const QString line = QLatin1Char('[') + QString(filled, QLatin1Char('#')) + QString(width - filled, QLatin1Char('.'))
