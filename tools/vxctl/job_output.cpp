@@ -40,6 +40,12 @@ double JobOutput::elapsed_s() const
     return m_clock.elapsed() / 1000.0;
 }
 
+// Elapsed time to the nearest second: a job of 0.2 s did not take one.
+QString JobOutput::elapsed_text() const
+{
+    return clock_text(std::round(elapsed_s()));
+}
+
 void JobOutput::event(const QString &name, const QJsonObject &fields, const QString &text)
 {
     if (name == QLatin1String("start")) {
@@ -63,7 +69,7 @@ void JobOutput::event(const QString &name, const QJsonObject &fields, const QStr
         QString lines = text;
         if (name == QLatin1String("end") && m_started) {
             const int first_end = lines.indexOf(QLatin1Char('\n'));
-            lines.insert(first_end < 0 ? lines.size() : first_end, tr(" in %1").arg(clock_text(elapsed_s())));
+            lines.insert(first_end < 0 ? lines.size() : first_end, tr(" in %1").arg(elapsed_text()));
         }
         m_out << lines << '\n';
         m_last.clear();
@@ -80,11 +86,11 @@ void JobOutput::estimate(const JobProgress &progress)
 QString JobOutput::time_text() const
 {
     if (m_remaining_s < 0.0)
-        return tr("%1 elapsed, time left unknown").arg(clock_text(elapsed_s()));
+        return tr("%1 elapsed, time left unknown").arg(elapsed_text());
     const QDateTime finish = QDateTime::currentDateTime().addMSecs(qint64(m_remaining_s * 1000.0));
     const QString at = finish.date() == QDate::currentDate() ? finish.toString(QStringLiteral("HH:mm"))
                                                               : finish.toString(QStringLiteral("yyyy-MM-dd HH:mm"));
-    return tr("%1 elapsed, %2 left, done about %3").arg(clock_text(elapsed_s()), clock_text(m_remaining_s), at);
+    return tr("%1 elapsed, %2 left, done about %3").arg(elapsed_text(), clock_text(m_remaining_s), at);
 }
 
 void JobOutput::progress(const JobProgress &progress)

@@ -35,6 +35,7 @@ public:
 
 private:
     double elapsed_s() const;
+    QString elapsed_text() const;
     QString time_text() const;
     QString bar_line(int percent, const QString &figures, const QStringList &extras) const;
 
