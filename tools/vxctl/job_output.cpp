@@ -51,6 +51,11 @@ void JobOutput::event(const QString &name, const QJsonObject &fields, const QStr
     if (name == QLatin1String("start")) {
         m_clock.restart();
         m_started = true;
+    } else if (name == QLatin1String("paused") && m_paused_since < 0) {
+        m_paused_since = m_clock.elapsed();
+    } else if (name == QLatin1String("resumed") && m_paused_since >= 0) {
+        m_paused_ms += m_clock.elapsed() - m_paused_since;
+        m_paused_since = -1;
     }
     if (m_json) {
         QJsonObject object{{QStringLiteral("event"), name}};
@@ -77,9 +82,11 @@ void JobOutput::event(const QString &name, const QJsonObject &fields, const QStr
     m_out.flush();
 }
 
+// The pace is of the time spent cutting: a pause does not slow it.
 void JobOutput::estimate(const JobProgress &progress)
 {
-    m_remaining_s = progress.remaining_s(elapsed_s());
+    const qint64 paused = m_paused_ms + (m_paused_since >= 0 ? m_clock.elapsed() - m_paused_since : 0);
+    m_remaining_s = progress.remaining_s((m_clock.elapsed() - paused) / 1000.0);
 }
 
 // Elapsed, left and the expected finish, as far as they are known.

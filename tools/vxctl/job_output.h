@@ -24,7 +24,7 @@ public:
     bool is_json() const { return m_json; }
     // A line for people, or the event's object. The "start" event starts
     // the job's clock; the first line of the "end" event's text gets the
-    // job's duration.
+    // job's duration; time between "paused" and "resumed" is not cutting.
     void event(const QString &name, const QJsonObject &fields, const QString &text);
     // Drawn or written when something shown changed.
     void progress(const JobProgress &progress);
@@ -47,4 +47,6 @@ private:
     QElapsedTimer m_clock;
     bool m_started = false;
     double m_remaining_s = -1.0;
+    qint64 m_paused_ms = 0;      // of the job, the machine having confirmed the pause
+    qint64 m_paused_since = -1;
 };
