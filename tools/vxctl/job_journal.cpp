@@ -37,7 +37,9 @@ int whole(const QJsonObject &journal, const char *key)
 {
     const QJsonValue value = journal.value(QLatin1String(key));
     const double number = value.toDouble(-1.0);
-    return value.isDouble() && number >= 0.0 && number <= std::numeric_limits<int>::max() && number == int(number) ? int(number) : -1;
+    const bool whole = value.isDouble() && number >= 0.0 && number <= std::numeric_limits<int>::max()
+        && number == int(number);
+    return whole ? int(number) : -1;
 }
 
 } // namespace
@@ -65,8 +67,8 @@ bool JobJournal::load(int pages, Position *position, QString *error) const
     const QString target_named = journal.value(QStringLiteral("target")).toString();
     if (file.size() > kLargestJournal || parse.error != QJsonParseError::NoError || !document.isObject()
         || file_named.isEmpty() || target_named.isEmpty()) {
-        *error = tr("the journal %1 is corrupt (%2): nothing is resumed from it")
-                     .arg(m_path, parse.error != QJsonParseError::NoError ? parse.errorString() : tr("no file or machine named"));
+        const QString why = parse.error != QJsonParseError::NoError ? parse.errorString() : tr("no file or machine named");
+        *error = tr("the journal %1 is corrupt (%2): nothing is resumed from it").arg(m_path, why);
         return false;
     }
     if (file_named != identity.value(QStringLiteral("file")).toString()) {

@@ -65,7 +65,8 @@ bool JobLock::take(const Target &target, const QString &what, QString *error)
     QDir().mkpath(QFileInfo(path).path());
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
     if (fd < 0) {
-        *error = tr("cannot make the job lock %1: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno)));
+        const QString why = QString::fromLocal8Bit(std::strerror(errno));
+        *error = tr("cannot make the job lock %1: %2").arg(path, why);
         return false;
     }
     int taken;
@@ -80,7 +81,8 @@ bool JobLock::take(const Target &target, const QString &what, QString *error)
         ::close(fd);
         return false;
     }
-    const QByteArray holder = QByteArray::number(qint64(::getpid())) + '\n' + QString(what).replace(QLatin1Char('\n'), QLatin1Char(' ')).toUtf8() + '\n';
+    const QString doing = QString(what).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    const QByteArray holder = QByteArray::number(qint64(::getpid())) + '\n' + doing.toUtf8() + '\n';
     if (::ftruncate(fd, 0) != 0 || ::pwrite(fd, holder.constData(), size_t(holder.size()), 0) != holder.size())
         qCWarning(lcCtl).noquote() << "cannot say in" << path << "who holds the lock";
     m_fd = fd;

@@ -57,7 +57,7 @@ private:
     QVector<double> m_before; // share of the pages before each page
     double m_copy_path = 0.0; // plotter units
     double m_speed = 0.0;     // mm/s
-    double m_share = 0.0;     // of the whole job done, as the percent
+    double m_share = 0.0;     // of the whole job done (0..1), as the percent counts it
     int m_copies;
     int m_first_page; // 0-based, of the first copy
     int m_copies_done = 0;
