@@ -423,6 +423,9 @@ void tst_vxctl::failures_data()
                                                   << "does not fit";
     QTest::newRow("journal copies left below none") << resume_after_edit("copies", with("copies_left", -1)) << 1
                                                     << "does not fit";
+    QTest::newRow("journal that cannot be written") // a file where its folder should be
+        << QStringList{"XDG_STATE_HOME=" + m_files.filePath("letter.txt"), "--sim", "job", SAMPLES_DIR "/box.plt"} << 0
+        << "cannot write the journal";
     QTest::newRow("link lost mid-job")
         << QStringList{"--sim", "job", SAMPLES_DIR "/labels-3-pages.plt", "--sim-drop-after", "1"} << 1
         << "link lost during the job (TCP DISCONNECTED.)";

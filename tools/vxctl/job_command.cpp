@@ -289,11 +289,17 @@ int run_plotter_job(const Invocation &call, const JobRequest &request, JobOutput
 
     JobWatch watch(session, output, progress, call.timeout_ms);
     JobJournal::Position where{stats.pages, 0, 0, true};
+    bool journal_failed = false;
     watch.on_position = [&] {
         const JobJournal::Position now{stats.pages, copies - progress.copies_done(), progress.page(), true};
         if (now.copies_left != where.copies_left || now.page != where.page) {
             where = now;
-            journal.save(where);
+            if (!journal.save(where) && !journal_failed) {
+                journal_failed = true;
+                err << "vxctl: " << tr("cannot write the journal %1: --resume will not know where this job stands")
+                                        .arg(journal.path()) << '\n';
+                err.flush();
+            }
         }
     };
 

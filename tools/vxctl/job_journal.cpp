@@ -56,7 +56,8 @@ bool JobJournal::load(int pages, Position *position, QString *error) const
 {
     QFile file(m_path);
     if (!file.open(QIODevice::ReadOnly)) {
-        *error = tr("no journal of an unfinished job for %1 on %2").arg(m_job_file, m_target);
+        *error = file.exists() ? tr("cannot read the journal %1: %2").arg(m_path, file.errorString())
+                               : tr("no journal of an unfinished job for %1 on %2").arg(m_job_file, m_target);
         return false;
     }
     QJsonParseError parse{};
@@ -113,7 +114,11 @@ bool JobJournal::save(const Position &position)
     QDir().mkpath(QFileInfo(m_path).path());
     // Written whole or not at all: a crash leaves the last position.
     QSaveFile file(m_path);
-    return file.open(QIODevice::WriteOnly) && file.write(QJsonDocument(journal).toJson()) > 0 && file.commit();
+    if (file.open(QIODevice::WriteOnly) && file.write(QJsonDocument(journal).toJson()) > 0 && file.commit())
+        return true;
+    // An older position would have confirmed pages cut again.
+    remove();
+    return false;
 }
 
 void JobJournal::remove()

@@ -29,6 +29,7 @@ public:
     // a corrupt one, one of another file or machine, a file changed since,
     // or a position that does not fit the file's pages.
     bool load(int pages, Position *position, QString *error) const;
+    // False when it could not be written; an older journal is then removed.
     bool save(const Position &position);
     void remove();
 
