@@ -89,15 +89,15 @@ void JobOutput::estimate(const JobProgress &progress)
     m_remaining_s = progress.remaining_s((m_clock.elapsed() - paused) / 1000.0);
 }
 
-// Elapsed, left and the expected finish, as far as they are known.
-QString JobOutput::time_text() const
+// The time left and the expected finish, as far as they are known.
+QString JobOutput::left_text() const
 {
     if (m_remaining_s < 0.0)
-        return tr("%1 elapsed, time left unknown").arg(elapsed_text());
+        return tr("time left unknown");
     const QDateTime finish = QDateTime::currentDateTime().addMSecs(qint64(m_remaining_s * 1000.0));
     const QString at = finish.date() == QDate::currentDate() ? finish.toString(QStringLiteral("HH:mm"))
                                                               : finish.toString(QStringLiteral("yyyy-MM-dd HH:mm"));
-    return tr("%1 elapsed, %2 left, done about %3").arg(elapsed_text(), clock_text(m_remaining_s), at);
+    return tr("%1 left, done about %2").arg(clock_text(m_remaining_s), at);
 }
 
 void JobOutput::progress(const JobProgress &progress)
@@ -126,28 +126,28 @@ void JobOutput::progress(const JobProgress &progress)
               QString());
         return;
     }
-    const QString times = QStringLiteral("  ") + time_text();
+    const QString elapsed = tr("%1 elapsed").arg(elapsed_text());
     if (m_interactive) {
-        m_out << "\r\033[K" << bar_line(progress.percent(), figures, {machine, times});
+        m_out << "\r\033[K"
+              << bar_line(progress.percent(), figures,
+                          {machine, QStringLiteral("  ") + elapsed, QStringLiteral("  ") + left_text()});
         m_bar_open = true;
     } else {
-        m_out << "progress " << figures << machine << times << '\n';
+        m_out << "progress " << figures << machine << "  " << elapsed << ", " << left_text() << '\n';
     }
     m_out.flush();
 }
 
 // One row shorter than the terminal, or the carriage return would redraw
-// only the wrapped end of it. The extras follow the figures, each while
-// the widest bar still fits beside them.
-QString JobOutput::bar_line(int percent, const QString &figures, const QStringList &extras) const
+// only the wrapped end of it. The extras follow the figures while the
+// widest bar still fits beside them; the first of them goes first, the
+// last (what is left of the job's time) last.
+QString JobOutput::bar_line(int percent, const QString &figures, QStringList extras) const
 {
     const int columns = Terminal::columns();
-    QString text = QLatin1Char(' ') + figures;
-    for (const QString &extra : extras) {
-        if (kWideBar + 2 + text.size() + extra.size() >= columns)
-            break;
-        text += extra;
-    }
+    while (!extras.isEmpty() && kWideBar + 3 + figures.size() + extras.join(QString()).size() >= columns)
+        extras.removeFirst();
+    const QString text = QLatin1Char(' ') + figures + extras.join(QString());
     const int width = qBound(kNarrowestBar, columns - 1 - 2 - text.size(), kWideBar);
     const int filled = width * qBound(0, percent, 100) / 100;
     const QString line = QLatin1Char('[') + QString(filled, QLatin1Char('#')) + QString(width - filled, QLatin1Char('.'))

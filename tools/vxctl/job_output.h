@@ -36,8 +36,8 @@ public:
 private:
     double elapsed_s() const;
     QString elapsed_text() const;
-    QString time_text() const;
-    QString bar_line(int percent, const QString &figures, const QStringList &extras) const;
+    QString left_text() const;
+    QString bar_line(int percent, const QString &figures, QStringList extras) const;
 
     QTextStream &m_out;
     const bool m_json;
