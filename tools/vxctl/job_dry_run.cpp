@@ -44,8 +44,7 @@ int run_dry_run(const Invocation &call, const PlotterFile &file, int copies, dou
     }
     const PlotterStats &stats = file.stats();
     const double mm = 1.0 / PlotterStats::kUnitsPerMm;
-    // The knife moves at the set speed with the pen up too.
-    const double seconds = (stats.cut + stats.travel) * mm / speed;
+    const double seconds = PlotterStats::seconds(stats.cut + stats.travel, speed);
     QJsonObject fields{{QStringLiteral("pages"), stats.pages},
                        {QStringLiteral("cut_mm"), stats.cut * mm},
                        {QStringLiteral("travel_mm"), stats.travel * mm},

@@ -127,7 +127,7 @@ double JobProgress::remaining_s(double elapsed_s) const
 {
     if (m_finished)
         return 0.0;
-    const double estimate = m_speed > 0.0 ? copies_to_cut() * m_copy_path / PlotterStats::kUnitsPerMm / m_speed : -1.0;
+    const double estimate = m_speed > 0.0 ? PlotterStats::seconds(copies_to_cut() * m_copy_path, m_speed) : -1.0;
     if (m_share <= 0.0)
         return estimate;
     const double paced = elapsed_s / m_share;
