@@ -16,6 +16,7 @@
 #include <QtTest/QtTest>
 
 #include <csignal>
+#include <functional>
 
 namespace {
 
@@ -84,6 +85,26 @@ quint16 closed_port()
     return probe.serverPort();
 }
 
+// A simulated machine on TCP that several vxctl runs reach, each connecting
+// anew: its address as --tcp takes it.
+struct Machine
+{
+    explicit Machine(const QStringList &options)
+    {
+        process.start(QStringLiteral(VXSIM_PATH), QStringList{"--port", "0"} + options);
+        while (!process.canReadLine() && process.waitForReadyRead(5000)) {
+        }
+        address = "127.0.0.1:" + QString::fromLatin1(process.readLine().trimmed()).section(':', -1);
+    }
+    ~Machine()
+    {
+        process.terminate();
+        process.waitForFinished();
+    }
+    QProcess process;
+    QString address;
+};
+
 } // namespace
 
 class tst_vxctl : public QObject
@@ -95,6 +116,7 @@ private slots:
     void finished_job();
     void qr_code_job_in_json();
     void resume_after_a_dropped_link();
+    void one_host_at_a_time();
     void dry_run();
     void settings_round_trip();
     void settings_pages_as_pictures();
@@ -109,14 +131,19 @@ private slots:
     void trace_names_malformed_frames();
 
 private:
+    QStringList resume_after_edit(const QString &name, const std::function<QByteArray(QJsonObject)> &edit);
+
     QTemporaryDir m_config_home;
     QTemporaryDir m_files; // job files, and the journals' state directory
+    QString m_journal;        // of an interrupted job: its name
+    QByteArray m_journal_text; // and what it holds
 };
 
 void tst_vxctl::initTestCase()
 {
     QVERIFY(m_files.isValid());
     qputenv("XDG_STATE_HOME", QFile::encodeName(m_files.filePath(QStringLiteral("state"))));
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_files.path())); // the job locks
     // Three pages, the second holding a NUL: read as it is, refused whole.
     write_file(m_files.filePath("nul.plt"), QByteArray("IN;PD10,10;PG;PD20,20;\0PG;PD30,30;PG;", 37));
     write_file(m_files.filePath("letter.txt"), "Dear operator, the cutter is ready.\n");
@@ -133,9 +160,13 @@ void tst_vxctl::finished_job()
     QVERIFY(run.out.contains("page 3/3"));
     QVERIFY(run.out.contains("copy 2/2"));
     QVERIFY(run.out.contains("\"FileName\":\"labels-3-pages.plt\""));
-    QVERIFY(run.out.contains("finished: 2 of 2 copies"));
+    QVERIFY(run.out.contains(QRegularExpression("\nfinished: 2 of 2 copies in 0:00:0\\d\n")));
     QVERIFY2(is_honest(progress_percents(run.out)), qPrintable(run.out));
     QVERIFY(run.out.contains("page 1/3  copy 2/2")); // the page counter restarts with each copy
+    // No speed given: nothing to estimate from until the first page is done.
+    QVERIFY2(run.out.contains(QRegularExpression("copy 1/2  \\(machine 0%\\)  0:00:0\\d elapsed, time left unknown\n")),
+             qPrintable(run.out));
+    QVERIFY(run.out.contains(QRegularExpression("copy 2/2  \\(machine \\d+%\\)  0:00:0\\d elapsed, 0:00:0\\d left, done about \\d\\d:\\d\\d\n")));
 }
 
 // Codes A1 and B2 name cut files (one page, three pages); XX names none
@@ -148,10 +179,16 @@ void tst_vxctl::qr_code_job_in_json()
     QStringList events;
     QList<int> percents;
     QJsonObject end;
+    double elapsed = 0.0;
     for (const QString &line : run.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
         QJsonParseError error;
         const QJsonObject event = QJsonDocument::fromJson(line.toUtf8(), &error).object();
         QVERIFY2(error.error == QJsonParseError::NoError, qPrintable(line));
+        // Every event says when; the time left is a number once known.
+        QVERIFY2(QDateTime::fromString(event.value("time").toString(), Qt::ISODateWithMs).isValid(), qPrintable(line));
+        QVERIFY2(event.value("elapsed_s").toDouble(-1) >= elapsed, qPrintable(line));
+        elapsed = event.value("elapsed_s").toDouble();
+        QVERIFY2(event.value("remaining_s").isNull() || event.value("remaining_s").toDouble(-1) >= 0, qPrintable(line));
         const QString name = event.value("event").toString();
         if (name == QLatin1String("progress")) {
             percents << event.value("progress").toInt();
@@ -166,6 +203,7 @@ void tst_vxctl::qr_code_job_in_json()
     QVERIFY(is_honest(percents));
     QCOMPARE(end.value("outcome").toString(), QStringLiteral("finished"));
     QCOMPARE(end.value("record").toObject().value("Finished").toInt(), 2);
+    QCOMPARE(end.value("remaining_s").toDouble(-1), 0.0);
 }
 
 // The link drops after page 1 of copy 2 was cut: that page was in flight
@@ -178,6 +216,10 @@ void tst_vxctl::resume_after_a_dropped_link()
     QCOMPARE(run.exit_code, 1);
     QVERIFY2(run.out.contains("stopped after 1 of 2 copies (page 1 of 3)"), qPrintable(run.out));
     QVERIFY2(run.out.contains("resume: vxctl --sim job " + file + " --from-page 2 --copies-left 1"), qPrintable(run.out));
+    // The same file interrupted elsewhere keeps a journal of its own.
+    const Machine other({"--drop-after", "2"});
+    run = vxctl({"--tcp", other.address, "job", file, "--copies", "2"});
+    QVERIFY2(run.exit_code == 1 && run.out.contains("--from-page 1 --copies-left 1"), qPrintable(run.out + run.err));
 
     run = vxctl({"--sim", "job", file, "--resume"});
     QVERIFY2(run.exit_code == 0, qPrintable(run.err));
@@ -190,6 +232,30 @@ void tst_vxctl::resume_after_a_dropped_link()
     QVERIFY(run.err.contains("no journal"));
 }
 
+// While a job runs on a machine, a second job or set on it is refused
+// before it connects, which would take the link over; a holder that
+// crashed holds nothing.
+void tst_vxctl::one_host_at_a_time()
+{
+    const Machine machine({"--speed", "1000"});
+    const QString spiral = SAMPLES_DIR "/spiral-5000-segments.plt";
+    QProcess holder;
+    holder.start(VXCTL_PATH, {"--tcp", machine.address, "job", spiral});
+    QByteArray output;
+    VX_TRY_VERIFY_WITH_TIMEOUT((output += holder.readAllStandardOutput()).contains("progress"), 10000);
+    const QString in_use = QStringLiteral("the machine is in use by vxctl (pid %1, job %2)").arg(holder.processId()).arg(spiral);
+    for (const QStringList &second : {QStringList{"set", "SPEED=200"}, QStringList{"job", SAMPLES_DIR "/box.plt"}}) {
+        const Run run = vxctl(QStringList{"--tcp", machine.address} + second);
+        QCOMPARE(run.exit_code, 1);
+        QVERIFY2(run.err.contains(in_use), qPrintable(run.err));
+    }
+    QCOMPARE(holder.state(), QProcess::Running);
+    ::kill(pid_t(holder.processId()), SIGKILL);
+    QVERIFY(holder.waitForFinished());
+    const Run run = vxctl({"--tcp", machine.address, "set", "SPEED=200"});
+    QVERIFY2(run.exit_code == 0, qPrintable(run.err));
+}
+
 void tst_vxctl::dry_run()
 {
     const Run run = vxctl({"job", SAMPLES_DIR "/labels-3-pages.plt", "--dry-run", "--copies", "2", "--speed", "50"});
@@ -198,6 +264,15 @@ void tst_vxctl::dry_run()
                               "path: 1920.0 mm cut, 990.0 mm with the pen up\n"
                               "estimated time: 0:00:59 per copy, 0:01:57 for 2 copies at 50 mm/s"),
              qPrintable(run.out));
+
+    // The job starts from the same estimate; the simulator cuts at once, so
+    // the pace measured soon counts for more than the speed given.
+    const Run job = vxctl({"--sim", "job", SAMPLES_DIR "/labels-3-pages.plt", "--copies", "2", "--speed", "50", "--json"});
+    QVERIFY2(job.exit_code == 0, qPrintable(job.err));
+    const QStringList lines = job.out.split('\n', Qt::SkipEmptyParts);
+    QCOMPARE(QJsonDocument::fromJson(lines.first().toUtf8())["remaining_s"].toDouble(), 116.4);
+    const QJsonObject late = QJsonDocument::fromJson(lines.filter("\"progress\":83").value(0).toUtf8()).object();
+    QVERIFY2(late["remaining_s"].toDouble(99) < 0.5 * 0.17 * 116.4, qPrintable(job.out));
 }
 
 void tst_vxctl::settings_round_trip()
@@ -329,6 +404,28 @@ void tst_vxctl::failures_data()
                                         << 2 << "--sim-drop-after does not apply to --sim-replay";
     QTest::newRow("trace that is not one") << QStringList{"trace", "show", SAMPLES_DIR "/box.plt"} << 1
                                            << "not a trace line";
+    const auto with = [](const char *key, const QJsonValue &value) {
+        return [=](QJsonObject journal) {
+            journal.insert(key, value);
+            return QJsonDocument(journal).toJson();
+        };
+    };
+    QTest::newRow("corrupt journal") << resume_after_edit("corrupt", [](QJsonObject) { return "{\"pages\": 3,"; })
+                                     << 1 << "is corrupt";
+    QTest::newRow("journal of another file") << resume_after_edit("moved", with("file", "/elsewhere/job.plt")) << 1
+                                             << "is of another file, /elsewhere/job.plt, not";
+    QTest::newRow("journal of another machine")
+        << resume_after_edit("machine", with("target", "tcp:10.0.0.9:9100")) << 1
+        << "is of the job on tcp:10.0.0.9:9100, not on sim";
+    QTest::newRow("job file changed since") << resume_after_edit("changed", with("modified", 0)) << 1
+                                            << "changed since the job was interrupted";
+    QTest::newRow("journal page beyond the file") << resume_after_edit("page", with("page", 4)) << 1
+                                                  << "does not fit";
+    QTest::newRow("journal copies left below none") << resume_after_edit("copies", with("copies_left", -1)) << 1
+                                                    << "does not fit";
+    QTest::newRow("journal that cannot be written") // a file where its folder should be
+        << QStringList{"XDG_STATE_HOME=" + m_files.filePath("letter.txt"), "--sim", "job", SAMPLES_DIR "/box.plt"} << 0
+        << "cannot write the journal";
     QTest::newRow("link lost mid-job")
         << QStringList{"--sim", "job", SAMPLES_DIR "/labels-3-pages.plt", "--sim-drop-after", "1"} << 1
         << "link lost during the job (TCP DISCONNECTED.)";
@@ -342,6 +439,28 @@ void tst_vxctl::failures()
     QTEST(run.exit_code, "exit_code");
     QVERIFY2(run.err.contains(message), qPrintable(run.err));
     QVERIFY(run.err.startsWith("vxctl: ") || run.exit_code == -1);
+}
+
+// The arguments that resume a job interrupted on the simulator, with its
+// journal edited; each row has a state folder of its own.
+QStringList tst_vxctl::resume_after_edit(const QString &name, const std::function<QByteArray(QJsonObject)> &edit)
+{
+    const QString file = m_files.filePath("interrupted.plt");
+    if (m_journal.isEmpty()) {
+        QFile::copy(SAMPLES_DIR "/labels-3-pages.plt", file);
+        const QString state = m_files.filePath("interrupted");
+        vxctl({"XDG_STATE_HOME=" + state, "--sim", "job", file, "--sim-drop-after", "1"});
+        const QDir jobs(state + "/vxctl/jobs");
+        m_journal = jobs.entryList({"*.json"}).value(0);
+        QFile journal(jobs.filePath(m_journal));
+        if (!journal.open(QIODevice::ReadOnly))
+            return {"no journal was written"};
+        m_journal_text = journal.readAll();
+    }
+    const QString state = m_files.filePath(name);
+    QDir().mkpath(state + "/vxctl/jobs");
+    write_file(state + "/vxctl/jobs/" + m_journal, edit(QJsonDocument::fromJson(m_journal_text).object()));
+    return {"XDG_STATE_HOME=" + state, "--sim", "job", file, "--resume"};
 }
 
 // A stop in either copy, by Ctrl-C or by the q key on a terminal, stops

@@ -51,7 +51,7 @@ const QVector<Command> &commands()
           {"resume", "job: continue where the journal says the job stood."},
           {"redo-page", "job --resume: cut the page in flight at the interruption again."},
           {"dry-run", "job: check the file and show pages, size, path and time; send nothing."},
-          {"speed", "job --dry-run: mm/s when no machine is named (default 100).", "mm/s"},
+          {"speed", "job: mm/s the time estimate starts from (a dry run on a machine reads its speed; 100 offline).", "mm/s"},
           {"max-page", "job: the largest page the controller takes, in bytes.", "bytes"},
           kJson,
           {"sim-qr-codes", "job --sim: the QR codes the simulator reports, in turn.", "A1,B2,..."}},

@@ -31,7 +31,6 @@ constexpr qint64 kFrameHeaderBytes = 32;
 // The largest frame the controller takes: the simulator's, which drops
 // longer ones unanswered (vxsim --max-frame).
 constexpr qint64 kControllerFrameBytes = 64 << 20;
-constexpr int kMostCopies = 1000000;
 // The plugin frames a page through a UTF-8 conversion that reserves three
 // bytes a character, and a Qt 5 byte array holds less than 2 GiB.
 constexpr qint64 kPluginPageBytes = (std::numeric_limits<int>::max() - 64) / 3;
@@ -46,6 +45,7 @@ struct JobRequest
     bool redo_page = false;
     bool dry_run = false;
     bool json = false;
+    bool speed_given = false;
     double speed = 100.0;
     qint64 max_page = kControllerFrameBytes - kFrameHeaderBytes;
     QString qr_directory;
@@ -98,7 +98,8 @@ QString parse_request(const Invocation &call, JobRequest *request)
         return tr("--resume takes the position from the journal: no --from-page, --copies-left or --copies");
     if (request->redo_page && !request->resume)
         return tr("--redo-page goes with --resume (with --from-page, name the page itself)");
-    if (is_set("speed")) {
+    request->speed_given = is_set("speed");
+    if (request->speed_given) {
         bool ok = false;
         request->speed = value("speed").toDouble(&ok);
         if (!ok || !std::isfinite(request->speed) || request->speed <= 0.0 || request->speed > 10000.0)
@@ -247,18 +248,14 @@ int run_plotter_job(const Invocation &call, const JobRequest &request, JobOutput
     if (request.dry_run)
         return run_dry_run(call, file, request.copies, request.speed, output);
 
-    JobJournal journal(request.file);
+    DeviceSession &session = *call.session;
+    JobJournal journal(request.file, session.target().key());
     int from_page = request.from_page;
     int copies = request.copies;
     if (request.resume) {
         JobJournal::Position where;
-        if (!journal.load(&where, &error)) {
+        if (!journal.load(stats.pages, &where, &error)) {
             err << "vxctl: " << error << '\n';
-            return 1;
-        }
-        if (where.pages != stats.pages) {
-            err << "vxctl: " << request.file << " has " << stats.pages << " pages, the journal "
-                << where.pages << "\n";
             return 1;
         }
         if (!next_to_cut(where, request.redo_page, &from_page, &copies)) {
@@ -274,9 +271,11 @@ int run_plotter_job(const Invocation &call, const JobRequest &request, JobOutput
         return 2;
     }
 
-    DeviceSession &session = *call.session;
     VXDeviceInterface *device = session.device();
     JobProgress progress(stats.page_path, copies, from_page);
+    if (request.speed_given)
+        progress.set_speed(request.speed);
+    output.estimate(progress);
     output.event(QStringLiteral("start"),
                  {{QStringLiteral("file"), request.file}, {QStringLiteral("pages"), stats.pages},
                   {QStringLiteral("copies"), copies}, {QStringLiteral("from_page"), from_page},
@@ -290,11 +289,17 @@ int run_plotter_job(const Invocation &call, const JobRequest &request, JobOutput
 
     JobWatch watch(session, output, progress, call.timeout_ms);
     JobJournal::Position where{stats.pages, 0, 0, true};
+    bool journal_failed = false;
     watch.on_position = [&] {
         const JobJournal::Position now{stats.pages, copies - progress.copies_done(), progress.page(), true};
         if (now.copies_left != where.copies_left || now.page != where.page) {
             where = now;
-            journal.save(where);
+            if (!journal.save(where) && !journal_failed) {
+                journal_failed = true;
+                err << "vxctl: " << tr("cannot write the journal %1: --resume will not know where this job stands")
+                                        .arg(journal.path()) << '\n';
+                err.flush();
+            }
         }
     };
 

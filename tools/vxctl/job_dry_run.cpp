@@ -11,22 +11,11 @@
 #include <QtCore/QCoreApplication>
 #include <QtCore/QJsonObject>
 
-#include <cmath>
-
 namespace {
 
 QString tr(const char *text)
 {
     return QCoreApplication::translate("vxctl", text);
-}
-
-QString duration(double seconds)
-{
-    const qint64 whole = qint64(std::ceil(seconds));
-    return QStringLiteral("%1:%2:%3")
-        .arg(whole / 3600)
-        .arg(whole / 60 % 60, 2, 10, QLatin1Char('0'))
-        .arg(whole % 60, 2, 10, QLatin1Char('0'));
 }
 
 // The machine's speed setting, or 0 when it does not answer.
@@ -55,8 +44,7 @@ int run_dry_run(const Invocation &call, const PlotterFile &file, int copies, dou
     }
     const PlotterStats &stats = file.stats();
     const double mm = 1.0 / PlotterStats::kUnitsPerMm;
-    // The knife moves at the set speed with the pen up too.
-    const double seconds = (stats.cut + stats.travel) * mm / speed;
+    const double seconds = PlotterStats::seconds(stats.cut + stats.travel, speed);
     QJsonObject fields{{QStringLiteral("pages"), stats.pages},
                        {QStringLiteral("cut_mm"), stats.cut * mm},
                        {QStringLiteral("travel_mm"), stats.travel * mm},
@@ -86,7 +74,7 @@ int run_dry_run(const Invocation &call, const PlotterFile &file, int copies, dou
                      .arg(box)
                      .arg(stats.cut * mm, 0, 'f', 1)
                      .arg(stats.travel * mm, 0, 'f', 1)
-                     .arg(duration(seconds), duration(seconds * copies))
+                     .arg(clock_text(seconds), clock_text(seconds * copies))
                      .arg(copies == 1 ? tr("1 copy") : tr("%1 copies").arg(copies))
                      .arg(speed)
                      .arg(speed_from));

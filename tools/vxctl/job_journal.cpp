@@ -1,5 +1,7 @@
 #include "job_journal.h"
 
+#include "state_directory.h"
+
 #include <QtCore/QCoreApplication>
 #include <QtCore/QCryptographicHash>
 #include <QtCore/QDateTime>
@@ -10,13 +12,16 @@
 #include <QtCore/QJsonObject>
 #include <QtCore/QSaveFile>
 
+#include <limits>
+
 namespace {
 
-QString state_directory()
+// Far more than a journal holds; a larger file is not one.
+constexpr qint64 kLargestJournal = 64 * 1024;
+
+QString tr(const char *text)
 {
-    const QString state = qEnvironmentVariable("XDG_STATE_HOME");
-    const QString base = state.isEmpty() ? QDir::homePath() + QStringLiteral("/.local/state") : state;
-    return base + QStringLiteral("/vxctl/jobs");
+    return QCoreApplication::translate("vxctl", text);
 }
 
 QJsonObject file_identity(const QString &job_file)
@@ -27,42 +32,81 @@ QJsonObject file_identity(const QString &job_file)
             {QStringLiteral("modified"), double(info.lastModified().toMSecsSinceEpoch())}};
 }
 
+// A whole number of the journal, or -1 when it holds none.
+int whole(const QJsonObject &journal, const char *key)
+{
+    const QJsonValue value = journal.value(QLatin1String(key));
+    const double number = value.toDouble(-1.0);
+    const bool whole = value.isDouble() && number >= 0.0 && number <= std::numeric_limits<int>::max()
+        && number == int(number);
+    return whole ? int(number) : -1;
+}
+
 } // namespace
 
-JobJournal::JobJournal(const QString &job_file)
-    : m_job_file(job_file)
+JobJournal::JobJournal(const QString &job_file, const QString &target)
+    : m_job_file(job_file), m_target(target)
 {
-    const QByteArray key = QFileInfo(job_file).absoluteFilePath().toUtf8();
-    m_path = state_directory() + QLatin1Char('/')
+    const QByteArray key = QFileInfo(job_file).absoluteFilePath().toUtf8() + '\n' + target.toUtf8();
+    m_path = state_directory() + QStringLiteral("/jobs/")
         + QString::fromLatin1(QCryptographicHash::hash(key, QCryptographicHash::Sha1).toHex()) + QStringLiteral(".json");
 }
 
-bool JobJournal::load(Position *position, QString *error) const
+bool JobJournal::load(int pages, Position *position, QString *error) const
 {
     QFile file(m_path);
     if (!file.open(QIODevice::ReadOnly)) {
-        *error = QCoreApplication::translate("vxctl", "no journal of an unfinished job for %1").arg(m_job_file);
+        *error = file.exists() ? tr("cannot read the journal %1: %2").arg(m_path, file.errorString())
+                               : tr("no journal of an unfinished job for %1 on %2").arg(m_job_file, m_target);
         return false;
     }
-    const QJsonObject journal = QJsonDocument::fromJson(file.readAll()).object();
+    QJsonParseError parse{};
+    const QJsonDocument document = QJsonDocument::fromJson(file.read(kLargestJournal + 1), &parse);
+    const QJsonObject journal = document.object();
     const QJsonObject identity = file_identity(m_job_file);
-    for (auto it = identity.begin(); it != identity.end(); ++it) {
-        if (journal.value(it.key()) != it.value()) {
-            *error = QCoreApplication::translate("vxctl", "%1 changed since the job was interrupted (%2)")
-                         .arg(m_job_file, m_path);
+    const QString file_named = journal.value(QStringLiteral("file")).toString();
+    const QString target_named = journal.value(QStringLiteral("target")).toString();
+    if (file.size() > kLargestJournal || parse.error != QJsonParseError::NoError || !document.isObject()
+        || file_named.isEmpty() || target_named.isEmpty()) {
+        const QString why = parse.error != QJsonParseError::NoError ? parse.errorString() : tr("no file or machine named");
+        *error = tr("the journal %1 is corrupt (%2): nothing is resumed from it").arg(m_path, why);
+        return false;
+    }
+    if (file_named != identity.value(QStringLiteral("file")).toString()) {
+        *error = tr("the journal %1 is of another file, %2, not %3").arg(m_path, file_named, m_job_file);
+        return false;
+    }
+    if (target_named != m_target) {
+        *error = tr("the journal %1 is of the job on %2, not on %3").arg(m_path, target_named, m_target);
+        return false;
+    }
+    for (const char *key : {"size", "modified"}) {
+        if (journal.value(QLatin1String(key)) != identity.value(QLatin1String(key))) {
+            *error = tr("%1 changed since the job was interrupted (%2)").arg(m_job_file, m_path);
             return false;
         }
     }
-    position->pages = journal.value(QStringLiteral("pages")).toInt();
-    position->copies_left = journal.value(QStringLiteral("copies_left")).toInt();
-    position->page = journal.value(QStringLiteral("page")).toInt();
+    position->pages = whole(journal, "pages");
+    position->copies_left = whole(journal, "copies_left");
+    position->page = whole(journal, "page");
     position->in_flight = journal.value(QStringLiteral("in_flight")).toBool();
+    // No copy left is a job whose last copy was confirmed.
+    if (position->pages != pages || position->page < 1 || position->page > pages || position->copies_left < 0
+        || position->copies_left > kMostCopies || !journal.value(QStringLiteral("in_flight")).isBool()) {
+        *error = tr("the journal %1 does not fit %2 (%3 pages): it says page %4 of %5, %6 copies left")
+                     .arg(m_path, m_job_file).arg(pages)
+                     .arg(journal.value(QStringLiteral("page")).toVariant().toString(),
+                          journal.value(QStringLiteral("pages")).toVariant().toString(),
+                          journal.value(QStringLiteral("copies_left")).toVariant().toString());
+        return false;
+    }
     return true;
 }
 
 bool JobJournal::save(const Position &position)
 {
     QJsonObject journal = file_identity(m_job_file);
+    journal.insert(QStringLiteral("target"), m_target);
     journal.insert(QStringLiteral("pages"), position.pages);
     journal.insert(QStringLiteral("copies_left"), position.copies_left);
     journal.insert(QStringLiteral("page"), position.page);
@@ -70,7 +114,11 @@ bool JobJournal::save(const Position &position)
     QDir().mkpath(QFileInfo(m_path).path());
     // Written whole or not at all: a crash leaves the last position.
     QSaveFile file(m_path);
-    return file.open(QIODevice::WriteOnly) && file.write(QJsonDocument(journal).toJson()) > 0 && file.commit();
+    if (file.open(QIODevice::WriteOnly) && file.write(QJsonDocument(journal).toJson()) > 0 && file.commit())
+        return true;
+    // An older position would have confirmed pages cut again.
+    remove();
+    return false;
 }
 
 void JobJournal::remove()

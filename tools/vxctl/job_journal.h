@@ -2,10 +2,14 @@
 
 #include <QtCore/QString>
 
+// The most copies a job takes.
+constexpr int kMostCopies = 1000000;
+
 // Where a job stood, kept in a small file under the user's state directory
 // ($XDG_STATE_HOME/vxctl/jobs, else ~/.local/state/vxctl/jobs) for each job
-// file, so "vxctl job FILE --resume" continues it. The file's size and
-// modification time are kept too: an edited file is not resumed.
+// file on each machine, so "vxctl job FILE --resume" continues it there and
+// nowhere else. The file's size and modification time are kept too: an
+// edited file is not resumed.
 class JobJournal
 {
 public:
@@ -17,16 +21,21 @@ public:
         bool in_flight = false; // that page was sent: whether it was cut is unknown
     };
 
-    explicit JobJournal(const QString &job_file);
+    // target: the machine's key (Target::key()).
+    JobJournal(const QString &job_file, const QString &target);
 
     QString path() const { return m_path; }
-    // False with a reason when there is nothing to resume.
-    bool load(Position *position, QString *error) const;
+    // False with the reason when there is nothing to resume: no journal,
+    // a corrupt one, one of another file or machine, a file changed since,
+    // or a position that does not fit the file's pages.
+    bool load(int pages, Position *position, QString *error) const;
+    // False when it could not be written; an older journal is then removed.
     bool save(const Position &position);
     void remove();
 
 private:
     QString m_job_file;
+    QString m_target;
     QString m_path;
 };
 

@@ -1,5 +1,7 @@
 #include "job_progress.h"
 
+#include "plotter_file.h"
+
 #include <QtCore/QtGlobal>
 
 #include <cmath>
@@ -22,6 +24,7 @@ void JobProgress::set_pages(const QVector<double> &page_path)
     double total = 0.0;
     for (double length : page_path)
         total += length;
+    m_copy_path = total;
     m_weight.clear();
     m_before.clear();
     double before = 0.0;
@@ -114,14 +117,33 @@ double JobProgress::copy_start() const
     return m_before.value(m_first_page, 0.0);
 }
 
+// The job's length in copies: the rest of the first, then whole ones.
+double JobProgress::copies_to_cut() const
+{
+    return 1.0 - copy_start() + (m_copies - 1);
+}
+
+double JobProgress::remaining_s(double elapsed_s) const
+{
+    if (m_finished)
+        return 0.0;
+    const double estimate = m_speed > 0.0 ? PlotterStats::seconds(copies_to_cut() * m_copy_path, m_speed) : -1.0;
+    if (m_share <= 0.0)
+        return estimate;
+    const double paced = elapsed_s / m_share;
+    const double total = estimate >= 0.0 ? (1.0 - m_share) * estimate + m_share * paced : paced;
+    return (1.0 - m_share) * total;
+}
+
 void JobProgress::update()
 {
     if (m_finished) {
         m_percent = 100;
+        m_share = 1.0;
         return;
     }
     const double first_copy = 1.0 - copy_start();
-    const double total = first_copy + (m_copies - 1);
+    const double total = copies_to_cut();
     double done = m_copies_done > 0 ? first_copy + (m_copies_done - 1) : 0.0;
     if (m_done_pages < pages()) {
         const double start = m_copies_done == 0 ? copy_start() : 0.0;
@@ -129,4 +151,5 @@ void JobProgress::update()
     }
     const int percent = total > 0.0 ? int(std::floor(100.0 * done / total)) : 0;
     m_percent = qMax(m_percent, qBound(0, percent, 99));
+    m_share = qMax(m_share, total > 0.0 ? qBound(0.0, done / total, 0.999) : 0.0);
 }

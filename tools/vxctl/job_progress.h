@@ -30,6 +30,12 @@ public:
     // copies, and its copies done and ordered.
     void machine_report(int percent, int finished, int machine_copies);
     void finish();
+    // The knife's speed, for the time estimate; 0 when it is not known.
+    void set_speed(double mm_per_second) { m_speed = mm_per_second; }
+    // Seconds the rest may take after elapsed_s seconds of this job: the
+    // path left at the speed, corrected by the pace measured so far, which
+    // counts the more the more is done; negative while neither is known.
+    double remaining_s(double elapsed_s) const;
 
     int percent() const { return m_percent; }
     int machine_percent() const { return m_machine_percent; }
@@ -43,11 +49,15 @@ public:
 
 private:
     double copy_start() const;
+    double copies_to_cut() const;
     void locate(double position, bool counts_pages);
     void update();
 
     QVector<double> m_weight; // share of a copy, summing to 1
     QVector<double> m_before; // share of the pages before each page
+    double m_copy_path = 0.0; // plotter units
+    double m_speed = 0.0;     // mm/s
+    double m_share = 0.0;     // of the whole job done (0..1), as the percent counts it
     int m_copies;
     int m_first_page; // 0-based, of the first copy
     int m_copies_done = 0;

@@ -3,6 +3,7 @@
 #include "command_table.h"
 #include "device_session.h"
 #include "global_options.h"
+#include "job_lock.h"
 #include "log_file.h"
 #include "plugin_host.h"
 #include "target_choice.h"
@@ -194,6 +195,7 @@ int main(int argc, char **argv)
     if (command->needs == Command::Plugin)
         return command->run(call);
 
+    JobLock lock; // released after the session: its link closes first
     DeviceSession session(host.root());
     call.session = &session;
     error = command->check_device && session.device() ? command->check_device(call) : QString();
@@ -204,6 +206,15 @@ int main(int argc, char **argv)
     Target &target = choice.target;
     if (target.kind == Target::Simulator && command->simulator_arguments)
         target.simulator_arguments << command->simulator_arguments(call);
+    // Taken before connecting: the connection itself would take the link
+    // over from a job running on the machine. Each simulator run is a
+    // machine of its own.
+    if (command->needs == Command::DeviceToChange && target.kind != Target::Simulator
+        && !lock.take(target, (QStringList{QString::fromLatin1(command->name)} + call.arguments).join(QLatin1Char(' ')),
+                      &error)) {
+        err << "vxctl: " << error << '\n';
+        return 1;
+    }
     if (choice.source == TargetChoice::Implicit)
         err << "vxctl: no machine named: using the built-in simulator\n";
     err.flush();

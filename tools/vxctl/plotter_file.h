@@ -8,6 +8,9 @@
 struct PlotterStats
 {
     static constexpr double kUnitsPerMm = 40.0;
+    // The time a path of plotter units takes at mm/s: the knife moves at
+    // the set speed with the pen up too.
+    static double seconds(double units, double mm_per_second) { return units / kUnitsPerMm / mm_per_second; }
 
     int pages = 0;
     qint64 largest_page_bytes = 0; // with its closing "PG;"

@@ -2,6 +2,7 @@
 
 #include <QtCore/QCoreApplication>
 #include <QtCore/QDir>
+#include <QtCore/QFileInfo>
 #include <QtCore/QRegularExpression>
 
 #include <csignal>
@@ -75,6 +76,19 @@ QString Target::describe() const
     case Simulator: break;
     }
     return QStringLiteral("the simulator on 127.0.0.1:%1").arg(port);
+}
+
+QString Target::key() const
+{
+    switch (kind) {
+    case Tcp: return QStringLiteral("tcp:%1:%2").arg(host).arg(port);
+    case Usb: {
+        const QString resolved = QFileInfo(usb_path).canonicalFilePath();
+        return QStringLiteral("usb:") + (resolved.isEmpty() ? usb_path : resolved);
+    }
+    case Simulator: break;
+    }
+    return QStringLiteral("sim");
 }
 
 SimulatorProcess::~SimulatorProcess()

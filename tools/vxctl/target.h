@@ -20,6 +20,9 @@ struct Target
     // "tcp:HOST[:PORT]", "usb:PATH" or "sim"; false for anything else.
     static bool parse(const QString &text, Target *target);
     QString describe() const;
+    // The machine as parse() reads it ("tcp:HOST:PORT", "usb:PATH" with
+    // links resolved, "sim"): what its job lock and journals are kept by.
+    QString key() const;
 };
 
 // The controller simulator as a child process on a free port, stopped when
