@@ -7,7 +7,8 @@
 
 void GlobalOptions::add_to(QCommandLineParser &parser) const
 {
-    parser.addOptions({help, plugin, log, tcp, usb, sim, sim_speed, sim_stop, sim_drop, sim_refuse, sim_replay, trace, timeout});
+    for (const QCommandLineOption *option : all())
+        parser.addOption(*option);
     // Commands may share an option (--json); it is added once.
     QSet<QString> added;
     for (const Command &command : commands()) {
