@@ -61,6 +61,8 @@ struct GlobalOptions
     }
 
     void add_to(QCommandLineParser &parser) const;
+    // Whether an option of vxctl itself may be given to the command.
+    bool applies_to(const QCommandLineOption &option, const Command &command) const;
     // An option given to a command it does not apply to: the error, or an
     // empty text.
     QString misplaced(const QCommandLineParser &parser, const Command &command) const;

@@ -1,4 +1,5 @@
 #include "command_table.h"
+#include "global_options.h"
 
 #include <QtCore/QCommandLineParser>
 #include <QtCore/QCoreApplication>
@@ -46,7 +47,14 @@ int run_help(const Invocation &call)
             name += QStringLiteral(" <%1>").arg(QLatin1String(option.value_name));
         out << "  " << name.leftJustified(20) << ' ' << tr(option.description) << '\n';
     }
+    const GlobalOptions global;
+    QStringList own;
+    for (const QCommandLineOption *option : global.all()) {
+        if (global.applies_to(*option, command))
+            own << QStringLiteral("--") + option->names().constLast();
+    }
+    out << '\n' << tr("Options of vxctl itself: %1").arg(own.join(QLatin1String(", "))) << '\n';
     if (command.uses_device())
-        out << '\n' << tr("The machine: --tcp, --usb or --sim (vxctl help lists every option).") << '\n';
+        out << tr("The machine: --tcp, --usb or --sim (vxctl help lists every option).") << '\n';
     return 0;
 }
