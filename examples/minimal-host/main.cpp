@@ -42,6 +42,7 @@ int main(int argc, char **argv)
 
     // A reply takes the value silently, without valueChanged(): mark it with
     // a value no reply carries and look again until the mark is gone.
+    const QVariant before = speed->value();
     const QVariant unread = std::numeric_limits<uint>::max();
     speed->set_value_silently(unread);
     QTimer poll;
@@ -97,6 +98,8 @@ int main(int argc, char **argv)
     };
     QObject::connect(device, &VXDeviceInterface::message, &app, on_message);
     QTimer::singleShot(job.isOpen() ? 60000 : 5000, &app, [&] {
+        if (speed->value() == unread)
+            speed->set_value_silently(before); // never write the mark to the machine
         out << "no answer in time" << Qt::endl;
         app.exit(3);
     });
