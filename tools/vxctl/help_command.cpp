@@ -47,14 +47,22 @@ int run_help(const Invocation &call)
             name += QStringLiteral(" <%1>").arg(QLatin1String(option.value_name));
         out << "  " << name.leftJustified(20) << ' ' << tr(option.description) << '\n';
     }
+    // vxctl's own options that the command takes, a few to a line.
+    out << '\n' << tr("Options of vxctl itself:") << '\n';
     const GlobalOptions global;
-    QStringList own;
+    QString line;
     for (const QCommandLineOption *option : global.all()) {
-        if (global.applies_to(*option, command))
-            own << QStringLiteral("--") + option->names().constLast();
+        if (!global.applies_to(*option, command))
+            continue;
+        const QString name = QStringLiteral("--") + option->names().constLast();
+        if (!line.isEmpty() && line.size() + name.size() > 76) {
+            out << "  " << line << ",\n";
+            line.clear();
+        }
+        line += (line.isEmpty() ? QString() : QStringLiteral(", ")) + name;
     }
-    out << '\n' << tr("Options of vxctl itself: %1").arg(own.join(QLatin1String(", "))) << '\n';
+    out << "  " << line << '\n';
     if (command.uses_device())
-        out << tr("The machine: --tcp, --usb or --sim (vxctl help lists every option).") << '\n';
+        out << '\n' << tr("The machine: --tcp, --usb or --sim (vxctl help lists every option).") << '\n';
     return 0;
 }
