@@ -13,6 +13,7 @@ VX_PACKAGES=(
     fonts-noto-cjk
     libbenchmark-dev
     help2man dpkg-dev file
+    man-db
 )
 
 vx_install_packages() {

@@ -129,6 +129,9 @@ private slots:
     void trace_replays_the_session_data();
     void trace_replays_the_session();
     void trace_names_malformed_frames();
+    void shell_completion_data();
+    void shell_completion();
+    void man_page();
 
 private:
     QStringList resume_after_edit(const QString &name, const std::function<QByteArray(QJsonObject)> &edit);
@@ -632,6 +635,89 @@ void tst_vxctl::trace_names_malformed_frames()
     QVERIFY2(run.out.contains("silences longer than 1 s: 1\n  2.500 s from 0.000 s") && run.out.contains("malformed frames dropped: 1\n")
                  && run.out.contains("bytes received outside frames: 2\n"),
              qPrintable(run.out));
+}
+
+// The completion in a bash without the bash-completion package, as bash
+// calls it: the words so far, the last one being completed.
+void tst_vxctl::shell_completion_data()
+{
+    QTest::addColumn<QStringList>("words");
+    QTest::addColumn<QStringList>("offered");
+    QTest::newRow("commands") << QStringList{"se"} << QStringList{"set", "settings"};
+    QTest::newRow("trace's sub-commands") << QStringList{"trace", ""} << QStringList{"show", "stats"};
+    QTest::newRow("cloud's sub-commands") << QStringList{"--log", "x", "cloud", "p"} << QStringList{"purge"};
+    QTest::newRow("job's options") << QStringList{"job", "--copies"} << QStringList{"--copies", "--copies-left"};
+    QTest::newRow("another command's option") << QStringList{"cloud", "--j"} << QStringList{};
+    QTest::newRow("vxctl's own, for the machine") << QStringList{"get", "--ti"} << QStringList{"--timeout"};
+    QTest::newRow("no machine for ports") << QStringList{"ports", "--t"} << QStringList{};
+    QTest::newRow("keys get reads") << QStringList{"--sim", "get", "PCB_"} << QStringList{"PCB_ID", "PCB_VERSION"};
+    QTest::newRow("keys set writes") << QStringList{"set", "SPEED=200", "SP"} << QStringList{"SPEED="};
+    QTest::newRow("a read-only key") << QStringList{"set", "FIRM"} << QStringList{};
+    QTest::newRow("an action") << QStringList{"get", "TASK_S"} << QStringList{};
+    QTest::newRow("an option's value") << QStringList{"job", "--copies", ""} << QStringList{};
+    QTest::newRow("help's command") << QStringList{"help", "tr"} << QStringList{"trace"};
+    QTest::newRow("a job file") << QStringList{"job", SAMPLES_DIR "/bo"} << QStringList{SAMPLES_DIR "/box.plt"};
+    QTest::newRow("a folder") << QStringList{"job", "--qr", SAMPLES_DIR "/tr"} << QStringList{SAMPLES_DIR "/traces"};
+    QStringList ports;
+    for (const QString &line : vxctl({"ports"}).out.split('\n', Qt::SkipEmptyParts))
+        ports << line.section("  ", 0, 0);
+    QTest::newRow("--usb from ports") << QStringList{"--usb", ""} << ports;
+}
+
+void tst_vxctl::shell_completion()
+{
+    QFETCH(QStringList, words);
+    QFETCH(QStringList, offered);
+    QProcess bash;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("LC_ALL", "C.UTF-8"); // a locale bash has
+    bash.setProcessEnvironment(environment);
+    bash.start("bash", QStringList{"--norc", "--noprofile", "-c",
+                                   "source \"$0\"; COMP_WORDS=(\"$@\"); COMP_CWORD=$(($# - 1)); _vxctl; "
+                                   "printf '%s\\n' \"${COMPREPLY[@]}\"",
+                                   VXCTL_COMPLETION, VXCTL_PATH} + words);
+    QVERIFY(bash.waitForFinished(10000));
+    QCOMPARE(QString::fromUtf8(bash.readAllStandardError()), QString());
+    QStringList reply = QString::fromUtf8(bash.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    reply.sort();
+    offered.sort();
+    QCOMPARE(reply, offered);
+}
+
+// man renders the page without a warning, with its sections, every option
+// of the help and each usage on a line of its own.
+void tst_vxctl::man_page()
+{
+#ifndef VXCTL_MAN_PAGE
+    QSKIP("a sanitized tree builds no man page");
+#else
+    QProcess man;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("MANWIDTH", "100");
+    environment.insert("LC_ALL", "C.UTF-8");
+    man.setProcessEnvironment(environment);
+    man.start("man", {"--warnings", "-l", VXCTL_MAN_PAGE});
+    QVERIFY(man.waitForFinished(10000));
+    QCOMPARE(QString::fromUtf8(man.readAllStandardError()), QString());
+    const QString page = QString::fromUtf8(man.readAllStandardOutput());
+    for (const char *section : {"SYNOPSIS", "COMMANDS", "OPTIONS", "FILES", "ENVIRONMENT", "EXIT STATUS", "EXAMPLES"})
+        QVERIFY2(page.contains(QRegularExpression(QStringLiteral("^%1$").arg(section), QRegularExpression::MultilineOption)), section);
+    const Run help = vxctl({"--help"});
+    for (auto it = QRegularExpression("^  (?:-\\w, )?(--[a-z-]+)", QRegularExpression::MultilineOption).globalMatch(help.out);
+         it.hasNext();) {
+        const QString option = it.next().captured(1);
+        QVERIFY2(page.contains(QRegularExpression(option + "(?![a-z-])")), qPrintable(option));
+    }
+    for (const char *command : {"job", "cloud", "trace"}) {
+        for (const QString &line : vxctl({"help", command}).out.split('\n')) {
+            if (!line.startsWith("usage: "))
+                continue;
+            const QString usage = QRegularExpression::escape(line.mid(7));
+            QVERIFY2(page.contains(QRegularExpression("^ +" + usage + "$", QRegularExpression::MultilineOption)),
+                     qPrintable(line));
+        }
+    }
+#endif
 }
 
 QTEST_GUILESS_MAIN(tst_vxctl)

@@ -7,7 +7,8 @@
 
 void GlobalOptions::add_to(QCommandLineParser &parser) const
 {
-    parser.addOptions({help, plugin, log, tcp, usb, sim, sim_speed, sim_stop, sim_drop, sim_refuse, sim_replay, trace, timeout});
+    for (const QCommandLineOption *option : all())
+        parser.addOption(*option);
     // Commands may share an option (--json); it is added once.
     QSet<QString> added;
     for (const Command &command : commands()) {
@@ -22,19 +23,22 @@ void GlobalOptions::add_to(QCommandLineParser &parser) const
     }
 }
 
+bool GlobalOptions::applies_to(const QCommandLineOption &option, const Command &command) const
+{
+    if (!command.uses_device() && machine_options().contains(&option))
+        return false;
+    return command.needs != Command::Nothing || &option != &plugin;
+}
+
 QString GlobalOptions::misplaced(const QCommandLineParser &parser, const Command &command) const
 {
     const auto not_for = [&command](const QString &option) {
         return tr("--%1 does not apply to %2").arg(option, QString::fromLatin1(command.name));
     };
-    if (!command.uses_device()) {
-        for (const QCommandLineOption *option : machine_options()) {
-            if (parser.isSet(*option))
-                return not_for(option->names().constFirst());
-        }
+    for (const QCommandLineOption *option : all()) {
+        if (parser.isSet(*option) && !applies_to(*option, command))
+            return not_for(option->names().constFirst());
     }
-    if (command.needs == Command::Nothing && parser.isSet(plugin))
-        return not_for(plugin.names().constFirst());
     for (const Command &other : commands()) {
         for (const CommandOption &option : other.options) {
             const QString name = QString::fromLatin1(option.name);

@@ -53,7 +53,16 @@ struct GlobalOptions
         return {&tcp, &usb, &sim, &sim_speed, &sim_stop, &sim_drop, &sim_refuse, &sim_replay, &trace, &timeout};
     }
 
+    // Every option of vxctl itself, in help order.
+    QList<const QCommandLineOption *> all() const
+    {
+        return {&help, &plugin, &log, &tcp, &usb, &sim, &sim_speed, &sim_stop, &sim_drop, &sim_refuse, &sim_replay,
+                &trace, &timeout};
+    }
+
     void add_to(QCommandLineParser &parser) const;
+    // Whether an option of vxctl itself may be given to the command.
+    bool applies_to(const QCommandLineOption &option, const Command &command) const;
     // An option given to a command it does not apply to: the error, or an
     // empty text.
     QString misplaced(const QCommandLineParser &parser, const Command &command) const;

@@ -1,4 +1,5 @@
 #include "command_table.h"
+#include "global_options.h"
 
 #include <QtCore/QCommandLineParser>
 #include <QtCore/QCoreApplication>
@@ -46,6 +47,21 @@ int run_help(const Invocation &call)
             name += QStringLiteral(" <%1>").arg(QLatin1String(option.value_name));
         out << "  " << name.leftJustified(20) << ' ' << tr(option.description) << '\n';
     }
+    // vxctl's own options that the command takes, a few to a line.
+    out << '\n' << tr("Options of vxctl itself:") << '\n';
+    const GlobalOptions global;
+    QString line;
+    for (const QCommandLineOption *option : global.all()) {
+        if (!global.applies_to(*option, command))
+            continue;
+        const QString name = QStringLiteral("--") + option->names().constLast();
+        if (!line.isEmpty() && line.size() + name.size() > 76) {
+            out << "  " << line << ",\n";
+            line.clear();
+        }
+        line += (line.isEmpty() ? QString() : QStringLiteral(", ")) + name;
+    }
+    out << "  " << line << '\n';
     if (command.uses_device())
         out << '\n' << tr("The machine: --tcp, --usb or --sim (vxctl help lists every option).") << '\n';
     return 0;

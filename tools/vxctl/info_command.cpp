@@ -1,5 +1,6 @@
 #include "command_table.h"
 #include "plugin_host.h"
+#include "property_io.h"
 #include "vxdeviceinterface.h"
 #include "vxdeviceproperty.h"
 
@@ -57,9 +58,10 @@ QString icon_text(int code_point)
         .arg(QString::number(code_point, 16).toUpper());
 }
 
-QJsonObject property_json(const QString &key, const VXDeviceProperty *p)
+QJsonObject property_json(const QString &key, const VXDeviceProperty *p, bool readable)
 {
     return {{QStringLiteral("key"), key},
+            {QStringLiteral("readable"), readable},
             {QStringLiteral("label"), p->label()},
             {QStringLiteral("unit"), p->uint()},
             {QStringLiteral("default"), value_text(p->value())},
@@ -91,9 +93,12 @@ int run_info(const Invocation &call)
 
     if (call.options.isSet(QStringLiteral("json"))) {
         QJsonArray properties;
+        // What vxctl get reads; with a write frame, what vxctl set writes.
+        const QStringList readable = readable_settings(device.data());
         for (const QByteArray &key : keys) {
+            const QString name = QString::fromLatin1(key);
             if (const VXDeviceProperty *p = device->property_ptr(key.constData()))
-                properties << property_json(QString::fromLatin1(key), p);
+                properties << property_json(name, p, readable.contains(name));
         }
         const QJsonObject document{
             {QStringLiteral("plugin"), host.file_name()},
