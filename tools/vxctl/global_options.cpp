@@ -7,7 +7,7 @@
 
 void GlobalOptions::add_to(QCommandLineParser &parser) const
 {
-    parser.addOptions({help, plugin, log, tcp, usb, sim, sim_speed, sim_stop, sim_drop, sim_refuse, sim_replay, trace, timeout});
+    parser.addOptions({help, plugin, log, tcp, usb, sim, sim_speed, sim_stop, sim_drop, sim_refuse, sim_ignore_stop, sim_progress, sim_replay, trace, timeout});
     // Commands may share an option (--json); it is added once.
     QSet<QString> added;
     for (const Command &command : commands()) {
