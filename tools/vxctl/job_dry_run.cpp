@@ -29,6 +29,8 @@ QString duration(double seconds)
         .arg(whole % 60, 2, 10, QLatin1Char('0'));
 }
 
+} // namespace
+
 // The machine's speed setting, or 0 when it does not answer.
 double machine_speed(const Invocation &call)
 {
@@ -38,8 +40,6 @@ double machine_speed(const Invocation &call)
         return 0.0;
     return device->property_ptr("SPEED")->value().toDouble();
 }
-
-} // namespace
 
 int run_dry_run(const Invocation &call, const PlotterFile &file, int copies, double speed, JobOutput &output)
 {
