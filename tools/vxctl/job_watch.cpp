@@ -136,7 +136,10 @@ void JobWatch::on_message(int kind, const QString &text)
     if (kind != VXDeviceInterface::DevTasK)
         return;
     if (text == QLatin1String("STOP")) {
-        m_reported_record = record();
+        // Before any report of this machine job the record is the one
+        // reset for it, which the machine never reported.
+        if (m_reported || m_copies_seen > 0)
+            m_reported_record = record();
         if (!m_stopping)
             m_outcome = JobOutcome::MachineStop;
         else
