@@ -377,6 +377,8 @@ void tst_vxctl::failures_data()
     for (const char *timeout : {"abc", "nan", "1e12", "0", "-1"})
         QTest::addRow("timeout %s", timeout) << QStringList{"--timeout", timeout, "info"} << 2 << "--timeout takes";
     QTest::newRow("redo without resume") << QStringList{"job", "x.plt", "--redo-page"} << 2 << "goes with --resume";
+    QTest::newRow("bad silence limit") << QStringList{"job", "x.plt", "--max-silence", "0"} << 2
+                                       << "--max-silence takes seconds";
     QTest::newRow("QR files in a plotter job") << QStringList{"job", "x.plt", "--qr", "."} << 2 << "go with --mode 1";
     QTest::newRow("QR job without cut files") << QStringList{"job", "--mode", "1"} << 2 << "takes --qr DIR";
     QTest::newRow("fault for a replay") << QStringList{"--sim-replay", "x.trace", "--sim-drop-after", "1", "get", "SPEED"}
