@@ -212,7 +212,8 @@ void JobWatch::stop()
     m_stopping = true;
     if (m_silent) {
         m_output.event(QStringLiteral("stopping"), {{QStringLiteral("reason"), QStringLiteral("silence")}},
-                       QCoreApplication::translate("vxctl", "nothing heard from the machine for %1 s: stopping...").arg(m_silence_ms / 1000.0));
+                       QCoreApplication::translate("vxctl", "nothing heard from the machine for %1 s: stopping...")
+                           .arg(m_silence_ms / 1000.0));
     } else {
         m_output.event(QStringLiteral("stopping"), {}, QCoreApplication::translate("vxctl", "stopping..."));
     }
