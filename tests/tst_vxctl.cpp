@@ -115,7 +115,8 @@ private slots:
     void initTestCase();
     void finished_job();
     void qr_code_job_in_json();
-    void resume_after_a_dropped_link();
+    void resumes_data();
+    void resumes();
     void one_host_at_a_time();
     void dry_run();
     void settings_round_trip();
@@ -153,6 +154,12 @@ void tst_vxctl::initTestCase()
     QDir().mkpath(m_files.filePath("qr"));
     QFile::copy(SAMPLES_DIR "/box.plt", m_files.filePath("qr/A1.plt"));
     QFile::copy(SAMPLES_DIR "/labels-3-pages.plt", m_files.filePath("qr/B2"));
+    // Four pages away from the origin, each drawn on from where the one
+    // before ended: measured with the pen carried over, pages 2 and 3 are
+    // tiny, while the machine cuts each page from the origin.
+    write_file(m_files.filePath("skew.plt"), "PU8000,0;PD8100,0;PG;PD8200,0;PG;PD8300,0;PG;PU0,0;PD0,8000;PG;");
+    // A long first page (900 mm) and a short one (100 mm).
+    write_file(m_files.filePath("quiet.plt"), "IN;PU0,0;PD36000,0;PG;PU0,0;PD4000,0;PG;");
 }
 
 void tst_vxctl::finished_job()
@@ -209,30 +216,83 @@ void tst_vxctl::qr_code_job_in_json()
     QCOMPARE(end.value("remaining_s").toDouble(-1), 0.0);
 }
 
-// The link drops after page 1 of copy 2 was cut: that page was in flight
-// as far as vxctl knows, so the resume starts after it; the journal knows
-// the same without the numbers.
-void tst_vxctl::resume_after_a_dropped_link()
+// A job interrupted with a page in flight, then resumed: what the resume
+// cuts, as the pages its progress shows. Copy 2 is the machine's repeat of
+// the stored job, known only by its percent: at a page's end the percent
+// leaves that page in flight, so the resume starts after it, never later.
+// A page in flight is skipped unless --redo-page; one that leaves nothing
+// else is kept in the journal for it.
+void tst_vxctl::resumes_data()
 {
-    const QString file = SAMPLES_DIR "/labels-3-pages.plt";
-    Run run = vxctl({"--sim", "job", file, "--copies", "2", "--sim-drop-after", "4"});
-    QCOMPARE(run.exit_code, 1);
-    QVERIFY2(run.out.contains("stopped after 1 of 2 copies (page 1 of 3)"), qPrintable(run.out));
-    QVERIFY2(run.out.contains("resume: vxctl --sim job " + file + " --from-page 2 --copies-left 1"), qPrintable(run.out));
-    // The same file interrupted elsewhere keeps a journal of its own.
-    const Machine other({"--drop-after", "2"});
-    run = vxctl({"--tcp", other.address, "job", file, "--copies", "2"});
-    QVERIFY2(run.exit_code == 1 && run.out.contains("--from-page 1 --copies-left 1"), qPrintable(run.out + run.err));
+    QTest::addColumn<QStringList>("interruption");
+    QTest::addColumn<bool>("redo");
+    QTest::addColumn<QString>("stood");
+    QTest::addColumn<QString>("cut"); // the pages the resume cuts, or "nothing"
+    // The same file interrupted on another machine in between, where a
+    // journal keyed by the file alone would be overwritten.
+    QTest::addColumn<QStringList>("elsewhere");
 
-    run = vxctl({"--sim", "job", file, "--resume"});
+    const QString labels = SAMPLES_DIR "/labels-3-pages.plt";
+    QTest::newRow("link dropped after page 1 of copy 2")
+        << QStringList{labels, "--copies", "2", "--sim-drop-after", "4"} << false
+        << "link lost after 1 of 2 copies (page 1 of 3)" << "2 3" << QStringList{"--drop-after", "2"};
+    const QString skew = m_files.filePath("skew.plt");
+    const struct { const char *position; int pages_cut; int in_flight; const char *cut; const char *redone; } copy_2[] = {
+        {"first", 4, 1, "2 3 4", "1 2 3 4"},
+        {"next-to-last", 6, 2, "3 4", "2 3 4"},
+        {"last", 7, 3, "4", "3 4"},
+    };
+    for (const auto &row : copy_2) {
+        for (const bool redo : {false, true}) {
+            QTest::addRow("%s page of copy 2 in flight%s", row.position, redo ? ", redone" : "")
+                << QStringList{skew, "--copies", "2", "--sim-stop-after", QString::number(row.pages_cut)} << redo
+                << QStringLiteral("page %1 was in flight").arg(row.in_flight) << (redo ? row.redone : row.cut)
+                << QStringList();
+        }
+    }
+    QTest::newRow("last page of the last copy in flight")
+        << QStringList{skew, "--sim-stop-after", "3"} << false << "page 4 was in flight" << "nothing" << QStringList();
+    QTest::newRow("last page of the last copy in flight, redone")
+        << QStringList{skew, "--sim-stop-after", "3"} << true << "page 4 was in flight" << "4" << QStringList();
+}
+
+void tst_vxctl::resumes()
+{
+    QFETCH(QStringList, interruption);
+    QFETCH(bool, redo);
+    QFETCH(QString, stood);
+    QFETCH(QString, cut);
+    QFETCH(QStringList, elsewhere);
+    const QString file = interruption.first();
+    Run run = vxctl(QStringList{"--sim", "job"} + interruption);
+    QCOMPARE(run.exit_code, 1);
+    QVERIFY2(run.out.contains(stood), qPrintable(run.out));
+    if (!elsewhere.isEmpty()) {
+        const Machine other(elsewhere);
+        const Run there = vxctl({"--tcp", other.address, "job", file, "--copies", "2"});
+        QVERIFY2(there.exit_code == 1 && there.out.contains("--from-page 1 --copies-left 1"), qPrintable(there.out + there.err));
+    }
+
+    run = vxctl(QStringList{"--sim", "job", file, "--resume", "--json"} + (redo ? QStringList{"--redo-page"} : QStringList{}));
     QVERIFY2(run.exit_code == 0, qPrintable(run.err));
-    QVERIFY2(run.out.contains("1 copy, the first from page 2"), qPrintable(run.out));
-    QVERIFY(!run.out.contains("page 1/3"));
-    QVERIFY(run.out.contains("finished: 1 of 1 copies"));
+    QStringList pages;
+    QJsonObject end;
+    for (const QString &line : run.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        const QJsonObject event = QJsonDocument::fromJson(line.toUtf8()).object();
+        const QString page = QString::number(event.value("page").toInt());
+        if (event.value("event") == "progress" && (pages.isEmpty() || pages.last() != page))
+            pages << page;
+        end = event;
+    }
+    QCOMPARE(end.value("outcome").toString(), QStringLiteral("finished"));
+    QCOMPARE(pages.isEmpty() ? QStringLiteral("nothing") : pages.join(' '), cut);
 
-    run = vxctl({"--sim", "job", file, "--resume"}); // done: the journal is gone
-    QCOMPARE(run.exit_code, 1);
-    QVERIFY(run.err.contains("no journal"));
+    // Done, the journal is gone; a page skipped in flight keeps it.
+    if (redo)
+        return;
+    run = vxctl({"--sim", "job", file, "--resume"});
+    QCOMPARE(run.exit_code, cut == "nothing" ? 0 : 1);
+    QVERIFY2(run.err.contains("no journal") != (cut == "nothing"), qPrintable(run.err));
 }
 
 // While a job runs on a machine, a second job or set on it is refused
@@ -401,6 +461,8 @@ void tst_vxctl::failures_data()
     for (const char *timeout : {"abc", "nan", "1e12", "0", "-1"})
         QTest::addRow("timeout %s", timeout) << QStringList{"--timeout", timeout, "info"} << 2 << "--timeout takes";
     QTest::newRow("redo without resume") << QStringList{"job", "x.plt", "--redo-page"} << 2 << "goes with --resume";
+    QTest::newRow("bad silence limit") << QStringList{"job", "x.plt", "--max-silence", "0"} << 2
+                                       << "--max-silence takes seconds";
     QTest::newRow("QR files in a plotter job") << QStringList{"job", "x.plt", "--qr", "."} << 2 << "go with --mode 1";
     QTest::newRow("QR job without cut files") << QStringList{"job", "--mode", "1"} << 2 << "takes --qr DIR";
     QTest::newRow("fault for a replay") << QStringList{"--sim-replay", "x.trace", "--sim-drop-after", "1", "get", "SPEED"}
@@ -467,26 +529,64 @@ QStringList tst_vxctl::resume_after_edit(const QString &name, const std::functio
 }
 
 // A stop in either copy, by Ctrl-C or by the q key on a terminal, stops
-// the job on the machine and says where it stood.
+// the job on the machine and says where it stood; so does a machine that
+// falls silent, asked to stop by vxctl. A stop the machine leaves
+// unanswered is not called one, and a second Ctrl-C does not wait for it.
+// A quiet machine on a long page is not silent.
 void tst_vxctl::stops_data()
 {
-    QTest::addColumn<QString>("copy");
+    QTest::addColumn<QStringList>("job");
+    QTest::addColumn<QString>("copy"); // shown before the stop
     QTest::addColumn<bool>("by_key");
-    QTest::addColumn<QString>("stood");
-    QTest::newRow("Ctrl-C in copy 1") << "copy 1/2" << false << "stopped after 0 of 2 copies (page ";
-    QTest::newRow("Ctrl-C in copy 2") << "copy 2/2" << false << "stopped after 1 of 2 copies (page ";
-    QTest::newRow("q in copy 2") << "copy 2/2" << true << "stopped after 1 of 2 copies (page ";
+    QTest::addColumn<int>("interrupts");
+    QTest::addColumn<int>("exit_code");
+    QTest::addColumn<QStringList>("told");
+
+    // A copy takes about 0.3 s: a stop lands within milliseconds of the
+    // line that asks for it, well inside the copy even on a busy machine.
+    const QStringList spiral{"job", SAMPLES_DIR "/spiral-5000-segments.plt", "--copies", "2", "--sim-speed", "32000"};
+    // 3 s a copy, a stop asked for in vain.
+    const QStringList ignored = spiral + QStringList{"--sim-speed", "3200", "--sim-ignore-stop"};
+    // The first page takes 0.9 s, reported only at its end.
+    const QStringList quiet{"--sim-speed", "1000", "--sim-progress-interval", "0", "job", m_files.filePath("quiet.plt")};
+    const QString unconfirmed = "the machine did not confirm the stop: it may still be cutting page 1 of 2";
+    QTest::newRow("Ctrl-C in copy 1") << spiral << "copy 1/2" << false << 1 << 130
+                                      << QStringList{"job stopped", "stopped after 0 of 2 copies (page "};
+    QTest::newRow("Ctrl-C in copy 2") << spiral << "copy 2/2" << false << 1 << 130
+                                      << QStringList{"job stopped", "stopped after 1 of 2 copies (page "};
+    QTest::newRow("q in copy 2") << spiral << "copy 2/2" << true << 1 << 130
+                                 << QStringList{"job stopped", "stopped after 1 of 2 copies (page "};
+    QTest::newRow("stop left unanswered") << ignored + QStringList{"--timeout", "0.5", "--json"} << "\"copy\":1" << false
+                                          << 1 << 1 << QStringList{"\"outcome\":\"stop_unconfirmed\"", "vxctl: " + unconfirmed};
+    QTest::newRow("second Ctrl-C while the stop is unanswered")
+        << ignored << "copy 1/2" << false << 2 << 1
+        << QStringList{"0 of 2 copies done; " + unconfirmed, "once the machine has stopped, resume cuts page 2 of copy 1",
+                       "vxctl: " + unconfirmed};
+    QTest::newRow("quiet machine on a long page") << quiet + QStringList{"--timeout", "0.5"} << QString() << false << 0 << 0
+                                                  << QStringList{"finished: 1 of 1 copies"};
+    // The second copy's silence comes before any report of its own: the
+    // record shown is the first copy's.
+    const QStringList silent = quiet + QStringList{"--from-page", "2", "--copies-left", "2", "--max-silence", "0.5",
+                                                   "--sim-speed", "500"};
+    QTest::newRow("silent machine stopped")
+        << silent << QString() << false << 0 << 1
+        << QStringList{"nothing heard from the machine for 0.5 s: stopping...", "stopped after 1 of 2 copies (page 1 of 2)",
+                       "record {\"FileName\":\"quiet.plt\",\"Finished\":1,", "it confirmed the stop"};
+    QTest::newRow("silent machine leaves the stop unanswered")
+        << silent + QStringList{"--sim-ignore-stop", "--timeout", "0.5"} << QString() << false << 0 << 1
+        << QStringList{"the machine stopped answering (nothing heard for 0.5 s); " + unconfirmed,
+                       "1 of 2 copies done; " + unconfirmed, "record {\"FileName\":\"quiet.plt\",\"Finished\":1,"};
 }
 
 void tst_vxctl::stops()
 {
+    QFETCH(QStringList, job);
     QFETCH(QString, copy);
     QFETCH(bool, by_key);
-    QFETCH(QString, stood);
-    // A copy takes about 0.3 s: a stop lands within milliseconds of the
-    // line that asks for it, well inside the copy even on a busy machine.
-    const QStringList job{VXCTL_PATH, "--sim", "job", SAMPLES_DIR "/spiral-5000-segments.plt", "--copies", "2",
-                          "--sim-speed", "32000"};
+    QFETCH(int, interrupts);
+    QFETCH(int, exit_code);
+    QFETCH(QStringList, told);
+    const QStringList command = QStringList{VXCTL_PATH, "--sim"} + job;
     // script(1) gives vxctl a terminal whose keys are what the test writes.
     const QString script = QStandardPaths::findExecutable(QStringLiteral("script"));
     if (by_key && script.isEmpty())
@@ -494,20 +594,33 @@ void tst_vxctl::stops()
     QProcess process;
     process.setProcessChannelMode(QProcess::MergedChannels);
     if (by_key)
-        process.start(script, {"-qfec", job.join(QLatin1Char(' ')), "/dev/null"});
+        process.start(script, {"-qfec", command.join(QLatin1Char(' ')), "/dev/null"});
     else
-        process.start(job.first(), job.mid(1));
+        process.start(command.first(), command.mid(1));
     QVERIFY(process.waitForStarted());
     QByteArray output;
-    VX_TRY_VERIFY_WITH_TIMEOUT((output += process.readAll()).contains(copy.toUtf8()), 20000);
+    if (interrupts > 0)
+        VX_TRY_VERIFY_WITH_TIMEOUT((output += process.readAll()).contains(copy.toUtf8()), 20000);
     if (by_key)
         process.write("q");
-    else
+    else if (interrupts > 0)
         ::kill(pid_t(process.processId()), SIGINT);
+    QElapsedTimer second;
+    if (interrupts > 1) {
+        VX_TRY_VERIFY_WITH_TIMEOUT((output += process.readAll()).contains("stopping..."), 5000);
+        ::kill(pid_t(process.processId()), SIGINT);
+        second.start();
+    }
     QVERIFY(process.waitForFinished(10000));
+    // The machine's answer is awaited for 3 s: a second Ctrl-C leaves at once.
+    QVERIFY(!second.isValid() || second.elapsed() < 2500);
     output += process.readAll();
-    QCOMPARE(process.exitCode(), 130);
-    QVERIFY2(output.contains("job stopped") && output.contains(stood.toUtf8()), output.constData());
+    QCOMPARE(process.exitCode(), exit_code);
+    for (const QString &text : told)
+        QVERIFY2(output.contains(text.toUtf8()), qPrintable(text + "\n" + output));
+    // A stop the machine did not confirm is never called one.
+    if (output.contains("did not confirm"))
+        QVERIFY2(!output.contains("stopped after") && !output.contains("job stopped"), output.constData());
 }
 
 // An operator lists what a host's outbox holds and decides about the dead.

@@ -439,6 +439,14 @@ void tst_vxsim::converses_data()
                           "< 66,1,job.plt,2,0,50,0,0,0", "< 4,0", "> CCMD 27,2;", "< 27,0,2",
                           "> CCMD 30,1;", "< 30,0", "> CCMD 30;", "< 30,0,1"};
     QTest::newRow("unknown control value fails") << QByteArrayList{"> CCMD 27,7;", "< 27,1"};
+    QTest::newRow("stop ignored")
+        << QByteArrayList{"--ignore-stop", "> CCMD 27,0;", "< 27,0,0", "> PPLT " + kPageA, "> CCMD 4;", "> CCMD 27,2;",
+                          "> CCMD 51;", "< 51,0,V3.4.37", "> CCMD 27,1;", "< 27,0,1",
+                          "< 66,1,job.plt,1,0,100,0,0,0", "< 4,0", "< 66,0,job.plt,1,1,100,0,0,0"};
+    // 300 mm at 1000 mm/s: a periodic report would come at 200 ms.
+    QTest::newRow("silent while cutting a page")
+        << QByteArrayList{"--speed 1000", "--progress-interval 0", "> PPLT PU0,0;PD12000,0;PG;", "> CCMD 4;",
+                          "< 66,1,job.plt,1,0,100,0,0,0", "< 4,0", "< 66,0,job.plt,1,1,100,0,0,0"};
 
     // QR-code jobs.
     QTest::newRow("QR code refused in plotter mode") << QByteArrayList{"> CCMD 11;", "< 11,1"};
@@ -454,10 +462,20 @@ void tst_vxsim::converses_data()
                           "< 66,0,job.plt,1,1,100,0,0,0"};
 }
 
+// Leading "--flag [value]" lines of a script are the simulator's options.
 void tst_vxsim::converses()
 {
     QFETCH(QByteArrayList, script);
-    const RunningSimulator simulator;
+    SimulatorOptions options;
+    for (; !script.isEmpty() && script.first().startsWith("--"); script.removeFirst()) {
+        const QByteArrayList flag = script.first().split(' ');
+        options.ignore_stop = options.ignore_stop || flag.first() == "--ignore-stop";
+        if (flag.first() == "--speed")
+            options.cut_speed_mm_per_second = flag.last().toDouble();
+        if (flag.first() == "--progress-interval")
+            options.progress_interval_ms = flag.last().toInt();
+    }
+    const RunningSimulator simulator(options);
     QVERIFY(simulator.port);
     SimClient client(simulator.port);
 

@@ -53,6 +53,8 @@ const QVector<Command> &commands()
           {"dry-run", "job: check the file and show pages, size, path and time; send nothing."},
           {"speed", "job: mm/s the time estimate starts from (a dry run on a machine reads its speed; 100 offline).", "mm/s"},
           {"max-page", "job: the largest page the controller takes, in bytes.", "bytes"},
+          {"max-silence", "job: seconds the machine may say nothing before it is asked to stop (twice the longest "
+                          "page's time at its speed, plus 10 s; at least --timeout).", "s"},
           kJson,
           {"sim-qr-codes", "job --sim: the QR codes the simulator reports, in turn.", "A1,B2,..."}},
          check_job, job_simulator_arguments, nullptr, job_runs_offline},

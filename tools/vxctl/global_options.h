@@ -29,6 +29,11 @@ struct GlobalOptions
                                 QStringLiteral("n")};
     QCommandLineOption sim_refuse{QStringLiteral("sim-refuse"),
                                   tr("Simulator: refuse the command with this number."), QStringLiteral("n")};
+    QCommandLineOption sim_ignore_stop{QStringLiteral("sim-ignore-stop"),
+                                       tr("Simulator: leave the stop unanswered and go on cutting.")};
+    QCommandLineOption sim_progress{QStringLiteral("sim-progress-interval"),
+                                    tr("Simulator: ms between progress reports while cutting (0: only at each page's end)."),
+                                    QStringLiteral("ms")};
     QCommandLineOption trace{QStringLiteral("trace"), tr("Record every frame and link event into the file (vxctl trace show FILE)."),
                              QStringLiteral("file")};
     QCommandLineOption sim_replay{QStringLiteral("sim-replay"), tr("Start the simulator acting as the controller of a trace."),
@@ -36,7 +41,8 @@ struct GlobalOptions
     QCommandLineOption timeout{QStringLiteral("timeout"), tr("Seconds to wait for the machine to answer; in a job, the longest silence accepted."),
                                QStringLiteral("s"), QStringLiteral("5")};
 
-    // The simulator's own options, each given on as the simulator's flag.
+    // The simulator's own options, each given on as the simulator's flag
+    // (with its value, if it takes one).
     struct SimulatorFlag
     {
         const QCommandLineOption *option;
@@ -45,19 +51,21 @@ struct GlobalOptions
     QList<SimulatorFlag> simulator_flags() const
     {
         return {{&sim_speed, "--speed"}, {&sim_stop, "--machine-stop-after"},
-                {&sim_drop, "--drop-after"}, {&sim_refuse, "--refuse"}};
+                {&sim_drop, "--drop-after"}, {&sim_refuse, "--refuse"},
+                {&sim_ignore_stop, "--ignore-stop"}, {&sim_progress, "--progress-interval"}};
     }
     // The options that choose or shape the machine, for commands that use it.
     QList<const QCommandLineOption *> machine_options() const
     {
-        return {&tcp, &usb, &sim, &sim_speed, &sim_stop, &sim_drop, &sim_refuse, &sim_replay, &trace, &timeout};
+        return {&tcp, &usb, &sim, &sim_speed, &sim_stop, &sim_drop, &sim_refuse, &sim_ignore_stop, &sim_progress,
+                &sim_replay, &trace, &timeout};
     }
 
     // Every option of vxctl itself, in help order.
     QList<const QCommandLineOption *> all() const
     {
-        return {&help, &plugin, &log, &tcp, &usb, &sim, &sim_speed, &sim_stop, &sim_drop, &sim_refuse, &sim_replay,
-                &trace, &timeout};
+        return {&help, &plugin, &log, &tcp, &usb, &sim, &sim_speed, &sim_stop, &sim_drop, &sim_refuse,
+                &sim_ignore_stop, &sim_progress, &sim_replay, &trace, &timeout};
     }
 
     void add_to(QCommandLineParser &parser) const;

@@ -23,6 +23,7 @@
 #include <limits>
 
 int run_dry_run(const Invocation &call, const PlotterFile &file, int copies, double speed, JobOutput &output);
+double machine_speed(const Invocation &call);
 
 namespace {
 
@@ -34,6 +35,15 @@ constexpr qint64 kControllerFrameBytes = 64 << 20;
 // The plugin frames a page through a UTF-8 conversion that reserves three
 // bytes a character, and a Qt 5 byte array holds less than 2 GiB.
 constexpr qint64 kPluginPageBytes = (std::numeric_limits<int>::max() - 64) / 3;
+// The slowest SPEED the machine takes, for a machine that does not tell.
+constexpr double kSlowestSpeed = 10.0;
+// Over twice a page's time, before a machine that reports only at a
+// page's end counts as silent.
+constexpr int kSilenceMarginMs = 10000;
+// The longest --max-silence, in seconds: a day.
+constexpr double kLongestSilenceSeconds = 86400.0;
+// The longest wait for the machine's answer to a stop (--timeout if shorter).
+constexpr int kStopAnswerMs = 3000;
 
 struct JobRequest
 {
@@ -47,6 +57,7 @@ struct JobRequest
     bool json = false;
     bool speed_given = false;
     double speed = 100.0;
+    int max_silence_ms = 0; // 0: from the pages and the machine's speed
     qint64 max_page = kControllerFrameBytes - kFrameHeaderBytes;
     QString qr_directory;
     QString qr_map;
@@ -104,6 +115,13 @@ QString parse_request(const Invocation &call, JobRequest *request)
         request->speed = value("speed").toDouble(&ok);
         if (!ok || !std::isfinite(request->speed) || request->speed <= 0.0 || request->speed > 10000.0)
             return tr("--speed takes mm/s, more than 0 and up to 10000");
+    }
+    if (is_set("max-silence")) {
+        bool ok = false;
+        const double seconds = value("max-silence").toDouble(&ok);
+        if (!ok || !(seconds > 0.0) || !(seconds <= kLongestSilenceSeconds))
+            return tr("--max-silence takes seconds, more than 0 and up to %1").arg(kLongestSilenceSeconds);
+        request->max_silence_ms = qMax(1, int(seconds * 1000));
     }
     if (is_set("max-page")) {
         if (!whole_number(value("max-page"), 64, std::numeric_limits<int>::max() - kFrameHeaderBytes, &number))
@@ -175,14 +193,41 @@ QString outcome_name(JobOutcome outcome)
     case JobOutcome::MachineStop: return QStringLiteral("machine_stop");
     case JobOutcome::UserStop: return QStringLiteral("stopped");
     case JobOutcome::Silent: return QStringLiteral("silent");
+    case JobOutcome::StopUnconfirmed: return QStringLiteral("stop_unconfirmed");
     case JobOutcome::Running: break;
     }
     return QStringLiteral("running");
 }
 
-// Why the job ended early, on stderr, and the exit status for it.
-int report_early_end(JobOutcome outcome, const DeviceSession &session, int silence_ms, QTextStream &err)
+QString unconfirmed_stop(const JobProgress &progress)
 {
+    return tr("the machine did not confirm the stop: it may still be cutting page %1 of %2")
+        .arg(progress.page()).arg(progress.pages());
+}
+
+// Where the job stood when it ended early, saying a stop only when the
+// machine confirmed it.
+QString early_end_headline(JobOutcome outcome, const JobProgress &progress)
+{
+    switch (outcome) {
+    case JobOutcome::StopUnconfirmed:
+        return tr("%1 of %2 copies done; %3").arg(progress.copies_done()).arg(progress.copies())
+            .arg(unconfirmed_stop(progress));
+    case JobOutcome::LinkLost:
+        return tr("link lost after %1 of %2 copies (page %3 of %4): whether the machine stopped is unknown")
+            .arg(progress.copies_done()).arg(progress.copies()).arg(progress.page()).arg(progress.pages());
+    default:
+        break;
+    }
+    return tr("stopped after %1 of %2 copies (page %3 of %4)")
+        .arg(progress.copies_done()).arg(progress.copies()).arg(progress.page()).arg(progress.pages());
+}
+
+// Why the job ended early, on stderr, and the exit status for it.
+int report_early_end(JobOutcome outcome, const JobWatch &watch, const DeviceSession &session, int silence_ms,
+                     const JobProgress &progress, QTextStream &err)
+{
+    const QString silence = tr("the machine stopped answering (nothing heard for %1 s)").arg(silence_ms / 1000.0);
     switch (outcome) {
     case JobOutcome::LinkLost:
         err << "vxctl: link lost during the job (" << session.link_lost() << ")\n";
@@ -194,7 +239,13 @@ int report_early_end(JobOutcome outcome, const DeviceSession &session, int silen
         err << "vxctl: job stopped\n";
         return 130;
     case JobOutcome::Silent:
-        err << "vxctl: the machine stopped answering (nothing heard for " << silence_ms / 1000.0 << " s)\n";
+        err << "vxctl: " << silence << tr("; it confirmed the stop") << '\n';
+        return 1;
+    case JobOutcome::StopUnconfirmed:
+        err << "vxctl: " << (watch.went_silent() ? silence + QStringLiteral("; ") : QString()) << unconfirmed_stop(progress);
+        if (!session.link_lost().isEmpty())
+            err << " (" << tr("link lost: %1").arg(session.link_lost()) << ')';
+        err << '\n';
         return 1;
     case JobOutcome::Finished:
     case JobOutcome::Running:
@@ -203,10 +254,63 @@ int report_early_end(JobOutcome outcome, const DeviceSession &session, int silen
     return 1;
 }
 
+// After an early end of a plotter job, one sentence each: the pages of the
+// current copy the machine confirmed, the page in flight, and what the
+// resume command cuts. The commands go into the end event too.
+QString early_end_sentences(JobOutcome outcome, const JobProgress &progress, const JobJournal::Position &where,
+                            int first_page, const QString &command, QJsonObject *end)
+{
+    const int copies = progress.copies();
+    const int pages = progress.pages();
+    const int page = progress.page();
+    const int copy = progress.copies_done() + 1;
+    const int first = progress.copies_done() == 0 ? first_page : 1;
+    const QString of_copy = first > 1 ? tr("copy %1 of %2, begun at page %3").arg(copy).arg(copies).arg(first)
+                                      : tr("copy %1 of %2").arg(copy).arg(copies);
+    QString text;
+    if (page <= first)
+        text = tr("%1: no page of it is confirmed cut").arg(of_copy);
+    else if (page - 1 == first)
+        text = tr("%1: page %2 is confirmed cut").arg(of_copy).arg(first);
+    else
+        text = tr("%1: pages %2 to %3 are confirmed cut").arg(of_copy).arg(first).arg(page - 1);
+    text += QLatin1Char('\n') + tr("page %1 was in flight: whether it was cut is unknown").arg(page);
+
+    int resume_page = 0;
+    int copies_left = 0;
+    if (!next_to_cut(where, false, &resume_page, &copies_left)) {
+        text += QLatin1Char('\n') + tr("nothing is left to cut unless page %1 was not cut: %2 --resume --redo-page cuts it")
+                                         .arg(page).arg(command);
+        return text;
+    }
+    const QString resume = QStringLiteral("%1 --from-page %2 --copies-left %3").arg(command).arg(resume_page).arg(copies_left);
+    end->insert(QStringLiteral("resume"), resume);
+    end->insert(QStringLiteral("redo"), command + QStringLiteral(" --resume --redo-page"));
+    const int resume_copy = copies - copies_left + 1;
+    const auto whole = [&](int from) {
+        return from == copies ? tr("copy %1 of %2 whole").arg(from).arg(copies)
+                              : tr("copies %1 to %2 of %2 whole").arg(from).arg(copies);
+    };
+    QString cuts;
+    if (resume_page == 1) {
+        cuts = whole(resume_copy);
+    } else {
+        cuts = resume_page == pages ? tr("page %1 of copy %2 of %3").arg(resume_page).arg(resume_copy).arg(copies)
+                                    : tr("pages %1 to %2 of copy %3 of %4").arg(resume_page).arg(pages).arg(resume_copy).arg(copies);
+        if (copies_left > 1)
+            cuts += tr(", then %1").arg(whole(resume_copy + 1));
+    }
+    text += QLatin1Char('\n')
+        + (outcome == JobOutcome::StopUnconfirmed ? tr("once the machine has stopped, resume cuts %1: %2")
+                                                  : tr("resume cuts %1: %2")).arg(cuts, resume);
+    text += QLatin1Char('\n') + tr("  (or: %1 --resume; add --redo-page to cut page %2 again first)").arg(command).arg(page);
+    return text;
+}
+
 // The record of the last machine job, and the device made ready for the next.
 QJsonObject close_machine_job(const JobWatch &watch, VXDeviceInterface *device)
 {
-    const QJsonObject record = watch.record();
+    const QJsonObject record = watch.reported_record();
     device->stopTask(); // reports the work to the cloud, if bound, and resets the record
     return record;
 }
@@ -223,6 +327,20 @@ void show_end(JobOutput &output, JobProgress &progress, JobOutcome outcome, cons
     output.close_bar();
     if (!json)
         out << "record " << QJsonDocument(record).toJson(QJsonDocument::Compact) << '\n';
+}
+
+// The longest silence accepted in a plotter job: twice what its longest
+// page takes at the machine's speed, and 10 s more, so that a machine that
+// reports only at a page's end is not taken for a silent one; never below
+// --timeout. A machine that does not tell its speed counts as the slowest.
+int page_silence_ms(const Invocation &call, const PlotterStats &stats)
+{
+    double longest = 0.0;
+    for (double path : stats.page_path)
+        longest = qMax(longest, path);
+    const double speed = machine_speed(call);
+    const double page_ms = longest / PlotterStats::kUnitsPerMm / (speed > 0.0 ? speed : kSlowestSpeed) * 1000.0;
+    return int(qBound(double(call.timeout_ms), 2.0 * page_ms + kSilenceMarginMs, double(std::numeric_limits<int>::max())));
 }
 
 int run_plotter_job(const Invocation &call, const JobRequest &request, JobOutput &output)
@@ -259,6 +377,16 @@ int run_plotter_job(const Invocation &call, const JobRequest &request, JobOutput
             return 1;
         }
         if (!next_to_cut(where, request.redo_page, &from_page, &copies)) {
+            // The page in flight is skipped only on request: the journal
+            // keeps it for --redo-page.
+            if (where.in_flight && !request.redo_page) {
+                output.event(QStringLiteral("end"),
+                             {{QStringLiteral("outcome"), QStringLiteral("finished")},
+                              {QStringLiteral("page_in_flight"), where.page}},
+                             tr("nothing left to cut of %1 but page %2, in flight at the interruption: whether it "
+                                "was cut is unknown (--resume --redo-page cuts it)").arg(request.file).arg(where.page));
+                return 0;
+            }
             output.event(QStringLiteral("end"), {{QStringLiteral("outcome"), QStringLiteral("finished")}},
                          tr("nothing left to cut of %1").arg(request.file));
             journal.remove();
@@ -287,7 +415,8 @@ int run_plotter_job(const Invocation &call, const JobRequest &request, JobOutput
     if (!request.json && Terminal::is_interactive_output())
         output.event(QString(), {}, tr("keys: p pause, r resume, s or q stop"));
 
-    JobWatch watch(session, output, progress, call.timeout_ms);
+    const int silence_ms = request.max_silence_ms > 0 ? request.max_silence_ms : page_silence_ms(call, stats);
+    JobWatch watch(session, output, progress, silence_ms, qMin(kStopAnswerMs, call.timeout_ms));
     JobJournal::Position where{stats.pages, 0, 0, true};
     bool journal_failed = false;
     watch.on_position = [&] {
@@ -340,25 +469,11 @@ int run_plotter_job(const Invocation &call, const JobRequest &request, JobOutput
         return 0;
     }
 
-    QString text = tr("stopped after %1 of %2 copies (page %3 of %4)")
-                       .arg(progress.copies_done()).arg(copies).arg(progress.page()).arg(stats.pages);
     const QString command = QStringLiteral("vxctl %1job %2").arg(target_options(session.target()), shell_quoted(request.file));
-    int resume_page = 0;
-    int copies_left = 0;
-    if (next_to_cut(where, false, &resume_page, &copies_left)) {
-        const QString resume = QStringLiteral("%1 --from-page %2 --copies-left %3").arg(command).arg(resume_page).arg(copies_left);
-        end.insert(QStringLiteral("resume"), resume);
-        end.insert(QStringLiteral("redo"), command + QStringLiteral(" --resume --redo-page"));
-        text += tr("\npage %1 was being cut: whether it was, is unknown\n"
-                   "resume: %2\n"
-                   "  (or: %3 --resume; add --redo-page to cut page %1 again)")
-                    .arg(progress.page()).arg(resume, command);
-    } else {
-        text += tr("\npage %1 of the last copy was being cut; to cut it again: %2 --resume --redo-page")
-                    .arg(progress.page()).arg(command);
-    }
+    const QString text = early_end_headline(outcome, progress) + QLatin1Char('\n')
+        + early_end_sentences(outcome, progress, where, from_page, command, &end);
     output.event(QStringLiteral("end"), end, text);
-    return report_early_end(outcome, session, call.timeout_ms, err);
+    return report_early_end(outcome, watch, session, silence_ms, progress, err);
 }
 
 // Each QR code the machine reports is answered with its cut file, sent
@@ -382,7 +497,8 @@ int run_qr_job(const Invocation &call, const JobRequest &request, JobOutput &out
                   {QStringLiteral("target"), session.target().describe()}},
                  tr("QR-code job: %1 from %2, on %3")
                      .arg(copies_text(request.copies), cut_files.source(), session.target().describe()));
-    JobWatch watch(session, output, progress, call.timeout_ms);
+    const int silence_ms = request.max_silence_ms > 0 ? request.max_silence_ms : call.timeout_ms;
+    JobWatch watch(session, output, progress, silence_ms, qMin(kStopAnswerMs, call.timeout_ms));
     QJsonArray skipped;
     watch.on_qr_code = [&](const QString &code) {
         const QString path = cut_files.file_for(code);
@@ -425,9 +541,8 @@ int run_qr_job(const Invocation &call, const JobRequest &request, JobOutput &out
         output.event(QStringLiteral("end"), end, tr("finished: %1 of %1 copies").arg(request.copies));
         return 0;
     }
-    output.event(QStringLiteral("end"), end,
-                 tr("stopped after %1 of %2 copies").arg(progress.copies_done()).arg(request.copies));
-    return report_early_end(outcome, session, call.timeout_ms, call.err);
+    output.event(QStringLiteral("end"), end, early_end_headline(outcome, progress));
+    return report_early_end(outcome, watch, session, silence_ms, progress, call.err);
 }
 
 } // namespace

@@ -18,6 +18,8 @@ QString tr(const char *text)
     return QCoreApplication::translate("vxctl", text);
 }
 
+} // namespace
+
 // The machine's speed setting, or 0 when it does not answer.
 double machine_speed(const Invocation &call)
 {
@@ -27,8 +29,6 @@ double machine_speed(const Invocation &call)
         return 0.0;
     return device->property_ptr("SPEED")->value().toDouble();
 }
-
-} // namespace
 
 int run_dry_run(const Invocation &call, const PlotterFile &file, int copies, double speed, JobOutput &output)
 {

@@ -9,6 +9,10 @@
 namespace {
 // Short of a page's end: only the page-done report finishes a page.
 constexpr double kMostOfAPage = 0.99;
+// The machine's percent comes with one decimal: a report within that of a
+// page's end does not show the page done, which the page after it would
+// then be taken to be in flight, and a resume would skip that one.
+constexpr double kPercentStep = 0.1;
 }
 
 JobProgress::JobProgress(const QVector<double> &page_path, int copies, int from_page)
@@ -78,9 +82,9 @@ void JobProgress::machine_report(int percent, int finished, int machine_copies)
     if (m_page_by_page) {
         // The pass holds the pages sent so far.
         const double start = m_before.at(m_pass_start);
-        locate(start + pass * (m_before.at(m_pass_start + m_pass_sent) - start), false);
+        locate(start + pass * (m_before.at(m_pass_start + m_pass_sent) - start), -1.0);
     } else {
-        locate(pass, true);
+        locate(pass, kPercentStep / 100.0 * machine_copies);
     }
     update();
 }
@@ -95,11 +99,12 @@ void JobProgress::finish()
 }
 
 // Sets the share of the current page from a position in the copy (0..1);
-// in a repeated copy the pages behind the position are done too.
-void JobProgress::locate(double position, bool counts_pages)
+// in a repeated copy (margin >= 0) the pages the position is past by more
+// than the margin are done too.
+void JobProgress::locate(double position, double margin)
 {
-    if (counts_pages) {
-        while (m_done_pages + 1 < pages() && m_before.at(m_done_pages + 1) <= position + 1e-9) {
+    if (margin >= 0.0) {
+        while (m_done_pages + 1 < pages() && m_before.at(m_done_pages + 1) + margin < position) {
             ++m_done_pages;
             m_in_page = 0.0;
         }

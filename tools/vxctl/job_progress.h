@@ -50,7 +50,7 @@ public:
 private:
     double copy_start() const;
     double copies_to_cut() const;
-    void locate(double position, bool counts_pages);
+    void locate(double position, double margin);
     void update();
 
     QVector<double> m_weight; // share of a copy, summing to 1

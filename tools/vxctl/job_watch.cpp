@@ -6,6 +6,7 @@
 #include "vxdeviceinterface.h"
 #include "vxdeviceproperty.h"
 
+#include <QtCore/QCoreApplication>
 #include <QtCore/QSignalBlocker>
 #include <QtCore/QTimer>
 
@@ -13,8 +14,6 @@
 #include <utility>
 
 namespace {
-
-constexpr int kStopAnswerMs = 3000;
 
 void write_action(VXDeviceInterface *device, const char *key, const QVariant &value)
 {
@@ -38,9 +37,9 @@ void arm_page_counter(VXDeviceProperty *page)
 
 } // namespace
 
-JobWatch::JobWatch(DeviceSession &session, JobOutput &output, JobProgress &progress, int silence_ms)
+JobWatch::JobWatch(DeviceSession &session, JobOutput &output, JobProgress &progress, int silence_ms, int answer_ms)
     : m_session(session), m_output(output), m_progress(progress),
-      m_carrier(session.device()->property_ptr("TASK_PPLT")), m_silence_ms(silence_ms)
+      m_carrier(session.device()->property_ptr("TASK_PPLT")), m_silence_ms(silence_ms), m_answer_ms(answer_ms)
 {
     VXDeviceInterface *device = session.device();
     connect(device, &VXDeviceInterface::message, this,
@@ -64,6 +63,9 @@ JobOutcome JobWatch::run(const std::function<void()> &start, int copies)
 {
     if (m_outcome != JobOutcome::Running && m_outcome != JobOutcome::Finished)
         return m_outcome;
+    // A part that finished while its stop was awaited: the rest stays uncut.
+    if (m_stopping)
+        return m_outcome = m_silent ? JobOutcome::Silent : JobOutcome::UserStop;
     m_outcome = JobOutcome::Running;
     m_copies = copies;
     m_copies_seen = 0;
@@ -76,8 +78,12 @@ JobOutcome JobWatch::run(const std::function<void()> &start, int copies)
     wait_for([this] {
         if (m_outcome == JobOutcome::Running && !m_session.link_lost().isEmpty())
             m_outcome = JobOutcome::LinkLost;
-        if (m_outcome == JobOutcome::Running && !heard_lately())
-            m_outcome = JobOutcome::Silent;
+        if (m_outcome == JobOutcome::Running && !heard_lately()) {
+            // A silent machine may still be cutting: it is asked to stop
+            // before the job is given up.
+            m_silent = true;
+            stop();
+        }
         return m_outcome != JobOutcome::Running;
     }, std::numeric_limits<int>::max());
     return m_outcome;
@@ -130,7 +136,14 @@ void JobWatch::on_message(int kind, const QString &text)
     if (kind != VXDeviceInterface::DevTasK)
         return;
     if (text == QLatin1String("STOP")) {
-        m_outcome = m_stopping ? JobOutcome::UserStop : JobOutcome::MachineStop;
+        // Before any report of this machine job the record is the one
+        // reset for it, which the machine never reported.
+        if (m_reported || m_copies_seen > 0)
+            m_reported_record = record();
+        if (!m_stopping)
+            m_outcome = JobOutcome::MachineStop;
+        else
+            m_outcome = m_silent ? JobOutcome::Silent : JobOutcome::UserStop;
         return;
     }
     if (text == QLatin1String("PAUSE") || text == QLatin1String("RESUME")) {
@@ -139,9 +152,13 @@ void JobWatch::on_message(int kind, const QString &text)
                        m_paused ? QStringLiteral("paused (r resumes)") : QStringLiteral("resumed"));
         return;
     }
-    // A progress report of the machine, or a copy closed by the plugin.
+    // A progress report of the machine, or a copy closed by the plugin (or
+    // the start of a job, which reports nothing).
+    const int copies_seen = m_copies_seen;
     m_reported = m_reported || !text.isEmpty();
     sync_with_record();
+    if (!text.isEmpty() || m_copies_seen > copies_seen)
+        m_reported_record = record();
 }
 
 // The record counts the copies the machine closed and carries its
@@ -180,20 +197,30 @@ void JobWatch::on_key(char key)
         stop();
 }
 
-// Asks the machine to stop, gives it a moment to answer, then ends the
-// job on the host side too.
+// Asks the machine to stop and waits for its answer; without one the job
+// ends on the host side as a stop the machine did not confirm.
 void JobWatch::stop()
 {
     if (m_stopping) {
-        m_outcome = JobOutcome::UserStop; // a second Ctrl-C does not wait
+        // A second Ctrl-C does not wait for the answer.
+        if (m_outcome == JobOutcome::Running)
+            m_outcome = JobOutcome::StopUnconfirmed;
         return;
     }
     if (m_outcome != JobOutcome::Running)
         return;
     m_stopping = true;
-    m_output.event(QStringLiteral("stopping"), {}, QStringLiteral("stopping..."));
+    if (m_silent) {
+        m_output.event(QStringLiteral("stopping"), {{QStringLiteral("reason"), QStringLiteral("silence")}},
+                       QCoreApplication::translate("vxctl", "nothing heard from the machine for %1 s: stopping...")
+                           .arg(m_silence_ms / 1000.0));
+    } else {
+        m_output.event(QStringLiteral("stopping"), {}, QCoreApplication::translate("vxctl", "stopping..."));
+    }
     write_action(m_session.device(), "TASK_STOP", 2);
-    // The machine's "stopped" ends the wait; a second Ctrl-C does too.
-    wait_for([&] { return m_outcome != JobOutcome::Running; }, kStopAnswerMs);
-    m_outcome = JobOutcome::UserStop;
+    // The machine's "stopped" ends the wait; a second Ctrl-C, or the link
+    // going down, ends it unanswered.
+    wait_for([&] { return m_outcome != JobOutcome::Running || !m_session.link_lost().isEmpty(); }, m_answer_ms);
+    if (m_outcome == JobOutcome::Running)
+        m_outcome = JobOutcome::StopUnconfirmed;
 }

@@ -14,17 +14,21 @@ class JobOutput;
 class JobProgress;
 class VXDeviceProperty;
 
-enum class JobOutcome { Running, Finished, LinkLost, MachineStop, UserStop, Silent };
+// Silent: the machine said nothing for too long, was asked to stop and
+// confirmed it. StopUnconfirmed: a stop was asked for (by the operator or
+// after a silence) and the machine did not answer it: it may still cut.
+enum class JobOutcome { Running, Finished, LinkLost, MachineStop, UserStop, Silent, StopUnconfirmed };
 
 // Follows jobs on the machine through the device interface: pages sent,
 // copies closed and progress reports go to the progress; the keys p, r, s
-// (or q) and Ctrl-C pause, resume and stop; the link going down or the
-// machine staying silent longer than allowed (while not paused) ends it.
-// Any byte from the machine counts as life.
+// (or q) and Ctrl-C pause, resume and stop; the link going down ends it,
+// and the machine staying silent longer than allowed (while not paused)
+// makes it ask the machine to stop. A stop waits answer_ms for the
+// machine's answer. Any byte from the machine counts as life.
 class JobWatch : public QObject
 {
 public:
-    JobWatch(DeviceSession &session, JobOutput &output, JobProgress &progress, int silence_ms);
+    JobWatch(DeviceSession &session, JobOutput &output, JobProgress &progress, int silence_ms, int answer_ms);
 
     // Starts a job on the machine and follows it until its copies are done
     // or it ends early; an early end ends every later call at once.
@@ -36,6 +40,12 @@ public:
     void page_went_out();
 
     QJsonObject record() const;
+    // The record as the machine last reported it (a progress report, a copy
+    // closed or its stop), across the machine jobs of this watch; empty
+    // before its first report. Never the record reset for the next job.
+    QJsonObject reported_record() const { return m_reported_record; }
+    // The stop was asked for because the machine said nothing for too long.
+    bool went_silent() const { return m_silent; }
     // Told of every QR code the machine reports.
     std::function<void(const QString &code)> on_qr_code;
     // Told when the copy or page being cut changed.
@@ -54,9 +64,11 @@ private:
     JobProgress &m_progress;
     VXDeviceProperty *const m_carrier;
     const int m_silence_ms;
+    const int m_answer_ms;
     Terminal m_terminal;
     QElapsedTimer m_activity;
     QVariant m_last_heard;
+    QJsonObject m_reported_record;
     JobOutcome m_outcome = JobOutcome::Running;
     int m_copies = 0;
     int m_copies_seen = 0; // of the machine job, as the record counts them
@@ -64,4 +76,5 @@ private:
     bool m_loading = false;
     bool m_paused = false;
     bool m_stopping = false;
+    bool m_silent = false; // the stop was asked for because nothing was heard
 };

@@ -164,8 +164,14 @@ QString PlotterFile::check_and_measure()
         const char a = char(command[0] & ~0x20);
         const char b = char(command[1] & ~0x20);
         const char *params = command + 2;
-        while (page + 1 < m_stats.pages && page_ends.at(page) <= command - begin)
+        while (page + 1 < m_stats.pages && page_ends.at(page) <= command - begin) {
+            // Each page reaches the machine as a frame of its own, which it
+            // cuts from the origin: measured so, the pages weigh in a copy as
+            // in the machine's percent.
             ++page;
+            x = y = 0.0;
+            relative = false;
+        }
         if (!takes_text(a, b)) {
             for (const char *p = params; p < close; ++p) {
                 if (!(is_space(*p) || (*p >= '0' && *p <= '9') || *p == ',' || *p == '.' || *p == '-' || *p == '+'))

@@ -59,6 +59,12 @@ QString simulator_value_error(const QCommandLineParser &parser, const GlobalOpti
         if (parser.isSet(*count) && (parser.value(*count).toInt(&ok) < 1 || !ok))
             return tr("%1 takes a whole number from 1").arg(option_name(*count));
     }
+    if (parser.isSet(options.sim_progress)) {
+        bool ok = false;
+        const int ms = parser.value(options.sim_progress).toInt(&ok);
+        if (!ok || ms < 0 || ms > 86400000)
+            return tr("--sim-progress-interval takes ms from 0 to 86400000");
+    }
     return QString();
 }
 
@@ -135,8 +141,11 @@ bool choose_target(const QCommandLineParser &parser, const GlobalOptions &option
         target.simulator_arguments << QStringLiteral("--replay") << parser.value(options.sim_replay);
     if (target.kind == Target::Simulator) {
         for (const GlobalOptions::SimulatorFlag &flag : options.simulator_flags()) {
-            if (parser.isSet(*flag.option))
-                target.simulator_arguments << QString::fromLatin1(flag.flag) << parser.value(*flag.option);
+            if (!parser.isSet(*flag.option))
+                continue;
+            target.simulator_arguments << QString::fromLatin1(flag.flag);
+            if (!flag.option->valueName().isEmpty())
+                target.simulator_arguments << parser.value(*flag.option);
         }
     }
     return true;

@@ -80,7 +80,7 @@ void CuttingPass::update_timers()
         m_clock.start();
         m_step_timer.start();
     }
-    if (m_speed > 0.0 && !m_progress_timer.isActive())
+    if (m_speed > 0.0 && m_progress_timer.interval() > 0 && !m_progress_timer.isActive())
         m_progress_timer.start();
 }
 

@@ -20,6 +20,7 @@ JobFlow::JobFlow(RegisterFile *registers, const SimulatorOptions &options, QObje
       m_registers(registers),
       m_file_name(options.file_name),
       m_qr_codes(options.qr_codes),
+      m_ignore_stop(options.ignore_stop),
       m_pass(options.cut_speed_mm_per_second, options.progress_interval_ms),
       m_qr_code_length(kDefaultQrCodeLengthMm)
 {
@@ -114,6 +115,10 @@ void JobFlow::control(int action)
         m_pass.set_paused(action == int(JobAction::Pause));
         break;
     case int(JobAction::Stop):
+        if (m_ignore_stop) {
+            qCDebug(lcSim) << "stop ignored";
+            return;
+        }
         reset();
         m_pass.set_paused(false);
         break;

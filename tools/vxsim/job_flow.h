@@ -64,6 +64,7 @@ private:
     RegisterFile *const m_registers;
     const QByteArray m_file_name;
     const QList<QByteArray> m_qr_codes;
+    const bool m_ignore_stop;
     CuttingPass m_pass;
     State m_state = State::Idle;
     QList<double> m_page_lengths;

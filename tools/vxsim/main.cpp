@@ -59,6 +59,9 @@ std::optional<CommandLine> parse_command_line(const QCoreApplication &app, QStri
         {"machine-stop-after", "After N finished pages, stop the job as the machine's stop "
                                "key does and report 1001.", "N", "0"},
         {"refuse", "Answer every CCMD request with number N \"N,1\".", "N", "0"},
+        {"ignore-stop", "Leave the stop write \"27,2\" unanswered and go on cutting."},
+        {"progress-interval", "At a speed, a progress report every MS ms; 0 sends only each "
+                              "page's own.", "MS", QString::number(SimulatorOptions().progress_interval_ms)},
         {"qr-codes", "In QR-code mode report these codes in turn (and round again), each "
                      "answered with the pages to cut.", "A1,B2,..."},
         {"max-frame", "The largest frame taken, header included, in bytes; a longer one "
@@ -80,14 +83,16 @@ std::optional<CommandLine> parse_command_line(const QCoreApplication &app, QStri
     const std::optional<int> drop_after = non_negative(parser, "drop-after", 1 << 30);
     const std::optional<int> stop_after = non_negative(parser, "machine-stop-after", 1 << 30);
     const std::optional<int> refuse = non_negative(parser, "refuse", 1 << 30);
+    const std::optional<int> progress_interval = non_negative(parser, "progress-interval", 86400000);
     const std::optional<int> machines = non_negative(parser, "machines", 1000);
     const std::optional<int> max_frame = non_negative(parser, "max-frame", std::numeric_limits<int>::max());
     bool speed_ok = false;
     line.options.cut_speed_mm_per_second = parser.value("speed").toDouble(&speed_ok);
     line.options.file_name = parser.value("file-name").toUtf8();
 
-    if (!port || !split || !drop_after || !stop_after || !refuse) {
-        *error = "--port, --split, --drop-after, --machine-stop-after and --refuse take whole numbers";
+    if (!port || !split || !drop_after || !stop_after || !refuse || !progress_interval) {
+        *error = "--port, --split, --drop-after, --machine-stop-after, --refuse and --progress-interval "
+                 "take whole numbers";
         return std::nullopt;
     }
     if (!max_frame || *max_frame < 16) {
@@ -132,6 +137,8 @@ std::optional<CommandLine> parse_command_line(const QCoreApplication &app, QStri
     line.options.reset_on_drop = parser.isSet("reset");
     line.options.machine_stop_after_pages = *stop_after;
     line.options.refused_command = *refuse;
+    line.options.ignore_stop = parser.isSet("ignore-stop");
+    line.options.progress_interval_ms = *progress_interval;
     line.options.max_frame_bytes = *max_frame;
     line.replay = parser.value("replay");
     line.fast = parser.isSet("fast");

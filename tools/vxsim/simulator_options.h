@@ -13,7 +13,8 @@ struct SimulatorOptions
     double cut_speed_mm_per_second = 0.0;
     // FileName item of the progress reports.
     QByteArray file_name = "job.plt";
-    // Periodic progress reports while cutting at a speed.
+    // Periodic progress reports while cutting at a speed; 0 sends none, so
+    // the machine is silent from a page's frame to that page's reports.
     int progress_interval_ms = 200;
     // QR codes read from the labels, in turn and round again; each is
     // answered with the pages to cut. Empty: QR0001, QR0002, ... each cut
@@ -37,6 +38,8 @@ struct SimulatorOptions
     int machine_stop_after_pages = 0;
     // Answer every CCMD request with this number "n,1" (0: none).
     int refused_command = 0;
+    // The stop write "27,2" gets no answer and the job goes on.
+    bool ignore_stop = false;
 };
 
 } // namespace vx::sim

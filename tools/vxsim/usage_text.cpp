@@ -31,9 +31,10 @@ Jobs:
   one "4,0". After the last copy a progress report with Status 0 and Percent 100
   follows, and "30,N;" sets the copies again.
   Progress: "66,Status,FileName,TaskCopies,Finished,Percent,0,0,0" for every
-  page and every 200 ms at a speed; Finished counts the copies before the one
+  page and every 200 ms at a speed (--progress-interval MS; 0: only the page's); Finished counts the copies before the one
   being cut; Percent is of all copies of the pages received so far.
-  "27,0;" pauses, "27,1;" resumes, "27,2;" stops the job (answer "27,0,v").
+  "27,0;" pauses, "27,1;" resumes, "27,2;" stops the job (answer "27,0,v");
+  with --ignore-stop "27,2;" is not answered and the job goes on.
   Job mode 1 ("32,1;"): "11;" answers "11,0,QR0001" (then QR0002, ...) and
   cuts one QR-code copy (the path of the last QR_PLT, or 100 mm), then "4,0".
   With --qr-codes A1,B2 it answers "11,0,A1", then B2, and round again, and
@@ -61,6 +62,7 @@ Examples:
   vxsim --drop-after 2
   vxsim --drop-after 1 --reset
   vxsim --machine-stop-after 5
+  vxsim --speed 50 --progress-interval 0 --ignore-stop
   vxsim --qr-codes A1,B2,C3
   vxsim --port 0 --machines 100
   vxsim --replay job.trace --fast)");
