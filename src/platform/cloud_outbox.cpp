@@ -53,7 +53,6 @@ public:
             m_query.exec();
     }
     QSqlQuery &query() { return m_query; }
-    QSqlError error() const { return m_query.lastError(); }
 
 private:
     QSqlQuery m_query;
@@ -172,6 +171,8 @@ bool CloudOutbox::open(const QString &database_file)
     // The changes held while the file takes no writes stay off the disk.
     check.exec(QStringLiteral("PRAGMA temp_store = MEMORY"));
     m_open = retire_unaddressed_entries() && create_tables();
+    if (m_open)
+        m_faults.opened();
     if (!m_open)
         m_error = QStringLiteral("cannot set up the tables of %1").arg(database_file);
     return m_open;
@@ -197,12 +198,12 @@ bool CloudOutbox::create_tables()
         "body TEXT NOT NULL, replaces TEXT, key TEXT NOT NULL, attempts INTEGER NOT NULL DEFAULT 0, "
         "created INTEGER NOT NULL, last_status INTEGER NOT NULL DEFAULT 0, reason TEXT NOT NULL DEFAULT ''");
     return Statement(*this, QStringLiteral("CREATE TABLE IF NOT EXISTS outbox (id INTEGER PRIMARY KEY "
-                                                  "AUTOINCREMENT, %1, claim_owner TEXT, claim_pid INTEGER, "
-                                                  "claim_until INTEGER)").arg(columns)).run()
+                                           "AUTOINCREMENT, %1, claim_owner TEXT, claim_pid INTEGER, "
+                                           "claim_until INTEGER)").arg(columns)).run()
         && Statement(*this, QStringLiteral("CREATE INDEX IF NOT EXISTS outbox_by_service "
-                                                  "ON outbox (service, account, id)")).run()
+                                           "ON outbox (service, account, id)")).run()
         && Statement(*this, QStringLiteral("CREATE TABLE IF NOT EXISTS dead_letters (id INTEGER PRIMARY "
-                                                  "KEY AUTOINCREMENT, %1, died INTEGER NOT NULL)").arg(columns)).run()
+                                           "KEY AUTOINCREMENT, %1, died INTEGER NOT NULL)").arg(columns)).run()
         // What became of an entry while the file took no writes: attempts
         // to add, a claim of this process, and its fate: delivered
         // ('gone') or dead. The connection's own, in memory.
@@ -304,7 +305,8 @@ bool CloudOutbox::hold(qint64 id, const QString &change, const QVariantList &val
 {
     bool held = false;
     return in_memory([&] {
-        Statement update(*this, QStringLiteral("UPDATE temp.unwritten SET %1 WHERE id = ? AND fate IS NULL").arg(change));
+        Statement update(*this,
+                         QStringLiteral("UPDATE temp.unwritten SET %1 WHERE id = ? AND fate IS NULL").arg(change));
         for (const QVariant &value : values)
             update.bind(value);
         if (!Statement(*this, QStringLiteral("INSERT OR IGNORE INTO temp.unwritten (id) SELECT id FROM outbox "
@@ -323,23 +325,22 @@ qint64 CloudOutbox::add(const Entry &entry)
     const bool added = transaction([&] {
         const bool replaced = entry.replaces.isEmpty()
             || Statement(*this, QStringLiteral("DELETE FROM outbox WHERE service = ? AND account = ? AND "
-                                                      "replaces = ? AND (claim_owner IS NULL OR claim_until < ?)"))
+                                               "replaces = ? AND (claim_owner IS NULL OR claim_until < ?)"))
                    .bind(text(entry.service)).bind(text(entry.account)).bind(entry.replaces).bind(now_ms()).run();
         Statement insert(*this, QStringLiteral("INSERT INTO outbox (service, account, resource, verb, body, "
-                                                      "replaces, key, created) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"));
+                                               "replaces, key, created) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"));
         insert.bind(text(entry.service)).bind(text(entry.account)).bind(text(entry.resource))
             .bind(text(QString::fromLatin1(entry.verb))).bind(text(QString::fromUtf8(entry.body)))
             .bind(entry.replaces.isEmpty() ? QVariant(QString()) : QVariant(entry.replaces))
             .bind(text(QString::fromLatin1(entry.key))).bind(entry.created_ms);
-        if (!replaced || !insert.run()) {
-            m_error = insert.error().text();
+        if (!replaced || !insert.run())
             return false;
-        }
         id = insert.query().lastInsertId().toLongLong();
         return true;
     });
     if (added)
         return id;
+    m_error = m_faults.last_error();
     // Not kept, yet what it replaces is not sent either.
     if (writes_failing() && !entry.replaces.isEmpty()) {
         in_memory([&] {
@@ -357,7 +358,7 @@ qint64 CloudOutbox::add(const Entry &entry)
 void CloudOutbox::free_claims_of_dead_processes(qint64 now)
 {
     Statement holders(*this, QStringLiteral("SELECT DISTINCT claim_pid FROM outbox WHERE claim_owner IS "
-                                                   "NOT NULL AND claim_until >= ?"));
+                                            "NOT NULL AND claim_until >= ?"));
     if (!holders.bind(now).run())
         return;
     QList<qint64> gone;

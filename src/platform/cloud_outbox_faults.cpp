@@ -18,7 +18,8 @@ bool takes_no_writes(const QSqlError &error)
 
 void OutboxFaults::failed(const QSqlError &error, const QString &sql)
 {
-    if (!takes_no_writes(error)) {
+    m_last_error = error.text();
+    if (!m_open || !takes_no_writes(error)) {
         qCWarning(lcOutbox) << "outbox:" << error.text() << "in" << sql.left(60);
         return;
     }

@@ -20,13 +20,19 @@ public:
 
     explicit OutboxFaults(const QString &file) : m_file(file) {}
 
+    // Until the outbox is open, every error is logged: it says why it
+    // cannot be opened.
+    void opened() { m_open = true; }
     void failed(const QSqlError &error, const QString &sql);
     // A change reached the file.
     void wrote();
     bool failing() const { return m_failing; }
+    QString last_error() const { return m_last_error; }
 
 private:
     QString m_file;
+    QString m_last_error;
+    bool m_open = false;
     bool m_failing = false;
     int m_unreported = 0; // failures since the last line
     int m_total = 0;      // since the file stopped taking writes
