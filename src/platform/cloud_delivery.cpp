@@ -129,7 +129,8 @@ void CloudDelivery::record(const QString &resource, const QByteArray &verb, cons
     entry.id = m_outbox->add(entry);
     if (entry.id == 0) {
         qCCritical(lcCloudClient) << "cannot keep" << verb << resource << "in the outbox (" << m_outbox->error()
-                                  << "): it is tried from memory until it is delivered or the host quits";
+                                  << "): it is tried from memory, and kept once the outbox takes writes again"
+                                  << "(lost if the host quits before)";
         if (!replaces.isEmpty())
             forget_unkept([&](const CloudOutbox::Entry &old) { return old.replaces == replaces; });
         if (m_unkept.size() >= kMaxUnkept) {

@@ -140,6 +140,9 @@ CloudOutbox::CloudOutbox(const QString &database_file)
 
 CloudOutbox::~CloudOutbox()
 {
+    // The file may take writes again by now.
+    if (m_has_unwritten)
+        transaction([] { return true; });
     QSqlDatabase::database(m_connection, false).close();
     QSqlDatabase::removeDatabase(m_connection);
 }
@@ -280,7 +283,11 @@ bool CloudOutbox::in_memory(const std::function<bool()> &work)
 bool CloudOutbox::write_unwritten()
 {
     const qint64 now = now_ms();
-    const QString claimed = QStringLiteral("u.claim_until >= %1").arg(now);
+    const QString owner = QString::fromLatin1(m_owner);
+    const auto held = [](const char *column) {
+        return QStringLiteral("(SELECT u.%1 FROM temp.unwritten AS u WHERE u.id = outbox.id)")
+            .arg(QLatin1String(column));
+    };
     return Statement(*this, QStringLiteral(
                "INSERT INTO dead_letters (service, account, resource, verb, body, replaces, key, attempts, created, "
                "last_status, reason, died) SELECT o.service, o.account, o.resource, o.verb, o.body, o.replaces, o.key, "
@@ -288,14 +295,20 @@ bool CloudOutbox::write_unwritten()
                "temp.unwritten AS u ON u.id = o.id WHERE u.fate = 'dead' ORDER BY o.id")).run()
         && Statement(*this, QStringLiteral("DELETE FROM outbox WHERE id IN (SELECT id FROM temp.unwritten WHERE "
                                            "fate IS NOT NULL)")).run()
-        && Statement(*this, QStringLiteral(
-               "UPDATE outbox SET attempts = outbox.attempts + u.attempts, last_status = coalesce(u.last_status, "
-               "outbox.last_status), reason = coalesce(u.reason, outbox.reason), claim_owner = CASE WHEN %1 THEN ? "
-               "WHEN outbox.claim_owner = ? THEN NULL ELSE outbox.claim_owner END, claim_pid = CASE WHEN %1 THEN ? "
-               "ELSE outbox.claim_pid END, claim_until = CASE WHEN %1 THEN u.claim_until ELSE outbox.claim_until END "
-               "FROM temp.unwritten AS u WHERE u.id = outbox.id").arg(claimed))
-               .bind(QString::fromLatin1(m_owner)).bind(QString::fromLatin1(m_owner))
-               .bind(QCoreApplication::applicationPid()).run()
+        && Statement(*this, QStringLiteral("UPDATE outbox SET attempts = attempts + %1, last_status = coalesce(%2, "
+                                           "last_status), reason = coalesce(%3, reason) WHERE id IN (SELECT id FROM "
+                                           "temp.unwritten WHERE attempts > 0)")
+                                .arg(held("attempts"), held("last_status"), held("reason"))).run()
+        // Claims held in memory go on in the file; older ones of this
+        // process ended with the attempts held in memory.
+        && Statement(*this, QStringLiteral("UPDATE outbox SET claim_owner = ?, claim_pid = ?, claim_until = %1 "
+                                           "WHERE id IN (SELECT id FROM temp.unwritten WHERE claim_until >= ?)")
+                                .arg(held("claim_until")))
+               .bind(owner).bind(QCoreApplication::applicationPid()).bind(now).run()
+        && Statement(*this, QStringLiteral("UPDATE outbox SET claim_owner = NULL WHERE claim_owner = ? AND id IN "
+                                           "(SELECT id FROM temp.unwritten WHERE claim_until IS NULL OR "
+                                           "claim_until < ?)"))
+               .bind(owner).bind(now).run()
         && Statement(*this, QStringLiteral("DELETE FROM temp.unwritten")).run();
 }
 
