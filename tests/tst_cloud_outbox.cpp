@@ -384,8 +384,10 @@ void tst_cloud_outbox::delivery_waits_for_a_new_token()
 void tst_cloud_outbox::stale_update_never_wins_data()
 {
     QTest::addColumn<QString>("first"); // how the first update is answered
-    QTest::newRow("the first one failed") << "503";
-    QTest::newRow("the first one is still being sent") << "200@50";
+    QTest::addColumn<bool>("full");     // the disk fills while it is sent: the second is held in memory
+    QTest::newRow("the first one failed") << "503" << false;
+    QTest::newRow("the first one is still being sent") << "200@50" << false;
+    QTest::newRow("the first one fails on a full disk") << "503@50" << true;
 }
 
 void tst_cloud_outbox::stale_update_never_wins()
@@ -402,6 +404,8 @@ void tst_cloud_outbox::stale_update_never_wins()
     };
     update("V1");
     VX_TRY_COMPARE(service.requests.size(), 1);
+    QFETCH(bool, full);
+    QScopedPointer<DiskFull> disk(full ? new DiskFull : nullptr);
     update("V2");
     VX_TRY_COMPARE(cloud->pendingDeliveries(), 0);
     // A stale answer still on its way lands, and a stale retry goes.

@@ -126,13 +126,13 @@ void CloudDelivery::record(const QString &resource, const QByteArray &verb, cons
     entry.replaces = replaces;
     entry.key = QUuid::createUuid().toByteArray(QUuid::WithoutBraces);
     entry.created_ms = now_ms();
+    if (!replaces.isEmpty())
+        forget_unkept([&](const CloudOutbox::Entry &old) { return old.replaces == replaces; });
     entry.id = m_outbox->add(entry);
     if (entry.id == 0) {
         qCCritical(lcCloudClient) << "cannot keep" << verb << resource << "in the outbox (" << m_outbox->error()
                                   << "): it is tried from memory, and kept once the outbox takes writes again"
                                   << "(lost if the host quits before)";
-        if (!replaces.isEmpty())
-            forget_unkept([&](const CloudOutbox::Entry &old) { return old.replaces == replaces; });
         if (m_unkept.size() >= kMaxUnkept) {
             qCCritical(lcCloudClient) << "too many requests held in memory: dropped" << m_unkept.first().verb
                                       << m_unkept.first().resource << m_unkept.first().body.left(kAnswerShown);
@@ -188,6 +188,13 @@ void CloudDelivery::deliver()
     const qint64 now = now_ms();
     const QPointer<CloudDelivery> alive(this); // the host may delete its client when told an entry left
     for (const CloudOutbox::Entry &entry : due) {
+        // A newer update held in memory replaces it: it is never sent after all.
+        if (!entry.replaces.isEmpty()
+            && std::any_of(m_unkept.cbegin(), m_unkept.cend(),
+                           [&](const CloudOutbox::Entry &newer) { return newer.replaces == entry.replaces; })) {
+            m_outbox->remove(entry.id);
+            continue;
+        }
         if (now - entry.created_ms > m_max_age_ms) {
             bury(entry, entry.last_status, QStringLiteral("older than %1 s: %2").arg(m_max_age_ms / 1000).arg(entry.reason));
             if (!alive)
