@@ -398,6 +398,9 @@ void tst_cloud_outbox::stale_update_never_wins()
     int answered = 0;
     connect(&service, &CloudService::requestHandled, this, [&] { ++answered; });
     QScopedPointer<MorvoCloud> cloud(new_cloud(service.http_port()));
+    // Long enough that a failed first one is not tried again, on a busy
+    // machine, before the second is recorded.
+    cloud->setRetryDelays(100, 200);
     const auto update = [&](const char *version) {
         cloud->customRequest(QStringLiteral("device"), "PUT", QJsonObject{{"code", "AB1Z09"}, {"version", version}},
                              MorvoCloud::Completion());
