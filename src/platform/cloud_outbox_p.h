@@ -47,7 +47,7 @@ public:
     explicit CloudOutbox(const QString &database_file);
     ~CloudOutbox();
 
-    // Changes held in memory beyond this wait in the file instead.
+    // Entries held in memory while the file takes no writes; more wait in it.
     static constexpr int kMaxUnwritten = 10000;
 
     bool is_open() const { return m_open; }
@@ -62,7 +62,8 @@ public:
     qint64 add(const Entry &entry);
     // Up to `limit` entries of the service that nobody is sending, oldest
     // first and at most one per replacement text, claimed for `lease_ms`.
-    // Entries replaced by a newer one are dropped here.
+    // Entries replaced by a newer one are dropped here. While the file takes
+    // no writes the claim is held in memory, seen by this process only.
     QList<Entry> claim(const QString &service, const QString &account, int limit, qint64 lease_ms);
     // Delivered; false when it was gone already.
     bool remove(qint64 id);
