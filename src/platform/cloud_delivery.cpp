@@ -126,12 +126,13 @@ void CloudDelivery::record(const QString &resource, const QByteArray &verb, cons
     entry.replaces = replaces;
     entry.key = QUuid::createUuid().toByteArray(QUuid::WithoutBraces);
     entry.created_ms = now_ms();
+    if (!replaces.isEmpty())
+        forget_unkept([&](const CloudOutbox::Entry &old) { return old.replaces == replaces; });
     entry.id = m_outbox->add(entry);
     if (entry.id == 0) {
         qCCritical(lcCloudClient) << "cannot keep" << verb << resource << "in the outbox (" << m_outbox->error()
-                                  << "): it is tried from memory until it is delivered or the host quits";
-        if (!replaces.isEmpty())
-            forget_unkept([&](const CloudOutbox::Entry &old) { return old.replaces == replaces; });
+                                  << "): it is tried from memory, and kept once the outbox takes writes again"
+                                  << "(lost if the host quits before)";
         if (m_unkept.size() >= kMaxUnkept) {
             qCCritical(lcCloudClient) << "too many requests held in memory: dropped" << m_unkept.first().verb
                                       << m_unkept.first().resource << m_unkept.first().body.left(kAnswerShown);
@@ -183,9 +184,17 @@ void CloudDelivery::deliver()
     // A claim holds an entry while it is sent, and a little longer should
     // this process die unnoticed.
     const QList<CloudOutbox::Entry> due = m_outbox->claim(m_service, m_account, room, 2LL * m_timeout_ms + 5000);
+    keep_unkept();
     const qint64 now = now_ms();
     const QPointer<CloudDelivery> alive(this); // the host may delete its client when told an entry left
     for (const CloudOutbox::Entry &entry : due) {
+        // A newer update held in memory replaces it: it is never sent after all.
+        if (!entry.replaces.isEmpty()
+            && std::any_of(m_unkept.cbegin(), m_unkept.cend(),
+                           [&](const CloudOutbox::Entry &newer) { return newer.replaces == entry.replaces; })) {
+            m_outbox->remove(entry.id);
+            continue;
+        }
         if (now - entry.created_ms > m_max_age_ms) {
             bury(entry, entry.last_status, QStringLiteral("older than %1 s: %2").arg(m_max_age_ms / 1000).arg(entry.reason));
             if (!alive)
@@ -198,16 +207,39 @@ void CloudDelivery::deliver()
     for (const CloudOutbox::Entry &entry : qAsConst(m_unkept)) {
         if (room <= 0)
             break;
-        const bool sending = std::any_of(m_attempts.cbegin(), m_attempts.cend(),
-                                         [&](const Attempt *attempt) { return attempt->entry.id == entry.id; });
+        // Nor does a newer update go while an older one is on its way.
+        const bool sending = std::any_of(m_attempts.cbegin(), m_attempts.cend(), [&](const Attempt *attempt) {
+            return attempt->entry.id == entry.id
+                || (!entry.replaces.isEmpty() && attempt->entry.replaces == entry.replaces);
+        });
         if (!sending) {
             start(entry);
             --room;
         }
     }
-    // Entries another process is sending: look again in a while.
-    if (m_attempts.isEmpty() && !m_hold.isActive() && pending() > 0)
+    // Entries another process is sending, or changes the outbox holds in
+    // memory until the file takes them: look again in a while.
+    if (m_attempts.isEmpty() && !m_hold.isActive() && (pending() > 0 || m_outbox->has_unwritten()))
         m_hold.start(m_first_retry_ms);
+}
+
+// What only memory held goes to the outbox once it takes writes again,
+// unless it is being sent.
+void CloudDelivery::keep_unkept()
+{
+    for (int i = 0; i < m_unkept.size() && m_outbox->is_open() && !m_outbox->writes_failing();) {
+        const qint64 id = m_unkept.at(i).id;
+        if (std::any_of(m_attempts.cbegin(), m_attempts.cend(),
+                        [&](const Attempt *attempt) { return attempt->entry.id == id; })) {
+            ++i;
+            continue;
+        }
+        CloudOutbox::Entry entry = m_unkept.at(i);
+        entry.id = m_outbox->add(entry);
+        if (entry.id == 0)
+            return;
+        m_unkept.removeAt(i);
+    }
 }
 
 void CloudDelivery::start(const CloudOutbox::Entry &entry)
@@ -325,14 +357,18 @@ void CloudDelivery::hold(qint64 milliseconds)
 
 void CloudDelivery::bury(const CloudOutbox::Entry &entry, int status, const QString &reason)
 {
-    qCWarning(lcCloudClient).noquote() << "not delivered:" << entry.verb << entry.resource << "-" << reason.left(kAnswerShown)
-                                       << "- kept in the dead letters";
-    if (entry.id > 0) {
-        if (!m_outbox->bury(entry.id, status, reason))
-            return;
-    } else {
-        qCCritical(lcCloudClient) << "the outbox cannot keep it either: dropped" << entry.body.left(kAnswerShown);
-        forget_unkept([&](const CloudOutbox::Entry &kept) { return kept.id == entry.id; });
+    const bool kept = entry.id > 0 && m_outbox->bury(entry.id, status, reason);
+    const char *fate = !kept ? (entry.id > 0 ? "the outbox cannot move it to the dead letters: it is tried again"
+                                             : "the outbox cannot keep it")
+        : m_outbox->writes_failing() ? "to the dead letters once the outbox takes writes again"
+                                     : "kept in the dead letters";
+    qCWarning(lcCloudClient).noquote() << "not delivered:" << entry.verb << entry.resource << "-"
+                                       << reason.left(kAnswerShown) << "-" << fate;
+    if (entry.id > 0 && !kept)
+        return;
+    if (!kept) {
+        qCCritical(lcCloudClient) << "dropped:" << entry.body.left(kAnswerShown);
+        forget_unkept([&](const CloudOutbox::Entry &held) { return held.id == entry.id; });
     }
     emit left(entry.resource, status);
 }

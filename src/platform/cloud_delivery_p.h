@@ -21,7 +21,8 @@ Q_DECLARE_LOGGING_CATEGORY(lcCloudClient)
 // after growing pauses (Retry-After is respected; after a 401 only once the
 // token changed); any other answer, too many attempts or too great an age
 // move the entry to the dead letters. Entries the outbox cannot keep are
-// delivered from memory for the life of the process.
+// delivered from memory, and kept once it takes writes again; while its
+// file takes no writes, what it kept goes all the same.
 class CloudDelivery : public QObject
 {
     Q_OBJECT
@@ -71,6 +72,7 @@ private:
     void failed(const CloudOutbox::Entry &entry, int status, const QString &reason, qint64 retry_after_ms);
     void bury(const CloudOutbox::Entry &entry, int status, const QString &reason);
     void hold(qint64 milliseconds);
+    void keep_unkept();
     CloudOutbox::Entry *unkept(qint64 id);
     // Removes entries held in memory; true when one was there.
     bool forget_unkept(const std::function<bool(const CloudOutbox::Entry &)> &which);
