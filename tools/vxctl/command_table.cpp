@@ -54,6 +54,7 @@ const QVector<Command> &commands()
           {"dry-run", "job: check the file and show pages, size, path and time; send nothing."},
           {"speed", "job --dry-run: mm/s when no machine is named (default 100).", "mm/s"},
           {"max-page", "job: the largest page the controller takes, in bytes.", "bytes"},
+          {"timeout", "job: the longest silence accepted from the machine, in seconds (5); a pause does not count.", "s"},
           kJson,
           {"sim-qr-codes", "job --sim: the QR codes the simulator reports, in turn.", "A1,B2,..."}},
          check_job, job_simulator_arguments, nullptr, job_runs_offline},

@@ -5,15 +5,25 @@
 #include <QtCore/QCommandLineParser>
 #include <QtCore/QSet>
 
+bool GlobalOptions::is_own(const QString &name) const
+{
+    for (const QCommandLineOption *option : all()) {
+        if (option->names().contains(name))
+            return true;
+    }
+    return false;
+}
+
 void GlobalOptions::add_to(QCommandLineParser &parser) const
 {
-    parser.addOptions({help, plugin, log, tcp, usb, sim, sim_speed, sim_stop, sim_drop, sim_refuse, sim_replay, trace, timeout});
+    for (const QCommandLineOption *option : all())
+        parser.addOption(*option);
     // Commands may share an option (--json); it is added once.
     QSet<QString> added;
     for (const Command &command : commands()) {
         for (const CommandOption &option : command.options) {
             const QString name = QString::fromLatin1(option.name);
-            if (!option.name || added.contains(name))
+            if (!option.name || added.contains(name) || is_own(name))
                 continue;
             added << name;
             parser.addOption(QCommandLineOption(name, tr(option.description), QString::fromLatin1(option.value_name),
@@ -38,7 +48,7 @@ QString GlobalOptions::misplaced(const QCommandLineParser &parser, const Command
     for (const Command &other : commands()) {
         for (const CommandOption &option : other.options) {
             const QString name = QString::fromLatin1(option.name);
-            if (option.name && parser.isSet(name) && !command.has_option(name))
+            if (option.name && parser.isSet(name) && !command.has_option(name) && !is_own(name))
                 return not_for(name);
         }
     }

@@ -53,6 +53,14 @@ struct GlobalOptions
         return {&tcp, &usb, &sim, &sim_speed, &sim_stop, &sim_drop, &sim_refuse, &sim_replay, &trace, &timeout};
     }
 
+    // Every option of vxctl itself; a command's row may list one of them
+    // for its help (job: --timeout), which leaves it vxctl's.
+    QList<const QCommandLineOption *> all() const
+    {
+        return {&help, &plugin, &log, &tcp, &usb, &sim, &sim_speed, &sim_stop, &sim_drop, &sim_refuse, &sim_replay, &trace, &timeout};
+    }
+    bool is_own(const QString &name) const;
+
     void add_to(QCommandLineParser &parser) const;
     // An option given to a command it does not apply to: the error, or an
     // empty text.
