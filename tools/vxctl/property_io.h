@@ -34,6 +34,10 @@ QHash<QString, ReadOutcome> read_settings(VXDeviceInterface *device, const QStri
 // The same; the keys that were not read are returned.
 QStringList read_values(VXDeviceInterface *device, const QStringList &keys, int timeout_ms);
 
+// The label and the unit for a person; a unit the label already says
+// ("Copies", "copies") is left out.
+QString label_with_unit(const VXDeviceProperty *property);
+
 // The value as text; a composite shows its parts separated by commas.
 QString value_text(const VXDeviceProperty *property);
 
