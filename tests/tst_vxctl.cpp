@@ -562,6 +562,19 @@ void tst_vxctl::trace_replays_the_session()
     };
     QVERIFY(messages(trace).contains("DevTasK 66,1,labels-3-pages.plt,2,1,66.7,0,0,0") || !faults.isEmpty());
     QCOMPARE(messages(replay_trace), messages(trace));
+
+    // The sample's pages differ, so the trace tells which page went.
+    QFile recording(trace);
+    QVERIFY(recording.open(QIODevice::ReadOnly));
+    QSet<QByteArray> pages;
+    int sent = 0;
+    for (const QByteArray &line : recording.readAll().split('\n')) {
+        if (line.contains(";PPLT;")) {
+            pages.insert(line.mid(line.indexOf(";PPLT;")));
+            ++sent;
+        }
+    }
+    QVERIFY2(sent == 3 && pages.size() == sent, qPrintable(QString::number(pages.size())));
 }
 
 // A trace written by hand: an invalid byte between frames, a frame no
