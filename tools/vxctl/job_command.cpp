@@ -389,11 +389,12 @@ int run_qr_job(const Invocation &call, const JobRequest &request, JobOutput &out
                   {QStringLiteral("target"), session.target().describe()}},
                  tr("QR-code job: %1 from %2, on %3")
                      .arg(copies_text(request.copies), cut_files.source(), session.target().describe()));
-    JobWatch watch(session, output, progress, call.timeout_ms);
+    // Declared before the watch, whose callbacks and connection use them.
     QJsonArray skipped;
     int skips_in_a_row = 0;
     bool gave_up = false;
     bool stop_confirmed = false;
+    JobWatch watch(session, output, progress, call.timeout_ms);
     QObject::connect(device, &VXDeviceInterface::message, &watch,
                      [&](VXDeviceInterface::VXDeviceMessage kind, const QString &text) {
                          stop_confirmed = stop_confirmed
