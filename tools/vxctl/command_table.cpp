@@ -46,7 +46,7 @@ const QVector<Command> &commands()
           {"mode", "job: 0 plotter job, 1 QR-code job.", "0|1", "0"},
           {"qr", "job --mode 1: cut files named after the QR codes (CODE or CODE.plt).", "dir"},
           {"qr-map", "job --mode 1: a file of code=file lines.", "file"},
-          {"qr-max-skips", "job --mode 1: end the job after this many QR codes in a row without a usable cut file.", "n", "10"},
+          {"qr-max-skips", "job --mode 1: end the job after this many QR codes in a row without a usable cut file (10).", "n", "10"},
           {"from-page", "job: start the first copy at this page.", "k"},
           {"copies-left", "job: copies still to cut, the first from --from-page.", "n"},
           {"resume", "job: continue where the journal says the job stood."},
