@@ -17,6 +17,7 @@
 
 #include <csignal>
 #include <functional>
+#include <sys/stat.h>
 
 namespace {
 
@@ -114,6 +115,7 @@ class tst_vxctl : public QObject
 private slots:
     void initTestCase();
     void finished_job();
+    void qr_code_job_in_json_data();
     void qr_code_job_in_json();
     void resumes_data();
     void resumes();
@@ -160,32 +162,61 @@ void tst_vxctl::initTestCase()
     write_file(m_files.filePath("skew.plt"), "PU8000,0;PD8100,0;PG;PD8200,0;PG;PD8300,0;PG;PU0,0;PD0,8000;PG;");
     // A long first page (900 mm) and a short one (100 mm).
     write_file(m_files.filePath("quiet.plt"), "IN;PU0,0;PD36000,0;PG;PU0,0;PD4000,0;PG;");
+    // The sample as editors save it, with line ends after the last page.
+    QFile sample(SAMPLES_DIR "/labels-3-pages.plt");
+    QVERIFY(sample.open(QIODevice::ReadOnly));
+    write_file(m_files.filePath("labels-3-pages.plt"), sample.readAll() + "\n\n");
+    QCOMPARE(::mkfifo(QFile::encodeName(m_files.filePath("fifo.plt")).constData(), 0600), 0);
 }
 
 void tst_vxctl::finished_job()
 {
-    const Run run = vxctl({"--sim", "job", SAMPLES_DIR "/labels-3-pages.plt", "--copies", "2"});
+    const Run run = vxctl({"--sim", "job", m_files.filePath("labels-3-pages.plt"), "--copies", "2"});
     QVERIFY2(run.exit_code == 0, qPrintable(run.err));
-    QVERIFY(run.out.contains("3 page(s), 2 copies"));
+    QVERIFY2(run.out.contains("3 page(s), 2 copies, on the simulator on 127.0.0.1:") && run.out.contains(
+                 "\nnot sent: the white space after page 3 (as a page it would feed a blank sheet)\n"), qPrintable(run.out));
     QVERIFY(run.out.contains("page 3/3"));
     QVERIFY(run.out.contains("copy 2/2"));
     QVERIFY(run.out.contains("\"FileName\":\"labels-3-pages.plt\""));
     QVERIFY(run.out.contains(QRegularExpression("\nfinished: 2 of 2 copies in 0:00:0\\d\n")));
     QVERIFY2(is_honest(progress_percents(run.out)), qPrintable(run.out));
     QVERIFY(run.out.contains("page 1/3  copy 2/2")); // the page counter restarts with each copy
-    // No speed given: nothing to estimate from until the first page is done.
-    QVERIFY2(run.out.contains(QRegularExpression("copy 1/2  \\(machine 0%\\)  0:00:0\\d elapsed, time left unknown\n")),
+    // No --speed: the estimate starts from the machine's SPEED (150 mm/s,
+    // 2 x 2910 mm of path).
+    QVERIFY2(run.out.contains(QRegularExpression("copy 1/2  \\(machine 0%\\)  0:00:0\\d elapsed, 0:00:39 left, done about")),
              qPrintable(run.out));
     QVERIFY(run.out.contains(QRegularExpression("copy 2/2  \\(machine \\d+%\\)  0:00:0\\d elapsed, 0:00:0\\d left, done about \\d\\d:\\d\\d\n")));
 }
 
-// Codes A1 and B2 name cut files (one page, three pages); XX names none
-// and is skipped. Every line is one JSON object.
+// Codes A1 and B2 name cut files (one page, three pages); XX and YY name
+// none and are skipped, each answered by one request for the next code,
+// until too many in a row end the job. Every line is one JSON object.
+void tst_vxctl::qr_code_job_in_json_data()
+{
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<int>("exit_code");
+    QTest::addColumn<QStringList>("expected");
+    QTest::addColumn<QString>("outcome");
+    QTest::newRow("a code without a file between two")
+        << QStringList{"--sim-qr-codes", "A1,XX,B2"} << 0
+        << QStringList{"start ", "qr_code A1", "qr_skipped XX", "qr_code B2", "end "} << "finished";
+    QTest::newRow("unusable codes only") << QStringList{"--sim-qr-codes", "XX,YY", "--qr-max-skips", "3"} << 1
+        << QStringList{"start ", "qr_skipped XX", "qr_skipped YY", "qr_skipped XX", "stopping ", "end "} << "skip_limit";
+    QTest::newRow("a cut file between unusable codes")
+        << QStringList{"--sim-qr-codes", "XX,A1,XX,YY", "--qr-max-skips", "2"} << 1
+        << QStringList{"start ", "qr_skipped XX", "qr_code A1", "qr_skipped XX", "qr_skipped YY", "stopping ", "end "}
+        << "skip_limit";
+}
+
 void tst_vxctl::qr_code_job_in_json()
 {
-    const Run run = vxctl({"--sim", "job", "--mode", "1", "--qr", m_files.filePath("qr"), "--copies", "2",
-                           "--sim-qr-codes", "A1,XX,B2", "--json"});
-    QVERIFY2(run.exit_code == 0, qPrintable(run.err));
+    QFETCH(QStringList, options);
+    QFETCH(QString, outcome);
+    QTemporaryDir dir;
+    const QString trace = dir.filePath("qr.trace");
+    const Run run = vxctl(QStringList{"--trace", trace, "--sim", "job", "--mode", "1", "--qr", m_files.filePath("qr"),
+                                      "--copies", "2", "--json"} + options);
+    QTEST(run.exit_code, "exit_code");
     QStringList events;
     QList<int> percents;
     QJsonObject end;
@@ -209,11 +240,22 @@ void tst_vxctl::qr_code_job_in_json()
         }
         end = event;
     }
-    QCOMPARE(events, QStringList({"start ", "qr_code A1", "qr_skipped XX", "qr_code B2", "end "}));
-    QVERIFY(is_honest(percents));
-    QCOMPARE(end.value("outcome").toString(), QStringLiteral("finished"));
-    QCOMPARE(end.value("record").toObject().value("Finished").toInt(), 2);
-    QCOMPARE(end.value("remaining_s").toDouble(-1), 0.0);
+    QTEST(events, "expected");
+    QCOMPARE(end.value("outcome").toString(), outcome);
+    // The first request, then one for each code but the last: never
+    // asked again before the machine answered.
+    QFile frames(trace);
+    QVERIFY(frames.open(QIODevice::ReadOnly));
+    QCOMPARE(frames.readAll().count("\"tx\",\"link\":\"TCP\",\"text\":\"\\u000213;CCMD;11;"),
+             events.filter(QRegularExpression("^qr_")).size());
+    if (outcome == QLatin1String("finished")) {
+        QVERIFY(is_honest(percents));
+        QCOMPARE(end.value("record").toObject().value("Finished").toInt(), 2);
+        QCOMPARE(end.value("remaining_s").toDouble(-1), 0.0);
+    } else {
+        QVERIFY2(run.err.contains("QR codes in a row had no usable cut file: the job was ended"), qPrintable(run.err));
+        QVERIFY(end.value("stop_confirmed").toBool());
+    }
 }
 
 // A job interrupted with a page in flight, then resumed: what the resume
@@ -321,12 +363,17 @@ void tst_vxctl::one_host_at_a_time()
 
 void tst_vxctl::dry_run()
 {
-    const Run run = vxctl({"job", SAMPLES_DIR "/labels-3-pages.plt", "--dry-run", "--copies", "2", "--speed", "50"});
+    Run run = vxctl({"job", SAMPLES_DIR "/labels-3-pages.plt", "--dry-run", "--copies", "2", "--speed", "50"});
     QVERIFY2(run.exit_code == 0, qPrintable(run.err));
     QVERIFY2(run.out.contains("pages: 3\nbounding box: 0.0,0.0 to 215.0,30.0 mm (215.0 x 30.0 mm)\n"
                               "path: 1920.0 mm cut, 990.0 mm with the pen up\n"
                               "estimated time: 0:00:59 per copy, 0:01:57 for 2 copies at 50 mm/s"),
              qPrintable(run.out));
+    // The simulator cuts at --sim-speed, whatever SPEED it holds.
+    run = vxctl({"--sim", "--sim-speed", "50", "job", m_files.filePath("labels-3-pages.plt"), "--dry-run"});
+    QVERIFY2(run.exit_code == 0, qPrintable(run.err));
+    QVERIFY2(run.out.contains("0:00:59 per copy, 0:00:59 for 1 copy at 50 mm/s (the simulator's --sim-speed)\n"
+                              "not sent: the white space after page 3"), qPrintable(run.out));
 
     // The job starts from the same estimate; the simulator cuts at once, so
     // the pace measured soon counts for more than the speed given.
@@ -378,8 +425,16 @@ void tst_vxctl::failures_data()
     QDir(m_config_home.path()).mkpath("vxctl");
     QFile config(m_config_home.filePath("vxctl/config"));
     QVERIFY(config.open(QIODevice::WriteOnly));
-    config.write(QStringLiteral("# the cutter\ntarget = tcp:127.0.0.1:%1\n").arg(closed_port()).toUtf8());
+    config.write(QStringLiteral("# the cutter\ntarget = tcp:127.0.0.1:%1  # a closed port\n").arg(closed_port()).toUtf8());
     config.close();
+    const QString fifo_config = m_files.filePath("fifo-config");
+    QDir().mkpath(fifo_config + "/vxctl");
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo_config + "/vxctl/config").constData(), 0600), 0);
+    const QList<QPair<const char *, QByteArray>> files{
+        {"unclosed.plt", "IN;PD10,10;PG;PD1"}, {"ends-in-pg.plt", "IN;PD10,10;PG"},
+        {"blank-page.plt", "IN;PD10,10;PG;\n PG;PD5,5;PG;"}, {"latin1.plt", "IN;LB\xc3\xa9;LB\xe0\x80\xaf;PG;"}};
+    for (const auto &file : files)
+        write_file(m_files.filePath(file.first), file.second);
 
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("exit_code");
@@ -444,8 +499,8 @@ void tst_vxctl::failures_data()
                                             << "VXCTL_TARGET: \"ftp:x\" is not";
     QTest::newRow("target from the config file")
         << QStringList{"XDG_CONFIG_HOME=" + m_config_home.path(), "get", "SPEED"} << 1 << "cannot connect to 127.0.0.1";
-    QTest::newRow("settings without a display")
-        << QStringList{"XDG_RUNTIME_DIR=" + m_config_home.path(), "settings"} << 1 << "settings needs a display";
+    QTest::newRow("settings without a display or XDG_RUNTIME_DIR") // Qt's note on it stays off the terminal
+        << QStringList{"XDG_RUNTIME_DIR=", "settings"} << 1 << "settings needs a display";
     QTest::newRow("machine stops the job")
         << QStringList{"--sim", "job", SAMPLES_DIR "/labels-3-pages.plt", "--sim-stop-after", "1"} << 1
         << "stopped on the machine";
@@ -456,6 +511,20 @@ void tst_vxctl::failures_data()
                                        << "is not plotter text: byte 0x00 at offset 22";
     QTest::newRow("no plotter text") << QStringList{"job", m_files.filePath("letter.txt"), "--dry-run"} << 1
                                      << "\"Dear operator, t\" at offset 0 has parameters that are no numbers";
+    QTest::newRow("last command without ;") << QStringList{"job", m_files.filePath("unclosed.plt"), "--dry-run"} << 1
+                                            << "\"PD1\" at offset 14 is not closed by \";\"";
+    QTest::newRow("file ending in PG") << QStringList{"--sim", "job", m_files.filePath("ends-in-pg.plt")} << 1
+                                       << "\"PG\" at offset 11 is not closed by \";\"";
+    QTest::newRow("white-space page before a page") << QStringList{"--sim", "job", m_files.filePath("blank-page.plt")}
+                                                    << 1 << "page 2 holds nothing but white space";
+    QTest::newRow("invalid UTF-8") << QStringList{"--sim", "job", m_files.filePath("latin1.plt")} << 1
+                                   << "is not plotter text: byte 0xe0 at offset 10: invalid UTF-8";
+    QTest::newRow("FIFO as the job file") << QStringList{"--sim", "job", m_files.filePath("fifo.plt")} << 1
+                                          << "fifo.plt is a FIFO, not a regular file";
+    QTest::newRow("FIFO as the config file") << QStringList{"XDG_CONFIG_HOME=" + fifo_config, "get", "SPEED"} << 2
+                                             << "config is a FIFO, not a regular file";
+    QTest::newRow("--usb on a regular file") << QStringList{"--usb", m_files.filePath("letter.txt"), "get", "SPEED"}
+                                             << 2 << "letter.txt is a regular file, not a character device";
     QTest::newRow("page larger than the controller takes")
         << QStringList{"--sim", "job", SAMPLES_DIR "/labels-3-pages.plt", "--max-page", "64"} << 1 << "has a page of 211 bytes";
     for (const char *timeout : {"abc", "nan", "1e12", "0", "-1"})
@@ -659,6 +728,7 @@ void tst_vxctl::everyday_commands()
     Run run = vxctl({"help", "job"});
     QVERIFY2(run.exit_code == 0, qPrintable(run.err));
     QVERIFY(run.out.startsWith("usage: vxctl [OPTIONS] job FILE\n") && run.out.contains("--copies <n>"));
+    QVERIFY(run.out.contains("--timeout <s>") && run.out.contains("--qr-max-skips <n>"));
     QVERIFY(!run.out.contains("--outbox"));
 
     run = vxctl({"ports"});
@@ -673,8 +743,10 @@ void tst_vxctl::everyday_commands()
 
     QTemporaryDir dir;
     const QString log = dir.filePath("vxctl.log");
-    run = vxctl({"--log", log, "get", "SPEED"});
+    run = vxctl({"--log", log, "get", "SPEED", "TASK_COPIES", "--timeout", "5"});
     QVERIFY2(run.exit_code == 0, qPrintable(run.err));
+    // The label of copies says the unit: printed once ("Copies", not "Copies copies").
+    QVERIFY2(run.out.contains(QRegularExpression("TASK_COPIES = 1    \\S+\n$")), qPrintable(run.out));
     QFile file(log);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QVERIFY(file.readAll().contains(" vx.ctl info: connected to the simulator"));
@@ -726,6 +798,19 @@ void tst_vxctl::trace_replays_the_session()
     };
     QVERIFY(messages(trace).contains("DevTasK 66,1,labels-3-pages.plt,2,1,66.7,0,0,0") || !faults.isEmpty());
     QCOMPARE(messages(replay_trace), messages(trace));
+
+    // The sample's pages differ, so the trace tells which page went.
+    QFile recording(trace);
+    QVERIFY(recording.open(QIODevice::ReadOnly));
+    QSet<QByteArray> pages;
+    int sent = 0;
+    for (const QByteArray &line : recording.readAll().split('\n')) {
+        if (line.contains(";PPLT;")) {
+            pages.insert(line.mid(line.indexOf(";PPLT;")));
+            ++sent;
+        }
+    }
+    QVERIFY2(sent == 3 && pages.size() == sent, qPrintable(QString::number(pages.size())));
 }
 
 // A trace written by hand: an invalid byte between frames, a frame no

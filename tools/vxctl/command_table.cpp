@@ -46,6 +46,7 @@ const QVector<Command> &commands()
           {"mode", "job: 0 plotter job, 1 QR-code job.", "0|1", "0"},
           {"qr", "job --mode 1: cut files named after the QR codes (CODE or CODE.plt).", "dir"},
           {"qr-map", "job --mode 1: a file of code=file lines.", "file"},
+          {"qr-max-skips", "job --mode 1: end the job after this many QR codes in a row without a usable cut file (10).", "n", "10"},
           {"from-page", "job: start the first copy at this page.", "k"},
           {"copies-left", "job: copies still to cut, the first from --from-page.", "n"},
           {"resume", "job: continue where the journal says the job stood."},
@@ -55,6 +56,7 @@ const QVector<Command> &commands()
           {"max-page", "job: the largest page the controller takes, in bytes.", "bytes"},
           {"max-silence", "job: seconds the machine may say nothing before it is asked to stop (twice the longest "
                           "page's time at its speed, plus 10 s; at least --timeout).", "s"},
+          {"timeout", "job: seconds each answer of the machine is awaited (5), and the least --max-silence.", "s"},
           kJson,
           {"sim-qr-codes", "job --sim: the QR codes the simulator reports, in turn.", "A1,B2,..."}},
          check_job, job_simulator_arguments, nullptr, job_runs_offline},

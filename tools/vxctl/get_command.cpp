@@ -16,14 +16,6 @@ QString tr(const char *text)
     return QCoreApplication::translate("vxctl", text);
 }
 
-QString describe(const VXDeviceProperty *property)
-{
-    QString text = property->label();
-    if (!property->uint().isEmpty())
-        text += QLatin1Char(' ') + property->uint();
-    return text;
-}
-
 QStringList wanted_keys(const Invocation &call)
 {
     return call.options.isSet(QStringLiteral("all")) ? readable_settings(call.session->device()) : call.arguments;
@@ -35,8 +27,8 @@ QString outcome_text(const QString &key, VXDeviceProperty *property, const ReadO
     switch (outcome.kind) {
     case ReadOutcome::Read:
         return outcome.qr_code.isNull()
-                   ? QStringLiteral("%1 = %2    %3").arg(key, value_text(property), describe(property))
-                   : tr("%1 = %2    %3 (a QR-code reply)").arg(key, outcome.qr_code, describe(property));
+                   ? QStringLiteral("%1 = %2    %3").arg(key, value_text(property), label_with_unit(property))
+                   : tr("%1 = %2    %3 (a QR-code reply)").arg(key, outcome.qr_code, label_with_unit(property));
     case ReadOutcome::Refused: return tr("%1: refused by the machine (result %2)").arg(key).arg(outcome.result);
     case ReadOutcome::Empty: return tr("%1: the machine answered without a value").arg(key);
     case ReadOutcome::Silent: break;

@@ -5,6 +5,15 @@
 #include <QtCore/QCommandLineParser>
 #include <QtCore/QSet>
 
+bool GlobalOptions::is_own(const QString &name) const
+{
+    for (const QCommandLineOption *option : all()) {
+        if (option->names().contains(name))
+            return true;
+    }
+    return false;
+}
+
 void GlobalOptions::add_to(QCommandLineParser &parser) const
 {
     for (const QCommandLineOption *option : all())
@@ -14,7 +23,7 @@ void GlobalOptions::add_to(QCommandLineParser &parser) const
     for (const Command &command : commands()) {
         for (const CommandOption &option : command.options) {
             const QString name = QString::fromLatin1(option.name);
-            if (!option.name || added.contains(name))
+            if (!option.name || added.contains(name) || is_own(name))
                 continue;
             added << name;
             parser.addOption(QCommandLineOption(name, tr(option.description), QString::fromLatin1(option.value_name),
@@ -42,7 +51,7 @@ QString GlobalOptions::misplaced(const QCommandLineParser &parser, const Command
     for (const Command &other : commands()) {
         for (const CommandOption &option : other.options) {
             const QString name = QString::fromLatin1(option.name);
-            if (option.name && parser.isSet(name) && !command.has_option(name))
+            if (option.name && parser.isSet(name) && !command.has_option(name) && !is_own(name))
                 return not_for(name);
         }
     }

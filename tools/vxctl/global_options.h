@@ -61,12 +61,14 @@ struct GlobalOptions
                 &sim_replay, &trace, &timeout};
     }
 
-    // Every option of vxctl itself, in help order.
+    // Every option of vxctl itself, in help order; a command's row may list
+    // one of them for its help (job: --timeout), which leaves it vxctl's.
     QList<const QCommandLineOption *> all() const
     {
         return {&help, &plugin, &log, &tcp, &usb, &sim, &sim_speed, &sim_stop, &sim_drop, &sim_refuse,
                 &sim_ignore_stop, &sim_progress, &sim_replay, &trace, &timeout};
     }
+    bool is_own(const QString &name) const;
 
     void add_to(QCommandLineParser &parser) const;
     // Whether an option of vxctl itself may be given to the command.

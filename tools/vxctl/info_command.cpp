@@ -136,10 +136,8 @@ int run_info(const Invocation &call)
         const VXDeviceProperty *p = device->property_ptr(key.constData());
         if (!p)
             continue;
-        out << QString::fromLatin1(key).leftJustified(18) << ' ' << p->label();
-        if (!p->uint().isEmpty())
-            out << ' ' << p->uint();
-        out << "\n    default " << value_text(p->value()) << "  kind " << kind_name(p->cmd_type())
+        out << QString::fromLatin1(key).leftJustified(18) << ' ' << label_with_unit(p)
+            << "\n    default " << value_text(p->value()) << "  kind " << kind_name(p->cmd_type())
             << "  read " << printable(p->get_cmd_bytes()) << "  write " << printable(p->set_cmd_bytes())
             << '\n';
     }

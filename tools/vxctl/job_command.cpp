@@ -18,6 +18,7 @@
 #include <QtCore/QJsonArray>
 #include <QtCore/QJsonDocument>
 #include <QtCore/QRegularExpression>
+#include <QtCore/QTimer>
 
 #include <cmath>
 #include <limits>
@@ -61,6 +62,7 @@ struct JobRequest
     qint64 max_page = kControllerFrameBytes - kFrameHeaderBytes;
     QString qr_directory;
     QString qr_map;
+    int qr_max_skips = 10;
 };
 
 QString tr(const char *text)
@@ -130,6 +132,9 @@ QString parse_request(const Invocation &call, JobRequest *request)
     }
     request->qr_directory = value("qr");
     request->qr_map = value("qr-map");
+    if (!whole_number(value("qr-max-skips"), 1, kMostCopies, &number))
+        return tr("--qr-max-skips takes a whole number from 1 to %1").arg(kMostCopies);
+    request->qr_max_skips = int(number);
     const bool qr_files = is_set("qr") || is_set("qr-map");
     if (request->mode == 1) {
         if (is_set("qr") == is_set("qr-map"))
@@ -141,6 +146,8 @@ QString parse_request(const Invocation &call, JobRequest *request)
     } else {
         if (qr_files)
             return tr("--qr and --qr-map go with --mode 1");
+        if (is_set("qr-max-skips"))
+            return tr("--qr-max-skips goes with --mode 1");
         if (request->file.isEmpty())
             return tr("job takes one plotter file");
     }
@@ -333,12 +340,11 @@ void show_end(JobOutput &output, JobProgress &progress, JobOutcome outcome, cons
 // page takes at the machine's speed, and 10 s more, so that a machine that
 // reports only at a page's end is not taken for a silent one; never below
 // --timeout. A machine that does not tell its speed counts as the slowest.
-int page_silence_ms(const Invocation &call, const PlotterStats &stats)
+int page_silence_ms(const Invocation &call, const PlotterStats &stats, double speed)
 {
     double longest = 0.0;
     for (double path : stats.page_path)
         longest = qMax(longest, path);
-    const double speed = machine_speed(call);
     const double page_ms = longest / PlotterStats::kUnitsPerMm / (speed > 0.0 ? speed : kSlowestSpeed) * 1000.0;
     return int(qBound(double(call.timeout_ms), 2.0 * page_ms + kSilenceMarginMs, double(std::numeric_limits<int>::max())));
 }
@@ -401,21 +407,26 @@ int run_plotter_job(const Invocation &call, const JobRequest &request, JobOutput
 
     VXDeviceInterface *device = session.device();
     JobProgress progress(stats.page_path, copies, from_page);
-    if (request.speed_given)
-        progress.set_speed(request.speed);
+    // The machine's speed bounds its silences and starts the estimate,
+    // unless --speed names the one to estimate from.
+    const double speed = request.max_silence_ms > 0 && request.speed_given ? 0.0 : machine_speed(call);
+    if (request.speed_given || speed > 0.0)
+        progress.set_speed(request.speed_given ? request.speed : speed);
     output.estimate(progress);
     output.event(QStringLiteral("start"),
                  {{QStringLiteral("file"), request.file}, {QStringLiteral("pages"), stats.pages},
                   {QStringLiteral("copies"), copies}, {QStringLiteral("from_page"), from_page},
-                  {QStringLiteral("target"), session.target().describe()}},
+                  {QStringLiteral("target"), session.target().describe()},
+                  {QStringLiteral("blank_pages_dropped"), stats.blank_pages_dropped}},
                  tr("job %1: %2 page(s), %3%4, on %5")
                      .arg(request.file).arg(stats.pages).arg(copies_text(copies))
                      .arg(from_page > 1 ? tr(", the first from page %1").arg(from_page) : QString())
-                     .arg(session.target().describe()));
+                     .arg(session.target().describe())
+                     + dropped_pages_note(stats));
     if (!request.json && Terminal::is_interactive_output())
         output.event(QString(), {}, tr("keys: p pause, r resume, s or q stop"));
 
-    const int silence_ms = request.max_silence_ms > 0 ? request.max_silence_ms : page_silence_ms(call, stats);
+    const int silence_ms = request.max_silence_ms > 0 ? request.max_silence_ms : page_silence_ms(call, stats, speed);
     JobWatch watch(session, output, progress, silence_ms, qMin(kStopAnswerMs, call.timeout_ms));
     JobJournal::Position where{stats.pages, 0, 0, true};
     bool journal_failed = false;
@@ -478,7 +489,10 @@ int run_plotter_job(const Invocation &call, const JobRequest &request, JobOutput
 
 // Each QR code the machine reports is answered with its cut file, sent
 // page by page; a code without one is skipped by asking for the next code,
-// so the machine cuts nothing for that label and no copy is counted.
+// so the machine cuts nothing for that label and no copy is counted. The
+// next code is asked for only once the last one came, and after
+// --qr-max-skips unusable codes in a row the job is stopped: a machine
+// reading codes that name nothing would otherwise be asked without end.
 int run_qr_job(const Invocation &call, const JobRequest &request, JobOutput &output)
 {
     QrCutFiles cut_files;
@@ -498,9 +512,14 @@ int run_qr_job(const Invocation &call, const JobRequest &request, JobOutput &out
                  tr("QR-code job: %1 from %2, on %3")
                      .arg(copies_text(request.copies), cut_files.source(), session.target().describe()));
     const int silence_ms = request.max_silence_ms > 0 ? request.max_silence_ms : call.timeout_ms;
-    JobWatch watch(session, output, progress, silence_ms, qMin(kStopAnswerMs, call.timeout_ms));
+    // Declared before the watch, whose callbacks use them.
     QJsonArray skipped;
+    int skips_in_a_row = 0;
+    bool gave_up = false;
+    JobWatch watch(session, output, progress, silence_ms, qMin(kStopAnswerMs, call.timeout_ms));
     watch.on_qr_code = [&](const QString &code) {
+        if (gave_up)
+            return; // codes still on their way while the machine is stopped
         const QString path = cut_files.file_for(code);
         PlotterFile file;
         QString why;
@@ -510,11 +529,19 @@ int run_qr_job(const Invocation &call, const JobRequest &request, JobOutput &out
             why = tr("%1 has a page larger than the controller takes").arg(path);
         if (!why.isEmpty() || !carrier) {
             skipped.append(code);
+            gave_up = ++skips_in_a_row >= request.qr_max_skips;
             output.event(QStringLiteral("qr_skipped"), {{QStringLiteral("code"), code}, {QStringLiteral("reason"), why}},
-                         tr("QR code %1: %2; skipped, the machine is asked for the next code").arg(code, why));
-            send_read(device, "GET_QRCODE");
+                         gave_up ? tr("QR code %1: %2; skipped").arg(code, why)
+                                 : tr("QR code %1: %2; skipped, the machine is asked for the next code").arg(code, why));
+            // The stop waits for the machine's answer: not from inside the
+            // handling of the reply that brought this code.
+            if (gave_up)
+                QTimer::singleShot(0, &watch, [&watch] { watch.stop(); });
+            else
+                send_read(device, "GET_QRCODE");
             return;
         }
+        skips_in_a_row = 0;
         output.event(QStringLiteral("qr_code"), {{QStringLiteral("code"), code}, {QStringLiteral("file"), path}},
                      tr("QR code %1: %2, %3 page(s)").arg(code, path).arg(file.stats().pages));
         progress.set_pages(file.stats().page_path);
@@ -540,6 +567,19 @@ int run_qr_job(const Invocation &call, const JobRequest &request, JobOutput &out
     if (outcome == JobOutcome::Finished) {
         output.event(QStringLiteral("end"), end, tr("finished: %1 of %1 copies").arg(request.copies));
         return 0;
+    }
+    // The watch's own stop: confirmed, it ends as stopped; else unconfirmed.
+    if (gave_up && (outcome == JobOutcome::UserStop || outcome == JobOutcome::StopUnconfirmed)) {
+        const bool stop_confirmed = outcome == JobOutcome::UserStop;
+        end.insert(QStringLiteral("outcome"), QStringLiteral("skip_limit"));
+        end.insert(QStringLiteral("stop_confirmed"), stop_confirmed);
+        output.event(QStringLiteral("end"), end,
+                     tr("ended after %1 QR codes in a row without a usable cut file (--qr-max-skips): %2 of %3 copies cut; %4")
+                         .arg(request.qr_max_skips).arg(progress.copies_done()).arg(request.copies)
+                         .arg(stop_confirmed ? tr("the machine stopped the job")
+                                             : tr("the machine did not confirm the stop: it may still wait for a cut file")));
+        call.err << "vxctl: " << request.qr_max_skips << " QR codes in a row had no usable cut file: the job was ended\n";
+        return 1;
     }
     output.event(QStringLiteral("end"), end, early_end_headline(outcome, progress));
     return report_early_end(outcome, watch, session, silence_ms, progress, call.err);

@@ -8,6 +8,7 @@
 #include "vxdeviceinterface.h"
 #include "vxdeviceproperty.h"
 
+#include <QtCore/QCommandLineParser>
 #include <QtCore/QCoreApplication>
 #include <QtCore/QJsonObject>
 
@@ -33,7 +34,12 @@ double machine_speed(const Invocation &call)
 int run_dry_run(const Invocation &call, const PlotterFile &file, int copies, double speed, JobOutput &output)
 {
     QString speed_from = tr("--speed");
-    if (call.session) {
+    const QString sim_speed = QStringLiteral("sim-speed");
+    if (call.session && call.session->target().kind == Target::Simulator && call.options.isSet(sim_speed)) {
+        // The simulator cuts at its own speed, whatever SPEED it holds.
+        speed = call.options.value(sim_speed).toDouble();
+        speed_from = speed > 0.0 ? tr("the simulator's --sim-speed") : tr("--sim-speed 0: the simulator cuts at once");
+    } else if (call.session) {
         const double read = machine_speed(call);
         if (read > 0.0) {
             speed = read;
@@ -52,7 +58,8 @@ int run_dry_run(const Invocation &call, const PlotterFile &file, int copies, dou
                        {QStringLiteral("seconds_per_copy"), seconds},
                        {QStringLiteral("copies"), copies},
                        {QStringLiteral("seconds"), seconds * copies},
-                       {QStringLiteral("largest_page_bytes"), double(stats.largest_page_bytes)}};
+                       {QStringLiteral("largest_page_bytes"), double(stats.largest_page_bytes)},
+                       {QStringLiteral("blank_pages_dropped"), stats.blank_pages_dropped}};
     QString box = tr("none (nothing is cut)");
     if (stats.has_box) {
         fields.insert(QStringLiteral("box_mm"), QJsonObject{{QStringLiteral("min_x"), stats.min_x * mm},
@@ -77,6 +84,7 @@ int run_dry_run(const Invocation &call, const PlotterFile &file, int copies, dou
                      .arg(clock_text(seconds), clock_text(seconds * copies))
                      .arg(copies == 1 ? tr("1 copy") : tr("%1 copies").arg(copies))
                      .arg(speed)
-                     .arg(speed_from));
+                     .arg(speed_from)
+                     + dropped_pages_note(stats));
     return 0;
 }

@@ -50,11 +50,13 @@ public:
     std::function<void(const QString &code)> on_qr_code;
     // Told when the copy or page being cut changed.
     std::function<void()> on_position;
+    // Stops the job as the stop key does (a QR-code job that runs out of
+    // usable codes stops itself).
+    void stop();
 
 private:
     void on_message(int kind, const QString &text);
     void on_key(char key);
-    void stop();
     void sync_with_record();
     void show();
     bool heard_lately();

@@ -20,7 +20,21 @@ void write_line(QtMsgType type, const QMessageLogContext &context, const QString
     line.flush();
 }
 
+QtMessageHandler terminal_handler = nullptr;
+
+void write_to_terminal(QtMsgType type, const QMessageLogContext &context, const QString &text)
+{
+    const bool ours = context.category && qstrncmp(context.category, "vx.", 3) == 0;
+    if (ours || type == QtFatalMsg)
+        terminal_handler(type, context, text);
+}
+
 } // namespace
+
+void keep_qt_notes_off_terminal()
+{
+    terminal_handler = qInstallMessageHandler(write_to_terminal);
+}
 
 bool start_log_file(const QString &path, QString *error)
 {

@@ -110,6 +110,7 @@ QString command_names()
 
 int main(int argc, char **argv)
 {
+    keep_qt_notes_off_terminal();
     // Only a command with a window needs widgets; the others keep running
     // without a display. Screenshots are drawn offscreen, and so is a
     // window without a display, which the command then declines.

@@ -1,5 +1,7 @@
 #include "plotter_file.h"
 
+#include "regular_file.h"
+
 #include <QtCore/QCoreApplication>
 #include <QtCore/QFile>
 #include <QtCore/QTextCodec>
@@ -39,6 +41,42 @@ bool takes_text(char a, char b)
     return false;
 }
 
+// The length of the UTF-8 sequence at the start of the bytes, or 0 when
+// it is invalid (cut short, overlong, a surrogate, beyond U+10FFFF).
+int utf8_length(const uchar *at, const uchar *end)
+{
+    int length = 0;
+    uint code = 0;
+    if (*at >= 0xc2 && *at <= 0xdf)
+        length = 2, code = *at & 0x1f;
+    else if (*at >= 0xe0 && *at <= 0xef)
+        length = 3, code = *at & 0x0f;
+    else if (*at >= 0xf0 && *at <= 0xf4)
+        length = 4, code = *at & 0x07;
+    else
+        return 0;
+    if (end - at < length)
+        return 0;
+    for (int i = 1; i < length; ++i) {
+        if ((at[i] & 0xc0) != 0x80)
+            return 0;
+        code = code << 6 | (at[i] & 0x3f);
+    }
+    static const uint kShortest[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (code < kShortest[length] || code > 0x10ffff || (code >= 0xd800 && code <= 0xdfff))
+        return 0;
+    return length;
+}
+
+bool is_blank(const char *at, const char *end)
+{
+    for (; at < end; ++at) {
+        if (!is_space(*at))
+            return false;
+    }
+    return true;
+}
+
 // A number of the parameter list, independent of the C locale; false at
 // the end of the parameters.
 bool next_number(const char *&at, const char *end, double *value)
@@ -65,13 +103,18 @@ bool next_number(const char *&at, const char *end, double *value)
 
 } // namespace
 
+QString dropped_pages_note(const PlotterStats &stats)
+{
+    if (stats.blank_pages_dropped == 0)
+        return QString();
+    return tr("\nnot sent: the white space after page %1 (as a page it would feed a blank sheet)").arg(stats.pages);
+}
+
 bool PlotterFile::read(const QString &path, QString *error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = tr("cannot read %1: %2").arg(path, file.errorString());
+    QFile file;
+    if (!open_regular_file(file, path, error))
         return false;
-    }
     // The plugin takes the job as UTF-16 text, which Qt 5 holds up to 2 GiB.
     if (file.size() > std::numeric_limits<int>::max() / 2 - 64) {
         *error = tr("%1 is too large: the plugin takes jobs up to 1 GiB").arg(path);
@@ -82,9 +125,9 @@ bool PlotterFile::read(const QString &path, QString *error)
         *error = tr("cannot read %1: %2").arg(path, file.errorString());
         return false;
     }
-    const QString fault = check_and_measure();
+    const QString fault = check_and_measure(path);
     if (!fault.isEmpty()) {
-        *error = tr("%1 is not plotter text: %2").arg(path, fault);
+        *error = fault;
         m_bytes = QByteArray();
         return false;
     }
@@ -97,14 +140,14 @@ bool PlotterFile::read(const QString &path, QString *error)
 
 QString PlotterFile::text_from_page(int page) const
 {
-    const qint64 start = m_page_starts.value(page - 1, m_bytes.size());
+    const qint64 start = m_page_starts.value(page - 1, m_text_end);
     // Made in its final size, in pieces: no second copy while it grows.
     QString text;
-    text.reserve(int(m_bytes.size() - start) + kPageEnd.size());
+    text.reserve(int(m_text_end - start) + kPageEnd.size());
     QTextDecoder decoder(QTextCodec::codecForName("UTF-8"));
     constexpr qint64 kPiece = 16 << 20;
-    for (qint64 at = start; at < m_bytes.size(); at += kPiece)
-        text += decoder.toUnicode(m_bytes.constData() + at, int(qMin(kPiece, m_bytes.size() - at)));
+    for (qint64 at = start; at < m_text_end; at += kPiece)
+        text += decoder.toUnicode(m_bytes.constData() + at, int(qMin(kPiece, m_text_end - at)));
     // The plugin closes the last page with "PG;" when it has none; closed
     // here, a job of one page is sent from this text without a copy.
     if (!text.endsWith(kPageEnd))
@@ -114,16 +157,26 @@ QString PlotterFile::text_from_page(int page) const
 
 // One pass: the bytes are checked, the pages found as the plugin cuts them
 // (at every "PG;", empty pages skipped) and the pen followed.
-QString PlotterFile::check_and_measure()
+QString PlotterFile::check_and_measure(const QString &path)
 {
+    const auto not_plotter_text = [&path](const QString &fault) {
+        return tr("%1 is not plotter text: %2").arg(path, fault);
+    };
     m_stats = PlotterStats();
     m_page_starts.clear();
+    m_text_end = 0;
     const char *const begin = m_bytes.constData();
     const char *const end = begin + m_bytes.size();
     for (const char *at = begin; at < end; ++at) {
         const uchar c = uchar(*at);
         if ((c < 0x20 && !is_space(char(c))) || c == 0x7f)
-            return tr("byte 0x%1 at offset %2: binary data").arg(c, 2, 16, QLatin1Char('0')).arg(at - begin);
+            return not_plotter_text(tr("byte 0x%1 at offset %2: binary data").arg(c, 2, 16, QLatin1Char('0')).arg(at - begin));
+        if (c >= 0x80) {
+            const int length = utf8_length(reinterpret_cast<const uchar *>(at), reinterpret_cast<const uchar *>(end));
+            if (length == 0)
+                return not_plotter_text(tr("byte 0x%1 at offset %2: invalid UTF-8").arg(c, 2, 16, QLatin1Char('0')).arg(at - begin));
+            at += length - 1;
+        }
     }
 
     // Pages as the plugin cuts them: at every "PG;", empty parts skipped.
@@ -133,9 +186,15 @@ QString PlotterFile::check_and_measure()
         const qint64 next = stop < 0 ? m_bytes.size() : stop + 3;
         if (stop < 0)
             stop = m_bytes.size();
-        if (stop > start) {
+        if (stop > start && is_blank(begin + start, begin + stop)) {
+            ++m_stats.blank_pages_dropped;
+        } else if (stop > start) {
+            if (m_stats.blank_pages_dropped > 0)
+                return tr("%1: page %2 holds nothing but white space: it would feed a blank sheet")
+                    .arg(path).arg(m_page_starts.size() + 1);
             m_page_starts.append(start);
             page_ends.append(next);
+            m_text_end = next;
             m_stats.largest_page_bytes = qMax(m_stats.largest_page_bytes, stop - start + 3);
         }
         start = next;
@@ -155,12 +214,13 @@ QString PlotterFile::check_and_measure()
         if (command == end)
             break;
         const char *close = static_cast<const char *>(memchr(command, ';', size_t(end - command)));
-        if (!close)
+        const bool closed = close;
+        if (!closed)
             close = end;
         if (close - command < 2 || !is_letter(command[0]) || !is_letter(command[1]))
-            return tr("\"%1\" at offset %2 is no plotter command")
+            return not_plotter_text(tr("\"%1\" at offset %2 is no plotter command")
                 .arg(QString::fromUtf8(command, int(qMin<qint64>(close - command, 16))))
-                .arg(command - begin);
+                .arg(command - begin));
         const char a = char(command[0] & ~0x20);
         const char b = char(command[1] & ~0x20);
         const char *params = command + 2;
@@ -175,11 +235,15 @@ QString PlotterFile::check_and_measure()
         if (!takes_text(a, b)) {
             for (const char *p = params; p < close; ++p) {
                 if (!(is_space(*p) || (*p >= '0' && *p <= '9') || *p == ',' || *p == '.' || *p == '-' || *p == '+'))
-                    return tr("\"%1\" at offset %2 has parameters that are no numbers")
+                    return not_plotter_text(tr("\"%1\" at offset %2 has parameters that are no numbers")
                         .arg(QString::fromUtf8(command, int(qMin<qint64>(close - command, 16))))
-                        .arg(command - begin);
+                        .arg(command - begin));
             }
         }
+        if (!closed)
+            return not_plotter_text(tr("\"%1\" at offset %2 is not closed by \";\"")
+                .arg(QString::fromUtf8(command, int(qMin<qint64>(end - command, 16))).trimmed())
+                .arg(command - begin));
         const bool moves = a == 'P' && (b == 'U' || b == 'D' || b == 'A' || b == 'R');
         if (moves) {
             if (b == 'U' || b == 'D')

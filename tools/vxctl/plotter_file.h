@@ -9,10 +9,15 @@ struct PlotterStats
 {
     static constexpr double kUnitsPerMm = 40.0;
     // The time a path of plotter units takes at mm/s: the knife moves at
-    // the set speed with the pen up too.
-    static double seconds(double units, double mm_per_second) { return units / kUnitsPerMm / mm_per_second; }
+    // the set speed with the pen up too. No speed (a simulator that cuts
+    // at once) takes no time.
+    static double seconds(double units, double mm_per_second)
+    {
+        return mm_per_second > 0.0 ? units / kUnitsPerMm / mm_per_second : 0.0;
+    }
 
     int pages = 0;
+    int blank_pages_dropped = 0;   // white space after the last page, not sent
     qint64 largest_page_bytes = 0; // with its closing "PG;"
     QVector<double> page_path;     // plotter units moved on each page, pen up and down
     double cut = 0.0;              // plotter units with the pen down
@@ -21,15 +26,24 @@ struct PlotterStats
     double min_x = 0.0, min_y = 0.0, max_x = 0.0, max_y = 0.0;
 };
 
+// What a job's header and dry run say of the white space dropped after the
+// last page, on a line of its own; empty when nothing was dropped.
+QString dropped_pages_note(const PlotterStats &stats);
+
 // A job file read whole and checked before anything is sent. Plotter text
 // is printable ASCII (or UTF-8) in commands of two letters closed by ";".
 // A file with other control bytes is refused as binary: STX and ETX would
 // cut the frame that carries the page, and a NUL ends a frame on USB.
+// Invalid UTF-8 is refused too: decoded, it would become other text. A
+// last command without ";" is refused: the plugin's closing "PG;" would
+// run into it and make another command. A page of nothing but white
+// space would feed a blank sheet: after the last page it is dropped,
+// before it refused.
 class PlotterFile
 {
 public:
-    // False with a reason for a file that cannot be read, is binary or is
-    // no plotter text; the reason names the file.
+    // False with a reason for a file that cannot be read, is no regular
+    // file, is binary or is no plotter text; the reason names the file.
     bool read(const QString &path, QString *error);
 
     const PlotterStats &stats() const { return m_stats; }
@@ -41,9 +55,11 @@ public:
     void release() { m_bytes = QByteArray(); }
 
 private:
-    QString check_and_measure();
+    // The fault, naming the file, or an empty text.
+    QString check_and_measure(const QString &path);
 
     QByteArray m_bytes;
     QVector<qint64> m_page_starts;
+    qint64 m_text_end = 0; // the end of the last page sent
     PlotterStats m_stats;
 };

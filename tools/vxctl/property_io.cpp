@@ -229,6 +229,15 @@ QHash<QString, WriteOutcome> write_settings(VXDeviceInterface *device, const QSt
     return outcomes;
 }
 
+QString label_with_unit(const VXDeviceProperty *property)
+{
+    const QString label = property->label();
+    QString unit = property->uint();
+    if (unit.isEmpty() || label.contains(unit, Qt::CaseInsensitive))
+        return label;
+    return label + QLatin1Char(' ') + unit;
+}
+
 QString value_text(const VXDeviceProperty *property)
 {
     const QVariant value = property->value();

@@ -54,6 +54,10 @@ struct WriteOutcome
 // (at most timeout_ms), then reads back the keys the machine did not refuse.
 QHash<QString, WriteOutcome> write_settings(VXDeviceInterface *device, const QStringList &keys, int timeout_ms);
 
+// The label and the unit for a person; a unit the label already says
+// ("Copies", "copies") is left out.
+QString label_with_unit(const VXDeviceProperty *property);
+
 // The value as text; a composite shows its parts separated by commas.
 QString value_text(const VXDeviceProperty *property);
 

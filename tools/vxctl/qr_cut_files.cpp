@@ -1,5 +1,7 @@
 #include "qr_cut_files.h"
 
+#include "regular_file.h"
+
 #include <QtCore/QCoreApplication>
 #include <QtCore/QDir>
 #include <QtCore/QFile>
@@ -26,11 +28,9 @@ bool QrCutFiles::use_directory(const QString &directory, QString *error)
 
 bool QrCutFiles::use_map(const QString &map_file, QString *error)
 {
-    QFile file(map_file);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        *error = tr("cannot read %1: %2").arg(map_file, file.errorString());
+    QFile file;
+    if (!open_regular_file(file, map_file, error))
         return false;
-    }
     const QDir base = QFileInfo(map_file).absoluteDir();
     QTextStream lines(&file);
     lines.setCodec("UTF-8");

@@ -2,9 +2,12 @@
 
 #include "command_table.h"
 #include "global_options.h"
+#include "regular_file.h"
 
 #include <QtCore/QCommandLineParser>
 #include <QtCore/QFile>
+#include <QtCore/QFileInfo>
+#include <QtCore/QRegularExpression>
 #include <QtCore/QStandardPaths>
 
 #include <cmath>
@@ -22,19 +25,23 @@ QString option_name(const QCommandLineOption &option)
 }
 
 // "target=" of the config file: empty when there is no file or no such
-// line; false with the error for a line that is not "key=value" or an
-// unknown key.
+// line; false with the error for a file that is no regular file, a line
+// that is not "key=value" or an unknown key. A "#" at the start of a line
+// or after white space starts a comment.
 bool configured_target(QString *text, QString *error)
 {
     const QString path = config_file_path();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+    if (!QFileInfo::exists(path))
         return true;
+    QFile file;
+    if (!open_regular_file(file, path, error))
+        return false;
+    static const QRegularExpression comment(QStringLiteral("(^|\\s)#.*$"));
     int number = 0;
     while (!file.atEnd()) {
         ++number;
-        const QString line = QString::fromUtf8(file.readLine()).trimmed();
-        if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
+        const QString line = QString::fromUtf8(file.readLine()).remove(comment).trimmed();
+        if (line.isEmpty())
             continue;
         const int equals = line.indexOf(QLatin1Char('='));
         if (equals <= 0 || line.left(equals).trimmed() != QLatin1String("target")) {
@@ -137,6 +144,8 @@ bool choose_target(const QCommandLineParser &parser, const GlobalOptions &option
                      .arg(QString::fromLatin1(command.name));
         return false;
     }
+    if (target.kind == Target::Usb && !is_character_device(target.usb_path, error))
+        return false;
     if (parser.isSet(options.sim_replay))
         target.simulator_arguments << QStringLiteral("--replay") << parser.value(options.sim_replay);
     if (target.kind == Target::Simulator) {

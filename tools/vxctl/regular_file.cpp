@@ -1,0 +1,85 @@
+#include "regular_file.h"
+
+#include <QtCore/QCoreApplication>
+#include <QtCore/QFile>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("vxctl", text);
+}
+
+QString kind_of(mode_t mode)
+{
+    if (S_ISDIR(mode))
+        return tr("a directory");
+    if (S_ISFIFO(mode))
+        return tr("a FIFO");
+    if (S_ISCHR(mode))
+        return tr("a character device");
+    if (S_ISBLK(mode))
+        return tr("a block device");
+    if (S_ISSOCK(mode))
+        return tr("a socket");
+    return tr("a regular file");
+}
+
+QString not_regular(const QString &path, mode_t mode)
+{
+    return tr("%1 is %2, not a regular file").arg(path, kind_of(mode));
+}
+
+} // namespace
+
+bool open_regular_file(QFile &file, const QString &path, QString *error)
+{
+    const QByteArray name = QFile::encodeName(path);
+    struct stat info;
+    if (::stat(name.constData(), &info) != 0) {
+        *error = tr("cannot read %1: %2").arg(path, qt_error_string(errno));
+        return false;
+    }
+    if (!S_ISREG(info.st_mode)) {
+        *error = not_regular(path, info.st_mode);
+        return false;
+    }
+    // Without blocking: a FIFO put in its place since would hold open().
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        *error = tr("cannot read %1: %2").arg(path, qt_error_string(errno));
+        return false;
+    }
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        *error = not_regular(path, info.st_mode);
+        ::close(fd);
+        return false;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        *error = tr("cannot read %1: %2").arg(path, file.errorString());
+        ::close(fd);
+        return false;
+    }
+    return true;
+}
+
+bool is_character_device(const QString &path, QString *error)
+{
+    struct stat info;
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0) {
+        *error = tr("cannot use %1 as the USB controller: %2").arg(path, qt_error_string(errno));
+        return false;
+    }
+    if (!S_ISCHR(info.st_mode)) {
+        *error = tr("%1 is %2, not a character device: the USB controller is a serial port such as /dev/ttyACM0")
+                     .arg(path, kind_of(info.st_mode));
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QtCore/QString>
+
+class QFile;
+
+// Files vxctl reads whole (job files, cut files, the config file) must be
+// regular files: a FIFO would block it until a writer comes, a device or a
+// socket would never end. Opened only after a look that opens nothing,
+// then checked again on the open file, so nothing can be swapped in
+// between. False with the reason, which names the file.
+bool open_regular_file(QFile &file, const QString &path, QString *error);
+
+// The USB controller's path (--usb, usb:PATH) must be a character device (a serial port); false with the
+// reason otherwise.
+bool is_character_device(const QString &path, QString *error);
