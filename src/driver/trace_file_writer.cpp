@@ -46,15 +46,18 @@ void TraceFileWriter::enqueue(Entry entry)
 {
     if (failed())
         return;
-    const qint64 size = entry.size();
     QMutexLocker lock(&m_mutex);
+    Entry gap;
+    if (m_left_out > 0)
+        gap = {entry.t_us, "\"event\":\"gap\",\"lines\":" + QByteArray::number(m_left_out), QByteArray(), false};
+    const qint64 size = entry.size() + (m_left_out > 0 ? gap.size() : 0);
     if (m_waiting_bytes + size > kMaxWaitingBytes) {
         ++m_left_out;
         return;
     }
     const bool was_empty = m_queue.isEmpty();
     if (m_left_out > 0) {
-        m_queue.append({entry.t_us, "\"event\":\"gap\",\"lines\":" + QByteArray::number(m_left_out), QByteArray(), false});
+        m_queue.append(std::move(gap));
         m_left_out = 0;
     }
     m_waiting_bytes += size;
