@@ -94,7 +94,8 @@ struct Seen
 QString job_command(const Reply &reply, const Seen &seen)
 {
     const bool ccmd = reply.kind == FrameKind::CCMD;
-    if ((ccmd && reply.code == JobControl && reply.items.size() >= 2) || (reply.kind == FrameKind::CMD && reply.code == kCmdJobControl)) {
+    if ((ccmd && reply.code == JobControl && reply.items.size() >= 2)
+        || (reply.kind == FrameKind::CMD && reply.code == kCmdJobControl)) {
         switch (ccmd ? reply.item(1) : reply.fields.value(0).toInt()) {
         case int(JobAction::Pause): return tr("pause");
         case int(JobAction::Resume): return tr("resume");
@@ -280,7 +281,8 @@ void print_listed(QTextStream &out, const QStringList &listed, int count)
         out << tr("  … and %1 more\n").arg(count - listed.size());
 }
 
-// Read as a stream, kept as counts: memory does not grow with the trace.
+// Read as a stream: what is kept is counts, the lines listed and a time
+// per page round trip.
 void stats(const Invocation &call, TraceRows &rows)
 {
     const double silence_s = call.options.value(QStringLiteral("silence")).toDouble();
