@@ -574,6 +574,11 @@ void tst_vxctl::trace_reads_files_data()
     QTest::newRow("a later format version")
         << QByteArray("{\"vx_trace\":2,\"target\":\"x\"}\n") + tx("12;CCMD;4;") << stats << 1 << QStringList{"^$"}
         << "%1: trace format version 2 is not one this program reads (it reads version 1)" << qint64(0);
+    QByteArray links = header;
+    for (int i = 0; i <= 16; ++i)
+        links += "{\"t\":1,\"dir\":\"rx\",\"link\":\"L" + QByteArray::number(i) + "\",\"text\":\"\\u0002\"}\n";
+    QTest::newRow("more links than a device has") << links << stats << 1 << QStringList{"^$"}
+                                                  << "%1:18: not a trace line (more than 16 links)" << qint64(0);
     QTest::newRow("job commands by what they do")
         << header + tx("15;CCMD;32,0;") + tx("15;CCMD;30,2;") + tx("12;PPLT;PG;") + tx("15;CCMD;27,0;")
                + tx("15;CCMD;27,1;") + tx("15;CCMD;30,1;") + tx("15;CCMD;27,2;")

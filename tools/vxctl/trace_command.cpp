@@ -323,6 +323,10 @@ void stats(const Invocation &call, TraceRows &rows)
             round_trips << row.t_us - pages_in_flight.takeFirst();
         }
     }
+    // Figures of a trace that breaks off at an unreadable line would pass
+    // for the whole one's.
+    if (!rows.error().isEmpty())
+        return;
     QTextStream &out = call.out;
     out << tr("frames per command (sent, received):\n");
     for (auto it = counts.cbegin(); it != counts.cend(); ++it)
