@@ -264,14 +264,13 @@ void tst_framing::trace_keeps_bytes()
     vx::trace::append_bytes_field(line, bytes);
     QTemporaryFile file;
     QVERIFY(file.open());
-    file.write(line + "}\n");
+    file.write("{\"vx_trace\":1}\n" + line + "}\n");
     file.close();
-    QList<vx::trace::Line> lines;
-    QString error;
-    QVERIFY2(vx::trace::read_trace(file.fileName(), &lines, &error), qPrintable(error));
-    QCOMPARE(lines.size(), 1);
-    QVERIFY2(lines.first().object.contains(field), line.constData());
-    QCOMPARE(lines.first().bytes, bytes);
+    vx::trace::Reader reader;
+    vx::trace::Line read;
+    QVERIFY2(reader.open(file.fileName()) && reader.next(&read), qPrintable(reader.error()));
+    QVERIFY2(read.object.contains(field), line.constData());
+    QCOMPARE(read.bytes, bytes);
 }
 
 #include "tst_framing.moc"

@@ -16,8 +16,14 @@
 #include <QtTest/QtTest>
 
 #include <csignal>
+#include <fcntl.h>
 #include <functional>
+#include <spawn.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -79,6 +85,38 @@ void write_file(const QString &path, const QByteArray &bytes)
     file.write(bytes);
 }
 
+// The peak resident set of one vxctl run, in KiB, from the kernel's
+// account of the child; -1 when it did not run or failed.
+qint64 peak_kib(const QStringList &arguments)
+{
+    QList<QByteArray> held{QByteArray(VXCTL_PATH)};
+    for (const QString &argument : arguments)
+        held << QFile::encodeName(argument);
+    std::vector<char *> argv;
+    for (QByteArray &argument : held)
+        argv.push_back(argument.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    // Under AddressSanitizer freed blocks wait in quarantine and would count as held.
+    QList<QByteArray> environment{"ASAN_OPTIONS=" + qgetenv("ASAN_OPTIONS") + ":quarantine_size_mb=0"};
+    std::vector<char *> envp{environment.first().data()};
+    for (char **variable = environ; *variable; ++variable) {
+        if (!QByteArray(*variable).startsWith("ASAN_OPTIONS="))
+            envp.push_back(*variable);
+    }
+    envp.push_back(nullptr);
+    pid_t pid = 0;
+    const int spawned = posix_spawn(&pid, argv.front(), &actions, nullptr, argv.data(), envp.data());
+    posix_spawn_file_actions_destroy(&actions);
+    int status = 0;
+    rusage usage{};
+    if (spawned != 0 || wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        return -1;
+    return usage.ru_maxrss;
+}
+
 quint16 closed_port()
 {
     QTcpServer probe;
@@ -131,7 +169,8 @@ private slots:
     void everyday_commands();
     void trace_replays_the_session_data();
     void trace_replays_the_session();
-    void trace_names_malformed_frames();
+    void trace_reads_files_data();
+    void trace_reads_files();
     void shell_completion_data();
     void shell_completion();
     void man_page();
@@ -813,26 +852,89 @@ void tst_vxctl::trace_replays_the_session()
     QVERIFY2(sent == 3 && pages.size() == sent, qPrintable(QString::number(pages.size())));
 }
 
-// A trace written by hand: an invalid byte between frames, a frame no
-// parser takes; show names it, stats counts it and the stray bytes.
-void tst_vxctl::trace_names_malformed_frames()
+// Traces written by hand, as a full disk, another program or a later
+// version leaves them: what show and stats make of each, and that a long
+// trace is read as a stream (the peak memory of a run over a large one
+// against a run over none).
+void tst_vxctl::trace_reads_files_data()
 {
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QStringList>("command");
+    QTest::addColumn<int>("exit_code");
+    QTest::addColumn<QStringList>("out"); // patterns stdout matches
+    QTest::addColumn<QString>("err");     // what stderr holds; empty: nothing
+    QTest::addColumn<qint64>("max_growth_kib");
+    const QByteArray header = "{\"vx_trace\":1,\"target\":\"TCP 10.0.0.7:9100\"}\n";
+    const auto tx = [](const QByteArray &escaped) {
+        return "{\"t\":0,\"dir\":\"tx\",\"link\":\"TCP\",\"text\":\"\\u0002" + escaped + "\\u0003\"}\n";
+    };
+    // An invalid byte between frames and a frame no parser takes.
+    const QByteArray received = QByteArray("\x02" "14;CCMD;4,0;\x03" "\xff\xfe" "\x02" "9;XX\x03");
+    const QByteArray hand = header + tx("12;CCMD;4;")
+        + "{\"t\":2500000,\"dir\":\"rx\",\"link\":\"TCP\",\"base64\":\"" + received.toBase64() + "\"}\n";
+    const QByteArray cut = hand + "{\"t\":2600000,\"dir\":\"rx\",\"link\":\"TCP\",\"text\":\"\\u000214;CC";
+    const QStringList stats{"stats", "--silence", "1"};
+    QTest::newRow("show: a malformed frame, a page done")
+        << hand << QStringList{"show"} << 0
+        << QStringList{"2\\.500\\s+<-\\s+\\?\\s+\\S9;XX\\S\\s+malformed: dropped by the plugin", "<-\\s+CCMD\\s+4  0\\s+page done"}
+        << "" << qint64(0);
+    QTest::newRow("stats: silences, malformed frames, stray bytes")
+        << hand << stats << 0
+        << QStringList{"silences longer than 1 s: 1\n  2\\.500 s from 0\\.000 s", "malformed frames dropped: 1\n",
+                       "bytes received outside frames: 2\n"}
+        << "" << qint64(0);
+    const QString cut_warning = "vxctl: warning: %1:4: the last line is cut off after 56 bytes; read up to the line before it";
+    QTest::newRow("show: cut off by a full disk") << cut << QStringList{"show"} << 0
+                                                  << QStringList{"malformed: dropped by the plugin\n$"} << cut_warning << qint64(0);
+    QTest::newRow("stats: cut off by a full disk") << cut << stats << 0
+                                                   << QStringList{"malformed frames dropped: 1\n"} << cut_warning << qint64(0);
+    QTest::newRow("a broken line before the last") << header + "{\"t\":1,\n" + tx("12;CCMD;4;") << QStringList{"show"} << 1
+                                                   << QStringList{"^trace of TCP 10.0.0.7:9100\n[^\n]*\n$"}
+                                                   << "%1:2: not a trace line" << qint64(0);
+    QTest::newRow("a later format version")
+        << QByteArray("{\"vx_trace\":2,\"target\":\"x\"}\n") + tx("12;CCMD;4;") << stats << 1 << QStringList{"^$"}
+        << "%1: trace format version 2 is not one this program reads (it reads version 1)" << qint64(0);
+    QByteArray links = header;
+    for (int i = 0; i <= 16; ++i)
+        links += "{\"t\":1,\"dir\":\"rx\",\"link\":\"L" + QByteArray::number(i) + "\",\"text\":\"\\u0002\"}\n";
+    QTest::newRow("more links than a device has") << links << stats << 1 << QStringList{"^$"}
+                                                  << "%1:18: not a trace line (more than 16 links)" << qint64(0);
+    QTest::newRow("job commands by what they do")
+        << header + tx("15;CCMD;32,0;") + tx("15;CCMD;30,2;") + tx("12;PPLT;PG;") + tx("15;CCMD;27,0;")
+               + tx("15;CCMD;27,1;") + tx("15;CCMD;30,1;") + tx("15;CCMD;27,2;")
+        << QStringList{"show"} << 0
+        << QStringList{"CCMD\\s+30  2\\s+write TASK_COPIES\n[^\n]+job text\n[^\n]+27  0\\s+pause\n[^\n]+27  1\\s+resume\n"
+                       "[^\n]+30  1\\s+one more copy\n[^\n]+27  2\\s+stop\n$"}
+        << "" << qint64(0);
+    QTest::newRow("a long trace, read as a stream")
+        << header + QByteArray("{\"t\":9,\"dir\":\"rx\",\"link\":\"TCP\",\"text\":\"\\u000214;CCMD;4,0;\\u0003\"}\n").repeated(50000)
+        << stats << 0 << QStringList{"CCMD 4 +0 +50000\n"} << "" << qint64(16 * 1024);
+}
+
+void tst_vxctl::trace_reads_files()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QStringList, command);
+    QFETCH(QStringList, out);
+    QFETCH(QString, err);
+    QFETCH(qint64, max_growth_kib);
     QTemporaryDir dir;
     const QString trace = dir.filePath("hand.trace");
-    const QByteArray received = QByteArray("\x02" "14;CCMD;4,0;\x03" "\xff\xfe" "\x02" "9;XX\x03");
-    write_file(trace, "{\"vx_trace\":1,\"target\":\"TCP 10.0.0.7:9100\"}\n"
-                      "{\"t\":0,\"dir\":\"tx\",\"link\":\"TCP\",\"text\":\"\\u000212;CCMD;4;\\u0003\"}\n"
-                      "{\"t\":2500000,\"dir\":\"rx\",\"link\":\"TCP\",\"base64\":\"" + received.toBase64() + "\"}\n");
-    Run run = vxctl({"trace", "show", trace});
-    QVERIFY2(run.exit_code == 0, qPrintable(run.err));
-    QVERIFY2(run.out.contains(QRegularExpression("2\\.500\\s+<-\\s+\\?\\s+\\S9;XX\\S\\s+malformed: dropped by the plugin")),
-             qPrintable(run.out));
-    QVERIFY2(run.out.contains(QRegularExpression("<-\\s+CCMD\\s+4  0\\s+page done")), qPrintable(run.out));
-    run = vxctl({"trace", "stats", trace, "--silence", "1"});
-    QVERIFY2(run.exit_code == 0, qPrintable(run.err));
-    QVERIFY2(run.out.contains("silences longer than 1 s: 1\n  2.500 s from 0.000 s") && run.out.contains("malformed frames dropped: 1\n")
-                 && run.out.contains("bytes received outside frames: 2\n"),
-             qPrintable(run.out));
+    write_file(trace, file);
+    command.insert(1, trace);
+    const Run run = vxctl(QStringList{"trace"} + command);
+    QTEST(run.exit_code, "exit_code");
+    for (const QString &pattern : qAsConst(out))
+        QVERIFY2(run.out.contains(QRegularExpression(pattern)), qPrintable(pattern + " in:\n" + run.out));
+    QVERIFY2(err.isEmpty() ? run.err.isEmpty() : run.err.contains(err.arg(trace)), qPrintable(run.err));
+    if (max_growth_kib > 0) {
+        const QString empty = dir.filePath("empty.trace");
+        write_file(empty, file.left(file.indexOf('\n') + 1));
+        const qint64 base = peak_kib(QStringList{"trace", command.first(), empty} + command.mid(2));
+        const qint64 peak = peak_kib(QStringList{"trace"} + command);
+        QVERIFY(base > 0 && peak > 0);
+        QVERIFY2(peak - base < max_growth_kib, qPrintable(QStringLiteral("%1 KiB against %2").arg(peak).arg(base)));
+    }
 }
 
 // The completion in a bash without the bash-completion package, as bash

@@ -10,6 +10,7 @@
 #include <QtCore/QElapsedTimer>
 #include <QtCore/QProcess>
 #include <QtCore/QSet>
+#include <QtCore/QTemporaryDir>
 #include <QtNetwork/QTcpSocket>
 #include <QtTest/QSignalSpy>
 #include <QtTest/QtTest>
@@ -201,6 +202,8 @@ private slots:
     void serves_pseudo_terminal();
     void program_answers_over_tcp_data();
     void program_answers_over_tcp();
+    void replays_traces_data();
+    void replays_traces();
 };
 
 void tst_vxsim::parses_requests_data()
@@ -737,6 +740,57 @@ void tst_vxsim::program_answers_over_tcp()
     QVERIFY(program.waitForFinished(kWaitMs));
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
     QCOMPARE(program.exitCode(), 0);
+#endif
+}
+
+// vxsim --replay with a trace a full disk cut short, and with one of a
+// format version it does not read.
+void tst_vxsim::replays_traces_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("err");
+    QTest::addColumn<bool>("serves");
+    const QByteArray asked = "{\"t\":0,\"dir\":\"tx\",\"link\":\"TCP\",\"text\":\"\\u000213;CCMD;51;\\u0003\"}\n"
+                             "{\"t\":5,\"dir\":\"rx\",\"link\":\"TCP\",\"text\":\"\\u000218;CCMD;51,0,V1;\\u0003\"}\n";
+    QTest::newRow("cut off by a full disk")
+        << "{\"vx_trace\":1}\n" + asked + "{\"t\":9,\"dir\":\"rx\",\"li"
+        << "vxsim: warning: %1:4: the last line is cut off after 21 bytes; read up to the line before it" << true;
+    QTest::newRow("a later format version")
+        << "{\"vx_trace\":2}\n" + asked << "vxsim: %1: trace format version 2 is not one this program reads" << false;
+}
+
+void tst_vxsim::replays_traces()
+{
+#ifndef VXSIM_PATH
+    QSKIP("built without the path of the vxsim program");
+#else
+    QFETCH(QByteArray, file);
+    QFETCH(QString, err);
+    QFETCH(bool, serves);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("cut.jsonl");
+    QFile trace(path);
+    QVERIFY(trace.open(QIODevice::WriteOnly) && trace.write(file) == file.size());
+    trace.close();
+    QProcess program;
+    program.start(QStringLiteral(VXSIM_PATH), {"--replay", path, "--fast", "--port", "0"});
+    QVERIFY2(program.waitForStarted(kWaitMs), qPrintable(program.errorString()));
+    if (!serves) {
+        QVERIFY(program.waitForFinished(kWaitMs));
+        QCOMPARE(program.exitCode(), 1);
+        QVERIFY2(program.readAllStandardError().contains(err.arg(path).toUtf8()), qPrintable(err.arg(path)));
+        return;
+    }
+    QVERIFY(wait_until([&] { return program.canReadLine(); }, kWaitMs));
+    const QByteArray listening = program.readLine().trimmed();
+    QByteArray errors;
+    const auto warned = [&] { return (errors += program.readAllStandardError()).contains(err.arg(path).toUtf8()); };
+    QVERIFY2(wait_until(warned, kWaitMs), errors.constData());
+    SimClient client(quint16(listening.mid(listening.lastIndexOf(':') + 1).toUInt()));
+    client.send("CCMD", "51;");
+    QVERIFY(client.wait_for_item("51,0,V1"));
+    program.terminate();
+    QVERIFY(program.waitForFinished(kWaitMs));
 #endif
 }
 

@@ -46,15 +46,20 @@ void TraceFileWriter::enqueue(Entry entry)
 {
     if (failed())
         return;
+    // Room for the gap line that goes first, without making it for every
+    // line left out.
+    constexpr qint64 kGapRoom = kEntryOverhead + 64;
     const qint64 size = entry.size();
     QMutexLocker lock(&m_mutex);
-    if (m_waiting_bytes + size > kMaxWaitingBytes) {
+    if (m_waiting_bytes + size + (m_left_out > 0 ? kGapRoom : 0) > kMaxWaitingBytes) {
         ++m_left_out;
         return;
     }
     const bool was_empty = m_queue.isEmpty();
     if (m_left_out > 0) {
-        m_queue.append({entry.t_us, "\"event\":\"gap\",\"lines\":" + QByteArray::number(m_left_out), QByteArray(), false});
+        Entry gap{entry.t_us, "\"event\":\"gap\",\"lines\":" + QByteArray::number(m_left_out), QByteArray(), false};
+        m_waiting_bytes += gap.size();
+        m_queue.append(std::move(gap));
         m_left_out = 0;
     }
     m_waiting_bytes += size;

@@ -42,8 +42,13 @@ private:
         QByteArray fields;
         QByteArray bytes;
         bool has_bytes;
-        qint64 size() const { return fields.size() + bytes.size(); }
+        // The memory it holds, not its length: a socket's read keeps the
+        // whole buffer it was read into, and a flood of small reads is
+        // mostly list nodes and array headers.
+        qint64 size() const { return fields.capacity() + bytes.capacity() + kEntryOverhead; }
     };
+    // Its node in the list, the two arrays' headers and the allocator's own.
+    static constexpr qint64 kEntryOverhead = 160;
 
     void enqueue(Entry entry);
     void run();
@@ -56,7 +61,7 @@ private:
     QWaitCondition m_wake;
     QList<Entry> m_queue;
     qint64 m_waiting_bytes = 0;
-    int m_left_out = 0;
+    qint64 m_left_out = 0;
     bool m_stopping = false;
     QAtomicInt m_failed;
     std::unique_ptr<QThread> m_thread;

@@ -104,13 +104,17 @@ bool TraceRecorder::start(const Link &link)
     return recording();
 }
 
-// The bytes are shared with the link, not copied: the writer's thread escapes them.
+// The bytes are shared with the link, not copied: the writer's thread
+// escapes them. A socket's read of a few bytes, a reply, keeps a buffer of
+// kilobytes, though: a copy of a few bytes is cheaper to hold.
 void TraceRecorder::on_bytes(const Link &link, const char *direction, const QByteArray &bytes)
 {
+    constexpr int kCopiedBytes = 4096;
     if (!start(link))
         return;
+    const bool wasteful = bytes.size() <= kCopiedBytes && bytes.capacity() > 2 * bytes.size();
     m_writer->add(now_us(), QByteArray("\"dir\":\"") + direction + "\",\"link\":\"" + link.name().toLatin1() + '"',
-                  bytes, true);
+                  wasteful ? QByteArray(bytes.constData(), bytes.size()) : bytes, true);
 }
 
 void TraceRecorder::on_state(const Link &link, Link::State state)

@@ -34,6 +34,10 @@ QByteArray frame(const QByteArray &name, QByteArray body)
     body.reserve(total);
     body.prepend(header.constData(), header.size());
     body.append(ETX);
+    // A UTF-8 conversion leaves room for three bytes a character, which a
+    // frame kept waiting (a trace's) would hold; shrinking in place is
+    // cheap, the allocator gives the tail back without a copy.
+    body.squeeze();
     return body;
 }
 

@@ -26,6 +26,8 @@ public:
     QStringList bodies() const;
 
     void send(const QByteArray &bytes);
+    // Bytes sent and not yet handed to the socket: for a sender that paces itself.
+    qint64 bytes_to_write() const { return m_client ? m_client->bytesToWrite() : 0; }
     void reply(const QByteArray &name, const QByteArray &body);
     void drop();
 

@@ -81,13 +81,47 @@ QString items_text(const TraceRow &row)
     return tr("%1 bytes").arg(row.frame.size());
 }
 
+// What a show has seen so far that the meaning of a frame depends on.
+struct Seen
+{
+    QString last_progress;
+    bool pages_sent = false; // since the job mode was last written: a job is under way
+};
+
+// A sent frame that drives the job: pause, resume and stop share a number
+// and differ by value; the copies register written with 1 while a job is
+// under way asks for one more copy. Empty for any other frame.
+QString job_command(const Reply &reply, const Seen &seen)
+{
+    const bool ccmd = reply.kind == FrameKind::CCMD;
+    if ((ccmd && reply.code == JobControl && reply.items.size() >= 2)
+        || (reply.kind == FrameKind::CMD && reply.code == kCmdJobControl)) {
+        switch (ccmd ? reply.item(1) : reply.fields.value(0).toInt()) {
+        case int(JobAction::Pause): return tr("pause");
+        case int(JobAction::Resume): return tr("resume");
+        case int(JobAction::Stop): return tr("stop");
+        default: return tr("job control %1").arg(ccmd ? reply.items.value(1) : reply.fields.value(0));
+        }
+    }
+    if (ccmd && reply.code == Copies && seen.pages_sent && reply.items.size() == 2 && reply.item(1) == 1)
+        return tr("one more copy");
+    return QString();
+}
+
 // What the plugin makes of a frame it sends or receives.
-QString meaning(const TraceRow &row, const PropertyTable &table, QString *last_progress)
+QString meaning(const TraceRow &row, const PropertyTable &table, Seen *seen)
 {
     const Reply &reply = row.reply;
     if (row.kind == TraceRow::Sent) {
-        if (reply.kind == FrameKind::None)
+        if (reply.kind == FrameKind::None) {
+            seen->pages_sent = seen->pages_sent || reply.complete;
             return reply.complete ? tr("job text") : QString();
+        }
+        if (reply.kind == FrameKind::CCMD && reply.code == JobMode)
+            seen->pages_sent = false;
+        const QString job = job_command(reply, *seen);
+        if (!job.isEmpty())
+            return job;
         bool writes = false;
         const QString key = table.key(reply.kind, reply.code, &writes);
         if (reply.kind == FrameKind::CCMD && reply.code == StatusRequest)
@@ -98,9 +132,9 @@ QString meaning(const TraceRow &row, const PropertyTable &table, QString *last_p
         return tr("malformed: dropped by the plugin");
     if (reply.kind == FrameKind::CCMD) {
         if (reply.code == ProgressReport) {
-            if (reply.text == *last_progress)
+            if (reply.text == seen->last_progress)
                 return tr("job record: a repeat, ignored");
-            *last_progress = reply.text;
+            seen->last_progress = reply.text;
             return tr("job record: status %1, %2 of %3 copies, %4%")
                 .arg(reply.items.value(ProgressStatus), reply.items.value(ProgressFinished),
                      reply.items.value(ProgressTaskCopies), reply.items.value(ProgressPercent));
@@ -149,19 +183,21 @@ QString header_text(const QJsonObject &header)
     return parts.join(QStringLiteral(", "));
 }
 
-int show(const Invocation &call, const TraceSession &session)
+// Each row as it is read: a trace of any length in the memory of one line.
+void show(const Invocation &call, TraceRows &rows)
 {
     const PropertyTable table(call.host);
     const bool json = call.options.isSet(QStringLiteral("json"));
     if (json)
-        call.out << QJsonDocument(session.header).toJson(QJsonDocument::Compact) << '\n';
+        call.out << QJsonDocument(rows.header()).toJson(QJsonDocument::Compact) << '\n';
     else
-        call.out << header_text(session.header) << '\n'
+        call.out << header_text(rows.header()) << '\n'
                  << QStringLiteral("%1  %2  %3 %4  %5  %6\n")
                         .arg(tr("time"), 9).arg(tr("dir"), -4).arg(tr("frame"), -9).arg(tr("code"), 5)
                         .arg(tr("items"), -32).arg(tr("what the plugin made of it"));
-    QString last_progress;
-    for (const TraceRow &row : session.rows) {
+    Seen seen;
+    TraceRow row;
+    while (rows.next(&row)) {
         const bool is_frame = row.kind == TraceRow::Sent || row.kind == TraceRow::Received;
         QString name = row.link;
         QString code;
@@ -172,7 +208,7 @@ int show(const Invocation &call, const TraceSession &session)
             code = row.reply.kind == FrameKind::CCMD || row.reply.kind == FrameKind::CMD
                 ? QString::number(row.reply.code) : QString();
             items = items_text(row);
-            what = meaning(row, table, &last_progress);
+            what = meaning(row, table, &seen);
         } else if (row.kind == TraceRow::LinkEvent) {
             if (row.event == QLatin1String("gap"))
                 what = tr("lines left out here: the recording fell behind");
@@ -209,7 +245,6 @@ int show(const Invocation &call, const TraceSession &session)
             line.chop(1);
         call.out << line << '\n';
     }
-    return 0;
 }
 
 qint64 median(QList<qint64> values)
@@ -223,41 +258,75 @@ QString milliseconds(qint64 us)
     return tr("%1 ms").arg(us / 1000.0, 0, 'f', 1);
 }
 
-int stats(const Invocation &call, const TraceSession &session)
+// Silences and malformed frames listed; all are counted. A hostile or
+// broken trace may hold millions of either.
+constexpr int kListed = 100;
+// Pages without their "done" yet: the plugin waits for each page, so a
+// trace with more is no job's, and the oldest is let go.
+constexpr int kMaxPagesInFlight = 1024;
+// Distinct commands counted; a trace made by hand may name any number.
+constexpr int kMaxCommands = 1000;
+
+void list_line(QStringList *listed, int *count, const QString &line)
 {
-    bool ok = false;
-    const double silence_s = call.options.value(QStringLiteral("silence")).toDouble(&ok);
-    if (!ok || !(silence_s > 0)) {
-        call.err << "vxctl: --silence takes seconds, more than 0\n";
-        return 2;
-    }
+    if (++*count <= kListed)
+        *listed << line;
+}
+
+void print_listed(QTextStream &out, const QStringList &listed, int count)
+{
+    for (const QString &line : listed)
+        out << line << '\n';
+    if (count > listed.size())
+        out << tr("  … and %1 more\n").arg(count - listed.size());
+}
+
+// Read as a stream: what is kept is counts, the lines listed and a time
+// per page round trip.
+void stats(const Invocation &call, TraceRows &rows)
+{
+    const double silence_s = call.options.value(QStringLiteral("silence")).toDouble();
     QMap<QString, QPair<int, int>> counts; // per command: sent, received
     QList<qint64> pages_in_flight;
     QList<qint64> round_trips;
     QStringList silences;
     QStringList malformed;
+    int silence_count = 0;
+    int malformed_count = 0;
     qint64 last_frame_us = -1;
-    for (const TraceRow &row : session.rows) {
+    TraceRow row;
+    while (rows.next(&row)) {
         if (row.kind != TraceRow::Sent && row.kind != TraceRow::Received)
             continue;
         if (last_frame_us >= 0 && row.t_us - last_frame_us > qint64(silence_s * 1e6))
-            silences << tr("  %1 s from %2 s").arg(seconds(row.t_us - last_frame_us), seconds(last_frame_us));
+            list_line(&silences, &silence_count,
+                      tr("  %1 s from %2 s").arg(seconds(row.t_us - last_frame_us), seconds(last_frame_us)));
         last_frame_us = row.t_us;
         if (row.malformed) {
             if (row.kind == TraceRow::Received)
-                malformed << QStringLiteral("  %1 s  %2").arg(seconds(row.t_us), printable_bytes(row.frame));
+                list_line(&malformed, &malformed_count,
+                          QStringLiteral("  %1 s  %2").arg(seconds(row.t_us), printable_bytes(row.frame)));
             continue;
         }
         const bool numbered = row.reply.kind == FrameKind::CCMD || row.reply.kind == FrameKind::CMD;
-        const QString command = numbered ? QStringLiteral("%1 %2").arg(row.name).arg(row.reply.code, -4) : row.name;
+        QString command = numbered ? QStringLiteral("%1 %2").arg(row.name).arg(row.reply.code, -4) : row.name;
+        if (counts.size() >= kMaxCommands && !counts.contains(command))
+            command = tr("(others)");
         QPair<int, int> &count = counts[command];
         (row.kind == TraceRow::Sent ? count.first : count.second) += 1;
-        if (row.kind == TraceRow::Sent && row.reply.kind == FrameKind::None)
+        if (row.kind == TraceRow::Sent && row.reply.kind == FrameKind::None) {
+            if (pages_in_flight.size() == kMaxPagesInFlight)
+                pages_in_flight.removeFirst();
             pages_in_flight << row.t_us;
-        else if (row.kind == TraceRow::Received && row.reply.kind == FrameKind::CCMD && row.reply.code == PageDone
-                 && row.reply.has_result() && row.reply.result() == kDone && !pages_in_flight.isEmpty())
+        } else if (row.kind == TraceRow::Received && row.reply.kind == FrameKind::CCMD && row.reply.code == PageDone
+                   && row.reply.has_result() && row.reply.result() == kDone && !pages_in_flight.isEmpty()) {
             round_trips << row.t_us - pages_in_flight.takeFirst();
+        }
     }
+    // Figures of a trace that breaks off at an unreadable line would pass
+    // for the whole one's.
+    if (!rows.error().isEmpty())
+        return;
     QTextStream &out = call.out;
     out << tr("frames per command (sent, received):\n");
     for (auto it = counts.cbegin(); it != counts.cend(); ++it)
@@ -268,14 +337,11 @@ int stats(const Invocation &call, const TraceSession &session)
         out << tr("page round trips: %1, median %2, worst %3\n")
                    .arg(round_trips.size())
                    .arg(milliseconds(median(round_trips)), milliseconds(*std::max_element(round_trips.cbegin(), round_trips.cend())));
-    out << tr("silences longer than %1 s: %2\n").arg(silence_s).arg(silences.size());
-    for (const QString &line : qAsConst(silences))
-        out << line << '\n';
-    out << tr("malformed frames dropped: %1\n").arg(malformed.size());
-    for (const QString &line : qAsConst(malformed))
-        out << line << '\n';
-    out << tr("bytes received outside frames: %1\n").arg(session.stray_bytes);
-    return 0;
+    out << tr("silences longer than %1 s: %2\n").arg(silence_s).arg(silence_count);
+    print_listed(out, silences, silence_count);
+    out << tr("malformed frames dropped: %1\n").arg(malformed_count);
+    print_listed(out, malformed, malformed_count);
+    out << tr("bytes received outside frames: %1\n").arg(rows.stray_bytes());
 }
 
 } // namespace
@@ -287,16 +353,32 @@ QString check_trace(const Invocation &call)
         return tr("trace takes show FILE or stats FILE");
     if (what == QLatin1String("stats") && call.options.isSet(QStringLiteral("json")))
         return tr("--json does not apply to trace stats");
+    bool ok = false;
+    const double silence_s = call.options.value(QStringLiteral("silence")).toDouble(&ok);
+    if (what == QLatin1String("stats") && (!ok || !(silence_s > 0)))
+        return tr("--silence takes seconds, more than 0");
     return QString();
 }
 
+// What was read is shown even when the trace breaks off: a cut-off last
+// line is a warning, any other unreadable line an error.
 int run_trace(const Invocation &call)
 {
-    TraceSession session;
-    QString error;
-    if (!read_session(call.arguments.at(1), &session, &error)) {
-        call.err << "vxctl: " << error << '\n';
+    TraceRows rows;
+    if (!rows.open(call.arguments.at(1))) {
+        call.err << "vxctl: " << rows.error() << '\n';
         return 1;
     }
-    return call.arguments.first() == QLatin1String("show") ? show(call, session) : stats(call, session);
+    if (call.arguments.first() == QLatin1String("show"))
+        show(call, rows);
+    else
+        stats(call, rows);
+    call.out.flush();
+    if (!rows.error().isEmpty()) {
+        call.err << "vxctl: " << rows.error() << '\n';
+        return 1;
+    }
+    if (!rows.warning().isEmpty())
+        call.err << "vxctl: warning: " << rows.warning() << '\n';
+    return 0;
 }

@@ -1,16 +1,14 @@
 #include "trace_frames.h"
 
 #include "frame.h"
-#include "receive_buffer.h"
-#include "trace_format.h"
-
-#include <QtCore/QHash>
-
-#include <memory>
 
 namespace {
 
 using vx::protocol::FrameKind;
+
+// A device has a link or two; more in a file is no recording of one, and
+// each would hold a receive buffer.
+constexpr int kMaxLinks = 16;
 
 TraceRow frame_row(TraceRow::Kind kind, const vx::trace::Line &line, const QByteArray &frame)
 {
@@ -28,53 +26,72 @@ TraceRow frame_row(TraceRow::Kind kind, const vx::trace::Line &line, const QByte
 
 } // namespace
 
-bool read_session(const QString &path, TraceSession *session, QString *error)
+bool TraceRows::open(const QString &path)
 {
-    QList<vx::trace::Line> lines;
-    if (!vx::trace::read_trace(path, &lines, error))
-        return false;
-    if (lines.isEmpty() || lines.first().kind != vx::trace::Line::Header) {
-        *error = QStringLiteral("%1 is not a trace: its first line is no trace header").arg(path);
-        return false;
+    return m_reader.open(path);
+}
+
+bool TraceRows::next(TraceRow *row)
+{
+    while (m_waiting.isEmpty()) {
+        if (!read_line())
+            return false;
     }
-    session->header = lines.first().object;
-    QHash<QString, std::shared_ptr<vx::ReceiveBuffer>> buffers; // one per link, as in the plugin
-    qint64 received = 0;
-    qint64 in_frames = 0;
-    for (const vx::trace::Line &line : qAsConst(lines)) {
-        switch (line.kind) {
-        case vx::trace::Line::Sent:
-            session->rows << frame_row(TraceRow::Sent, line, line.bytes);
-            break;
-        case vx::trace::Line::Received: {
-            std::shared_ptr<vx::ReceiveBuffer> &buffer = buffers[line.link];
-            if (!buffer)
-                buffer = std::make_shared<vx::ReceiveBuffer>();
-            received += line.bytes.size();
-            for (const QByteArray &frame : buffer->feed(line.bytes)) {
-                in_frames += frame.size();
-                session->rows << frame_row(TraceRow::Received, line, frame);
-            }
-            break;
-        }
-        case vx::trace::Line::LinkEvent:
-        case vx::trace::Line::Message: {
-            TraceRow row;
-            row.kind = line.kind == vx::trace::Line::Message ? TraceRow::Message : TraceRow::LinkEvent;
-            row.t_us = line.t_us;
-            row.link = line.link;
-            row.event = line.event;
-            row.text = line.text;
-            session->rows << row;
-            break;
-        }
-        case vx::trace::Line::Header:
-        case vx::trace::Line::Unknown:
-            break;
-        }
-    }
-    session->stray_bytes = received - in_frames;
+    *row = m_waiting.takeFirst();
     return true;
+}
+
+// Rows for the next line; none for a header or an unknown line, or for
+// bytes that complete no frame.
+bool TraceRows::read_line()
+{
+    vx::trace::Line line;
+    if (!m_error.isEmpty() || !m_reader.next(&line))
+        return false;
+    switch (line.kind) {
+    case vx::trace::Line::Sent:
+        m_waiting << frame_row(TraceRow::Sent, line, line.bytes);
+        break;
+    case vx::trace::Line::Received: {
+        std::shared_ptr<vx::ReceiveBuffer> &buffer = m_buffers[line.link];
+        if (!buffer) {
+            if (m_buffers.size() > kMaxLinks) {
+                m_error = QStringLiteral("%1:%2: not a trace line (more than %3 links)")
+                              .arg(m_reader.path())
+                              .arg(line.number)
+                              .arg(kMaxLinks);
+                return false;
+            }
+            buffer = std::make_shared<vx::ReceiveBuffer>();
+        }
+        m_received += line.bytes.size();
+        for (const QByteArray &frame : buffer->feed(line.bytes)) {
+            m_in_frames += frame.size();
+            m_waiting << frame_row(TraceRow::Received, line, frame);
+        }
+        break;
+    }
+    case vx::trace::Line::LinkEvent:
+    case vx::trace::Line::Message: {
+        TraceRow row;
+        row.kind = line.kind == vx::trace::Line::Message ? TraceRow::Message : TraceRow::LinkEvent;
+        row.t_us = line.t_us;
+        row.link = line.link;
+        row.event = line.event;
+        row.text = line.text;
+        m_waiting << row;
+        break;
+    }
+    case vx::trace::Line::Header:
+    case vx::trace::Line::Unknown:
+        break;
+    }
+    return true;
+}
+
+qint64 TraceRows::stray_bytes() const
+{
+    return m_received - m_in_frames;
 }
 
 QString printable_bytes(const QByteArray &bytes)

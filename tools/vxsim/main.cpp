@@ -162,10 +162,13 @@ int replay(const CommandLine &line, QTextStream &out, QTextStream &err)
 {
     vx::sim::ReplayController controller(line.fast);
     QString error;
-    if (!controller.load(line.replay, &error)) {
+    QString warning;
+    if (!controller.load(line.replay, &error, &warning)) {
         err << "vxsim: " << error << Qt::endl;
         return 1;
     }
+    if (!warning.isEmpty())
+        err << "vxsim: warning: " << warning << Qt::endl;
     QObject::connect(&controller, &vx::sim::ReplayController::unexpected_request,
                      [&err](const QByteArray &frame, const QString &what) {
                          QByteArray shown = frame.left(80).replace('\x02', "<STX>").replace('\x03', "<ETX>");

@@ -25,20 +25,20 @@ ReplayController::~ReplayController()
 
 // Bytes received belong to the latest request before them; a link that
 // went down without the host closing it was dropped by the controller.
-bool ReplayController::load(const QString &path, QString *error)
+// Read line by line: only the answers are kept.
+bool ReplayController::load(const QString &path, QString *error, QString *warning)
 {
-    QList<trace::Line> lines;
-    if (!trace::read_trace(path, &lines, error))
-        return false;
-    if (lines.isEmpty() || lines.first().kind != trace::Line::Header) {
-        *error = QStringLiteral("%1 is not a trace: its first line is no trace header").arg(path);
+    trace::Reader reader;
+    if (!reader.open(path)) {
+        *error = reader.error();
         return false;
     }
     int current = -1; // the greeting
     const auto add = [this, &current](const Step &step) { (current < 0 ? m_greeting : m_answers[current]) << step; };
     qint64 since_us = 0;
     bool host_closed = false;
-    for (const trace::Line &line : qAsConst(lines)) {
+    trace::Line line;
+    while (reader.next(&line)) {
         switch (line.kind) {
         case trace::Line::Sent:
             m_answers_to[line.bytes] << m_answers.size();
@@ -61,7 +61,9 @@ bool ReplayController::load(const QString &path, QString *error)
             break;
         }
     }
-    return true;
+    *error = reader.error();
+    *warning = reader.warning();
+    return error->isEmpty();
 }
 
 quint16 ReplayController::listen(quint16 port, const QHostAddress &address)

@@ -29,8 +29,9 @@ public:
     explicit ReplayController(bool fast, QObject *parent = nullptr);
     ~ReplayController() override;
 
-    // Reads the trace; false with the error.
-    bool load(const QString &path, QString *error);
+    // Reads the trace; false with the error. A cut-off last line is left
+    // out, with the warning that says so.
+    bool load(const QString &path, QString *error, QString *warning);
     // The bound port (port 0 picks a free one), or 0 on failure.
     quint16 listen(quint16 port, const QHostAddress &address);
     QString error_string() const { return m_error; }
