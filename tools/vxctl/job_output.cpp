@@ -73,8 +73,13 @@ void JobOutput::event(const QString &name, const QJsonObject &fields, const QStr
         m_bar_open = false;
         QString lines = text;
         if (name == QLatin1String("end") && m_started) {
+            // After the headline: "finished: … in 0:03:15"; an early end's
+            // headline ends in a sentence of its own, so the time follows it.
             const int first_end = lines.indexOf(QLatin1Char('\n'));
-            lines.insert(first_end < 0 ? lines.size() : first_end, tr(" in %1").arg(elapsed_text()));
+            lines.insert(first_end < 0 ? lines.size() : first_end,
+                         fields.value(QStringLiteral("outcome")) == QLatin1String("finished")
+                             ? tr(" in %1").arg(elapsed_text())
+                             : QLatin1Char('\n') + tr("the job ran for %1").arg(elapsed_text()));
         }
         m_out << lines << '\n';
         m_last.clear();
