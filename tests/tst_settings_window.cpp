@@ -4,13 +4,16 @@
 #include "controller_simulator.h"
 #include "event_wait.h"
 #include "property_io.h"
+#include "setting_value.h"
 #include "settings_window.h"
 #include "vxdeviceinterface.h"
 #include "vxdeviceproperty.h"
+#include "vxeditor.h"
 
 #include <QtCore/QPluginLoader>
 #include <QtCore/QScopedPointer>
 #include <QtTest/QtTest>
+#include <QtWidgets/QCheckBox>
 #include <QtWidgets/QPushButton>
 #include <QtWidgets/QSpinBox>
 
@@ -28,6 +31,16 @@ QString request_text(const QByteArray &frame)
     return request.fields.isEmpty() ? number
                                     : number + QLatin1Char(':') + QString::fromLatin1(request.fields.join(','));
 }
+
+// A kind the plugin does not have, added as one row: a check box whose state is the value.
+const VXEditor::Kind kCheckBox{
+    "QCheckBox",
+    [](const VXEditor::Place &at) {
+        return VXEditor::control_row(at, [](const QJsonObject &, QWidget *row) -> QWidget * { return new QCheckBox(row); });
+    },
+    [](const VXEditor::Held &held) { static_cast<QCheckBox *>(held.control)->setChecked(held.property->value() == 1u); },
+    [](const VXEditor::Held &held) { held.property->setValue(uint(static_cast<QCheckBox *>(held.control)->isChecked())); },
+    [](const QJsonObject &) { return VXEditor::Accepts{true, 0, 1, {"off", "on"}}; }};
 } // namespace
 
 class tst_settings_window : public QObject
@@ -37,6 +50,8 @@ class tst_settings_window : public QObject
 private slots:
     void fields_typed_then_applied_or_cancelled_data();
     void fields_typed_then_applied_or_cancelled();
+    void added_editor_kind_data();
+    void added_editor_kind();
 };
 
 void tst_settings_window::fields_typed_then_applied_or_cancelled_data()
@@ -161,6 +176,44 @@ void tst_settings_window::fields_typed_then_applied_or_cancelled()
     for (const QString &value : held)
         QCOMPARE(value_text(device->property_ptr(value.section(QLatin1Char('='), 0, 0).toLatin1().constData())),
                  value.section(QLatin1Char('='), 1));
+}
+
+void tst_settings_window::added_editor_kind_data()
+{
+    QTest::addColumn<QString>("text"); // as vxctl set takes it
+    QTest::addColumn<QString>("error");
+    QTest::addColumn<bool>("checked");
+
+    QTest::newRow("on") << "1" << "" << true;
+    QTest::newRow("beyond the choice") << "2" << "WORK_MODE takes 0 (off) or 1 (on); got 2" << false;
+    QTest::newRow("not a number") << "on" << "WORK_MODE takes 0 (off) or 1 (on); got on" << false;
+}
+
+// Built by the window, shown, taken back, and checked as vxctl set checks.
+void tst_settings_window::added_editor_kind()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, checked);
+    VXEditor::add_kind(kCheckBox);
+    QPluginLoader loader(QStringLiteral(VX_PLUGIN_FILE));
+    auto *root = qobject_cast<VXDeviceInterface *>(loader.instance());
+    QVERIFY2(root, qPrintable(loader.errorString()));
+    QScopedPointer<VXDeviceInterface> device(root->initInstance());
+    VXDeviceProperty *mode = device->property_ptr("WORK_MODE");
+    mode->setProperty(VXEditor::kKey, QJsonObject{{"widget", "QCheckBox"}});
+    mode->setValue(0u);
+
+    QString error;
+    const bool taken = assign_checked(mode, QStringLiteral("WORK_MODE"), text, &error);
+    QCOMPARE(taken, error.isEmpty());
+    QTEST(error, "error");
+    SettingsWindow window(device.data(), kTimeoutMs);
+    auto *box = window.findChild<QCheckBox *>(QStringLiteral("WORK_MODE"));
+    QVERIFY(box);
+    QCOMPARE(box->isChecked(), checked);
+    box->click();
+    mode->from_ui_ctrl();
+    QCOMPARE(mode->value(), QVariant(uint(!checked)));
 }
 
 QTEST_MAIN(tst_settings_window)
