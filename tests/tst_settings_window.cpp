@@ -33,13 +33,15 @@ QString request_text(const QByteArray &frame)
 }
 
 // A kind the plugin does not have, added as one row: a check box whose state is the value.
+QWidget *new_check_box(const QJsonObject &, QWidget *row)
+{
+    return new QCheckBox(row);
+}
+
 const VXEditor::Kind kCheckBox{
-    "QCheckBox",
-    [](const VXEditor::Place &at) {
-        return VXEditor::control_row(at, [](const QJsonObject &, QWidget *row) -> QWidget * { return new QCheckBox(row); });
-    },
-    [](const VXEditor::Held &held) { static_cast<QCheckBox *>(held.control)->setChecked(held.property->value() == 1u); },
-    [](const VXEditor::Held &held) { held.property->setValue(uint(static_cast<QCheckBox *>(held.control)->isChecked())); },
+    "QCheckBox", [](const VXEditor::Place &at) { return VXEditor::control_row(at, new_check_box); },
+    [](const VXEditor::Held &at) { qobject_cast<QCheckBox *>(at.control)->setChecked(at.property->value() == 1u); },
+    [](const VXEditor::Held &at) { at.property->setValue(uint(qobject_cast<QCheckBox *>(at.control)->isChecked())); },
     [](const QJsonObject &) { return VXEditor::Accepts{true, 0, 1, {"off", "on"}}; }};
 } // namespace
 

@@ -241,9 +241,10 @@ void members(const Held &held)
         (sub.property->*each)();
 }
 
-QVector<VXEditor::Kind> &kinds()
+// A list: the rows stay where they are while others are added.
+QList<VXEditor::Kind> &kinds()
 {
-    static QVector<VXEditor::Kind> rows{
+    static QList<VXEditor::Kind> rows{
         {"QSpinBox", control_row<new_spin_box<QSpinBox, spin_box_accepts>>, carry<kValue, Whole, false>,
          carry<kValue, Whole, true>, spin_box_accepts},
         {"QDoubleSpinBox", control_row<new_spin_box<QDoubleSpinBox, double_spin_box_accepts>>,
