@@ -58,7 +58,7 @@ private slots:
 
 void tst_settings_window::fields_typed_then_applied_or_cancelled_data()
 {
-    QTest::addColumn<QStringList>("typed"); // FIELD=keys, each over the field's whole text
+    QTest::addColumn<QStringList>("typed"); // FIELD=keys, each over the field's whole text; FIELD^ steps it up
     QTest::addColumn<QString>("tip");       // the last typed field's tooltip
     QTest::addColumn<int>("refused_command");
     QTest::addColumn<QString>("button");
@@ -91,6 +91,9 @@ void tst_settings_window::fields_typed_then_applied_or_cancelled_data()
         << QStringList{"PRESSURE=9999"} << "“9999” is not taken: this field takes 0 to 900 gf. Apply does not send it."
         << 0 << "Apply" << "" << QStringList() << QStringList{"PRESSURE=200"}
         << "Not sent: Pressure takes 0 to 900 gf; got “9999”.";
+    QTest::newRow("a step after a dropped keystroke is taken")
+        << QStringList{"PRESSURE=9999", "PRESSURE^"} << "0 to 900 gf" << 0 << "Apply" << "Writing: Pressure 200 → 100"
+        << QStringList{"8:0,100", "9:0"} << QStringList{"PRESSURE=100"} << "Written: Pressure 200 → 100.";
     // The box puts its last value back over "5" when it loses the focus.
     QTest::newRow("text below range held back, the rest written")
         << QStringList{"PRESSURE=120", "SPEED=5"}
@@ -153,10 +156,14 @@ void tst_settings_window::fields_typed_then_applied_or_cancelled()
     // Keys as an operator types them, into a field that has the focus.
     QWidget *field = nullptr;
     for (const QString &edit : typed) {
-        const QString name = edit.section(QLatin1Char('='), 0, 0);
+        const QString name = edit.section(QLatin1Char('='), 0, 0).remove(QLatin1Char('^'));
         field = window.findChild<QWidget *>(name);
         QVERIFY2(field, qPrintable(name));
         field->setFocus();
+        if (edit.endsWith(QLatin1Char('^'))) {
+            QTest::keyClick(field, Qt::Key_Up);
+            continue;
+        }
         QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(field, edit.section(QLatin1Char('='), 1));
     }

@@ -5,10 +5,10 @@
 #include "vxeditor.h"
 
 #include <QtCore/QCoreApplication>
+#include <QtCore/QMetaProperty>
 #include <QtGui/QClipboard>
 #include <QtGui/QGuiApplication>
 #include <QtGui/QKeyEvent>
-#include <QtCore/QMetaProperty>
 #include <QtWidgets/QAbstractSpinBox>
 #include <QtWidgets/QLineEdit>
 
