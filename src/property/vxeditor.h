@@ -34,7 +34,7 @@ public:
     const Kind *kind = nullptr; // none for a kind no row names
     double factor = 1.0;
 
-    // A new kind, or a new row for the kind of that name.
+    // A new kind, or a new row for the kind of that name; in the GUI thread, as editors are built.
     static void add_kind(const Kind &kind);
     // A labelled row on the page with the control new_control builds into it.
     static QWidget *control_row(const Place &at, QWidget *(*new_control)(const QJsonObject &, QWidget *row));
