@@ -2,6 +2,7 @@
 // kind, rows, groups and shared tab widgets, filling and reading back.
 #include "vxcommoninterface.h"
 #include "vxdeviceproperty.h"
+#include "vxeditor.h"
 
 #include <QtCore/QJsonDocument>
 #include <QtCore/QJsonObject>
@@ -61,33 +62,21 @@ QWidget *ui_ctrl(const QObject *property)
     return held.isNull() ? nullptr : static_cast<QWidget *>(held.value<void *>());
 }
 
-// What the control shows.
+// What the control shows: its text, or a choice's.
 QString shown(QWidget *control)
 {
-    if (auto *spin = qobject_cast<QAbstractSpinBox *>(control))
-        return spin->text();
-    if (auto *combo = qobject_cast<QComboBox *>(control))
-        return combo->currentText();
-    if (auto *edit = qobject_cast<QLineEdit *>(control))
-        return edit->text();
-    if (auto *label = qobject_cast<QLabel *>(control))
-        return label->text();
-    return QString();
+    const bool text = control->metaObject()->indexOfProperty("text") >= 0;
+    return control->property(text ? "text" : "currentText").toString();
 }
 
-// Types the input into the control as a person would leave it.
-void enter(QWidget *control, const QString &input)
+// Leaves the input in the property's control as a person would: shown by
+// the kind's own row, unscaled, the value untouched.
+void enter(VXDeviceProperty *property, const QString &input)
 {
-    if (auto *spin = qobject_cast<QSpinBox *>(control))
-        spin->setValue(input.toInt());
-    else if (auto *dspin = qobject_cast<QDoubleSpinBox *>(control))
-        dspin->setValue(input.toDouble());
-    else if (auto *combo = qobject_cast<QComboBox *>(control))
-        combo->setCurrentIndex(input.toInt());
-    else if (auto *edit = qobject_cast<QLineEdit *>(control))
-        edit->setText(input);
-    else if (auto *label = qobject_cast<QLabel *>(control))
-        label->setText(input);
+    const QVariant value = property->value();
+    property->set_value_silently(input);
+    VXEditor(property).kind->show({property, ui_ctrl(property), 1.0});
+    property->set_value_silently(value);
 }
 
 QStringList items_of(const QComboBox *combo)
@@ -363,7 +352,7 @@ void tst_editors::read_back()
     auto property = make_property(description, initial);
     property->create_ui_ctrl(page.get(), QStringLiteral("CTRL"), true);
     property->to_ui_ctrl();
-    enter(ui_ctrl(property.get()), input);
+    enter(property.get(), input);
 
     QSignalSpy changed(property.get(), &VXDeviceProperty::valueChanged);
     property->from_ui_ctrl();
@@ -477,8 +466,8 @@ void tst_editors::group_row()
     g->to_ui_ctrl();
     QCOMPARE(QStringList({shown(ui_ctrl(px)), shown(ui_ctrl(py))}), texts);
 
-    enter(ui_ctrl(px), inputs.at(0));
-    enter(ui_ctrl(py), inputs.at(1));
+    enter(px, inputs.at(0));
+    enter(py, inputs.at(1));
     g->from_ui_ctrl();
     QTEST(px->value(), "xBack");
     QTEST(py->value(), "yBack");

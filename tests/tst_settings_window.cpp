@@ -4,13 +4,16 @@
 #include "controller_simulator.h"
 #include "event_wait.h"
 #include "property_io.h"
+#include "setting_value.h"
 #include "settings_window.h"
 #include "vxdeviceinterface.h"
 #include "vxdeviceproperty.h"
+#include "vxeditor.h"
 
 #include <QtCore/QPluginLoader>
 #include <QtCore/QScopedPointer>
 #include <QtTest/QtTest>
+#include <QtWidgets/QCheckBox>
 #include <QtWidgets/QPushButton>
 #include <QtWidgets/QSpinBox>
 
@@ -28,6 +31,18 @@ QString request_text(const QByteArray &frame)
     return request.fields.isEmpty() ? number
                                     : number + QLatin1Char(':') + QString::fromLatin1(request.fields.join(','));
 }
+
+// A kind the plugin does not have, added as one row: a check box whose state is the value.
+QWidget *new_check_box(const QJsonObject &, QWidget *row)
+{
+    return new QCheckBox(row);
+}
+
+const VXEditor::Kind kCheckBox{
+    "QCheckBox", [](const VXEditor::Place &at) { return VXEditor::control_row(at, new_check_box); },
+    [](const VXEditor::Held &at) { qobject_cast<QCheckBox *>(at.control)->setChecked(at.property->value() == 1u); },
+    [](const VXEditor::Held &at) { at.property->setValue(uint(qobject_cast<QCheckBox *>(at.control)->isChecked())); },
+    [](const QJsonObject &) { return VXEditor::Accepts{true, 0, 1, {"off", "on"}}; }};
 } // namespace
 
 class tst_settings_window : public QObject
@@ -37,11 +52,13 @@ class tst_settings_window : public QObject
 private slots:
     void fields_typed_then_applied_or_cancelled_data();
     void fields_typed_then_applied_or_cancelled();
+    void added_editor_kind_data();
+    void added_editor_kind();
 };
 
 void tst_settings_window::fields_typed_then_applied_or_cancelled_data()
 {
-    QTest::addColumn<QStringList>("typed"); // FIELD=keys, each over the field's whole text
+    QTest::addColumn<QStringList>("typed"); // FIELD=keys, each over the field's whole text; FIELD^ steps it up
     QTest::addColumn<QString>("tip");       // the last typed field's tooltip
     QTest::addColumn<int>("refused_command");
     QTest::addColumn<QString>("button");
@@ -74,6 +91,9 @@ void tst_settings_window::fields_typed_then_applied_or_cancelled_data()
         << QStringList{"PRESSURE=9999"} << "“9999” is not taken: this field takes 0 to 900 gf. Apply does not send it."
         << 0 << "Apply" << "" << QStringList() << QStringList{"PRESSURE=200"}
         << "Not sent: Pressure takes 0 to 900 gf; got “9999”.";
+    QTest::newRow("a step after a dropped keystroke is taken")
+        << QStringList{"PRESSURE=9999", "PRESSURE^"} << "0 to 900 gf" << 0 << "Apply" << "Writing: Pressure 200 → 100"
+        << QStringList{"8:0,100", "9:0"} << QStringList{"PRESSURE=100"} << "Written: Pressure 200 → 100.";
     // The box puts its last value back over "5" when it loses the focus.
     QTest::newRow("text below range held back, the rest written")
         << QStringList{"PRESSURE=120", "SPEED=5"}
@@ -136,10 +156,14 @@ void tst_settings_window::fields_typed_then_applied_or_cancelled()
     // Keys as an operator types them, into a field that has the focus.
     QWidget *field = nullptr;
     for (const QString &edit : typed) {
-        const QString name = edit.section(QLatin1Char('='), 0, 0);
+        const QString name = edit.section(QLatin1Char('='), 0, 0).remove(QLatin1Char('^'));
         field = window.findChild<QWidget *>(name);
         QVERIFY2(field, qPrintable(name));
         field->setFocus();
+        if (edit.endsWith(QLatin1Char('^'))) {
+            QTest::keyClick(field, Qt::Key_Up);
+            continue;
+        }
         QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(field, edit.section(QLatin1Char('='), 1));
     }
@@ -161,6 +185,44 @@ void tst_settings_window::fields_typed_then_applied_or_cancelled()
     for (const QString &value : held)
         QCOMPARE(value_text(device->property_ptr(value.section(QLatin1Char('='), 0, 0).toLatin1().constData())),
                  value.section(QLatin1Char('='), 1));
+}
+
+void tst_settings_window::added_editor_kind_data()
+{
+    QTest::addColumn<QString>("text"); // as vxctl set takes it
+    QTest::addColumn<QString>("error");
+    QTest::addColumn<bool>("checked");
+
+    QTest::newRow("on") << "1" << "" << true;
+    QTest::newRow("beyond the choice") << "2" << "WORK_MODE takes 0 (off) or 1 (on); got 2" << false;
+    QTest::newRow("not a number") << "on" << "WORK_MODE takes 0 (off) or 1 (on); got on" << false;
+}
+
+// Built by the window, shown, taken back, and checked as vxctl set checks.
+void tst_settings_window::added_editor_kind()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, checked);
+    VXEditor::add_kind(kCheckBox);
+    QPluginLoader loader(QStringLiteral(VX_PLUGIN_FILE));
+    auto *root = qobject_cast<VXDeviceInterface *>(loader.instance());
+    QVERIFY2(root, qPrintable(loader.errorString()));
+    QScopedPointer<VXDeviceInterface> device(root->initInstance());
+    VXDeviceProperty *mode = device->property_ptr("WORK_MODE");
+    mode->setProperty(VXEditor::kKey, QJsonObject{{"widget", "QCheckBox"}});
+    mode->setValue(0u);
+
+    QString error;
+    const bool taken = assign_checked(mode, QStringLiteral("WORK_MODE"), text, &error);
+    QCOMPARE(taken, error.isEmpty());
+    QTEST(error, "error");
+    SettingsWindow window(device.data(), kTimeoutMs);
+    auto *box = window.findChild<QCheckBox *>(QStringLiteral("WORK_MODE"));
+    QVERIFY(box);
+    QCOMPARE(box->isChecked(), checked);
+    box->click();
+    mode->from_ui_ctrl();
+    QCOMPARE(mode->value(), QVariant(uint(!checked)));
 }
 
 QTEST_MAIN(tst_settings_window)

@@ -2,6 +2,7 @@
 
 #include "property_store_p.h"
 #include "vxdeviceproperty.h"
+#include "vxeditor.h"
 
 #include <QtCore/QCoreApplication>
 #include <QtCore/QDateTime>
@@ -80,7 +81,7 @@ void add_catalogue(VXDeviceInterface *device, const char *context, const Catalog
                 attach_property(property, member, held_property(device, member));
         }
         if (row.editor.widget)
-            property->setProperty("WIDGET", editor_description(row.editor, context));
+            property->setProperty(VXEditor::kKey, editor_description(row.editor, context));
         attach_property(device, row.key, property);
     }
 }

@@ -1,11 +1,11 @@
-// The editor control of a property, built from its "WIDGET" description
-// into a host page, filled from the value and read back into it.
+// The editor control of a property, built from its description into a
+// host page, filled from the value and read back into it: one row per kind.
 #include "vxdeviceproperty.h"
+#include "vxeditor.h"
 
 #include "property_store_p.h"
 
 #include <QtCore/QJsonObject>
-#include <QtCore/QJsonValue>
 #include <QtWidgets/QBoxLayout>
 #include <QtWidgets/QComboBox>
 #include <QtWidgets/QDoubleSpinBox>
@@ -17,10 +17,16 @@
 
 #include <cmath>
 #include <limits>
+#include <type_traits>
+
+using Place = VXEditor::Place;
+using Held = VXEditor::Held;
+using Accepts = VXEditor::Accepts;
+
+const char VXEditor::kKey[] = "WIDGET";
 
 namespace {
 
-constexpr const char *kDescriptionKey = "WIDGET";
 constexpr const char *kControlKey = "UI_CTRL";
 constexpr int kRowSpacing = 5;
 constexpr int kMinimumHeight = 28;
@@ -29,14 +35,6 @@ constexpr int kControlStretch = 3;
 constexpr int kUnitStretch = 1;
 constexpr int kPageSpacing = 12;
 const QMargins kPageMargins(30, 10, 10, 30);
-
-// The description, or an empty object with ok false when there is none.
-QJsonObject description_of(const QObject *property, bool *ok)
-{
-    const QVariant held = property->property(kDescriptionKey);
-    *ok = held.isValid() && !held.isNull();
-    return *ok ? held.toJsonObject() : QJsonObject();
-}
 
 QWidget *control_of(const QObject *property)
 {
@@ -57,23 +55,13 @@ int truncated(double value)
     return int(value);
 }
 
-int bound_of(const QJsonObject &description, const char *key, int fallback)
-{
-    const QJsonValue bound = description.value(QLatin1String(key));
-    return bound.isDouble() ? truncated(bound.toDouble()) : fallback;
-}
-
 // General notation with six significant digits.
 QString scaled_text(double value)
 {
     return QStringLiteral("%1").arg(value, 0, 'g', -1);
 }
 
-struct SubProperty
-{
-    QString key;
-    VXDeviceProperty *property;
-};
+struct SubProperty { QString key; VXDeviceProperty *property; };
 
 // The sub-properties in the order they were set on the holder; the
 // description and the holder's own control are entries, not properties.
@@ -81,7 +69,7 @@ QList<SubProperty> sub_properties(const VXDeviceProperty *holder)
 {
     QList<SubProperty> list;
     for (const QByteArray &key : holder->dynamicPropertyNames()) {
-        if (key == kDescriptionKey || key == kControlKey)
+        if (key == VXEditor::kKey || key == kControlKey)
             continue;
         if (VXDeviceProperty *sub = vx::held_property(holder, key.constData()))
             list << SubProperty{QString::fromLatin1(key), sub};
@@ -89,29 +77,10 @@ QList<SubProperty> sub_properties(const VXDeviceProperty *holder)
     return list;
 }
 
-// Where a control is built: into the host's page (a widget with a layout),
-// under the given object name, its row with or without the unit.
-struct Placement
-{
-    VXDeviceProperty *property;
-    const QJsonObject &description;
-    QWidget *page;
-    const QString &name;
-    bool show_unit;
-};
-
-// A built control, the property it shows and the description's factor.
-struct Held
-{
-    VXDeviceProperty *property;
-    QWidget *control;
-    double factor;
-};
-
 // A labelled row on the page: the caption, the control that `make_control`
 // builds into the row (none leaves the caption alone), and the unit.
 template<typename MakeControl>
-QWidget *add_row(const Placement &at, MakeControl make_control)
+QWidget *add_row(const Place &at, MakeControl make_control)
 {
     auto *row = new QWidget(at.page);
     auto *row_layout = new QHBoxLayout(row);
@@ -131,81 +100,87 @@ QWidget *add_row(const Placement &at, MakeControl make_control)
     return control;
 }
 
-// A row holding one control, made by `new_control` from the description.
 template<QWidget *(*new_control)(const QJsonObject &description, QWidget *row)>
-QWidget *control_row(const Placement &at)
+QWidget *control_row(const Place &at)
 {
-    return add_row(at, [&at](QWidget *row) {
-        QWidget *control = new_control(at.description, row);
-        control->setMinimumHeight(kMinimumHeight);
-        return control;
-    });
+    return VXEditor::control_row(at, new_control);
 }
 
+// How a kind's control holds the value: shown = value x factor, truncated
+// to a whole number, as a real one, or as text (scaled only with a factor
+// other than 1); or the text as it is, without the factor.
+enum Scaling { Whole, Real, Text, Plain };
+constexpr char kValue[] = "value";
+constexpr char kIndex[] = "currentIndex";
+constexpr char kText[] = "text";
+
+// The value shown, or (back) the value of what is shown.
+QVariant scaled(const QVariant &value, double factor, Scaling scaling, bool back)
+{
+    const auto times = [factor, back](double v) { return back ? v / factor : v * factor; };
+    switch (scaling) {
+    case Whole: return truncated(times(value.toInt()));
+    case Real: return times(value.toDouble());
+    case Text: return factor == 1.0 ? value.toString() : scaled_text(times(value.toDouble()));
+    default: return value.toString();
+    }
+}
+
+// Shows the value in the control's Qt property `name`, or takes it back.
+template<const char *name, Scaling scaling, bool back>
+void carry(const Held &held)
+{
+    if (held.control->metaObject()->indexOfProperty(name) < 0)
+        return;
+    if (back)
+        held.property->setValue(scaled(held.control->property(name), held.factor, scaling, true));
+    else
+        held.control->setProperty(name, scaled(held.property->value(), held.factor, scaling, false));
+}
+
+// Whole bounds, held in the int range.
+Accepts spin_box_accepts(const QJsonObject &description)
+{
+    const auto bound = [&description](const char *key, double fallback) {
+        const QJsonValue value = description.value(QLatin1String(key));
+        return value.isDouble() ? double(truncated(value.toDouble())) : fallback;
+    };
+    return {true, bound("min", 0), bound("max", 1000), {}};
+}
+
+// Without bounds the box holds 0 alone, yet a typed value is not limited.
+Accepts double_spin_box_accepts(const QJsonObject &description)
+{
+    return {description.contains(QLatin1String("min")), description.value(QLatin1String("min")).toDouble(0.0),
+            description.value(QLatin1String("max")).toDouble(0.0), {}};
+}
+
+template<typename Box, Accepts (*accepts)(const QJsonObject &)>
 QWidget *new_spin_box(const QJsonObject &description, QWidget *row)
 {
-    auto *spin = new QSpinBox(row);
-    spin->setRange(bound_of(description, "min", 0), bound_of(description, "max", 1000));
+    auto *spin = new Box(row);
+    if constexpr (std::is_same_v<Box, QDoubleSpinBox>)
+        spin->setDecimals(3); // before the range, which is rounded to the decimals
+    const Accepts range = accepts(description);
+    spin->setRange(range.min, range.max);
     spin->setButtonSymbols(QAbstractSpinBox::NoButtons);
     spin->setAlignment(Qt::AlignCenter);
     return spin;
 }
 
-void show_spin_box(const Held &held)
+Accepts combo_box_accepts(const QJsonObject &description)
 {
-    if (auto *spin = qobject_cast<QSpinBox *>(held.control))
-        spin->setValue(truncated(held.property->value().toInt() * held.factor));
-}
-
-void take_spin_box(const Held &held)
-{
-    if (auto *spin = qobject_cast<QSpinBox *>(held.control))
-        held.property->setValue(truncated(spin->value() / held.factor));
-}
-
-QWidget *new_double_spin_box(const QJsonObject &description, QWidget *row)
-{
-    auto *spin = new QDoubleSpinBox(row);
-    spin->setDecimals(3); // before the range, which is rounded to the decimals
-    spin->setRange(description.value(QLatin1String("min")).toDouble(0.0),
-                   description.value(QLatin1String("max")).toDouble(0.0));
-    spin->setButtonSymbols(QAbstractSpinBox::NoButtons);
-    spin->setAlignment(Qt::AlignCenter);
-    return spin;
-}
-
-void show_double_spin_box(const Held &held)
-{
-    if (auto *spin = qobject_cast<QDoubleSpinBox *>(held.control))
-        spin->setValue(held.property->value().toDouble() * held.factor);
-}
-
-void take_double_spin_box(const Held &held)
-{
-    if (auto *spin = qobject_cast<QDoubleSpinBox *>(held.control))
-        held.property->setValue(spin->value() / held.factor);
+    const QStringList options =
+        description.value(QLatin1String("option")).toString().split(QLatin1Char(';'), Qt::KeepEmptyParts);
+    return {true, 0.0, double(options.size() - 1), options};
 }
 
 QWidget *new_combo_box(const QJsonObject &description, QWidget *row)
 {
     auto *combo = new QComboBox(row);
     combo->setView(new QListView(combo));
-    combo->addItems(description.value(QLatin1String("option"))
-                        .toString()
-                        .split(QLatin1Char(';'), Qt::KeepEmptyParts));
+    combo->addItems(combo_box_accepts(description).options);
     return combo;
-}
-
-void show_combo_box(const Held &held)
-{
-    if (auto *combo = qobject_cast<QComboBox *>(held.control))
-        combo->setCurrentIndex(truncated(held.property->value().toInt() * held.factor));
-}
-
-void take_combo_box(const Held &held)
-{
-    if (auto *combo = qobject_cast<QComboBox *>(held.control))
-        held.property->setValue(truncated(combo->currentIndex() / held.factor));
 }
 
 QWidget *new_line_edit(const QJsonObject &, QWidget *row)
@@ -213,22 +188,6 @@ QWidget *new_line_edit(const QJsonObject &, QWidget *row)
     auto *edit = new QLineEdit(row);
     edit->setAlignment(Qt::AlignCenter);
     return edit;
-}
-
-void show_line_edit(const Held &held)
-{
-    const QVariant &value = held.property->value();
-    if (auto *edit = qobject_cast<QLineEdit *>(held.control))
-        edit->setText(held.factor == 1.0 ? value.toString() : scaled_text(value.toDouble() * held.factor));
-}
-
-// An edit always reads back as text, scaled or not.
-void take_line_edit(const Held &held)
-{
-    if (auto *edit = qobject_cast<QLineEdit *>(held.control)) {
-        held.property->setValue(held.factor == 1.0 ? edit->text()
-                                                   : scaled_text(edit->text().toDouble() / held.factor));
-    }
 }
 
 QWidget *new_label(const QJsonObject &, QWidget *row)
@@ -239,18 +198,6 @@ QWidget *new_label(const QJsonObject &, QWidget *row)
     return label;
 }
 
-void show_label(const Held &held)
-{
-    if (auto *label = qobject_cast<QLabel *>(held.control))
-        label->setText(held.property->value().toString());
-}
-
-void take_label(const Held &held)
-{
-    if (auto *label = qobject_cast<QLabel *>(held.control))
-        held.property->setValue(label->text());
-}
-
 void make_members(VXDeviceProperty *holder, QWidget *into, bool show_unit)
 {
     for (const SubProperty &sub : sub_properties(holder))
@@ -258,7 +205,7 @@ void make_members(VXDeviceProperty *holder, QWidget *into, bool show_unit)
 }
 
 // The members side by side in a plain container, their rows without units.
-QWidget *make_group(const Placement &at)
+QWidget *make_group(const Place &at)
 {
     return add_row(at, [&at](QWidget *row) {
         auto *container = new QWidget(row);
@@ -270,7 +217,7 @@ QWidget *make_group(const Placement &at)
 
 // The members' rows on a page of the tab widget; consecutive tab
 // properties built into one page share its tab widget.
-QWidget *make_tab_page(const Placement &at)
+QWidget *make_tab_page(const Place &at)
 {
     auto *tabs = at.page->findChild<QTabWidget *>(QString(), Qt::FindDirectChildrenOnly);
     if (!tabs) {
@@ -286,95 +233,101 @@ QWidget *make_tab_page(const Placement &at)
     return tab_page;
 }
 
-void show_members(const Held &held)
+// Shows the members' values, or takes them back.
+template<void (VXDeviceProperty::*each)()>
+void members(const Held &held)
 {
     for (const SubProperty &sub : sub_properties(held.property))
-        sub.property->to_ui_ctrl();
+        (sub.property->*each)();
 }
 
-void take_members(const Held &held)
+// A list: the rows stay where they are while others are added.
+QList<VXEditor::Kind> &kinds()
 {
-    for (const SubProperty &sub : sub_properties(held.property))
-        sub.property->from_ui_ctrl();
-}
-
-// An editor kind: how it builds its control(s) into a page (returning the
-// control to hold), shows the value in them and takes it back.
-struct EditorKind
-{
-    const char *name; // the description's "widget"
-    QWidget *(*make)(const Placement &at);
-    void (*show)(const Held &held);
-    void (*take)(const Held &held);
-};
-
-const EditorKind kEditorKinds[] = {
-    {"QSpinBox", control_row<new_spin_box>, show_spin_box, take_spin_box},
-    {"QDoubleSpinBox", control_row<new_double_spin_box>, show_double_spin_box, take_double_spin_box},
-    {"QComboBox", control_row<new_combo_box>, show_combo_box, take_combo_box},
-    {"QLineEdit", control_row<new_line_edit>, show_line_edit, take_line_edit},
-    {"QLabel", control_row<new_label>, show_label, take_label},
-    {"QGroupBox", make_group, show_members, take_members},
-    {"QTabWidget", make_tab_page, show_members, take_members},
-};
-
-const EditorKind *kind_of(const QJsonObject &description)
-{
-    const QString name = description.value(QLatin1String("widget")).toString();
-    for (const EditorKind &kind : kEditorKinds) {
-        if (name == QLatin1String(kind.name))
-            return &kind;
-    }
-    return nullptr;
-}
-
-// The kind of the property's built editor, with its control; none without
-// a description of a known kind or before the control is built.
-const EditorKind *built_editor(VXDeviceProperty *property, Held *held)
-{
-    bool described = false;
-    const QJsonObject description = description_of(property, &described);
-    QWidget *control = control_of(property);
-    if (!described || !control)
-        return nullptr;
-    *held = Held{property, control, description.value(QLatin1String("factor")).toDouble(1.0)};
-    return kind_of(description);
+    static QList<VXEditor::Kind> rows{
+        {"QSpinBox", control_row<new_spin_box<QSpinBox, spin_box_accepts>>, carry<kValue, Whole, false>,
+         carry<kValue, Whole, true>, spin_box_accepts},
+        {"QDoubleSpinBox", control_row<new_spin_box<QDoubleSpinBox, double_spin_box_accepts>>,
+         carry<kValue, Real, false>, carry<kValue, Real, true>, double_spin_box_accepts},
+        {"QComboBox", control_row<new_combo_box>, carry<kIndex, Whole, false>, carry<kIndex, Whole, true>,
+         combo_box_accepts},
+        {"QLineEdit", control_row<new_line_edit>, carry<kText, Text, false>, carry<kText, Text, true>, nullptr},
+        {"QLabel", control_row<new_label>, carry<kText, Plain, false>, carry<kText, Plain, true>, nullptr},
+        {"QGroupBox", make_group, members<&VXDeviceProperty::to_ui_ctrl>, members<&VXDeviceProperty::from_ui_ctrl>,
+         nullptr},
+        {"QTabWidget", make_tab_page, members<&VXDeviceProperty::to_ui_ctrl>,
+         members<&VXDeviceProperty::from_ui_ctrl>, nullptr},
+    };
+    return rows;
 }
 
 } // namespace
 
+VXEditor::VXEditor(const QObject *property)
+{
+    const QVariant held = property->property(kKey);
+    described = held.isValid() && !held.isNull();
+    description = held.toJsonObject();
+    factor = description.value(QLatin1String("factor")).toDouble(1.0);
+    const QString name = description.value(QLatin1String("widget")).toString();
+    for (const Kind &row : kinds())
+        kind = !kind && described && name == QLatin1String(row.name) ? &row : kind;
+}
+
+VXEditor::Accepts VXEditor::accepts() const
+{
+    return kind && kind->accepts ? kind->accepts(description) : Accepts();
+}
+
+void VXEditor::add_kind(const Kind &kind)
+{
+    for (Kind &row : kinds()) {
+        if (qstrcmp(row.name, kind.name) == 0) {
+            row = kind;
+            return;
+        }
+    }
+    kinds() << kind;
+}
+
+QWidget *VXEditor::control_row(const Place &at, QWidget *(*new_control)(const QJsonObject &, QWidget *row))
+{
+    return add_row(at, [&at, new_control](QWidget *row) {
+        QWidget *control = new_control(at.description, row);
+        control->setMinimumHeight(kMinimumHeight);
+        return control;
+    });
+}
+
 void VXDeviceProperty::create_ui_ctrl(QWidget *parent, QString name, bool show_unit)
 {
-    bool described = false;
-    const QJsonObject description = description_of(this, &described);
-    if (!described)
+    const VXEditor editor(this);
+    if (!editor.described)
         return;
     if (!parent || !parent->layout()) {
         qCWarning(lcProperty) << "VXDeviceProperty::create_ui_ctrl" << name << "needs a parent with a layout";
         return;
     }
-    const Placement at{this, description, parent, name, show_unit};
-    const EditorKind *kind = kind_of(description);
-    if (!kind) {
+    const Place at{this, editor.description, parent, name, show_unit};
+    if (!editor.kind) {
         qCDebug(lcProperty) << "VXDeviceProperty::create_ui_ctrl" << name << "has no control of kind"
-                            << description.value(QLatin1String("widget")).toString();
+                            << editor.description.value(QLatin1String("widget")).toString();
         add_row(at, [](QWidget *) -> QWidget * { return nullptr; });
         return;
     }
-    if (QWidget *control = kind->make(at))
+    if (QWidget *control = editor.kind->make(at))
         setProperty(kControlKey, QVariant::fromValue(static_cast<void *>(control)));
 }
 
+// Nothing without a description of a known kind or before the control is built.
 void VXDeviceProperty::to_ui_ctrl()
 {
-    Held held{};
-    if (const EditorKind *kind = built_editor(this, &held))
-        kind->show(held);
+    if (const VXEditor editor(this); editor.kind && control_of(this))
+        editor.kind->show({this, control_of(this), editor.factor});
 }
 
 void VXDeviceProperty::from_ui_ctrl()
 {
-    Held held{};
-    if (const EditorKind *kind = built_editor(this, &held))
-        kind->take(held);
+    if (const VXEditor editor(this); editor.kind && control_of(this))
+        editor.kind->take({this, control_of(this), editor.factor});
 }

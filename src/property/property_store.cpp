@@ -28,8 +28,8 @@ VXDeviceProperty *held_property(const QObject *holder, const char *key)
     QVariant held = holder->property(key);
     if (!held.isValid() || held.isNull())
         return nullptr;
-    // Only a value that really converts to a pointer is a property; a
-    // description such as "WIDGET" (a JSON object) is not.
+    // Only a value that really converts to a pointer is a property; an
+    // editor description (a JSON object) is not.
     if (held.userType() != QMetaType::VoidStar && !held.convert(QMetaType::VoidStar))
         return nullptr;
     return static_cast<VXDeviceProperty *>(held.value<void *>());

@@ -56,7 +56,7 @@ public:
     void set_decode(QString field);
     void set_decode(QStringList fields);
 
-    // Editor controls: built from the "WIDGET" description into a page
+    // Editor controls: built from the VXEditor description into a page
     // that has a layout, filled from the value, and read back into it.
     void create_ui_ctrl(QWidget *parent, QString name, bool show_unit);
     void to_ui_ctrl();

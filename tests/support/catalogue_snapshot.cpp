@@ -2,6 +2,7 @@
 
 #include "property_store_p.h"
 #include "vxdeviceproperty.h"
+#include "vxeditor.h"
 #include "vxlt3050procam.h"
 
 #include <QtCore/QJsonDocument>
@@ -62,7 +63,7 @@ QString property_line(const QString &section, const QString &key, const VXDevice
                     QLatin1String(kinds.valueToKey(p.cmd_type())))
         + QStringLiteral(" read=%1 write=%2 len=%3").arg(p.get_cmd_int()).arg(p.set_cmd_int()).arg(p.cmd_len())
         + QStringLiteral(" params=%1 members=%2 editor=%3 get=\"%4\" set=\"%5\"")
-              .arg(listed(p.param()), listed(held_keys(p)), json_text(p.property("WIDGET").toJsonObject()),
+              .arg(listed(p.param()), listed(held_keys(p)), json_text(VXEditor(&p).description),
                    frame_text(p.get_cmd_bytes()), frame_text(p.set_cmd_bytes()));
 }
 

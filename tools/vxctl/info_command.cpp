@@ -3,6 +3,7 @@
 #include "property_io.h"
 #include "vxdeviceinterface.h"
 #include "vxdeviceproperty.h"
+#include "vxeditor.h"
 
 #include <QtCore/QCommandLineParser>
 #include <QtCore/QDate>
@@ -68,7 +69,7 @@ QJsonObject property_json(const QString &key, const VXDeviceProperty *p, bool re
             {QStringLiteral("kind"), kind_name(p->cmd_type())},
             {QStringLiteral("read"), QString::fromUtf8(p->get_cmd_bytes())},
             {QStringLiteral("write"), QString::fromUtf8(p->set_cmd_bytes())},
-            {QStringLiteral("editor"), p->property("WIDGET").toJsonObject()}};
+            {QStringLiteral("editor"), VXEditor(p).description}};
 }
 
 } // namespace

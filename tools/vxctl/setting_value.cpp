@@ -2,9 +2,9 @@
 
 #include "property_io.h"
 #include "vxdeviceproperty.h"
+#include "vxeditor.h"
 
 #include <QtCore/QCoreApplication>
-#include <QtCore/QJsonObject>
 
 #include <cmath>
 #include <limits>
@@ -39,27 +39,16 @@ Rule rule_of(const VXDeviceProperty *holder, const QString &unit)
         rule.limited = true;
     }
     rule.unit = unit;
-    const QJsonObject editor = holder->property("WIDGET").toJsonObject();
-    const QString widget = editor.value(QLatin1String("widget")).toString();
-    double factor = editor.value(QLatin1String("factor")).toDouble(1.0);
-    if (factor == 0.0 || !std::isfinite(factor))
-        factor = 1.0;
-    if (widget == QLatin1String("QComboBox")) {
-        for (const QString &option : editor.value(QLatin1String("option")).toString().split(QLatin1Char(';')))
-            rule.options << option.trimmed();
+    // What the editor takes is in the units it shows: value x factor.
+    const VXEditor editor(holder);
+    const VXEditor::Accepts accepts = editor.accepts();
+    const double factor = editor.factor == 0.0 || !std::isfinite(editor.factor) ? 1.0 : editor.factor;
+    for (const QString &option : accepts.options)
+        rule.options << option.trimmed();
+    if (accepts.limited) {
         rule.limited = true;
-        rule.min = 0;
-        rule.max = (rule.options.size() - 1) / factor;
-        return rule;
-    }
-    const bool spin = widget == QLatin1String("QSpinBox");
-    if (spin || (widget == QLatin1String("QDoubleSpinBox") && editor.contains(QLatin1String("min")))) {
-        // The spin box's own bounds when the description gives none.
-        const double low = editor.value(QLatin1String("min")).toDouble(0.0) / factor;
-        const double high = editor.value(QLatin1String("max")).toDouble(spin ? 1000.0 : 0.0) / factor;
-        rule.limited = true;
-        rule.min = std::min(low, high);
-        rule.max = std::max(low, high);
+        rule.min = std::min(accepts.min / factor, accepts.max / factor);
+        rule.max = std::max(accepts.min / factor, accepts.max / factor);
     }
     return rule;
 }

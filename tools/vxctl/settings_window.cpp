@@ -164,7 +164,7 @@ void SettingsWindow::find_fields()
         }
         // A member's row shows no unit: its group's unit covers all members.
         if (auto *box = qobject_cast<QAbstractSpinBox *>(control))
-            m_fields << new TypedField(box, label, group ? QString() : unit_text(property));
+            m_fields << new TypedField(box, property, label, group ? QString() : unit_text(property));
     }
 }
 

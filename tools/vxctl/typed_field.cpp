@@ -1,14 +1,16 @@
 #include "typed_field.h"
 
 #include "setting_value.h"
+#include "vxdeviceproperty.h"
+#include "vxeditor.h"
 
 #include <QtCore/QCoreApplication>
+#include <QtCore/QMetaProperty>
 #include <QtGui/QClipboard>
 #include <QtGui/QGuiApplication>
 #include <QtGui/QKeyEvent>
-#include <QtWidgets/QDoubleSpinBox>
+#include <QtWidgets/QAbstractSpinBox>
 #include <QtWidgets/QLineEdit>
-#include <QtWidgets/QSpinBox>
 
 #include <algorithm>
 
@@ -26,35 +28,27 @@ QString inserted_text(const QKeyEvent *key)
 
 } // namespace
 
-TypedField::TypedField(QAbstractSpinBox *box, const QString &label, const QString &unit)
-    : QObject(box), m_box(box), m_edit(box->findChild<QLineEdit *>()), m_label(label), m_unit(unit),
-      m_palette(box->palette())
+TypedField::TypedField(QAbstractSpinBox *box, const VXDeviceProperty *property, const QString &label,
+                       const QString &unit)
+    : QObject(box), m_box(box), m_edit(box->findChild<QLineEdit *>()), m_label(label), m_palette(box->palette())
 {
+    const VXEditor::Accepts accepts = VXEditor(property).accepts();
+    m_range = range_text(accepts.min, accepts.max, unit);
     box->installEventFilter(this);
     // What the box took as typed: it may be text it cannot take yet ("5" for 10 to 300).
     if (m_edit)
         connect(m_edit, &QLineEdit::textEdited, this,
                 [this](const QString &text) { set_typed(text, acceptable(text)); });
-    // A step (arrow key, wheel) gives the box a value of its own.
-    if (auto *spin = qobject_cast<QSpinBox *>(box))
-        connect(spin, qOverload<int>(&QSpinBox::valueChanged), this, &TypedField::reset);
-    else if (auto *spin = qobject_cast<QDoubleSpinBox *>(box))
-        connect(spin, qOverload<double>(&QDoubleSpinBox::valueChanged), this, &TypedField::reset);
+    // A step (arrow key, wheel) gives the box a value of its own, which its user property tells.
+    const QMetaProperty value = box->metaObject()->userProperty();
+    if (value.hasNotifySignal())
+        connect(box, value.notifySignal(), this, metaObject()->method(metaObject()->indexOfSlot("reset()")));
     reset();
 }
 
 QString TypedField::key() const
 {
     return m_box->objectName();
-}
-
-QString TypedField::range() const
-{
-    if (auto *spin = qobject_cast<QSpinBox *>(m_box))
-        return range_text(spin->minimum(), spin->maximum(), m_unit);
-    if (auto *spin = qobject_cast<QDoubleSpinBox *>(m_box))
-        return range_text(spin->minimum(), spin->maximum(), m_unit);
-    return QString();
 }
 
 void TypedField::reset()
