@@ -6,7 +6,7 @@
 #include "job_lock.h"
 #include "log_file.h"
 #include "plugin_host.h"
-#include "target_choice.h"
+#include "command_line_target.h"
 #include "trace_capture.h"
 
 #include <QtCore/QCommandLineParser>

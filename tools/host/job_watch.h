@@ -10,7 +10,7 @@
 #include <functional>
 
 class DeviceSession;
-class JobOutput;
+class JobReport;
 class JobProgress;
 class VXDeviceProperty;
 
@@ -28,7 +28,7 @@ enum class JobOutcome { Running, Finished, LinkLost, MachineStop, UserStop, Sile
 class JobWatch : public QObject
 {
 public:
-    JobWatch(DeviceSession &session, JobOutput &output, JobProgress &progress, int silence_ms, int answer_ms);
+    JobWatch(DeviceSession &session, JobReport &output, JobProgress &progress, int silence_ms, int answer_ms);
 
     // Starts a job on the machine and follows it until its copies are done
     // or it ends early; an early end ends every later call at once.
@@ -62,7 +62,7 @@ private:
     bool heard_lately();
 
     DeviceSession &m_session;
-    JobOutput &m_output;
+    JobReport &m_output;
     JobProgress &m_progress;
     VXDeviceProperty *const m_carrier;
     const int m_silence_ms;
