@@ -17,8 +17,6 @@ struct SimulatorFault;
 struct GlobalOptions
 {
     static QString tr(const char *text) { return QCoreApplication::translate("vxctl", text); }
-    struct SimulatorFlag;
-    static std::vector<SimulatorFlag> simulator_flags();
 
     QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}, tr("This help (vxctl help COMMAND: one command's).")};
     QCommandLineOption plugin{QStringLiteral("plugin"), tr("The plugin file to load."), QStringLiteral("path")};
@@ -42,6 +40,7 @@ struct GlobalOptions
         QCommandLineOption option;
         const vx::sim::SimulatorFault *fault;
     };
+    static std::vector<SimulatorFlag> simulator_flags();
     const std::vector<SimulatorFlag> simulator = simulator_flags();
     // The options that choose or shape the machine, for commands that use it.
     QList<const QCommandLineOption *> machine_options() const;
