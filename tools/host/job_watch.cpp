@@ -54,9 +54,6 @@ JobWatch::JobWatch(DeviceSession &session, JobReport &output, JobProgress &progr
             show();
         });
     }
-    connect(&m_terminal, &Terminal::interrupted, this, [this] { stop(); });
-    connect(&m_terminal, &Terminal::key_pressed, this, [this](char key) { on_key(key); });
-    m_terminal.watch_keys();
 }
 
 JobOutcome JobWatch::run(const std::function<void()> &start, int copies)

@@ -9,6 +9,7 @@
 #include "job_watch.h"
 #include "plotter_file.h"
 #include "qr_cut_files.h"
+#include "terminal.h"
 #include "vxdeviceinterface.h"
 #include "vxdeviceproperty.h"
 
@@ -314,6 +315,14 @@ QString early_end_sentences(JobOutcome outcome, const JobProgress &progress, con
     return text;
 }
 
+// The terminal's keys and Ctrl-C go to the watch while the terminal lives.
+void watch_keys(Terminal &terminal, JobWatch &watch)
+{
+    QObject::connect(&terminal, &Terminal::interrupted, &watch, [&watch] { watch.stop(); });
+    QObject::connect(&terminal, &Terminal::key_pressed, &watch, [&watch](char key) { watch.on_key(key); });
+    terminal.watch_keys();
+}
+
 // The record of the last machine job, and the device made ready for the next.
 QJsonObject close_machine_job(const JobWatch &watch, VXDeviceInterface *device)
 {
@@ -483,7 +492,9 @@ int run_plotter_job(const Invocation &call, const JobRequest &request, JobOutput
     show_start(request, stats, copies, from_page, session.target(), output);
 
     const int silence_ms = request.max_silence_ms > 0 ? request.max_silence_ms : page_silence_ms(call, stats, speed);
+    Terminal terminal; // outlives the watch, which its keys reach
     JobWatch watch(session, output, progress, silence_ms, qMin(kStopAnswerMs, call.timeout_ms));
+    watch_keys(terminal, watch);
     JobJournal::Position where{stats.pages, 0, 0, true};
     bool journal_failed = false;
     watch.on_position = [&] {
@@ -550,7 +561,9 @@ int run_qr_job(const Invocation &call, const JobRequest &request, JobOutput &out
     QJsonArray skipped;
     int skips_in_a_row = 0;
     bool gave_up = false;
+    Terminal terminal; // outlives the watch, which its keys reach
     JobWatch watch(session, output, progress, silence_ms, qMin(kStopAnswerMs, call.timeout_ms));
+    watch_keys(terminal, watch);
     watch.on_qr_code = [&](const QString &code) {
         if (gave_up)
             return; // codes still on their way while the machine is stopped
