@@ -3,6 +3,7 @@
 // QR codes, dry runs), settings, a cloud outbox and every failure.
 #include "cloud_outbox_p.h"
 #include "event_wait.h"
+#include "simulator_faults.h"
 
 #include <QtCore/QJsonArray>
 #include <QtCore/QJsonDocument>
@@ -56,6 +57,17 @@ Run vxctl(QStringList arguments, int timeout_ms = 20000)
     run.out = QString::fromUtf8(process.readAllStandardOutput());
     run.err = QString::fromUtf8(process.readAllStandardError());
     return run;
+}
+
+// The commands vxctl help lists: the rows of its command table.
+QStringList help_commands()
+{
+    QStringList names;
+    const QString listed = vxctl({"help"}).out.section("Commands:\n", 1).section("\n\n", 0, 0);
+    for (auto it = QRegularExpression("^  ([a-z]+)", QRegularExpression::MultilineOption).globalMatch(listed); it.hasNext();)
+        names << it.next().captured(1);
+    names.removeDuplicates();
+    return names;
 }
 
 // The percentages of the progress lines, in order.
@@ -602,6 +614,13 @@ void tst_vxctl::failures_data()
     QTest::newRow("link lost mid-job")
         << QStringList{"--sim", "job", SAMPLES_DIR "/labels-3-pages.plt", "--sim-drop-after", "1"} << 1
         << "link lost during the job (TCP DISCONNECTED.)";
+    // Each simulator fault vxctl gives on is checked as the simulator checks it.
+    for (const vx::sim::SimulatorFault &fault : vx::sim::simulator_faults()) {
+        if (!fault.host_flag || !fault.value_name)
+            continue;
+        const QString flag = QStringLiteral("--") + fault.host_flag;
+        QTest::newRow(qPrintable(flag)) << QStringList{"--sim", flag, "x", "get", "SPEED"} << 2 << flag + " takes";
+    }
 }
 
 void tst_vxctl::failures()
@@ -962,6 +981,7 @@ void tst_vxctl::shell_completion_data()
     for (const QString &line : vxctl({"ports"}).out.split('\n', Qt::SkipEmptyParts))
         ports << line.section("  ", 0, 0);
     QTest::newRow("--usb from ports") << QStringList{"--usb", ""} << ports;
+    QTest::newRow("every command of the help") << QStringList{""} << help_commands();
 }
 
 void tst_vxctl::shell_completion()
@@ -1008,7 +1028,11 @@ void tst_vxctl::man_page()
         const QString option = it.next().captured(1);
         QVERIFY2(page.contains(QRegularExpression(option + "(?![a-z-])")), qPrintable(option));
     }
-    for (const char *command : {"job", "cloud", "trace"}) {
+    const QStringList commands = help_commands();
+    QVERIFY(commands.contains("job") && commands.contains("cloud") && commands.contains("trace"));
+    for (const QString &command : commands) {
+        QVERIFY2(page.contains(QRegularExpression("^ +" + command + "\\b", QRegularExpression::MultilineOption)),
+                 qPrintable(command));
         for (const QString &line : vxctl({"help", command}).out.split('\n')) {
             if (!line.startsWith("usage: "))
                 continue;

@@ -6,6 +6,7 @@
 #include "frame.h"
 #include "receive_buffer.h"
 #include "plot_path.h"
+#include "simulator_faults.h"
 
 #include <QtCore/QElapsedTimer>
 #include <QtCore/QProcess>
@@ -15,6 +16,7 @@
 #include <QtTest/QSignalSpy>
 #include <QtTest/QtTest>
 
+#include <algorithm>
 #include <fcntl.h>
 #include <functional>
 #include <memory>
@@ -472,11 +474,11 @@ void tst_vxsim::converses()
     SimulatorOptions options;
     for (; !script.isEmpty() && script.first().startsWith("--"); script.removeFirst()) {
         const QByteArrayList flag = script.first().split(' ');
-        options.ignore_stop = options.ignore_stop || flag.first() == "--ignore-stop";
-        if (flag.first() == "--speed")
-            options.cut_speed_mm_per_second = flag.last().toDouble();
-        if (flag.first() == "--progress-interval")
-            options.progress_interval_ms = flag.last().toInt();
+        const auto fault = std::find_if(simulator_faults().begin(), simulator_faults().end(),
+                                        [&flag](const SimulatorFault &row) { return flag.first() == QByteArray("--") + row.flag; });
+        QVERIFY2(fault != simulator_faults().end(), flag.first().constData());
+        QCOMPARE(fault->value_error(flag.last(), flag.first()), QString());
+        fault->apply(options, flag.last());
     }
     const RunningSimulator simulator(options);
     QVERIFY(simulator.port);

@@ -1,9 +1,34 @@
 #include "global_options.h"
 
 #include "command_table.h"
+#include "simulator_faults.h"
 
 #include <QtCore/QCommandLineParser>
 #include <QtCore/QSet>
+
+std::vector<GlobalOptions::SimulatorFlag> GlobalOptions::simulator_flags()
+{
+    std::vector<SimulatorFlag> flags;
+    for (const vx::sim::SimulatorFault &fault : vx::sim::simulator_faults()) {
+        if (fault.host_flag) {
+            flags.push_back({QCommandLineOption(fault.host_flag, tr(fault.host_help), fault.value_name), &fault});
+        }
+    }
+    return flags;
+}
+
+QList<const QCommandLineOption *> GlobalOptions::machine_options() const
+{
+    QList<const QCommandLineOption *> options{&tcp, &usb, &sim};
+    for (const SimulatorFlag &flag : simulator)
+        options << &flag.option;
+    return options << &sim_replay << &trace << &timeout;
+}
+
+QList<const QCommandLineOption *> GlobalOptions::all() const
+{
+    return QList<const QCommandLineOption *>{&help, &plugin, &log} + machine_options();
+}
 
 bool GlobalOptions::is_own(const QString &name) const
 {

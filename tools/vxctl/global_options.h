@@ -4,8 +4,13 @@
 #include <QtCore/QCoreApplication>
 #include <QtCore/QList>
 
+#include <vector>
+
 struct Command;
 class QCommandLineParser;
+namespace vx::sim {
+struct SimulatorFault;
+}
 
 // The options of vxctl itself, before or after any command: the plugin,
 // the machine and its simulator, the log.
@@ -21,19 +26,6 @@ struct GlobalOptions
     QCommandLineOption usb{QStringLiteral("usb"), tr("A controller on a USB device path (see vxctl ports)."),
                            QStringLiteral("path")};
     QCommandLineOption sim{QStringLiteral("sim"), tr("Start the controller simulator.")};
-    QCommandLineOption sim_speed{QStringLiteral("sim-speed"), tr("Simulator cutting speed in mm/s (0: instant)."),
-                                 QStringLiteral("mm/s")};
-    QCommandLineOption sim_stop{QStringLiteral("sim-stop-after"),
-                                tr("Simulator: press stop on the machine after n pages."), QStringLiteral("n")};
-    QCommandLineOption sim_drop{QStringLiteral("sim-drop-after"), tr("Simulator: drop the link after n pages."),
-                                QStringLiteral("n")};
-    QCommandLineOption sim_refuse{QStringLiteral("sim-refuse"),
-                                  tr("Simulator: refuse the command with this number."), QStringLiteral("n")};
-    QCommandLineOption sim_ignore_stop{QStringLiteral("sim-ignore-stop"),
-                                       tr("Simulator: leave the stop unanswered and go on cutting.")};
-    QCommandLineOption sim_progress{QStringLiteral("sim-progress-interval"),
-                                    tr("Simulator: ms between progress reports while cutting (0: only at each page's end)."),
-                                    QStringLiteral("ms")};
     QCommandLineOption trace{QStringLiteral("trace"), tr("Record every frame and link event into the file (vxctl trace show FILE)."),
                              QStringLiteral("file")};
     QCommandLineOption sim_replay{QStringLiteral("sim-replay"), tr("Start the simulator acting as the controller of a trace."),
@@ -41,33 +33,20 @@ struct GlobalOptions
     QCommandLineOption timeout{QStringLiteral("timeout"), tr("Seconds to wait for the machine to answer; in a job, the longest silence accepted."),
                                QStringLiteral("s"), QStringLiteral("5")};
 
-    // The simulator's own options, each given on as the simulator's flag
-    // (with its value, if it takes one).
+    // The simulator's faults vxctl gives on, one per row of its table that
+    // names a vxctl option: --sim-FAULT [value] becomes the simulator's --FAULT.
     struct SimulatorFlag
     {
-        const QCommandLineOption *option;
-        const char *flag;
+        QCommandLineOption option;
+        const vx::sim::SimulatorFault *fault;
     };
-    QList<SimulatorFlag> simulator_flags() const
-    {
-        return {{&sim_speed, "--speed"}, {&sim_stop, "--machine-stop-after"},
-                {&sim_drop, "--drop-after"}, {&sim_refuse, "--refuse"},
-                {&sim_ignore_stop, "--ignore-stop"}, {&sim_progress, "--progress-interval"}};
-    }
+    static std::vector<SimulatorFlag> simulator_flags();
+    const std::vector<SimulatorFlag> simulator = simulator_flags();
     // The options that choose or shape the machine, for commands that use it.
-    QList<const QCommandLineOption *> machine_options() const
-    {
-        return {&tcp, &usb, &sim, &sim_speed, &sim_stop, &sim_drop, &sim_refuse, &sim_ignore_stop, &sim_progress,
-                &sim_replay, &trace, &timeout};
-    }
-
+    QList<const QCommandLineOption *> machine_options() const;
     // Every option of vxctl itself, in help order; a command's row may list
     // one of them for its help (job: --timeout), which leaves it vxctl's.
-    QList<const QCommandLineOption *> all() const
-    {
-        return {&help, &plugin, &log, &tcp, &usb, &sim, &sim_speed, &sim_stop, &sim_drop, &sim_refuse,
-                &sim_ignore_stop, &sim_progress, &sim_replay, &trace, &timeout};
-    }
+    QList<const QCommandLineOption *> all() const;
     bool is_own(const QString &name) const;
 
     void add_to(QCommandLineParser &parser) const;

@@ -9,6 +9,7 @@
 #include "job_watch.h"
 #include "plotter_file.h"
 #include "qr_cut_files.h"
+#include "terminal.h"
 #include "vxdeviceinterface.h"
 #include "vxdeviceproperty.h"
 
@@ -314,6 +315,14 @@ QString early_end_sentences(JobOutcome outcome, const JobProgress &progress, con
     return text;
 }
 
+// The terminal's keys and Ctrl-C go to the watch while the terminal lives.
+void watch_keys(Terminal &terminal, JobWatch &watch)
+{
+    QObject::connect(&terminal, &Terminal::interrupted, &watch, [&watch] { watch.stop(); });
+    QObject::connect(&terminal, &Terminal::key_pressed, &watch, [&watch](char key) { watch.on_key(key); });
+    terminal.watch_keys();
+}
+
 // The record of the last machine job, and the device made ready for the next.
 QJsonObject close_machine_job(const JobWatch &watch, VXDeviceInterface *device)
 {
@@ -349,26 +358,111 @@ int page_silence_ms(const Invocation &call, const PlotterStats &stats, double sp
     return int(qBound(double(call.timeout_ms), 2.0 * page_ms + kSilenceMarginMs, double(std::numeric_limits<int>::max())));
 }
 
-int run_plotter_job(const Invocation &call, const JobRequest &request, JobOutput &output)
+// The file read, and its pages checked against what the plugin and the
+// controller take; false after telling why.
+bool read_plotter_file(const JobRequest &request, PlotterFile *file, QTextStream &err)
 {
-    QTextStream &err = call.err;
-    PlotterFile file;
     QString error;
-    if (!file.read(request.file, &error)) {
+    if (!file->read(request.file, &error)) {
         err << "vxctl: " << error << '\n';
-        return 1;
+        return false;
     }
-    const PlotterStats &stats = file.stats();
+    const PlotterStats &stats = file->stats();
     if (stats.largest_page_bytes > kPluginPageBytes) {
         err << "vxctl: " << request.file << " has a page of " << stats.largest_page_bytes
             << " bytes; the plugin frames pages up to " << kPluginPageBytes << " bytes\n";
-        return 1;
+        return false;
     }
     if (stats.largest_page_bytes > request.max_page) {
         err << "vxctl: " << request.file << " has a page of " << stats.largest_page_bytes
             << " bytes; the controller takes pages up to " << request.max_page << " bytes (--max-page)\n";
+        return false;
+    }
+    return true;
+}
+
+// --resume: the page and copies the journal says are left. The exit status
+// when nothing is (or the journal cannot be read), else -1.
+int resume_from_journal(const JobRequest &request, int pages, JobJournal &journal, JobOutput &output,
+                        QTextStream &err, int *from_page, int *copies)
+{
+    JobJournal::Position where;
+    QString error;
+    if (!journal.load(pages, &where, &error)) {
+        err << "vxctl: " << error << '\n';
         return 1;
     }
+    if (next_to_cut(where, request.redo_page, from_page, copies))
+        return -1;
+    // The page in flight is skipped only on request: the journal keeps it
+    // for --redo-page.
+    if (where.in_flight && !request.redo_page) {
+        output.event(QStringLiteral("end"),
+                     {{QStringLiteral("outcome"), QStringLiteral("finished")},
+                      {QStringLiteral("page_in_flight"), where.page}},
+                     tr("nothing left to cut of %1 but page %2, in flight at the interruption: whether it "
+                        "was cut is unknown (--resume --redo-page cuts it)").arg(request.file).arg(where.page));
+        return 0;
+    }
+    output.event(QStringLiteral("end"), {{QStringLiteral("outcome"), QStringLiteral("finished")}},
+                 tr("nothing left to cut of %1").arg(request.file));
+    journal.remove();
+    return 0;
+}
+
+void show_start(const JobRequest &request, const PlotterStats &stats, int copies, int from_page,
+                const Target &target, JobOutput &output)
+{
+    output.event(QStringLiteral("start"),
+                 {{QStringLiteral("file"), request.file}, {QStringLiteral("pages"), stats.pages},
+                  {QStringLiteral("copies"), copies}, {QStringLiteral("from_page"), from_page},
+                  {QStringLiteral("target"), target.describe()},
+                  {QStringLiteral("blank_pages_dropped"), stats.blank_pages_dropped}},
+                 tr("job %1: %2 page(s), %3%4, on %5")
+                     .arg(request.file).arg(stats.pages).arg(copies_text(copies))
+                     .arg(from_page > 1 ? tr(", the first from page %1").arg(from_page) : QString())
+                     .arg(target.describe())
+                     + dropped_pages_note(stats));
+    if (!request.json && Terminal::is_interactive_output())
+        output.event(QString(), {}, tr("keys: p pause, r resume, s or q stop"));
+}
+
+// The rest of an interrupted copy is a machine job of its own; then whole
+// copies. Stops at the first that does not finish; *record is the last's.
+JobOutcome cut_copies(PlotterFile &file, int from_page, int copies, VXDeviceInterface *device, JobWatch &watch,
+                      JobProgress &progress, QJsonObject *record)
+{
+    struct Part { int from_page; int copies; };
+    QVector<Part> parts;
+    if (from_page > 1)
+        parts.append({from_page, 1});
+    if (copies - parts.size() > 0)
+        parts.append({1, copies - parts.size()});
+    JobOutcome outcome = JobOutcome::Finished;
+    for (int i = 0; i < parts.size() && outcome == JobOutcome::Finished; ++i) {
+        const Part part = parts.at(i);
+        write_setting(device, "TASK_MODE", 0);
+        write_setting(device, "TASK_COPIES", part.copies);
+        QString text = file.text_from_page(part.from_page);
+        if (i + 1 == parts.size())
+            file.release(); // the text holds the job now
+        watch.load(std::move(text));
+        outcome = watch.run([&] {
+            progress.start_page_by_page(part.from_page);
+            device->startTask();
+        }, part.copies);
+        *record = close_machine_job(watch, device);
+    }
+    return outcome;
+}
+
+int run_plotter_job(const Invocation &call, const JobRequest &request, JobOutput &output)
+{
+    QTextStream &err = call.err;
+    PlotterFile file;
+    if (!read_plotter_file(request, &file, err))
+        return 1;
+    const PlotterStats &stats = file.stats();
     if (request.dry_run)
         return run_dry_run(call, file, request.copies, request.speed, output);
 
@@ -377,27 +471,9 @@ int run_plotter_job(const Invocation &call, const JobRequest &request, JobOutput
     int from_page = request.from_page;
     int copies = request.copies;
     if (request.resume) {
-        JobJournal::Position where;
-        if (!journal.load(stats.pages, &where, &error)) {
-            err << "vxctl: " << error << '\n';
-            return 1;
-        }
-        if (!next_to_cut(where, request.redo_page, &from_page, &copies)) {
-            // The page in flight is skipped only on request: the journal
-            // keeps it for --redo-page.
-            if (where.in_flight && !request.redo_page) {
-                output.event(QStringLiteral("end"),
-                             {{QStringLiteral("outcome"), QStringLiteral("finished")},
-                              {QStringLiteral("page_in_flight"), where.page}},
-                             tr("nothing left to cut of %1 but page %2, in flight at the interruption: whether it "
-                                "was cut is unknown (--resume --redo-page cuts it)").arg(request.file).arg(where.page));
-                return 0;
-            }
-            output.event(QStringLiteral("end"), {{QStringLiteral("outcome"), QStringLiteral("finished")}},
-                         tr("nothing left to cut of %1").arg(request.file));
-            journal.remove();
-            return 0;
-        }
+        const int status = resume_from_journal(request, stats.pages, journal, output, err, &from_page, &copies);
+        if (status >= 0)
+            return status;
     }
     if (from_page > stats.pages) {
         err << "vxctl: --from-page " << from_page << ": " << request.file << " has " << stats.pages
@@ -413,21 +489,12 @@ int run_plotter_job(const Invocation &call, const JobRequest &request, JobOutput
     if (request.speed_given || speed > 0.0)
         progress.set_speed(request.speed_given ? request.speed : speed);
     output.estimate(progress);
-    output.event(QStringLiteral("start"),
-                 {{QStringLiteral("file"), request.file}, {QStringLiteral("pages"), stats.pages},
-                  {QStringLiteral("copies"), copies}, {QStringLiteral("from_page"), from_page},
-                  {QStringLiteral("target"), session.target().describe()},
-                  {QStringLiteral("blank_pages_dropped"), stats.blank_pages_dropped}},
-                 tr("job %1: %2 page(s), %3%4, on %5")
-                     .arg(request.file).arg(stats.pages).arg(copies_text(copies))
-                     .arg(from_page > 1 ? tr(", the first from page %1").arg(from_page) : QString())
-                     .arg(session.target().describe())
-                     + dropped_pages_note(stats));
-    if (!request.json && Terminal::is_interactive_output())
-        output.event(QString(), {}, tr("keys: p pause, r resume, s or q stop"));
+    show_start(request, stats, copies, from_page, session.target(), output);
 
     const int silence_ms = request.max_silence_ms > 0 ? request.max_silence_ms : page_silence_ms(call, stats, speed);
+    Terminal terminal; // outlives the watch, which its keys reach
     JobWatch watch(session, output, progress, silence_ms, qMin(kStopAnswerMs, call.timeout_ms));
+    watch_keys(terminal, watch);
     JobJournal::Position where{stats.pages, 0, 0, true};
     bool journal_failed = false;
     watch.on_position = [&] {
@@ -443,30 +510,8 @@ int run_plotter_job(const Invocation &call, const JobRequest &request, JobOutput
         }
     };
 
-    // The rest of an interrupted copy is a job of its own; then whole copies.
-    struct Part { int from_page; int copies; };
-    QVector<Part> parts;
-    if (from_page > 1)
-        parts.append({from_page, 1});
-    if (copies - parts.size() > 0)
-        parts.append({1, copies - parts.size()});
-    JobOutcome outcome = JobOutcome::Finished;
     QJsonObject record;
-    for (int i = 0; i < parts.size() && outcome == JobOutcome::Finished; ++i) {
-        const Part part = parts.at(i);
-        write_setting(device, "TASK_MODE", 0);
-        write_setting(device, "TASK_COPIES", part.copies);
-        QString text = file.text_from_page(part.from_page);
-        if (i + 1 == parts.size())
-            file.release(); // the text holds the job now
-        watch.load(std::move(text));
-        outcome = watch.run([&] {
-            progress.start_page_by_page(part.from_page);
-            device->startTask();
-        }, part.copies);
-        record = close_machine_job(watch, device);
-    }
-
+    const JobOutcome outcome = cut_copies(file, from_page, copies, device, watch, progress, &record);
     QJsonObject end{{QStringLiteral("outcome"), outcome_name(outcome)},
                     {QStringLiteral("record"), record},
                     {QStringLiteral("copies_done"), progress.copies_done()},
@@ -516,7 +561,9 @@ int run_qr_job(const Invocation &call, const JobRequest &request, JobOutput &out
     QJsonArray skipped;
     int skips_in_a_row = 0;
     bool gave_up = false;
+    Terminal terminal; // outlives the watch, which its keys reach
     JobWatch watch(session, output, progress, silence_ms, qMin(kStopAnswerMs, call.timeout_ms));
+    watch_keys(terminal, watch);
     watch.on_qr_code = [&](const QString &code) {
         if (gave_up)
             return; // codes still on their way while the machine is stopped

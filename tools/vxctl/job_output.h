@@ -1,5 +1,7 @@
 #pragma once
 
+#include "job_report.h"
+
 #include <QtCore/QElapsedTimer>
 #include <QtCore/QJsonObject>
 #include <QtCore/QString>
@@ -16,7 +18,7 @@ QString clock_text(double seconds);
 // line for every event, named by "event", each with the time it was
 // written ("time"), the seconds since the job started ("elapsed_s") and the
 // last estimate of the seconds left ("remaining_s", null while unknown).
-class JobOutput
+class JobOutput : public JobReport
 {
 public:
     JobOutput(QTextStream &out, bool json);
@@ -25,9 +27,9 @@ public:
     // A line for people, or the event's object. The "start" event starts
     // the job's clock; the first line of the "end" event's text gets the
     // job's duration; time between "paused" and "resumed" is not cutting.
-    void event(const QString &name, const QJsonObject &fields, const QString &text);
+    void event(const QString &name, const QJsonObject &fields, const QString &text) override;
     // Drawn or written when something shown changed.
-    void progress(const JobProgress &progress);
+    void progress(const JobProgress &progress) override;
     // Takes the progress's estimate of the time left without showing it.
     void estimate(const JobProgress &progress);
     // Ends the bar's line.

@@ -1,12 +1,12 @@
 // vxctl: a small host for the device plugin, using it only through the
 // plugin loader and the device interface, as a host application would.
+#include "command_line_target.h"
 #include "command_table.h"
 #include "device_session.h"
 #include "global_options.h"
 #include "job_lock.h"
 #include "log_file.h"
 #include "plugin_host.h"
-#include "target_choice.h"
 #include "trace_capture.h"
 
 #include <QtCore/QCommandLineParser>
@@ -106,20 +106,97 @@ QString command_names()
     return tr("%1 or %2.").arg(names.join(QStringLiteral(", ")), last);
 }
 
-} // namespace
-
-int main(int argc, char **argv)
+// Only a command with a window needs widgets; the others keep running
+// without a display. Screenshots are drawn offscreen, and so is a window
+// without a display, which the command then declines.
+QCoreApplication *make_application(int &argc, char **argv)
 {
-    keep_qt_notes_off_terminal();
-    // Only a command with a window needs widgets; the others keep running
-    // without a display. Screenshots are drawn offscreen, and so is a
-    // window without a display, which the command then declines.
     const bool window = needs_window(argc, argv);
     if (window && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")
         && (has_argument(argc, argv, "--screenshot")
             || (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QScopedPointer<QCoreApplication> app(window ? new QApplication(argc, argv) : new QCoreApplication(argc, argv));
+    return window ? new QApplication(argc, argv) : new QCoreApplication(argc, argv);
+}
+
+// The command line's fault for the command, or an empty text; the machine
+// it names goes into *choice.
+QString command_line_error(const Command &command, Invocation &call, const GlobalOptions &options, bool offline,
+                           TargetChoice *choice)
+{
+    if (!parse_timeout(call.options.value(options.timeout), &call.timeout_ms))
+        return tr("--timeout takes seconds, more than 0 and up to %1").arg(kLongestTimeoutSeconds);
+    QString error = argument_error(command, call);
+    if (error.isEmpty())
+        error = options.misplaced(call.options, command);
+    if (error.isEmpty() && command.uses_device() && !offline)
+        choose_target(call.options, options, command, choice, &error);
+    return error;
+}
+
+// With the plugin loaded: connected to the machine, the command run on it.
+int run_on_machine(const Command &command, Invocation &call, TargetChoice &choice)
+{
+    QTextStream &err = call.err;
+    QString error;
+    JobLock lock; // released after the session: its link closes first
+    DeviceSession session(call.host->root());
+    call.session = &session;
+    error = command.check_device && session.device() ? command.check_device(call) : QString();
+    if (!error.isEmpty()) {
+        err << "vxctl: " << error << '\n';
+        return 2;
+    }
+    Target &target = choice.target;
+    if (target.kind == Target::Simulator && command.simulator_arguments)
+        target.simulator_arguments << command.simulator_arguments(call);
+    // Taken before connecting: the connection itself would take the link
+    // over from a job running on the machine. Each simulator run is a
+    // machine of its own.
+    if (command.needs == Command::DeviceToChange && target.kind != Target::Simulator
+        && !lock.take(target, (QStringList{QString::fromLatin1(command.name)} + call.arguments).join(QLatin1Char(' ')),
+                      &error)) {
+        err << "vxctl: " << error << '\n';
+        return 1;
+    }
+    if (choice.source == TargetChoice::Implicit)
+        err << "vxctl: no machine named: using the built-in simulator\n";
+    err.flush();
+    if (!session.open(target, qMax(call.timeout_ms, 1000), &error)) {
+        err << "vxctl: " << error << '\n';
+        return 1;
+    }
+    qCInfo(lcCtl).noquote() << "connected to" << session.target().describe();
+    return command.run(call);
+}
+
+// The trace started and the plugin loaded; the command run with it.
+int run_with_plugin(const Command &command, Invocation &call, const GlobalOptions &options, TargetChoice &choice)
+{
+    QString error;
+    TraceCapture trace; // outlives the device, whose recording it keeps
+    if (call.options.isSet(options.trace) && !trace.start(call.options.value(options.trace), &error)) {
+        call.err << "vxctl: " << error << '\n';
+        return 1;
+    }
+    PluginHost host;
+    if (!host.load(call.options.isSet(options.plugin) ? call.options.value(options.plugin)
+                                                      : PluginHost::default_plugin_path())) {
+        call.err << "vxctl: " << host.error() << '\n';
+        return 1;
+    }
+    call.host = &host;
+    if (command.needs == Command::Plugin)
+        return command.run(call);
+    return run_on_machine(command, call, choice);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    keep_qt_notes_off_terminal();
+    QScopedPointer<QCoreApplication> app(make_application(argc, argv));
     QCoreApplication::setApplicationName(QStringLiteral("vxctl"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VX_VERSION));
 
@@ -155,16 +232,8 @@ int main(int argc, char **argv)
     }
     Invocation call{args.mid(1), parser, out, err};
     const bool offline = command->runs_offline && command->runs_offline(call);
-    if (!parse_timeout(parser.value(options.timeout), &call.timeout_ms)) {
-        err << "vxctl: --timeout takes seconds, more than 0 and up to " << kLongestTimeoutSeconds << '\n';
-        return 2;
-    }
-    QString error = argument_error(*command, call);
-    if (error.isEmpty())
-        error = options.misplaced(parser, *command);
     TargetChoice choice;
-    if (error.isEmpty() && command->uses_device() && !offline)
-        choose_target(parser, options, *command, &choice, &error);
+    QString error = command_line_error(*command, call, options, offline, &choice);
     if (!error.isEmpty()) {
         err << "vxctl: " << error << '\n';
         return 2;
@@ -181,48 +250,5 @@ int main(int argc, char **argv)
     qCInfo(lcCtl).noquote() << "command" << QCoreApplication::arguments().mid(1).join(QLatin1Char(' '));
     if (command->needs == Command::Nothing || offline)
         return command->run(call);
-
-    TraceCapture trace; // outlives the device, whose recording it keeps
-    if (parser.isSet(options.trace) && !trace.start(parser.value(options.trace), &error)) {
-        err << "vxctl: " << error << '\n';
-        return 1;
-    }
-    PluginHost host;
-    if (!host.load(parser.isSet(options.plugin) ? parser.value(options.plugin) : PluginHost::default_plugin_path())) {
-        err << "vxctl: " << host.error() << '\n';
-        return 1;
-    }
-    call.host = &host;
-    if (command->needs == Command::Plugin)
-        return command->run(call);
-
-    JobLock lock; // released after the session: its link closes first
-    DeviceSession session(host.root());
-    call.session = &session;
-    error = command->check_device && session.device() ? command->check_device(call) : QString();
-    if (!error.isEmpty()) {
-        err << "vxctl: " << error << '\n';
-        return 2;
-    }
-    Target &target = choice.target;
-    if (target.kind == Target::Simulator && command->simulator_arguments)
-        target.simulator_arguments << command->simulator_arguments(call);
-    // Taken before connecting: the connection itself would take the link
-    // over from a job running on the machine. Each simulator run is a
-    // machine of its own.
-    if (command->needs == Command::DeviceToChange && target.kind != Target::Simulator
-        && !lock.take(target, (QStringList{QString::fromLatin1(command->name)} + call.arguments).join(QLatin1Char(' ')),
-                      &error)) {
-        err << "vxctl: " << error << '\n';
-        return 1;
-    }
-    if (choice.source == TargetChoice::Implicit)
-        err << "vxctl: no machine named: using the built-in simulator\n";
-    err.flush();
-    if (!session.open(target, qMax(call.timeout_ms, 1000), &error)) {
-        err << "vxctl: " << error << '\n';
-        return 1;
-    }
-    qCInfo(lcCtl).noquote() << "connected to" << session.target().describe();
-    return command->run(call);
+    return run_with_plugin(*command, call, options, choice);
 }

@@ -1,6 +1,7 @@
 #include "controller_simulator.h"
 #include "quit_on_signal.h"
 #include "replay_controller.h"
+#include "simulator_faults.h"
 #include "usage_text.h"
 
 #include <QtCore/QCommandLineParser>
@@ -8,12 +9,12 @@
 #include <QtCore/QLoggingCategory>
 #include <QtCore/QTextStream>
 
-#include <limits>
 #include <memory>
 #include <optional>
 #include <vector>
 
 using vx::sim::ControllerSimulator;
+using vx::sim::SimulatorFault;
 using vx::sim::SimulatorOptions;
 
 namespace {
@@ -38,9 +39,8 @@ std::optional<int> non_negative(const QCommandLineParser &parser, const QString 
     return value;
 }
 
-std::optional<CommandLine> parse_command_line(const QCoreApplication &app, QString *error)
+void add_options(QCommandLineParser &parser)
 {
-    QCommandLineParser parser;
     parser.setApplicationDescription(vx::sim::usage_description());
     parser.addHelpOption();
     parser.addVersionOption();
@@ -49,78 +49,79 @@ std::optional<CommandLine> parse_command_line(const QCoreApplication &app, QStri
         {"bind", "Address to listen on.", "ADDRESS", "127.0.0.1"},
         {"pty", "Also serve on a pseudo-terminal."},
         {"verbose", "Log every frame and state change (category vx.sim) to stderr."},
-        {"speed", "Cut at MMPS mm/s instead of at once.", "MMPS", "0"},
         {"file-name", "FileName in the progress reports.", "NAME", "job.plt"},
-        {"split", "Write each frame in chunks of N bytes, 1 ms apart.", "N", "0"},
-        {"noise", "Garbage bytes between frames, some with a stray STX."},
-        {"duplicate-progress", "Send every progress report twice."},
-        {"drop-after", "Close the TCP client after N finished pages.", "N", "0"},
-        {"reset", "--drop-after: reset the connection instead of closing it."},
-        {"machine-stop-after", "After N finished pages, stop the job as the machine's stop "
-                               "key does and report 1001.", "N", "0"},
-        {"refuse", "Answer every CCMD request with number N \"N,1\".", "N", "0"},
-        {"ignore-stop", "Leave the stop write \"27,2\" unanswered and go on cutting."},
-        {"progress-interval", "At a speed, a progress report every MS ms; 0 sends only each "
-                              "page's own.", "MS", QString::number(SimulatorOptions().progress_interval_ms)},
+    });
+    for (const SimulatorFault &fault : vx::sim::simulator_faults()) {
+        parser.addOption(fault.value_name ? QCommandLineOption(fault.flag, fault.help, QString(fault.value_name).toUpper(),
+                                                               fault.default_value())
+                                          : QCommandLineOption(fault.flag, fault.help));
+    }
+    parser.addOptions({
         {"qr-codes", "In QR-code mode report these codes in turn (and round again), each "
                      "answered with the pages to cut.", "A1,B2,..."},
-        {"max-frame", "The largest frame taken, header included, in bytes; a longer one "
-                      "is dropped.", "BYTES", QString::number(SimulatorOptions().max_frame_bytes)},
         {"machines", "Serve N independent machines, each on its own port (the ports from --port "
                      "up, or free ones with --port 0) and pseudo-terminal.", "N", "1"},
         {"replay", "Act as the controller recorded in a trace file (TCP only): answer each "
                    "request as it was answered there.", "FILE"},
         {"fast", "--replay: answer at once instead of after the recorded delays."},
     });
+}
+
+// The options of the simulated machine itself.
+bool read_machine_options(const QCommandLineParser &parser, SimulatorOptions *options, QString *error)
+{
+    for (const SimulatorFault &fault : vx::sim::simulator_faults()) {
+        const QString value = parser.value(fault.flag);
+        *error = fault.value_error(value, QStringLiteral("--") + fault.flag);
+        if (!error->isEmpty())
+            return false;
+        if (parser.isSet(fault.flag))
+            fault.apply(*options, value);
+    }
+    if (parser.isSet("qr-codes")) {
+        options->qr_codes = parser.value("qr-codes").toUtf8().split(',');
+        for (const QByteArray &code : options->qr_codes) {
+            // A code is the last item of a reply frame.
+            if (code.isEmpty() || code.contains(';') || code.contains('\x02') || code.contains('\x03')) {
+                *error = "--qr-codes takes codes separated by commas, without ';' STX or ETX";
+                return false;
+            }
+        }
+    }
+    options->file_name = parser.value("file-name").toUtf8();
+    // The name is one item of a comma list inside a frame.
+    if (options->file_name.contains(',') || options->file_name.contains(';')
+        || options->file_name.contains('\x02') || options->file_name.contains('\x03')) {
+        *error = "--file-name must not contain ',' ';' STX or ETX";
+        return false;
+    }
+    if (options->reset_on_drop && options->drop_after_pages == 0) {
+        *error = "--reset goes with --drop-after N";
+        return false;
+    }
+    return true;
+}
+
+std::optional<CommandLine> parse_command_line(const QCoreApplication &app, QString *error)
+{
+    QCommandLineParser parser;
+    add_options(parser);
     parser.process(app);
 
     if (!parser.isSet("verbose"))
         QLoggingCategory::setFilterRules(QStringLiteral("vx.sim.debug=false"));
 
     CommandLine line;
+    if (!read_machine_options(parser, &line.options, error))
+        return std::nullopt;
     const std::optional<int> port = non_negative(parser, "port", 65535);
-    const std::optional<int> split = non_negative(parser, "split", 1 << 20);
-    const std::optional<int> drop_after = non_negative(parser, "drop-after", 1 << 30);
-    const std::optional<int> stop_after = non_negative(parser, "machine-stop-after", 1 << 30);
-    const std::optional<int> refuse = non_negative(parser, "refuse", 1 << 30);
-    const std::optional<int> progress_interval = non_negative(parser, "progress-interval", 86400000);
     const std::optional<int> machines = non_negative(parser, "machines", 1000);
-    const std::optional<int> max_frame = non_negative(parser, "max-frame", std::numeric_limits<int>::max());
-    bool speed_ok = false;
-    line.options.cut_speed_mm_per_second = parser.value("speed").toDouble(&speed_ok);
-    line.options.file_name = parser.value("file-name").toUtf8();
-
-    if (!port || !split || !drop_after || !stop_after || !refuse || !progress_interval) {
-        *error = "--port, --split, --drop-after, --machine-stop-after, --refuse and --progress-interval "
-                 "take whole numbers";
+    if (!port) {
+        *error = "--port takes a whole number from 0 to 65535";
         return std::nullopt;
-    }
-    if (!max_frame || *max_frame < 16) {
-        *error = "--max-frame takes a number of bytes from 16";
-        return std::nullopt;
-    }
-    if (parser.isSet("qr-codes")) {
-        line.options.qr_codes = parser.value("qr-codes").toUtf8().split(',');
-        for (const QByteArray &code : line.options.qr_codes) {
-            // A code is the last item of a reply frame.
-            if (code.isEmpty() || code.contains(';') || code.contains('\x02') || code.contains('\x03')) {
-                *error = "--qr-codes takes codes separated by commas, without ';' STX or ETX";
-                return std::nullopt;
-            }
-        }
     }
     if (!machines || *machines < 1 || (*port != 0 && *port + *machines - 1 > 65535)) {
         *error = "--machines takes a number from 1 to 1000, and its ports must end by 65535";
-        return std::nullopt;
-    }
-    if (!speed_ok || line.options.cut_speed_mm_per_second < 0.0) {
-        *error = "--speed takes a number of mm/s, 0 or more";
-        return std::nullopt;
-    }
-    // The name is one item of a comma list inside a frame.
-    if (line.options.file_name.contains(',') || line.options.file_name.contains(';')
-        || line.options.file_name.contains('\x02') || line.options.file_name.contains('\x03')) {
-        *error = "--file-name must not contain ',' ';' STX or ETX";
         return std::nullopt;
     }
     if (!line.address.setAddress(parser.value("bind"))) {
@@ -130,22 +131,8 @@ std::optional<CommandLine> parse_command_line(const QCoreApplication &app, QStri
     line.port = quint16(*port);
     line.pty = parser.isSet("pty");
     line.machines = *machines;
-    line.options.split_chunk_bytes = *split;
-    line.options.noise = parser.isSet("noise");
-    line.options.duplicate_progress = parser.isSet("duplicate-progress");
-    line.options.drop_after_pages = *drop_after;
-    line.options.reset_on_drop = parser.isSet("reset");
-    line.options.machine_stop_after_pages = *stop_after;
-    line.options.refused_command = *refuse;
-    line.options.ignore_stop = parser.isSet("ignore-stop");
-    line.options.progress_interval_ms = *progress_interval;
-    line.options.max_frame_bytes = *max_frame;
     line.replay = parser.value("replay");
     line.fast = parser.isSet("fast");
-    if (line.options.reset_on_drop && line.options.drop_after_pages == 0) {
-        *error = "--reset goes with --drop-after N";
-        return std::nullopt;
-    }
     if (line.replay.isEmpty() && line.fast) {
         *error = "--fast goes with --replay FILE";
         return std::nullopt;

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "terminal.h"
-
 #include <QtCore/QElapsedTimer>
 #include <QtCore/QJsonObject>
 #include <QtCore/QObject>
@@ -10,7 +8,7 @@
 #include <functional>
 
 class DeviceSession;
-class JobOutput;
+class JobReport;
 class JobProgress;
 class VXDeviceProperty;
 
@@ -20,15 +18,15 @@ class VXDeviceProperty;
 enum class JobOutcome { Running, Finished, LinkLost, MachineStop, UserStop, Silent, StopUnconfirmed };
 
 // Follows jobs on the machine through the device interface: pages sent,
-// copies closed and progress reports go to the progress; the keys p, r, s
-// (or q) and Ctrl-C pause, resume and stop; the link going down ends it,
+// copies closed and progress reports go to the progress; the host's keys
+// p, r, s (or q) pause, resume and stop; the link going down ends it,
 // and the machine staying silent longer than allowed (while not paused)
 // makes it ask the machine to stop. A stop waits answer_ms for the
 // machine's answer. Any byte from the machine counts as life.
 class JobWatch : public QObject
 {
 public:
-    JobWatch(DeviceSession &session, JobOutput &output, JobProgress &progress, int silence_ms, int answer_ms);
+    JobWatch(DeviceSession &session, JobReport &output, JobProgress &progress, int silence_ms, int answer_ms);
 
     // Starts a job on the machine and follows it until its copies are done
     // or it ends early; an early end ends every later call at once.
@@ -53,21 +51,21 @@ public:
     // Stops the job as the stop key does (a QR-code job that runs out of
     // usable codes stops itself).
     void stop();
+    // A key of the host's: p pauses, r resumes, s or q stops.
+    void on_key(char key);
 
 private:
     void on_message(int kind, const QString &text);
-    void on_key(char key);
     void sync_with_record();
     void show();
     bool heard_lately();
 
     DeviceSession &m_session;
-    JobOutput &m_output;
+    JobReport &m_output;
     JobProgress &m_progress;
     VXDeviceProperty *const m_carrier;
     const int m_silence_ms;
     const int m_answer_ms;
-    Terminal m_terminal;
     QElapsedTimer m_activity;
     QVariant m_last_heard;
     QJsonObject m_reported_record;

@@ -1,8 +1,8 @@
 #include "job_watch.h"
 
 #include "device_session.h"
-#include "job_output.h"
 #include "job_progress.h"
+#include "job_report.h"
 #include "vxdeviceinterface.h"
 #include "vxdeviceproperty.h"
 
@@ -37,7 +37,7 @@ void arm_page_counter(VXDeviceProperty *page)
 
 } // namespace
 
-JobWatch::JobWatch(DeviceSession &session, JobOutput &output, JobProgress &progress, int silence_ms, int answer_ms)
+JobWatch::JobWatch(DeviceSession &session, JobReport &output, JobProgress &progress, int silence_ms, int answer_ms)
     : m_session(session), m_output(output), m_progress(progress),
       m_carrier(session.device()->property_ptr("TASK_PPLT")), m_silence_ms(silence_ms), m_answer_ms(answer_ms)
 {
@@ -54,9 +54,6 @@ JobWatch::JobWatch(DeviceSession &session, JobOutput &output, JobProgress &progr
             show();
         });
     }
-    connect(&m_terminal, &Terminal::interrupted, this, [this] { stop(); });
-    connect(&m_terminal, &Terminal::key_pressed, this, [this](char key) { on_key(key); });
-    m_terminal.watch_keys();
 }
 
 JobOutcome JobWatch::run(const std::function<void()> &start, int copies)

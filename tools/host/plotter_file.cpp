@@ -1,5 +1,6 @@
 #include "plotter_file.h"
 
+#include "protocol.h"
 #include "regular_file.h"
 
 #include <QtCore/QCoreApplication>
@@ -17,7 +18,9 @@ QString tr(const char *text)
     return QCoreApplication::translate("vxctl", text);
 }
 
-const QLatin1String kPageEnd("PG;");
+// The plugin cuts a job into pages at the same mark (the rule itself is
+// the plugin's own, not reachable from a host).
+const QLatin1String kPageEnd(vx::protocol::kPageEnd);
 
 bool is_space(char c)
 {
@@ -182,8 +185,8 @@ QString PlotterFile::check_and_measure(const QString &path)
     // Pages as the plugin cuts them: at every "PG;", empty parts skipped.
     QVector<qint64> page_ends;
     for (qint64 start = 0; start < m_bytes.size();) {
-        qint64 stop = m_bytes.indexOf("PG;", int(start));
-        const qint64 next = stop < 0 ? m_bytes.size() : stop + 3;
+        qint64 stop = m_bytes.indexOf(vx::protocol::kPageEnd, int(start));
+        const qint64 next = stop < 0 ? m_bytes.size() : stop + kPageEnd.size();
         if (stop < 0)
             stop = m_bytes.size();
         if (stop > start && is_blank(begin + start, begin + stop)) {
@@ -195,7 +198,7 @@ QString PlotterFile::check_and_measure(const QString &path)
             m_page_starts.append(start);
             page_ends.append(next);
             m_text_end = next;
-            m_stats.largest_page_bytes = qMax(m_stats.largest_page_bytes, stop - start + 3);
+            m_stats.largest_page_bytes = qMax(m_stats.largest_page_bytes, stop - start + kPageEnd.size());
         }
         start = next;
     }
