@@ -308,8 +308,8 @@ void stats(const Invocation &call, TraceRows &rows)
             if (pages_in_flight.size() == kMaxPagesInFlight)
                 pages_in_flight.removeFirst();
             pages_in_flight << row.t_us;
-        } else if (row.kind == TraceRow::Received && row.reply.kind == FrameKind::CCMD && row.reply.code == PageDone
-                   && row.reply.has_result() && row.reply.result() == kDone && !pages_in_flight.isEmpty()) {
+        } else if (row.kind == TraceRow::Received && classify(row.reply) == Meaning::PageDone
+                   && !pages_in_flight.isEmpty()) {
             round_trips << row.t_us - pages_in_flight.takeFirst();
         }
     }
