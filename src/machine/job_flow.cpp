@@ -109,7 +109,7 @@ bool VXLT3050PROCam::handle_machine_reply(const Reply &reply)
     default:
         return false;
     }
-    if (reply.code != JobControl)
+    if (reply.code != JobControl) // 125 is the CMD family's number, not this machine's
         return false;
     switch (JobAction(reply.item(2))) {
     case JobAction::Pause:

@@ -32,7 +32,7 @@ struct MeaningRow
     const char *host_text = nullptr; // the text the host hears
 };
 
-// A further meaning, for a code no row has yet: the rows before it win.
+// A further meaning, added before any reply is read: earlier rows win.
 void add_meaning(const MeaningRow &row);
 
 // The row a complete reply matches; nullptr when none does.
