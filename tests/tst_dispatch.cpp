@@ -1,6 +1,7 @@
-// Reply dispatch: which property a reply reaches, progress reports and
-// QR-code replies, and the CMD field splitter.
+// Reply dispatch: which property a reply reaches, progress reports,
+// QR-code replies, a meaning added for the host, and the CMD field splitter.
 #include "frame.h"
+#include "reply_meaning.h"
 #include "vxdeviceproperty.h"
 #include "vxlt3050procam.h"
 #include "test_text.h"
@@ -17,6 +18,10 @@ QString reply(const char *name, const char *body)
     return QString::fromUtf8(vx::frame(name, body));
 }
 
+// A meaning the plugin does not have, added as a new one would be.
+const vx::protocol::MeaningRow kMaterialEnd{vx::protocol::Meaning::Host, vx::protocol::FrameKind::CCMD, 77, false,
+                                            "material end", VXDeviceInterface::DevTasK, "MATERIAL END"};
+
 } // namespace
 
 class tst_dispatch : public QObject
@@ -24,6 +29,7 @@ class tst_dispatch : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { vx::protocol::add_meaning(kMaterialEnd); }
     void init();
     void routing_data();
     void routing();
@@ -39,6 +45,8 @@ private slots:
     void progress_creates_missing_task();
     void qrcode_replies_data();
     void qrcode_replies();
+    void host_meanings_data();
+    void host_meanings();
     void field_splitter_data();
     void field_splitter();
 
@@ -248,6 +256,24 @@ void tst_dispatch::qrcode_replies()
     QSignalSpy messages(m_device.data(), &VXDeviceInterface::message);
     base()->VXCommonInterface::decode_cmd(frame);
     QTEST(message_texts(messages, VXDeviceInterface::Qrcode), "texts");
+}
+
+// Through the machine's dispatcher, as a connected device reads replies.
+void tst_dispatch::host_meanings_data()
+{
+    QTest::addColumn<QString>("frame");
+    QTest::addColumn<QStringList>("texts");
+    QTest::newRow("added meaning reaches the host") << reply("CCMD", "77,0;") << QStringList{"MATERIAL END"};
+    QTest::newRow("its refusal does not") << reply("CCMD", "77,1;") << QStringList();
+    QTest::newRow("a code without a row does not") << reply("CCMD", "78,0;") << QStringList();
+}
+
+void tst_dispatch::host_meanings()
+{
+    QFETCH(QString, frame);
+    QSignalSpy messages(m_device.data(), &VXDeviceInterface::message);
+    base()->decode_cmd(frame);
+    QTEST(message_texts(messages, VXDeviceInterface::DevTasK), "texts");
 }
 
 void tst_dispatch::field_splitter_data()

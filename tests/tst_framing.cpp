@@ -5,7 +5,7 @@
 #include "vxdeviceproperty.h"
 #include "vxlt3050procam.h"
 #include "test_text.h"
-#include "trace_format.h"
+#include "trace_reader.h"
 
 #include <QtCore/QRandomGenerator>
 #include <QtCore/QScopedPointer>

@@ -175,6 +175,7 @@ void tst_job_flow::machine_replies_data()
     QTest::newRow("other value") << QByteArray("27,0,7;") << QStringList{""};
     QTest::newRow("failed job control goes to the base") << QByteArray("27,3,1;") << QStringList();
     QTest::newRow("stop pressed on the machine") << QByteArray("1001,0;") << QStringList{"STOP"};
+    QTest::newRow("stop at the machine, not done") << QByteArray("1001,1;") << QStringList{"STOP"};
     QTest::newRow("1001 alone is too short") << QByteArray("1001;") << QStringList();
     QTest::newRow("failed page report") << QByteArray("4,5;") << QStringList();
 }

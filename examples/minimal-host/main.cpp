@@ -82,14 +82,14 @@ int main(int argc, char **argv)
     });
 
     const auto on_message = [&](VXDeviceInterface::VXDeviceMessage kind, const QString &text) {
-        if (kind == VXDeviceInterface::DevTasK && text == QLatin1String("STOP")) {
+        if (kind == VXDeviceInterface::DevTasK && text == QLatin1String(vx::message::Stop)) {
             out << "stopped on the machine" << Qt::endl; // the record says how far it got
             app.exit(1);
         }
         if (kind != VXDeviceInterface::DevStatus)
             return;
         out << text << Qt::endl;
-        if (text == QLatin1String("TCP CONNECTED.")) {
+        if (text == QStringLiteral("TCP") + QLatin1String(vx::message::Connected)) {
             device->sendCMD(speed->get_cmd_bytes());
             poll.start(20);
         } else {

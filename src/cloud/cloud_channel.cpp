@@ -50,18 +50,18 @@ void VXCommonInterface::connect_websocket()
 
 void VXCommonInterface::slot_websocket_connected()
 {
-    emit message(DevStatus, QStringLiteral("WEB SOCKET CONNECTED."));
+    emit message(DevStatus, QString::fromLatin1(vx::message::WebSocket) + QLatin1String(vx::message::Connected));
 }
 
 void VXCommonInterface::slot_websocket_disconnected()
 {
     m_waiting_job_status.clear(); // the next connection gets the status as it is then
-    emit message(DevStatus, QStringLiteral("WEB SOCKET DISCONNECTED."));
+    emit message(DevStatus, QString::fromLatin1(vx::message::WebSocket) + QLatin1String(vx::message::Disconnected));
 }
 
 void VXCommonInterface::slot_websocket_error(QAbstractSocket::SocketError)
 {
-    emit message(DevStatus, QStringLiteral("WEB SOCKET ERROR."));
+    emit message(DevStatus, QString::fromLatin1(vx::message::WebSocket) + QLatin1String(vx::message::Error));
 }
 
 void VXCommonInterface::slot_websocket_text_received(const QString &message)

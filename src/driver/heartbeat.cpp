@@ -52,7 +52,7 @@ void VXCommonInterface::slot_device_timer()
         const QDateTime since = last->value().toDateTime();
         if (since.isValid() && since.secsTo(now()) > kSilenceLimitSeconds) {
             qCDebug(lcDriver) << "VXCommonInterface::slot_device_timer silent since" << since;
-            if (!set_link_status(DisConnected, QStringLiteral("HEARTBEAT TIMEOUT 30S.")))
+            if (!set_link_status(DisConnected, QLatin1String(vx::message::HeartbeatTimeout)))
                 return;
         }
     }

@@ -1,11 +1,11 @@
-// Interpreting reply frames: progress reports become the task record,
-// QR-code replies go to the host, every other successful reply updates the
-// first property registered for its command.
+// Acting on what a reply means: progress reports become the task record,
+// QR codes and host meanings go to the host, every other successful reply
+// updates the first property registered for its command.
 #include "vxcommoninterface.h"
 
 #include "property_keys_p.h"
 #include "property_store_p.h"
-#include "reply.h"
+#include "reply_meaning.h"
 #include "task_record_p.h"
 #include "vxdeviceproperty.h"
 
@@ -37,30 +37,26 @@ void VXCommonInterface::decode_cmd(QString frame)
     VXCommonInterface::dispatch_reply(parse_reply(frame));
 }
 
+// Job control answers and machine stops never update a property.
 void VXCommonInterface::dispatch_reply(const Reply &reply)
 {
-    if (!reply.complete)
+    const MeaningRow *row = meaning_row(reply);
+    switch (classify(reply)) {
+    case Meaning::Progress:
+        if (reply.text == last_task_reply)
+            return;
+        last_task_reply = reply.text;
+        decode_task(reply.body);
         return;
-    if (reply.kind == FrameKind::CCMD) {
-        if (reply.code == ProgressReport) {
-            if (reply.text == last_task_reply)
-                return;
-            last_task_reply = reply.text;
-            decode_task(reply.body);
-            return;
-        }
-        if (reply.code == QrCode || reply.code == QrCodeFile) {
-            emit message(Qrcode, reply.items.last());
-            return;
-        }
-        if (!reply.has_result() || reply.result() != kDone)
-            return;
+    case Meaning::QrCode: emit message(Qrcode, reply.items.last()); return;
+    case Meaning::Host: emit message(VXDeviceMessage(row->host_message), QString::fromUtf8(row->host_text)); return;
+    case Meaning::Setting:
+    case Meaning::PageDone:
+    case Meaning::Heartbeat: break;
+    default: return;
     }
-    // Job control replies (pause, resume, stop) never update a property.
-    const QStringList values = reply.values();
-    if (values.isEmpty() || reply.code == JobControl || reply.code == kCmdJobControl)
-        return;
-    route_reply(VXDeviceCMDType(reply.kind), reply.code, values);
+    if (!reply.values().isEmpty())
+        route_reply(VXDeviceCMDType(reply.kind), reply.code, reply.values());
 }
 
 // The first property, in registration order, whose kind and command number

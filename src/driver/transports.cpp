@@ -66,15 +66,15 @@ void VXCommonInterface::on_link_state(const Link &link, int state)
     switch (state) {
     case Link::Open:
         heartbeat_switch(true);
-        set_link_status(Working, link.name() + QStringLiteral(" CONNECTED."));
+        set_link_status(Working, link.name() + QLatin1String(vx::message::Connected));
         break;
     case Link::Failed:
         heartbeat_switch(false);
-        set_link_status(Warning, link.name() + QStringLiteral(" ERROR."));
+        set_link_status(Warning, link.name() + QLatin1String(vx::message::Error));
         break;
     case Link::Closed:
         heartbeat_switch(false);
-        set_link_status(DisConnected, link.name() + QStringLiteral(" DISCONNECTED."));
+        set_link_status(DisConnected, link.name() + QLatin1String(vx::message::Disconnected));
         break;
     }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "vxdevicemessages.h"
 #include "vxexport.h"
 
 #include <QtCore/QByteArray>

@@ -5,8 +5,7 @@
 #include "vxlt3050procam.h"
 
 #include "property_keys_p.h"
-#include "protocol.h"
-#include "reply.h"
+#include "reply_meaning.h"
 #include "task_record_p.h"
 #include "vxdeviceproperty.h"
 
@@ -84,41 +83,40 @@ void VXLT3050PROCam::decode_cmd(QString frame)
 
 void VXLT3050PROCam::dispatch_reply(const Reply &reply)
 {
-    if (reply.complete && reply.kind == FrameKind::CCMD) {
-        // A CCMD reply without a result is no reply at all.
-        if (!reply.has_result() || handle_machine_reply(reply))
-            return;
-    }
+    // A CCMD reply without a result is no reply at all.
+    if (reply.complete && reply.kind == FrameKind::CCMD && (!reply.has_result() || handle_machine_reply(reply)))
+        return;
     VXCommonInterface::dispatch_reply(reply);
 }
 
 // The machine's own job codes; false hands the reply to the base dispatcher.
 bool VXLT3050PROCam::handle_machine_reply(const Reply &reply)
 {
-    const int code = reply.code;
-    if (code == ProgressReport && job_stopped)
-        return true; // a late report: the stopped job's record stays as it was
-    if (code == MachineStop) {
+    switch (classify(reply)) {
+    case Meaning::Progress:
+        return job_stopped; // a late report: the stopped job's record stays as it was
+    case Meaning::MachineStop:
         if (reply.result() == kDone)
             stop_job();
         else
-            emit message(DevTasK, QStringLiteral("STOP"));
+            emit message(DevTasK, QLatin1String(vx::message::Stop));
         return true;
-    }
-    if (reply.result() != kDone)
-        return false;
-    if (code == PageDone) {
+    case Meaning::PageDone:
         advance_task();
         return true;
+    case Meaning::JobControl:
+        break;
+    default:
+        return false;
     }
-    if (code != JobControl)
+    if (reply.code != JobControl) // 125 is the CMD family's number, not this machine's
         return false;
     switch (JobAction(reply.item(2))) {
     case JobAction::Pause:
-        emit message(DevTasK, QStringLiteral("PAUSE"));
+        emit message(DevTasK, QLatin1String(vx::message::Pause));
         break;
     case JobAction::Resume:
-        emit message(DevTasK, QStringLiteral("RESUME"));
+        emit message(DevTasK, QLatin1String(vx::message::Resume));
         break;
     case JobAction::Stop:
         stop_job();
@@ -142,7 +140,7 @@ void VXLT3050PROCam::stop_job()
     next_page = {};
     if (VXDeviceProperty *task = property_ptr(key::TASK)) // the machine no longer cuts
         task->setValue(TaskRecord(task->value().toJsonObject()).set_status(0).json());
-    if (tell_host(DevTasK, QStringLiteral("STOP")))
+    if (tell_host(DevTasK, QLatin1String(vx::message::Stop)))
         device_task_to_cloud();
 }
 

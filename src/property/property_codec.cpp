@@ -61,7 +61,7 @@ QByteArray VXDeviceProperty::get_cmd_bytes() const
     QByteArray body;
     switch (m_cmd_type) {
     case VXDeviceInterface::CMD:
-        body = QByteArrayLiteral("GET");
+        body = vx::protocol::kCmdGet;
         for (int i = 0; i < m_len; ++i)
             body += QByteArray::number(m_get_cmd + i) + ';';
         break;
@@ -114,7 +114,7 @@ QByteArray VXDeviceProperty::set_cmd_bytes(const QVariant &value) const
         break;
     }
     case VXDeviceInterface::CMD:
-        body = QByteArrayLiteral("SET");
+        body = vx::protocol::kCmdSet;
         if (m_len == 1) {
             body += QByteArray::number(m_get_cmd) + ':' + command_value(value) + ';';
         } else if (m_len > 1) {
@@ -124,7 +124,7 @@ QByteArray VXDeviceProperty::set_cmd_bytes(const QVariant &value) const
         }
         break;
     case VXDeviceInterface::NUM:
-        body = "NUM:" + command_value(value) + ';';
+        body = vx::protocol::kCmdNum + command_value(value) + ';';
         break;
     case VXDeviceInterface::PLT:
     case VXDeviceInterface::PPLT:

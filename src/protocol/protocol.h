@@ -8,9 +8,11 @@
 namespace vx::protocol {
 
 // CCMD command codes that mean more than a settings register.
+// PageDone and StatusRequest are one code: the controller answers the
+// status request with a page done once the page being cut is finished.
 enum Code : int {
     PageDone = 4,        // reported for a finished page or copy
-    StatusRequest = 4,   // asked by the host; answered as a page done when one is
+    StatusRequest = 4,   // asked by the host
     QrCode = 11,         // asks for the next QR code, answered with it
     JobControl = 27,     // written with a JobAction
     Copies = 30,         // the copies register; written again while a job waits: one more copy
@@ -30,6 +32,13 @@ enum class JobAction : int { Pause = 0, Resume = 1, Stop = 2 };
 // The result item of a CCMD reply: done, or refused.
 constexpr int kDone = 0;
 constexpr int kFailed = 1;
+
+// A CMD body's verbs, "GET12;13;", "SET12:5;" and "NUM:3;" (the copies),
+// and the controller's answer to a write.
+inline constexpr char kCmdGet[] = "GET";
+inline constexpr char kCmdSet[] = "SET";
+inline constexpr char kCmdNum[] = "NUM:";
+inline constexpr char kCmdOk[] = "OK;";
 
 // Frame kinds, numbered as the device interface numbers its command kinds.
 enum class FrameKind : int { None = 0, CCMD = 1, CMD = 2, NUM = 3, PLT = 4, PPLT = 5, QRPLT = 6 };

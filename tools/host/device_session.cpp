@@ -31,10 +31,11 @@ DeviceSession::DeviceSession(VXDeviceInterface *factory)
             [this](VXDeviceInterface::VXDeviceMessage kind, const QString &text) {
                 if (kind != VXDeviceInterface::DevStatus)
                     return;
-                if (text.endsWith(QLatin1String(" CONNECTED.")) && !text.startsWith(QLatin1String("WEB"))) {
+                using namespace vx::message;
+                if (text.endsWith(QLatin1String(Connected)) && !text.startsWith(QLatin1String(WebSocket))) {
                     m_up = true;
-                } else if (text.contains(QLatin1String("DISCONNECTED")) || text.contains(QLatin1String("ERROR"))
-                           || text.contains(QLatin1String("TIMEOUT"))) {
+                } else if (text.endsWith(QLatin1String(Disconnected)) || text.endsWith(QLatin1String(Error))
+                           || text == QLatin1String(HeartbeatTimeout)) {
                     if (m_up)
                         m_link_lost = text;
                     else

@@ -132,7 +132,7 @@ void JobWatch::on_message(int kind, const QString &text)
     }
     if (kind != VXDeviceInterface::DevTasK)
         return;
-    if (text == QLatin1String("STOP")) {
+    if (text == QLatin1String(vx::message::Stop)) {
         // Before any report of this machine job the record is the one
         // reset for it, which the machine never reported.
         if (m_reported || m_copies_seen > 0)
@@ -143,8 +143,8 @@ void JobWatch::on_message(int kind, const QString &text)
             m_outcome = m_silent ? JobOutcome::Silent : JobOutcome::UserStop;
         return;
     }
-    if (text == QLatin1String("PAUSE") || text == QLatin1String("RESUME")) {
-        m_paused = text == QLatin1String("PAUSE");
+    if (text == QLatin1String(vx::message::Pause) || text == QLatin1String(vx::message::Resume)) {
+        m_paused = text == QLatin1String(vx::message::Pause);
         m_output.event(m_paused ? QStringLiteral("paused") : QStringLiteral("resumed"), {},
                        m_paused ? QStringLiteral("paused (r resumes)") : QStringLiteral("resumed"));
         return;

@@ -2,7 +2,7 @@
 // session, read with the plugin's own receive buffer and reply parser.
 #include "command_table.h"
 #include "plugin_host.h"
-#include "protocol.h"
+#include "reply_meaning.h"
 #include "trace_frames.h"
 #include "vxdeviceinterface.h"
 #include "vxdeviceproperty.h"
@@ -130,30 +130,20 @@ QString meaning(const TraceRow &row, const PropertyTable &table, Seen *seen)
     }
     if (row.malformed)
         return tr("malformed: dropped by the plugin");
-    if (reply.kind == FrameKind::CCMD) {
-        if (reply.code == ProgressReport) {
-            if (reply.text == seen->last_progress)
-                return tr("job record: a repeat, ignored");
-            seen->last_progress = reply.text;
-            return tr("job record: status %1, %2 of %3 copies, %4%")
-                .arg(reply.items.value(ProgressStatus), reply.items.value(ProgressFinished),
-                     reply.items.value(ProgressTaskCopies), reply.items.value(ProgressPercent));
-        }
-        if (reply.code == QrCode || reply.code == QrCodeFile)
-            return tr("QR code %1 to the host").arg(reply.items.last());
-        if (reply.code == MachineStop)
-            return tr("stop pressed on the machine");
-        if (!reply.has_result() || reply.result() != kDone)
-            return tr("refused (result %1): no property changes").arg(reply.items.value(1));
-        if (reply.code == PageDone)
-            return tr("page done");
-        if (reply.code == Heartbeat)
-            return tr("heartbeat");
-        if (reply.code == JobControl)
-            return tr("job control answered");
+    switch (classify(reply)) {
+    case Meaning::Progress:
+        if (reply.text == seen->last_progress)
+            return tr("job record: a repeat, ignored");
+        seen->last_progress = reply.text;
+        return tr("job record: status %1, %2 of %3 copies, %4%")
+            .arg(reply.items.value(ProgressStatus), reply.items.value(ProgressFinished),
+                 reply.items.value(ProgressTaskCopies), reply.items.value(ProgressPercent));
+    case Meaning::QrCode: return tr("QR code %1 to the host").arg(reply.items.last());
+    case Meaning::Refused: return tr("refused (result %1): no property changes").arg(reply.items.value(1));
+    case Meaning::Setting: break;
+    case Meaning::Unknown: return reply.kind == FrameKind::CCMD ? tr("done") : QString();
+    default: return tr(meaning_row(reply)->what);
     }
-    if (reply.values().isEmpty())
-        return reply.kind == FrameKind::CCMD ? tr("done") : QString();
     const QString key = table.key(reply.kind, reply.code);
     return key.isEmpty() ? tr("no property takes it")
                          : QStringLiteral("%1 = %2").arg(key, reply.values().join(QLatin1Char(',')));
@@ -318,8 +308,8 @@ void stats(const Invocation &call, TraceRows &rows)
             if (pages_in_flight.size() == kMaxPagesInFlight)
                 pages_in_flight.removeFirst();
             pages_in_flight << row.t_us;
-        } else if (row.kind == TraceRow::Received && row.reply.kind == FrameKind::CCMD && row.reply.code == PageDone
-                   && row.reply.has_result() && row.reply.result() == kDone && !pages_in_flight.isEmpty()) {
+        } else if (row.kind == TraceRow::Received && classify(row.reply) == Meaning::PageDone
+                   && !pages_in_flight.isEmpty()) {
             round_trips << row.t_us - pages_in_flight.takeFirst();
         }
     }

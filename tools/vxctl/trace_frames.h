@@ -2,7 +2,7 @@
 
 #include "receive_buffer.h"
 #include "reply.h"
-#include "trace_format.h"
+#include "trace_reader.h"
 
 #include <QtCore/QByteArray>
 #include <QtCore/QHash>

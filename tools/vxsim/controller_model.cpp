@@ -39,18 +39,18 @@ void ControllerModel::handle(const ControllerRequest &request)
     case Kind::AddressRead: {
         QByteArray body;
         for (int address : request.addresses)
-            body += "GET" + QByteArray::number(address) + ':' + m_registers.address(address) + ';';
+            body += kCmdGet + QByteArray::number(address) + ':' + m_registers.address(address) + ';';
         reply(vx::frame(frame_name(FrameKind::CMD), body));
         break;
     }
     case Kind::AddressWrite:
         for (const auto &assignment : request.assignments)
             m_registers.set_address(assignment.first, assignment.second);
-        reply(vx::frame(frame_name(FrameKind::CMD), "OK;"));
+        reply(vx::frame(frame_name(FrameKind::CMD), kCmdOk));
         break;
     case Kind::CopiesNumber:
         m_registers.set_values(Copies, {QByteArray::number(request.copies)});
-        reply(vx::frame(frame_name(FrameKind::CMD), "OK;"));
+        reply(vx::frame(frame_name(FrameKind::CMD), kCmdOk));
         break;
     case Kind::JobText:
         if (request.frameName == frame_name(FrameKind::QRPLT))

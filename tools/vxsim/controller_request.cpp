@@ -63,7 +63,7 @@ ControllerRequest parse_cmd(const QByteArray &body)
     request.frameName = frame_name(FrameKind::CMD);
 
     // A SET of no address is the bare verb, without a closing ";".
-    if (body == "SET") {
+    if (body == kCmdSet) {
         request.kind = ControllerRequest::Kind::AddressWrite;
         return request;
     }
@@ -71,16 +71,16 @@ ControllerRequest parse_cmd(const QByteArray &body)
     if (!split_items(body, &items))
         return invalid(frame_name(FrameKind::CMD), "CMD body does not end in ';'");
 
-    if (body.startsWith("NUM:")) {
-        const QByteArray value = items.first().mid(4);
+    if (body.startsWith(kCmdNum)) {
+        const QByteArray value = items.first().mid(qstrlen(kCmdNum));
         if (items.size() != 1 || !is_decimal(value))
             return invalid(frame_name(FrameKind::CMD), "NUM value is not decimal");
         request.kind = ControllerRequest::Kind::CopiesNumber;
         request.copies = value.toInt();
         return request;
     }
-    if (body.startsWith("GET")) {
-        items.first().remove(0, 3);
+    if (body.startsWith(kCmdGet)) {
+        items.first().remove(0, qstrlen(kCmdGet));
         for (const QByteArray &item : qAsConst(items)) {
             if (!is_decimal(item))
                 return invalid(frame_name(FrameKind::CMD), "GET address is not decimal");
@@ -89,8 +89,8 @@ ControllerRequest parse_cmd(const QByteArray &body)
         request.kind = ControllerRequest::Kind::AddressRead;
         return request;
     }
-    if (body.startsWith("SET")) {
-        items.first().remove(0, 3);
+    if (body.startsWith(kCmdSet)) {
+        items.first().remove(0, qstrlen(kCmdSet));
         for (const QByteArray &item : qAsConst(items)) {
             const int colon = item.indexOf(':');
             const QByteArray address = item.left(colon);

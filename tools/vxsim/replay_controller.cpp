@@ -2,7 +2,7 @@
 
 #include "simulator_options.h"
 #include "sim_log.h"
-#include "trace_format.h"
+#include "trace_reader.h"
 
 #include <QtNetwork/QTcpServer>
 #include <QtNetwork/QTcpSocket>
