@@ -41,10 +41,8 @@ void VXCommonInterface::send_cmd(QByteArray frame)
         return;
 
     QMutexLocker lock(&m_send_lock);
-    const QString mode_name = mode->value().toString();
-    const auto named = std::find_if(m_links.cbegin(), m_links.cend(),
-                                    [&mode_name](const Link *link) { return link->name() == mode_name; });
-    (named != m_links.cend() ? *named : m_links.first())->send(frame);
+    Link *named = link_named(mode->value().toString());
+    (named ? named : m_links.first())->send(frame);
 }
 
 // Every read: kept quietly, as replies are, since nobody asked to be told.
@@ -64,7 +62,8 @@ void VXCommonInterface::slot_usb_read(QByteArray data)
 
 void VXCommonInterface::slot_tcp_socket_read()
 {
-    m_tcp_link->read_pending();
+    if (auto *tcp = qobject_cast<TcpLink *>(link_named(key::TCP)))
+        tcp->read_pending();
 }
 
 void VXCommonInterface::decode_buffer()

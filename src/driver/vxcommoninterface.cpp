@@ -5,9 +5,7 @@
 #include "property_keys_p.h"
 #include "property_store_p.h"
 #include "receive_buffer.h"
-#include "tcp_link_p.h"
 #include "trace_recorder_p.h"
-#include "usb_link_p.h"
 #include "vxdeviceproperty.h"
 
 #include <QtCore/QLocale>
@@ -19,14 +17,9 @@ Q_LOGGING_CATEGORY(lcDriver, "vx.driver", QtInfoMsg)
 
 VXCommonInterface::VXCommonInterface(QObject *parent)
     : VXDeviceInterface(parent)
-    , m_usb_link(new UsbLink(this))
-    , m_tcp_link(new TcpLink(this))
     , m_receive_buffer(std::make_unique<vx::ReceiveBuffer>())
 {
-    TraceRecorder::for_device(this, {m_usb_link, m_tcp_link});
-    // USB wins when the device holds both a path and an address.
-    add_link(m_usb_link);
-    add_link(m_tcp_link);
+    add_links();
     systemLanguage();
     connect(&m_device_timer, &QTimer::timeout, this, &VXCommonInterface::slot_device_timer);
 }
@@ -68,19 +61,8 @@ VXDeviceProperty *VXCommonInterface::property_ptr(const char *key)
     return vx::held_property(this, key);
 }
 
-void VXCommonInterface::setUSBPath(QString path)
-{
-    auto *property = new VXDeviceProperty(nullptr);
-    property->init(path, tr("USB 地址"), QLatin1String(""), 0, 0, 0, UnCMD, QStringList());
-    vx::replace_property(this, key::USB, property);
-}
-
-void VXCommonInterface::setIPAddress(QString address)
-{
-    auto *property = new VXDeviceProperty(nullptr);
-    property->init(address, tr("IP 地址"), QLatin1String(""), 0, 0, 0, UnCMD, QStringList());
-    vx::replace_property(this, key::TCP, property);
-}
+void VXCommonInterface::setUSBPath(QString path) { setLinkAddress(QLatin1String(key::USB), path); }
+void VXCommonInterface::setIPAddress(QString address) { setLinkAddress(QLatin1String(key::TCP), address); }
 
 bool VXCommonInterface::tell_host(VXDeviceMessage kind, const QString &text)
 {

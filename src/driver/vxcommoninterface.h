@@ -18,8 +18,6 @@
 class Link;
 class MorvoCloud;
 class QWebSocket;
-class TcpLink;
-class UsbLink;
 namespace vx {
 class ReceiveBuffer;
 namespace protocol {
@@ -53,13 +51,15 @@ public:
     void startTask() override;
     void stopTask() override;
     void move(int, int) override;
+    // The links as "NAME:FORM" ("USB:PATH", "TCP:HOST"), in the order
+    // connectDevice tries them, and the address of one; false for no such.
+    Q_INVOKABLE QStringList links() const;
+    Q_INVOKABLE bool setLinkAddress(const QString &link, const QString &address);
 
     // One reply frame, STX through ETX, as text.
     virtual void decode_cmd(QString frame);
 
     // Transports.
-    void connect_usb(QString path);
-    void connect_tcp(QString address);
     void systemLanguage();
 
     // Framing.
@@ -140,7 +140,8 @@ protected:
     bool tell_host(VXDeviceMessage kind, const QString &text);
 
 private:
-    void add_link(Link *link);
+    void add_links();
+    Link *link_named(const QString &name) const;
     bool may_connect();
     void on_received(const QByteArray &data);
     void on_link_state(const Link &link, int state);
@@ -151,8 +152,6 @@ private:
     QDateTime now() const;
     void send_waiting_job_status();
 
-    UsbLink *m_usb_link = nullptr;
-    TcpLink *m_tcp_link = nullptr;
     QList<Link *> m_links; // in the order connectDevice tries them
     std::unique_ptr<vx::ReceiveBuffer> m_receive_buffer;
     QTimer m_device_timer;
