@@ -548,6 +548,8 @@ void tst_vxctl::failures_data()
         << "cannot connect to 127.0.0.1";
     QTest::newRow("malformed VXCTL_TARGET") << QStringList{"VXCTL_TARGET=ftp:x", "get", "SPEED"} << 2
                                             << "VXCTL_TARGET: \"ftp:x\" is not";
+    QTest::newRow("link the plugin lacks") << QStringList{"VXCTL_TARGET=link:SERIAL:/dev/x", "get", "SPEED"} << 1
+                                           << "the plugin has no link SERIAL (it has USB:PATH, TCP:HOST)";
     QTest::newRow("target from the config file")
         << QStringList{"XDG_CONFIG_HOME=" + m_config_home.path(), "get", "SPEED"} << 1 << "cannot connect to 127.0.0.1";
     QTest::newRow("settings without a display or XDG_RUNTIME_DIR") // Qt's note on it stays off the terminal
