@@ -835,6 +835,9 @@ void tst_vxctl::trace_replays_the_session()
     const QStringList traces = QDir(dir.path()).entryList({"*.jsonl"});
     QCOMPARE(traces.size(), 1);
     const QString trace = dir.filePath(traces.first());
+    QFile header(trace);
+    QVERIFY(header.open(QIODevice::ReadOnly));
+    QVERIFY(QString::fromUtf8(header.readLine()).contains(QRegularExpression("\"target\":\"TCP 127\\.0\\.0\\.1:\\d+\"")));
     const QString replay_trace = dir.filePath("replayed.trace");
     const Run replayed = vxctl(QStringList{"--trace", replay_trace, "--sim-replay", trace} + job);
     QTEST(replayed.exit_code, "exit_code");
