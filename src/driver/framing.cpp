@@ -1,13 +1,12 @@
 // The one way out for frames (status gate, send lock, the link in use) and
 // the way in: every link's bytes into one receive buffer.
-#include "vxcommoninterface.h"
+#include "vxcommoninterface_p.h"
 
 #include "frame.h"
 #include "link_p.h"
 #include "property_keys_p.h"
 #include "receive_buffer.h"
 #include "reply.h"
-#include "tcp_link_p.h"
 #include "vxdeviceproperty.h"
 
 #include <QtCore/QDateTime>
@@ -26,14 +25,13 @@ static bool status_allows_sending(int status)
 
 void VXCommonInterface::sendCMD(QByteArray frame)
 {
-    if (frame.isEmpty())
-        return;
-    send_cmd(frame);
+    if (!frame.isEmpty())
+        d_func()->send_cmd(frame);
 }
 
 // Frames go out on the link the connection mode names; the first link
 // when it names none.
-void VXCommonInterface::send_cmd(QByteArray frame)
+void VXCommonInterfacePrivate::send_cmd(QByteArray frame)
 {
     const VXDeviceProperty *mode = property_ptr(key::CONNECT_MODE);
     const VXDeviceProperty *status = property_ptr(key::STATUS);
@@ -48,7 +46,7 @@ void VXCommonInterface::send_cmd(QByteArray frame)
 }
 
 // Every read: kept quietly, as replies are, since nobody asked to be told.
-void VXCommonInterface::on_received(const QByteArray &data)
+void VXCommonInterfacePrivate::on_received(const QByteArray &data)
 {
     m_heard_since_timer_start = true;
     if (VXDeviceProperty *last = property_ptr(key::LAST_TIME))
@@ -57,21 +55,13 @@ void VXCommonInterface::on_received(const QByteArray &data)
     decode_buffer();
 }
 
-void VXCommonInterface::slot_usb_read(QByteArray data)
+void VXCommonInterfacePrivate::decode_buffer()
 {
-    on_received(data);
-}
-
-void VXCommonInterface::slot_tcp_socket_read()
-{
-    m_tcp_link->read_pending();
-}
-
-void VXCommonInterface::decode_buffer()
-{
-    // A host may delete the device from a slot run by the dispatch.
-    const QPointer<VXCommonInterface> alive(this);
+    // A host may delete the device from a slot run by the dispatch, and
+    // this object with it.
+    const QPointer<VXCommonInterface> alive(q_ptr);
+    vx::ReceiveBuffer *buffer = m_receive_buffer.get();
     QByteArray frame;
-    while (alive && m_receive_buffer->next_frame(&frame))
-        dispatch_reply(vx::protocol::parse_reply(vx::frame_text(frame)));
+    while (alive && buffer->next_frame(&frame))
+        q_ptr->dispatch_reply(vx::protocol::parse_reply(vx::frame_text(frame)));
 }

@@ -1,10 +1,9 @@
 // Interpreting reply frames: progress reports become the task record,
 // QR-code replies go to the host, every other successful reply updates the
 // first property registered for its command.
-#include "vxcommoninterface.h"
+#include "vxcommoninterface_p.h"
 
 #include "property_keys_p.h"
-#include "property_store_p.h"
 #include "reply.h"
 #include "task_record_p.h"
 #include "vxdeviceproperty.h"
@@ -43,10 +42,11 @@ void VXCommonInterface::dispatch_reply(const Reply &reply)
         return;
     if (reply.kind == FrameKind::CCMD) {
         if (reply.code == ProgressReport) {
-            if (reply.text == last_task_reply)
+            Q_D(VXCommonInterface);
+            if (reply.text == d->last_task_reply)
                 return;
-            last_task_reply = reply.text;
-            decode_task(reply.body);
+            d->last_task_reply = reply.text;
+            d->decode_task(reply.body);
             return;
         }
         if (reply.code == QrCode || reply.code == QrCodeFile) {
@@ -60,15 +60,15 @@ void VXCommonInterface::dispatch_reply(const Reply &reply)
     const QStringList values = reply.values();
     if (values.isEmpty() || reply.code == JobControl || reply.code == kCmdJobControl)
         return;
-    route_reply(VXDeviceCMDType(reply.kind), reply.code, values);
+    d_func()->route_reply(VXDeviceCMDType(reply.kind), reply.code, values);
 }
 
 // The first property, in registration order, whose kind and command number
 // match takes the values; a property with fixed parameters only takes a
 // reply that echoes them and carries a value other than "0".
-void VXCommonInterface::route_reply(VXDeviceCMDType kind, int number, const QStringList &values)
+void VXCommonInterfacePrivate::route_reply(Device::VXDeviceCMDType kind, int number, const QStringList &values)
 {
-    const QList<QByteArray> keys = dynamicPropertyNames();
+    const QList<QByteArray> keys = q_ptr->dynamicPropertyNames();
     for (const QByteArray &key : keys) {
         VXDeviceProperty *property = property_ptr(key.constData());
         if (!property)
@@ -85,11 +85,6 @@ void VXCommonInterface::route_reply(VXDeviceCMDType kind, int number, const QStr
     }
 }
 
-void VXCommonInterface::decode_cmd(QString field, QString &name, int &number, QString &value)
-{
-    parse_cmd_field(field, name, number, value);
-}
-
 // The label is translated only when the property is made: the lookup
 // walks every translator the application has, one per device.
 VXDeviceProperty *VXCommonInterface::ensure_property(const char *key, const QVariant &value,
@@ -104,9 +99,9 @@ VXDeviceProperty *VXCommonInterface::ensure_property(const char *key, const QVar
     return property;
 }
 
-void VXCommonInterface::decode_task(QString field)
+void VXCommonInterfacePrivate::decode_task(QString field)
 {
-    VXDeviceProperty *task = ensure_property(vx::key::TASK, QJsonObject(), QT_TR_NOOP("当前任务"));
+    VXDeviceProperty *task = q_ptr->ensure_property(vx::key::TASK, QJsonObject(), QT_TR_NOOP("当前任务"));
     const QStringList items = field.split(QLatin1Char(','));
     if (items.size() < kProgressItems)
         return;
@@ -118,6 +113,11 @@ void VXCommonInterface::decode_task(QString field)
                        .set_finished(items.at(ProgressFinished).toInt())
                        .set_percent(truncated_percent(items.at(ProgressPercent)))
                        .json());
-    if (tell_host(DevTasK, field))
-        device_task_to_cloud();
+    if (q_ptr->tell_host(Device::DevTasK, field))
+        cloud.send_job_status();
+}
+
+void VXCommonInterface::device_task_to_cloud()
+{
+    d_func()->cloud.send_job_status();
 }
