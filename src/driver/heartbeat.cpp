@@ -7,16 +7,10 @@
 #include "driver_logging_p.h"
 
 #include <limits>
-#include <utility>
 
 namespace key = vx::key;
 
 constexpr qint64 kSilenceLimitSeconds = 30;
-
-void VXCommonInterfacePrivate::set_clock(std::function<QDateTime()> clock)
-{
-    m_clock = std::move(clock);
-}
 
 QDateTime VXCommonInterfacePrivate::now() const
 {

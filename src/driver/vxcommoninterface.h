@@ -3,8 +3,6 @@
 #include "vxdeviceinterface.h"
 
 #include <QtCore/QScopedPointer>
-#include <QtCore/QString>
-#include <QtCore/QVariant>
 
 class VXCommonInterfacePrivate;
 namespace vx {

@@ -4,7 +4,6 @@
 #include "property_store_p.h"
 #include "vxcommoninterface.h"
 
-#include <QtCore/QCoreApplication>
 #include <QtCore/QDateTime>
 #include <QtCore/QMutex>
 #include <QtCore/QTimer>
@@ -12,6 +11,7 @@
 
 #include <functional>
 #include <memory>
+#include <utility>
 
 class Link;
 class TcpLink;
@@ -25,7 +25,6 @@ class ReceiveBuffer;
 class VXCommonInterfacePrivate
 {
     Q_DECLARE_PUBLIC(VXCommonInterface)
-    Q_DECLARE_TR_FUNCTIONS(VXCommonInterface)
 
 public:
     using Device = VXDeviceInterface;
@@ -33,9 +32,7 @@ public:
     explicit VXCommonInterfacePrivate(VXCommonInterface *q);
     static VXCommonInterfacePrivate *get(VXCommonInterface *device) { return device->d_func(); }
 
-    // Framing.
     void send_cmd(QByteArray frame);
-    void decode_buffer();
     // A read from any link.
     void slot_usb_read(QByteArray data) { on_received(data); }
     // Link state reports, as the transports give them.
@@ -50,7 +47,7 @@ public:
     void slot_device_timer();
     // The clock of receive times and of the link-loss check; an empty
     // function restores the system clock.
-    void set_clock(std::function<QDateTime()> clock);
+    void set_clock(std::function<QDateTime()> clock) { m_clock = std::move(clock); }
     // How long one second of the "HEARTBEAT" period lasts on the device
     // timer: 1000 ms, shorter in tests.
     void set_heartbeat_second(int milliseconds) { m_heartbeat_second_ms = milliseconds; }
@@ -63,6 +60,7 @@ private:
     void add_link(Link *link);
     bool may_connect();
     void on_received(const QByteArray &data);
+    void decode_buffer();
     void on_link_state(const Link &link, int state);
     bool set_link_status(Device::VXDeviceStatus status, const QString &text);
     void route_reply(Device::VXDeviceCMDType kind, int number, const QStringList &values);
