@@ -46,22 +46,15 @@ void VXCommonInterfacePrivate::send_cmd(QByteArray frame)
 }
 
 // Every read: kept quietly, as replies are, since nobody asked to be told.
+// A host may delete the device, and this with it, from a slot the dispatch runs.
 void VXCommonInterfacePrivate::on_received(const QByteArray &data)
 {
     m_heard_since_timer_start = true;
     if (VXDeviceProperty *last = property_ptr(key::LAST_TIME))
         last->set_value_silently(now());
     m_receive_buffer->append(data);
-    decode_buffer();
-}
-
-void VXCommonInterfacePrivate::decode_buffer()
-{
-    // A host may delete the device from a slot run by the dispatch, and
-    // this object with it.
     const QPointer<VXCommonInterface> alive(q_ptr);
-    vx::ReceiveBuffer *buffer = m_receive_buffer.get();
     QByteArray frame;
-    while (alive && buffer->next_frame(&frame))
+    while (alive && m_receive_buffer->next_frame(&frame))
         q_ptr->dispatch_reply(vx::protocol::parse_reply(vx::frame_text(frame)));
 }

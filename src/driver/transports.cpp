@@ -14,7 +14,8 @@ void VXCommonInterfacePrivate::add_link(Link *link)
 {
     m_links << link;
     QObject::connect(link, &Link::received, q_ptr, [this](const QByteArray &data) { on_received(data); });
-    QObject::connect(link, &Link::stateChanged, q_ptr, [this, link](Link::State state) { on_link_state(*link, state); });
+    QObject::connect(link, &Link::stateChanged, q_ptr,
+                     [this, link](Link::State state) { on_link_state(*link, state); });
 }
 
 // The first link, in the order they were added, whose address the device

@@ -60,7 +60,6 @@ private:
     void add_link(Link *link);
     bool may_connect();
     void on_received(const QByteArray &data);
-    void decode_buffer();
     void on_link_state(const Link &link, int state);
     bool set_link_status(Device::VXDeviceStatus status, const QString &text);
     void route_reply(Device::VXDeviceCMDType kind, int number, const QStringList &values);
