@@ -41,9 +41,8 @@ public:
     Q_INVOKABLE void connect_websocket();
 
 protected:
-    // What a machine adds to the shared driver.
-    // A reply, parsed once; a machine with codes of its own handles those
-    // and hands the rest on.
+    // For the machines deriving from the driver. A reply, parsed once; a
+    // machine with codes of its own handles those and hands the rest on.
     virtual void dispatch_reply(const vx::protocol::Reply &reply);
     // The property under the key, created as a local value when missing;
     // the label is a source text of this class, or null for none.

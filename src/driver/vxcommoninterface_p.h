@@ -21,7 +21,7 @@ class ReceiveBuffer;
 }
 
 // The shared driver's state and its own operations, behind the installed
-// class. Tests and machines reach it through get().
+// class; tests reach it through get().
 class VXCommonInterfacePrivate
 {
     Q_DECLARE_PUBLIC(VXCommonInterface)
