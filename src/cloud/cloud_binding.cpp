@@ -57,7 +57,7 @@ void DeviceCloud::bind(MorvoCloud *cloud, const QString &code)
     store_device_record();
 
     const QJsonObject model{{QStringLiteral("code"), vx::model_number(code)}};
-    look_up_model(model);
+    keep_id("device_model", "PATCH", model, "device_model");
     qCDebug(lcCloud) << "DeviceCloud::bind" << model;
     const QJsonObject lookup{{QStringLiteral("code"), code}};
     qCDebug(lcCloud) << "DeviceCloud::bind" << lookup;
@@ -70,20 +70,20 @@ void DeviceCloud::store_device_record()
         mirror->setValue(m_device_record);
 }
 
-// Completion handlers hold the driver weakly: a reply that arrives after
-// the device was destroyed is dropped.
-void DeviceCloud::look_up_model(const QJsonObject &body)
+// Keeps the "id" of a 200 answer under the field of the device record (an
+// unanswered request has no status). The handler holds this weakly: an
+// answer that arrives after the device was destroyed is dropped.
+void DeviceCloud::keep_id(const char *resource, const char *verb, const QJsonObject &body, const char *field)
 {
     if (!m_cloud)
         return;
     const QPointer<DeviceCloud> self(this);
-    m_cloud->customRequest(QStringLiteral("device_model"), "PATCH", body,
-                           [self](QNetworkReply *reply, bool) {
-                               if (!self || http_status(reply) != 200)
-                                   return;
-                               self->m_device_record.insert(QStringLiteral("device_model"), id_in(reply->readAll()));
-                               self->store_device_record();
-                           });
+    m_cloud->customRequest(QLatin1String(resource), verb, body, [self, field](QNetworkReply *reply, bool) {
+        if (!self || http_status(reply) != 200)
+            return;
+        self->m_device_record.insert(QLatin1String(field), id_in(reply->readAll()));
+        self->store_device_record();
+    });
 }
 
 void DeviceCloud::look_up_device(const QJsonObject &body)
@@ -110,7 +110,7 @@ void DeviceCloud::on_device_lookup(int status, const QByteArray &body)
             m_cloud->customRequest(QStringLiteral("device"), "PUT", m_device_record, MorvoCloud::Completion());
         break;
     case 404:
-        create_device(m_device_record);
+        keep_id("device_model", "POST", m_device_record, "id");
         break;
     case 0:
         // The service did not answer: look again later, on a timer of our
@@ -127,18 +127,3 @@ void DeviceCloud::on_device_lookup(int status, const QByteArray &body)
         break;
     }
 }
-
-void DeviceCloud::create_device(const QJsonObject &body)
-{
-    if (!m_cloud)
-        return;
-    const QPointer<DeviceCloud> self(this);
-    m_cloud->customRequest(QStringLiteral("device_model"), "POST", body,
-                           [self](QNetworkReply *reply, bool answered) {
-                               if (!self || !answered || http_status(reply) != 200)
-                                   return;
-                               self->m_device_record.insert(QStringLiteral("id"), id_in(reply->readAll()));
-                               self->store_device_record();
-                           });
-}
-

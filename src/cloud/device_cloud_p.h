@@ -34,10 +34,9 @@ public:
 private:
     VXDeviceProperty *property(const char *key) const;
     void store_device_record();
-    void look_up_model(const QJsonObject &body);
+    void keep_id(const char *resource, const char *verb, const QJsonObject &body, const char *field);
     void look_up_device(const QJsonObject &body);
     void on_device_lookup(int http_status, const QByteArray &body);
-    void create_device(const QJsonObject &body);
     void on_channel_text(const QString &message);
     void send_waiting_job_status();
 
