@@ -88,7 +88,7 @@ void DeviceCloud::keep_id(const char *resource, const char *verb, const QJsonObj
 
 void DeviceCloud::look_up_device(const QJsonObject &body)
 {
-    qCDebug(lcCloud) << "DeviceCloud::cloud_device_get" << body;
+    qCDebug(lcCloud) << "DeviceCloud::look_up_device" << body;
     if (!m_cloud)
         return;
     const QPointer<DeviceCloud> self(this);
