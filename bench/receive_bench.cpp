@@ -2,6 +2,7 @@
 // bare STX/ETX scan of the same bytes, at growing sizes: how time per
 // frame grows shows whether the path is linear.
 #include "bench_data.h"
+#include "vxcommoninterface_p.h"
 #include "bench_scale.h"
 #include "vxdeviceproperty.h"
 #include "vxlt3050procam.h"
@@ -56,7 +57,7 @@ void receive(benchmark::State &state, std::shared_ptr<const ReceiveInput> input)
         auto *machine = static_cast<VXLT3050PROCam *>(device.data());
         machine->setPlt(input->job);
         state.ResumeTiming();
-        machine->slot_usb_read(input->bytes);
+        VXCommonInterfacePrivate::get(machine)->slot_usb_read(input->bytes);
         state.PauseTiming();
         problem = check_device(device.data(), *input);
         device.reset();

@@ -2,6 +2,7 @@
 // with a job running so that "page done" replies advance its pages. The
 // device is in USB mode without a transport: what it sends is dropped.
 #include "fuzz_app.h"
+#include "vxcommoninterface_p.h"
 #include "vxdeviceproperty.h"
 #include "vxlt3050procam.h"
 
@@ -25,8 +26,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // Two reads, split in the middle: frames that span reads take the
     // partial-frame path of the receive buffer.
     const QByteArray bytes(reinterpret_cast<const char *>(data), int(size));
-    machine->slot_usb_read(bytes.left(bytes.size() / 2));
-    machine->slot_usb_read(bytes.mid(bytes.size() / 2));
+    VXCommonInterfacePrivate::get(machine)->slot_usb_read(bytes.left(bytes.size() / 2));
+    VXCommonInterfacePrivate::get(machine)->slot_usb_read(bytes.mid(bytes.size() / 2));
     device.reset();
     vxfuzz::settle();
     return 0;

@@ -1,5 +1,6 @@
 // The "437" catalogue and the machine's property set: keys in registration
 // order, command recipes, frames and editor descriptions.
+#include "catalogue_builder_p.h"
 #include "catalogue_snapshot.h"
 #include "property_keys_p.h"
 #include "vxdeviceproperty.h"
@@ -47,7 +48,7 @@ private:
 void tst_catalogue::init437_keys_in_order()
 {
     VXCommonInterface device;
-    m_root.init437(&device);
+    vx::fill_catalogue(&device, "init437");
     QCOMPARE(keys_of(device), kInit437Keys);
 }
 
@@ -158,9 +159,9 @@ void tst_catalogue::work_mode_editor()
 void tst_catalogue::group_builders()
 {
     VXCommonInterface device;
-    m_root.camera_offset_437(&device);
-    m_root.work_area_437(&device);
-    m_root.scale_437(&device);
+    vx::fill_catalogue(&device, "camera_offset_437");
+    vx::fill_catalogue(&device, "work_area_437");
+    vx::fill_catalogue(&device, "scale_437");
     QCOMPARE(keys_of(device), QStringList({"CAMERA_OFFSET_X", "CAMERA_OFFSET_Y", "CAMERA_OFFSET",
                                            "WORKAREA_X", "WORKAREA_Y", "WORKAREA", "SCALE_X",
                                            "SCALE_Y", "SCALE"}));

@@ -1,5 +1,6 @@
 // The "157" catalogue: keys in registration order, group membership and
 // held order, command frames, editor descriptions and the generic instance.
+#include "catalogue_builder_p.h"
 #include "vxcommoninterface.h"
 #include "vxdeviceproperty.h"
 #include "test_text.h"
@@ -13,31 +14,15 @@
 
 namespace {
 
-using Builder = void (VXCommonInterface::*)(VXDeviceInterface *);
-
-// Every builder of the family, by name, so that data rows can name them.
-const QMap<QString, Builder> &builders()
-{
-    static const QMap<QString, Builder> map = {
-        {"init157", &VXCommonInterface::init157},
-        {"info_157", &VXCommonInterface::info_157},
-        {"camera_offset_157", &VXCommonInterface::camera_offset_157},
-        {"work_area_157", &VXCommonInterface::work_area_157},
-        {"scale_157", &VXCommonInterface::scale_157},
-        {"feed_157", &VXCommonInterface::feed_157},
-        {"tool_space_157", &VXCommonInterface::tool_space_157},
-        {"sp1_157", &VXCommonInterface::sp1_157},
-        {"sp2_157", &VXCommonInterface::sp2_157},
-        {"move_157", &VXCommonInterface::move_157},
-    };
-    return map;
-}
+// Every catalogue of the family, by registered name.
+const char *const kBuilders[] = {"init157", "info_157", "camera_offset_157", "work_area_157", "scale_157",
+                                 "feed_157", "tool_space_157", "sp1_157", "sp2_157", "move_157"};
 
 // A device carrying every entry of the family.
 void build_all(VXCommonInterface *device)
 {
-    for (Builder builder : builders())
-        (device->*builder)(device);
+    for (const char *name : kBuilders)
+        QVERIFY(vx::fill_catalogue(device, name));
 }
 
 QJsonObject json(const char *text)
@@ -74,7 +59,7 @@ private slots:
 void tst_catalogue_157::init157_keys_in_order()
 {
     VXCommonInterface device;
-    device.init157(&device);
+    vx::fill_catalogue(&device, "init157");
     QCOMPARE(keys_of(device), kInit157Keys);
     QStringList with_editor;
     for (const QString &key : kInit157Keys) {
@@ -87,7 +72,7 @@ void tst_catalogue_157::init157_keys_in_order()
 void tst_catalogue_157::device_info_composite()
 {
     VXCommonInterface device;
-    device.info_157(&device);
+    vx::fill_catalogue(&device, "info_157");
     QCOMPARE(keys_of(device), QStringList({"FIRMWARE", "DEVICE_ID", "PCB_ID", "PCB_VERSION",
                                            "DEVICE_CONFIG_NO", "DEVICE_UNIQUE_ID", "DEVICE_MODEL",
                                            "DEVICE_INFO"}));
@@ -158,7 +143,7 @@ void tst_catalogue_157::groups()
     QFETCH(QString, container);
 
     VXCommonInterface device;
-    (device.*builders().value(builder))(&device);
+    QVERIFY(vx::fill_catalogue(&device, qPrintable(builder)));
     QCOMPARE(keys_of(device), keys);
     if (group.isEmpty())
         return;

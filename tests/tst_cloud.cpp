@@ -2,6 +2,7 @@
 // registration, the device record, work records, the job status channel,
 // and what happens when the service misbehaves.
 #include "cloud_service.h"
+#include "vxcommoninterface_p.h"
 #include "event_wait.h"
 #include "memory_use.h"
 #include "raw_channel.h"
@@ -30,6 +31,11 @@ QJsonObject parse(const QString &text)
 }
 
 } // namespace
+
+static void lookup_retry_every(int milliseconds, QScopedPointer<VXDeviceInterface> &device)
+{
+    VXCommonInterfacePrivate::get(static_cast<VXCommonInterface *>(device.data()))->cloud.set_lookup_retry_interval(milliseconds);
+}
 
 class tst_cloud : public QObject
 {
@@ -80,7 +86,7 @@ void tst_cloud::init()
                                  m_outbox_dir.filePath(QStringLiteral("outbox-%1.sqlite").arg(++m_outboxes))));
     m_cloud->setRequestTimeout(500);
     m_device.reset(m_root.initInstance());
-    static_cast<VXCommonInterface *>(m_device.data())->set_lookup_retry_interval(50);
+    lookup_retry_every(50, m_device);
 }
 
 void tst_cloud::cleanup()
@@ -183,7 +189,7 @@ void tst_cloud::failure_answers()
     QFETCH(bool, registered);
     m_service->add_device(QStringLiteral("AB1Z09"), 42);
     m_service->set_behaviour(CloudService::Behaviour(behaviour));
-    static_cast<VXCommonInterface *>(m_device.data())->set_lookup_retry_interval(25);
+    lookup_retry_every(25, m_device);
     m_device->setMorvoCloud(m_cloud.data(), QStringLiteral("AB1Z09"));
     VX_TRY_COMPARE(m_service->requests.size(), 2);
     run_events_for(50); // two lookup retry intervals
@@ -195,7 +201,7 @@ void tst_cloud::failure_answers()
 
 void tst_cloud::lookup_retried_while_service_is_silent()
 {
-    static_cast<VXCommonInterface *>(m_device.data())->set_lookup_retry_interval(20);
+    lookup_retry_every(20, m_device);
     m_service->set_behaviour(CloudService::Behaviour::CloseWithoutAnswer);
     m_device->setMorvoCloud(m_cloud.data(), QStringLiteral("AB1Z09"));
     VX_TRY_VERIFY(m_service->count("GET", "device") >= 3);
@@ -209,7 +215,7 @@ void tst_cloud::lookup_retried_while_service_is_silent()
 
     // A service that never answers: the client gives up and the lookup is retried.
     init();
-    static_cast<VXCommonInterface *>(m_device.data())->set_lookup_retry_interval(20);
+    lookup_retry_every(20, m_device);
     m_service->set_behaviour(CloudService::Behaviour::Silent);
     m_cloud->setRequestTimeout(50);
     m_device->setMorvoCloud(m_cloud.data(), QStringLiteral("AB1Z09"));
@@ -228,7 +234,7 @@ void tst_cloud::destroyed_with_requests_in_flight()
     // And with a retry pending.
     m_service->requests.clear();
     m_device.reset(m_root.initInstance());
-    static_cast<VXCommonInterface *>(m_device.data())->set_lookup_retry_interval(60);
+    lookup_retry_every(60, m_device);
     m_service->set_behaviour(CloudService::Behaviour::CloseWithoutAnswer);
     m_device->setMorvoCloud(m_cloud.data(), QStringLiteral("AB1Z09"));
     VX_TRY_VERIFY(m_service->count("GET", "device") >= 1);
@@ -243,7 +249,7 @@ void tst_cloud::destroyed_with_requests_in_flight()
 void tst_cloud::client_deleted_before_the_device()
 {
     m_service->set_behaviour(CloudService::Behaviour::CloseWithoutAnswer);
-    static_cast<VXCommonInterface *>(m_device.data())->set_lookup_retry_interval(25);
+    lookup_retry_every(25, m_device);
     m_device->setMorvoCloud(m_cloud.data(), QStringLiteral("AB1Z09"));
     VX_TRY_VERIFY(m_service->count("GET", "device") >= 1);
     m_cloud.reset();

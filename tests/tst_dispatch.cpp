@@ -1,5 +1,8 @@
 // Reply dispatch: which property a reply reaches, progress reports,
 // QR-code replies, a meaning added for the host, and the CMD field splitter.
+#include "catalogue_builder_p.h"
+#include "reply.h"
+#include "vxcommoninterface_p.h"
 #include "frame.h"
 #include "reply_meaning.h"
 #include "vxdeviceproperty.h"
@@ -124,8 +127,8 @@ void tst_dispatch::cmd_family_routing()
     QFETCH(QString, frame);
     QFETCH(QString, key);
     VXCommonInterface device;
-    device.init157(&device);
-    device.camera_offset_157(&device);
+    vx::fill_catalogue(&device, "init157");
+    vx::fill_catalogue(&device, "camera_offset_157");
     device.decode_cmd(frame);
     QTEST(device.property_ptr(key.toLatin1().constData())->value(), "expected");
 }
@@ -189,7 +192,7 @@ void tst_dispatch::progress_percent_data()
 void tst_dispatch::progress_percent()
 {
     QFETCH(QString, percent);
-    base()->decode_task(QStringLiteral("66,1,a,1,0,%1,0,0,0").arg(percent));
+    VXCommonInterfacePrivate::get(base())->decode_task(QStringLiteral("66,1,a,1,0,%1,0,0,0").arg(percent));
     QTEST(value("TASK").toJsonObject().value("Percent").toInt(), "expected");
 }
 
@@ -210,7 +213,7 @@ void tst_dispatch::progress_counters_data()
 void tst_dispatch::progress_counters()
 {
     QFETCH(QString, field);
-    base()->decode_task(field);
+    VXCommonInterfacePrivate::get(base())->decode_task(field);
     const QJsonObject record = value("TASK").toJsonObject();
     QTEST(record.value("TaskCopies").toInt(), "copies");
     QTEST(record.value("Finished").toInt(), "finished");
@@ -231,7 +234,7 @@ void tst_dispatch::short_progress_report()
 void tst_dispatch::progress_creates_missing_task()
 {
     VXCommonInterface device;
-    device.init437(&device);
+    vx::fill_catalogue(&device, "init437");
     QVERIFY(!device.property_ptr("TASK"));
     device.decode_cmd(reply("CCMD", "66,1,a.plt,1,0,5,0,0,0;"));
     VXDeviceProperty *task = device.property_ptr("TASK");
@@ -299,7 +302,7 @@ void tst_dispatch::field_splitter()
     QString name;
     QString value;
     int number = -1;
-    base()->decode_cmd(field, name, number, value);
+    vx::protocol::parse_cmd_field(field, name, number, value);
     QTEST(name, "name");
     QTEST(number, "number");
     QTEST(value, "value");

@@ -1,5 +1,6 @@
 // Editor controls built by properties into a page: the control of each
 // kind, rows, groups and shared tab widgets, filling and reading back.
+#include "catalogue_builder_p.h"
 #include "vxcommoninterface.h"
 #include "vxdeviceproperty.h"
 #include "vxeditor.h"
@@ -365,7 +366,7 @@ void tst_editors::read_back()
 void tst_editors::work_mode_read_back()
 {
     VXCommonInterface device;
-    device.init437(&device);
+    vx::fill_catalogue(&device, "init437");
     VXDeviceProperty *mode = device.property_ptr("WORK_MODE");
     auto page = make_page();
     mode->create_ui_ctrl(page.get(), QStringLiteral("WORK_MODE"), true);
@@ -429,10 +430,10 @@ void tst_editors::group_row()
 
     VXCommonInterface device;
     if (family == 437) {
-        device.camera_offset_437(&device);
+        vx::fill_catalogue(&device, "camera_offset_437");
     } else {
-        device.camera_offset_157(&device);
-        device.work_area_157(&device);
+        vx::fill_catalogue(&device, "camera_offset_157");
+        vx::fill_catalogue(&device, "work_area_157");
     }
     VXDeviceProperty *g = device.property_ptr(qPrintable(group));
     VXDeviceProperty *px = device.property_ptr(qPrintable(group + "_X"));
@@ -479,7 +480,7 @@ void tst_editors::group_row()
 void tst_editors::group_rebuilt_on_second_page()
 {
     VXCommonInterface device;
-    device.scale_157(&device);
+    vx::fill_catalogue(&device, "scale_157");
     VXDeviceProperty *scale = device.property_ptr("SCALE");
     auto first = make_page();
     auto second = make_page();
@@ -498,10 +499,10 @@ void tst_editors::group_rebuilt_on_second_page()
 void tst_editors::tab_pages_share_one_tab_widget()
 {
     VXCommonInterface device;
-    device.feed_157(&device);
-    device.sp2_157(&device);
-    device.sp1_157(&device);
-    device.init157(&device);
+    vx::fill_catalogue(&device, "feed_157");
+    vx::fill_catalogue(&device, "sp2_157");
+    vx::fill_catalogue(&device, "sp1_157");
+    vx::fill_catalogue(&device, "init157");
     auto page = make_page();
     device.property_ptr("FEED")->create_ui_ctrl(page.get(), QStringLiteral("FEED"), true);
     device.property_ptr("SP2")->create_ui_ctrl(page.get(), QStringLiteral("SP2"), true);
@@ -535,7 +536,7 @@ void tst_editors::tab_pages_share_one_tab_widget()
 void tst_editors::tabs_fill_and_read_back()
 {
     VXCommonInterface device;
-    device.sp1_157(&device);
+    vx::fill_catalogue(&device, "sp1_157");
     VXDeviceProperty *sp1 = device.property_ptr("SP1");
     auto page = make_page();
     sp1->create_ui_ctrl(page.get(), QStringLiteral("SP1"), true);

@@ -4,6 +4,7 @@
 // VX_FLOOD_MIB sets the size of each flood phase (default 32; 16 under
 // AddressSanitizer, still sixteen times the receive buffer's limit).
 #include "frame.h"
+#include "vxcommoninterface_p.h"
 #include "loopback_peer.h"
 #include "memory_use.h"
 #include "trace_file_writer_p.h"
@@ -87,7 +88,7 @@ void tst_flood::flood_stays_bounded()
     QFETCH(QList<int>, phases);
     VXLT3050PROCam root;
     QScopedPointer<VXDeviceInterface> device(root.initInstance());
-    auto *driver = static_cast<VXCommonInterface *>(device.data());
+    auto *driver = VXCommonInterfacePrivate::get(static_cast<VXCommonInterface *>(device.data()));
     QRandomGenerator random(20240607);
     QByteArray chunk(kChunk, Qt::Uninitialized);
     const qint64 chunks = flood_bytes() / kChunk;
@@ -115,7 +116,7 @@ void tst_flood::progress_reports_stay_bounded()
 {
     VXLT3050PROCam root;
     QScopedPointer<VXDeviceInterface> device(root.initInstance());
-    auto *driver = static_cast<VXCommonInterface *>(device.data());
+    auto *driver = VXCommonInterfacePrivate::get(static_cast<VXCommonInterface *>(device.data()));
     const auto report = [](int i) {
         return vx::frame("CCMD", "66,1,job.plt,2,0," + QByteArray::number(i % 1000 / 10.0) + ",0,0,0;");
     };

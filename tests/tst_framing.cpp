@@ -1,5 +1,6 @@
 // Cutting received bytes into frames, and the send path's status gate.
 #include "frame.h"
+#include "vxcommoninterface_p.h"
 #include "loopback_peer.h"
 #include "receive_buffer.h"
 #include "vxdeviceproperty.h"
@@ -150,7 +151,7 @@ void tst_framing::zero_byte_cuts_the_text()
 {
     VXLT3050PROCam root;
     QScopedPointer<VXDeviceInterface> device(root.initInstance());
-    auto *driver = static_cast<VXCommonInterface *>(device.data());
+    auto *driver = VXCommonInterfacePrivate::get(static_cast<VXCommonInterface *>(device.data()));
     driver->slot_usb_read(vx::frame("CCMD", QByteArray("51,0,V1", 7) + '\0' + "junk;"));
     // The text ends at the zero byte: what follows it never reaches the value.
     QCOMPARE(device->property_ptr("FIRMWARE")->value().toString(), QStringLiteral("V1"));

@@ -4,6 +4,7 @@
 // fell silent is lost. The timer runs on fiftieths of a second, the clock on
 // whole seconds.
 #include "event_wait.h"
+#include "vxcommoninterface_p.h"
 #include "loopback_peer.h"
 #include "vxdeviceproperty.h"
 #include "vxlt3050procam.h"
@@ -73,6 +74,7 @@ private:
 
     VXCommonInterface m_root;
     QScopedPointer<VXCommonInterface> m_device;
+    VXCommonInterfacePrivate *driver() { return VXCommonInterfacePrivate::get(m_device.data()); }
     QScopedPointer<LoopbackPeer> m_peer;
     // The device's clock: a fixed moment a day ahead of creation, plus an offset.
     QDateTime m_base;
@@ -86,8 +88,8 @@ void tst_heartbeat::init()
     m_peer.reset(new LoopbackPeer);
     m_device.reset(qobject_cast<VXCommonInterface *>(m_root.initInstance()));
     QVERIFY(m_device);
-    m_device->set_clock([this] { return m_base.addSecs(m_offset); });
-    m_device->set_heartbeat_second(kSecond);
+    driver()->set_clock([this] { return m_base.addSecs(m_offset); });
+    driver()->set_heartbeat_second(kSecond);
 }
 
 void tst_heartbeat::cleanup()
@@ -141,7 +143,7 @@ void tst_heartbeat::second_connect_restarts_the_timer()
     QVERIFY(m_peer->wait_frames(1, 3000));
     run_events_for(period / 2);
     QElapsedTimer since_report;
-    m_device->slot_tcp_socket_state(QAbstractSocket::ConnectedState);
+    driver()->slot_tcp_socket_state(QAbstractSocket::ConnectedState);
     since_report.start();
     QVERIFY(m_peer->wait_frames(2, 3000));
     // Without the restart the next tick would come half a period after the report.
@@ -167,13 +169,13 @@ void tst_heartbeat::link_events_stop_the_timer()
     QVERIFY(hear_from_controller(0));
 
     if (event == QLatin1String("usb error"))
-        m_device->slot_usb_status(2);
+        driver()->slot_usb_status(2);
     else if (event == QLatin1String("usb disconnected"))
-        m_device->slot_usb_status(0);
+        driver()->slot_usb_status(0);
     else if (event == QLatin1String("tcp closed"))
         m_peer->drop();
     else
-        m_device->heartbeat_switch(false);
+        driver()->heartbeat_switch(false);
     if (event == QLatin1String("tcp closed"))
         VX_TRY_COMPARE_WITH_TIMEOUT(status(), int(VXDeviceInterface::DisConnected), 3000);
 
@@ -186,9 +188,9 @@ void tst_heartbeat::link_events_stop_the_timer()
 void tst_heartbeat::usb_connect_report_starts_it_again()
 {
     QVERIFY(connect_device(1));
-    m_device->slot_usb_status(2);
+    driver()->slot_usb_status(2);
     QCOMPARE(status(), int(VXDeviceInterface::Warning));
-    m_device->slot_usb_status(1);
+    driver()->slot_usb_status(1);
     QVERIFY(hear_from_controller(0));
     QSignalSpy messages(m_device.data(), &VXDeviceInterface::message);
     set_clock_offset(3600);
@@ -250,12 +252,12 @@ void tst_heartbeat::silence()
     QCOMPARE(receive_time_told.count(), 0); // kept for the timer, not announced
     if (reconnectAt >= 0) {
         set_clock_offset(reconnectAt);
-        m_device->slot_tcp_socket_state(QAbstractSocket::ConnectedState);
+        driver()->slot_tcp_socket_state(QAbstractSocket::ConnectedState);
     }
 
     set_clock_offset(tickAt);
     QSignalSpy messages(m_device.data(), &VXDeviceInterface::message);
-    m_device->slot_device_timer();
+    driver()->slot_device_timer();
     QCOMPARE(timeout_messages(messages), lost ? 1 : 0);
     QCOMPARE(status(), int(lost ? VXDeviceInterface::DisConnected : VXDeviceInterface::Working));
     if (!lost)
@@ -284,10 +286,10 @@ void tst_heartbeat::machine_never_starts_its_timer()
     QVERIFY(machine);
     QVERIFY(!machine->property_ptr("HEARTBEAT"));
     QVERIFY(machine->property_ptr("LAST_TIME"));
-    machine->set_clock([this] { return m_base.addSecs(m_offset); });
-    machine->set_heartbeat_second(kSecond);
+    VXCommonInterfacePrivate::get(machine.data())->set_clock([this] { return m_base.addSecs(m_offset); });
+    VXCommonInterfacePrivate::get(machine.data())->set_heartbeat_second(kSecond);
     QVERIFY(m_peer->attach(machine.data()));
-    machine->heartbeat_switch(true);
+    VXCommonInterfacePrivate::get(machine.data())->heartbeat_switch(true);
 
     QSignalSpy messages(machine.data(), &VXDeviceInterface::message);
     set_clock_offset(3600);

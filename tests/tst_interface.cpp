@@ -1,6 +1,7 @@
 // The device interface's own behaviour: build date, base defaults, the
 // property store's ownership, and the language choice of a driver.
 #include "build_date_p.h"
+#include "catalogue_builder_p.h"
 #include "language_p.h"
 #include "property_store_p.h"
 #include "vxcommoninterface.h"
@@ -107,13 +108,14 @@ void tst_interface::base_set_usb_path_replaces_and_deletes()
     base.setUSBPath(QStringLiteral("/dev/second"));
     QVERIFY(!first); // the replaced property is gone, not leaked
     VXDeviceProperty *usb = vx::held_property(&base, "USB");
-    QCOMPARE(usb->label(), QStringLiteral("/dev/second"));
-    QCOMPARE(usb->value().toString(), QStringLiteral("USB"));
+    // The base keeps what the driver keeps: the address as the value.
+    QCOMPARE(usb->label(), QStringLiteral("USB 地址"));
+    QCOMPARE(usb->value().toString(), QStringLiteral("/dev/second"));
     QCOMPARE(base.dynamicPropertyNames().size(), 1);
 
     base.setIPAddress(QStringLiteral("10.0.0.1"));
-    QCOMPARE(vx::held_property(&base, "TCP")->label(), QStringLiteral("10.0.0.1"));
-    QCOMPARE(vx::held_property(&base, "TCP")->value().toString(), QStringLiteral("TCP"));
+    QCOMPARE(vx::held_property(&base, "TCP")->label(), QStringLiteral("IP 地址"));
+    QCOMPARE(vx::held_property(&base, "TCP")->value().toString(), QStringLiteral("10.0.0.1"));
 }
 
 void tst_interface::destruction_deletes_each_property_once()
@@ -172,7 +174,7 @@ void tst_interface::driver_records_path_and_address()
 void tst_interface::connect_device_needs_target_and_disconnected_state()
 {
     VXCommonInterface device;
-    device.init437(&device);
+    vx::fill_catalogue(&device, "init437");
     QVERIFY(!device.connectDevice()); // no path, no address
 
     // Port 1 on loopback refuses; only whether an attempt starts matters here.

@@ -1,6 +1,7 @@
 // The cutter's job flow against a controller on a loopback socket: pages
 // out one by one, copies counted, further copies and QR codes requested,
 // pause/resume/stop answers, jogging, and the generic driver's defaults.
+#include "catalogue_builder_p.h"
 #include "frame.h"
 #include "loopback_peer.h"
 #include "property_store_p.h"
@@ -335,7 +336,7 @@ void tst_job_flow::stop_task_resets_the_job()
 void tst_job_flow::generic_driver_task_control()
 {
     VXCommonInterface device;
-    device.init437(&device); // STATUS, CONNECT_MODE, TCP_PORT, TASK_COPIES, TASK_MODE...
+    vx::fill_catalogue(&device, "init437"); // STATUS, CONNECT_MODE, TCP_PORT, TASK_COPIES, TASK_MODE...
     LoopbackPeer peer;
     QVERIFY(peer.attach(&device));
     QCOMPARE(device.userProperty(), QStringList({"WORK_MODE", "SPEED", "PRESSURE", "CAMERA_OFFSET", "SP1", "SP2"}));

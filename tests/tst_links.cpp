@@ -1,7 +1,7 @@
 // Connecting a machine instance over TCP (a loopback server) and over USB
 // (a pseudo-terminal): status, connection mode and the host's messages.
 #include "trace_format.h"
-#include "vxcommoninterface.h"
+#include "vxcommoninterface_p.h"
 #include "vxdeviceproperty.h"
 #include "vxlt3050procam.h"
 #include "test_text.h"
@@ -317,7 +317,7 @@ void tst_links::status_reports()
     QFETCH(bool, usb);
     QFETCH(int, report);
     QFETCH(QString, text);
-    auto *driver = static_cast<VXCommonInterface *>(m_device.data());
+    auto *driver = VXCommonInterfacePrivate::get(static_cast<VXCommonInterface *>(m_device.data()));
     m_device->property_ptr("STATUS")->setValue(int(VXDeviceInterface::Error)); // a marker
     QSignalSpy messages(m_device.data(), &VXDeviceInterface::message);
     if (usb)

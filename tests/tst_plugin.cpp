@@ -37,6 +37,8 @@ class tst_plugin : public QObject
 private slots:
     void initTestCase();
     void metadata();
+    void machine_modules_data();
+    void machine_modules();
     void root_is_a_device_interface();
     void root_is_recreated_after_deletion();
     void each_object_installs_its_own_translator();
@@ -66,6 +68,38 @@ void tst_plugin::metadata()
     QCOMPARE(meta.value("IID").toString(), QStringLiteral("org.qt-project.Qt.QGenericPluginFactoryInterface"));
     QCOMPARE(meta.value("className").toString(), QStringLiteral("VXLT3050PROCam"));
     QCOMPARE(meta.value("MetaData").toObject(), QJsonObject({{"Keys", QJsonArray()}}));
+}
+
+// Each machine module, the second one built from a folder of its own with
+// a controller family the driver does not know, hands out devices filled
+// from its family's registered catalogue.
+void tst_plugin::machine_modules_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("className");
+    QTest::addColumn<QByteArray>("key");
+    QTest::addColumn<int>("read");
+    QTest::addColumn<QVariant>("value");
+    QTest::newRow("shipped machine") << VX_PLUGIN_FILE << "VXLT3050PROCam" << QByteArray("FIRMWARE") << 51
+                                     << QVariant(QString());
+    QTest::newRow("test machine, own family") << VX_TEST_MACHINE_FILE << "TestMachine" << QByteArray("BLADE_DEPTH")
+                                              << 71 << QVariant(0.5);
+}
+
+void tst_plugin::machine_modules()
+{
+    QFETCH(QString, file);
+    QFETCH(QByteArray, key);
+    QPluginLoader loader(file);
+    QVERIFY2(loader.load(), qPrintable(loader.errorString()));
+    auto *machine = qobject_cast<VXDeviceInterface *>(loader.instance());
+    QVERIFY(machine);
+    QTEST(QString::fromLatin1(machine->metaObject()->className()), "className");
+    QScopedPointer<VXDeviceInterface> device(machine->initInstance());
+    const VXDeviceProperty *property = device->property_ptr(key.constData());
+    QVERIFY(property);
+    QTEST(property->get_cmd_int(), "read");
+    QTEST(property->value(), "value");
 }
 
 void tst_plugin::root_is_a_device_interface()

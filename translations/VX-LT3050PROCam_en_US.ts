@@ -120,14 +120,6 @@
         <translation>Scale</translation>
     </message>
     <message>
-        <source>USB 地址</source>
-        <translation>USB path</translation>
-    </message>
-    <message>
-        <source>IP 地址</source>
-        <translation>IP address</translation>
-    </message>
-    <message>
         <source>plt</source>
         <translation>Job data</translation>
     </message>
@@ -279,12 +271,12 @@
 <context>
     <name>VXDeviceInterface</name>
     <message>
-        <source>USB</source>
-        <translation>USB</translation>
+        <source>USB 地址</source>
+        <translation>USB path</translation>
     </message>
     <message>
-        <source>TCP</source>
-        <translation>TCP</translation>
+        <source>IP 地址</source>
+        <translation>IP address</translation>
     </message>
 </context>
 <context>

@@ -120,14 +120,6 @@
         <translation>スケール</translation>
     </message>
     <message>
-        <source>USB 地址</source>
-        <translation>USBパス</translation>
-    </message>
-    <message>
-        <source>IP 地址</source>
-        <translation>IPアドレス</translation>
-    </message>
-    <message>
         <source>plt</source>
         <translation>ジョブデータ</translation>
     </message>
@@ -279,12 +271,12 @@
 <context>
     <name>VXDeviceInterface</name>
     <message>
-        <source>USB</source>
-        <translation>USB</translation>
+        <source>USB 地址</source>
+        <translation>USBパス</translation>
     </message>
     <message>
-        <source>TCP</source>
-        <translation>TCP</translation>
+        <source>IP 地址</source>
+        <translation>IPアドレス</translation>
     </message>
 </context>
 <context>

@@ -8,6 +8,10 @@
 #include <QtCore/QDateTime>
 #include <QtCore/QJsonDocument>
 #include <QtCore/QJsonObject>
+#include <QtCore/QHash>
+#include <QtCore/QLoggingCategory>
+
+Q_LOGGING_CATEGORY(lcCatalogue, "vx.catalogue", QtInfoMsg)
 
 namespace vx {
 namespace {
@@ -49,6 +53,13 @@ QVariant initial_value(const CatalogueRow &row, const char *context)
     return QVariant();
 }
 
+// Filled from static initialisers, so made on first use.
+QHash<QByteArray, std::pair<const char *, NamedCatalogue>> &registry()
+{
+    static QHash<QByteArray, std::pair<const char *, NamedCatalogue>> catalogues; // with their context
+    return catalogues;
+}
+
 QJsonObject editor_description(const Editor &editor, const char *context)
 {
     QJsonObject description{{QStringLiteral("widget"), QString::fromLatin1(editor.widget)}};
@@ -84,6 +95,24 @@ void add_catalogue(VXDeviceInterface *device, const char *context, const Catalog
             property->setProperty(VXEditor::kKey, editor_description(row.editor, context));
         attach_property(device, row.key, property);
     }
+}
+
+bool register_catalogues(const char *context, std::initializer_list<NamedCatalogue> catalogues)
+{
+    for (const NamedCatalogue &catalogue : catalogues)
+        registry().insert(catalogue.name, {context, catalogue});
+    return true;
+}
+
+bool fill_catalogue(VXDeviceInterface *device, const char *name)
+{
+    const auto found = registry().constFind(name);
+    if (found == registry().cend()) {
+        qCWarning(lcCatalogue) << "no catalogue named" << name;
+        return false;
+    }
+    add_catalogue(device, found->first, found->second.rows, found->second.count);
+    return true;
 }
 
 } // namespace vx

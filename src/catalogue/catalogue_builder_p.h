@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstddef>
+#include <initializer_list>
 
 namespace vx {
 
@@ -103,5 +104,25 @@ void add_catalogue(VXDeviceInterface *device, const char *context, const Catalog
 {
     add_catalogue(device, context, rows, N);
 }
+
+// A named property set of a controller family. A family is one file of
+// tables that registers them with one register_catalogues line.
+struct NamedCatalogue
+{
+    const char *name;
+    const CatalogueRow *rows;
+    std::size_t count;
+};
+template<std::size_t N>
+constexpr NamedCatalogue named(const char *name, const CatalogueRow (&rows)[N])
+{
+    return {name, rows, N};
+}
+// Labels are translated in the context. Always true, so that a family can
+// register from a static initialiser.
+bool register_catalogues(const char *context, std::initializer_list<NamedCatalogue> catalogues);
+// Creates the named catalogue's properties on the device; false (and a
+// warning) when no family registered the name.
+bool fill_catalogue(VXDeviceInterface *device, const char *name);
 
 } // namespace vx

@@ -1,16 +1,17 @@
 // Binding a device to the host's cloud client: the device record, its
 // mirror in "DEVICE_CLOUD", and registration (model lookup, device lookup,
 // then update or creation).
-#include "vxcommoninterface.h"
+#include "device_cloud_p.h"
 
 #include "job_status_p.h"
 #include "morvocloud.h"
 #include "property_keys_p.h"
+#include "property_store_p.h"
 #include "vxdeviceproperty.h"
 
 #include <QtCore/QJsonDocument>
 #include <QtCore/QLoggingCategory>
-#include <QtCore/QPointer>
+#include <QtCore/QTimer>
 #include <QtNetwork/QNetworkReply>
 
 namespace key = vx::key;
@@ -32,12 +33,17 @@ int id_in(const QByteArray &body)
 
 } // namespace
 
-void VXCommonInterface::setMorvoCloud(MorvoCloud *cloud, QString code)
+VXDeviceProperty *DeviceCloud::property(const char *key) const
+{
+    return vx::held_property(m_device, key);
+}
+
+void DeviceCloud::bind(MorvoCloud *cloud, const QString &code)
 {
     m_cloud = cloud;
     const auto text_of = [this](const char *key) {
-        const VXDeviceProperty *property = property_ptr(key);
-        return property ? property->value().toString() : QString(QLatin1String(""));
+        const VXDeviceProperty *held = property(key);
+        return held ? held->value().toString() : QString(QLatin1String(""));
     };
     m_device_record = QJsonObject{
         {QStringLiteral("code"), code},
@@ -46,46 +52,46 @@ void VXCommonInterface::setMorvoCloud(MorvoCloud *cloud, QString code)
         {QStringLiteral("device_id"), text_of(key::DEVICE_ID)},
         {QStringLiteral("online"), true},
     };
-    if (!property_ptr(key::DEVICE_CLOUD))
+    if (!property(key::DEVICE_CLOUD))
         return;
     store_device_record();
 
     const QJsonObject model{{QStringLiteral("code"), vx::model_number(code)}};
-    cloud_device_model_get(model);
-    qCDebug(lcCloud) << "VXCommonInterface::setMorvoCloud" << model;
+    keep_id("device_model", "PATCH", model, "device_model");
+    qCDebug(lcCloud) << "DeviceCloud::bind" << model;
     const QJsonObject lookup{{QStringLiteral("code"), code}};
-    qCDebug(lcCloud) << "VXCommonInterface::setMorvoCloud" << lookup;
-    cloud_device_get(lookup);
+    qCDebug(lcCloud) << "DeviceCloud::bind" << lookup;
+    look_up_device(lookup);
 }
 
-void VXCommonInterface::store_device_record()
+void DeviceCloud::store_device_record()
 {
-    if (VXDeviceProperty *mirror = property_ptr(key::DEVICE_CLOUD))
+    if (VXDeviceProperty *mirror = property(key::DEVICE_CLOUD))
         mirror->setValue(m_device_record);
 }
 
-// Completion handlers hold the driver weakly: a reply that arrives after
-// the device was destroyed is dropped.
-void VXCommonInterface::cloud_device_model_get(QJsonObject body)
+// Keeps the "id" of a 200 answer under the field of the device record (an
+// unanswered request has no status). The handler holds this weakly: an
+// answer that arrives after the device was destroyed is dropped.
+void DeviceCloud::keep_id(const char *resource, const char *verb, const QJsonObject &body, const char *field)
 {
     if (!m_cloud)
         return;
-    const QPointer<VXCommonInterface> self(this);
-    m_cloud->customRequest(QStringLiteral("device_model"), "PATCH", body,
-                           [self](QNetworkReply *reply, bool) {
-                               if (!self || http_status(reply) != 200)
-                                   return;
-                               self->m_device_record.insert(QStringLiteral("device_model"), id_in(reply->readAll()));
-                               self->store_device_record();
-                           });
+    const QPointer<DeviceCloud> self(this);
+    m_cloud->customRequest(QLatin1String(resource), verb, body, [self, field](QNetworkReply *reply, bool) {
+        if (!self || http_status(reply) != 200)
+            return;
+        self->m_device_record.insert(QLatin1String(field), id_in(reply->readAll()));
+        self->store_device_record();
+    });
 }
 
-void VXCommonInterface::cloud_device_get(QJsonObject body)
+void DeviceCloud::look_up_device(const QJsonObject &body)
 {
-    qCDebug(lcCloud) << "VXCommonInterface::cloud_device_get" << body;
+    qCDebug(lcCloud) << "DeviceCloud::look_up_device" << body;
     if (!m_cloud)
         return;
-    const QPointer<VXCommonInterface> self(this);
+    const QPointer<DeviceCloud> self(this);
     m_cloud->customRequest(QStringLiteral("device"), "GET", body, [self](QNetworkReply *reply, bool) {
         if (!self)
             return;
@@ -94,16 +100,17 @@ void VXCommonInterface::cloud_device_get(QJsonObject body)
     });
 }
 
-void VXCommonInterface::on_device_lookup(int status, const QByteArray &body)
+void DeviceCloud::on_device_lookup(int status, const QByteArray &body)
 {
     switch (status) {
     case 200:
         m_device_record.insert(QStringLiteral("id"), id_in(body));
         store_device_record();
-        cloud_device_update(m_device_record);
+        if (m_cloud)
+            m_cloud->customRequest(QStringLiteral("device"), "PUT", m_device_record, MorvoCloud::Completion());
         break;
     case 404:
-        cloud_device_new(m_device_record);
+        keep_id("device_model", "POST", m_device_record, "id");
         break;
     case 0:
         // The service did not answer: look again later, on a timer of our
@@ -112,7 +119,7 @@ void VXCommonInterface::on_device_lookup(int status, const QByteArray &body)
             m_lookup_retry = new QTimer(this);
             m_lookup_retry->setSingleShot(true);
             connect(m_lookup_retry, &QTimer::timeout, this, [this] {
-                cloud_device_get(QJsonObject{
+                look_up_device(QJsonObject{
                     {QStringLiteral("code"), m_device_record.value(QStringLiteral("code")).toString()}});
             });
         }
@@ -120,25 +127,3 @@ void VXCommonInterface::on_device_lookup(int status, const QByteArray &body)
         break;
     }
 }
-
-void VXCommonInterface::cloud_device_new(QJsonObject body)
-{
-    if (!m_cloud)
-        return;
-    const QPointer<VXCommonInterface> self(this);
-    m_cloud->customRequest(QStringLiteral("device_model"), "POST", body,
-                           [self](QNetworkReply *reply, bool answered) {
-                               if (!self || !answered || http_status(reply) != 200)
-                                   return;
-                               self->m_device_record.insert(QStringLiteral("id"), id_in(reply->readAll()));
-                               self->store_device_record();
-                           });
-}
-
-void VXCommonInterface::cloud_device_update(QJsonObject body)
-{
-    if (m_cloud)
-        m_cloud->customRequest(QStringLiteral("device"), "PUT", body, MorvoCloud::Completion());
-}
-
-void VXCommonInterface::device_info_to_cloud() {}

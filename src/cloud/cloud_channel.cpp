@@ -1,6 +1,6 @@
 // The device's WebSocket channel to the cloud: its state reaches the host
 // as status texts, and every new text from the cloud asks for the job status.
-#include "vxcommoninterface.h"
+#include "device_cloud_p.h"
 
 #include "morvocloud.h"
 #include "property_keys_p.h"
@@ -18,7 +18,19 @@ static QByteArray digest_of(const QString &text)
     return QCryptographicHash::hash(text.toUtf8(), QCryptographicHash::Sha256);
 }
 
-void VXCommonInterface::connect_websocket()
+// Closed now; the socket goes from the event loop, since the device may be
+// deleted from a slot that one of its signals is running.
+DeviceCloud::~DeviceCloud()
+{
+    if (m_websocket) {
+        m_websocket->disconnect(this);
+        m_websocket->deleteLater();
+    }
+}
+
+// Connected once, when the socket is made: before any opening, so an error
+// reported while opening is heard, and never twice.
+void DeviceCloud::open_channel()
 {
     if (!m_cloud)
         return;
@@ -26,45 +38,29 @@ void VXCommonInterface::connect_websocket()
         m_websocket = new QWebSocket(QString(), QWebSocketProtocol::Version13, nullptr);
         m_websocket->setMaxAllowedIncomingFrameSize(kMaxIncomingBytes);
         m_websocket->setMaxAllowedIncomingMessageSize(kMaxIncomingBytes);
+        const auto tell = [this](const char *state) {
+            emit m_device->message(VXDeviceInterface::DevStatus,
+                                   QLatin1String(vx::message::WebSocket) + QLatin1String(state));
+        };
+        connect(m_websocket, &QWebSocket::connected, this, [tell] { tell(vx::message::Connected); });
+        connect(m_websocket, &QWebSocket::disconnected, this, [this, tell] {
+            m_waiting_job_status.clear(); // the next connection gets the status as it is then
+            tell(vx::message::Disconnected);
+        });
+        connect(m_websocket, QOverload<QAbstractSocket::SocketError>::of(&QWebSocket::error), this,
+                [tell] { tell(vx::message::Error); });
+        connect(m_websocket, &QWebSocket::textMessageReceived, this, &DeviceCloud::on_channel_text);
+        connect(m_websocket, &QWebSocket::bytesWritten, this, &DeviceCloud::send_waiting_job_status);
     }
-    const VXDeviceProperty *cloud = property_ptr(vx::key::DEVICE_CLOUD);
+    const VXDeviceProperty *cloud = property(vx::key::DEVICE_CLOUD);
     if (!cloud)
         return;
-
-    // Connected before opening, so an error reported while opening is heard;
-    // unique, so opening again does not double every message.
-    connect(m_websocket, SIGNAL(connected()), this, SLOT(slot_websocket_connected()), Qt::UniqueConnection);
-    connect(m_websocket, SIGNAL(disconnected()), this, SLOT(slot_websocket_disconnected()),
-            Qt::UniqueConnection);
-    connect(m_websocket, SIGNAL(error(QAbstractSocket::SocketError)), this,
-            SLOT(slot_websocket_error(QAbstractSocket::SocketError)), Qt::UniqueConnection);
-    connect(m_websocket, SIGNAL(textMessageReceived(QString)), this,
-            SLOT(slot_websocket_text_received(QString)), Qt::UniqueConnection);
-    connect(m_websocket, &QWebSocket::bytesWritten, this, &VXCommonInterface::send_waiting_job_status,
-            Qt::UniqueConnection);
-
     const QString code = cloud->value().toJsonObject().value(QStringLiteral("code")).toString();
     const QString address = QStringLiteral("%1%2/Device/").arg(m_cloud->ws(), code);
     m_websocket->open(QUrl(address, QUrl::TolerantMode));
 }
 
-void VXCommonInterface::slot_websocket_connected()
-{
-    emit message(DevStatus, QString::fromLatin1(vx::message::WebSocket) + QLatin1String(vx::message::Connected));
-}
-
-void VXCommonInterface::slot_websocket_disconnected()
-{
-    m_waiting_job_status.clear(); // the next connection gets the status as it is then
-    emit message(DevStatus, QString::fromLatin1(vx::message::WebSocket) + QLatin1String(vx::message::Disconnected));
-}
-
-void VXCommonInterface::slot_websocket_error(QAbstractSocket::SocketError)
-{
-    emit message(DevStatus, QString::fromLatin1(vx::message::WebSocket) + QLatin1String(vx::message::Error));
-}
-
-void VXCommonInterface::slot_websocket_text_received(const QString &message)
+void DeviceCloud::on_channel_text(const QString &message)
 {
     // Before the first text, the last one counts as empty.
     if (m_last_channel_digest.isEmpty())
@@ -73,5 +69,5 @@ void VXCommonInterface::slot_websocket_text_received(const QString &message)
     if (digest == m_last_channel_digest)
         return;
     m_last_channel_digest = digest;
-    device_task_to_cloud();
+    send_job_status();
 }

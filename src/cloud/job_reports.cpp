@@ -1,6 +1,6 @@
 // What the cloud hears about jobs: the job status on the channel, and one
 // work record per stopped job that finished copies.
-#include "vxcommoninterface.h"
+#include "device_cloud_p.h"
 
 #include "job_status_p.h"
 #include "morvocloud.h"
@@ -18,14 +18,14 @@ namespace key = vx::key;
 // Above this many unsent bytes the channel's peer is not keeping up.
 constexpr qint64 kChannelBacklogBytes = 64 * 1024;
 
-void VXCommonInterface::device_task_to_cloud()
+void DeviceCloud::send_job_status()
 {
-    const VXDeviceProperty *task = property_ptr(key::TASK);
+    const VXDeviceProperty *task = property(key::TASK);
     // Without a channel there is nobody to build the message for (its
     // preview image can be megabytes, and this runs on every report).
     if (!task || !m_websocket)
         return;
-    const VXDeviceProperty *preview_property = property_ptr(key::FILE_PREVIEW);
+    const VXDeviceProperty *preview_property = property(key::FILE_PREVIEW);
     const QByteArray preview = preview_property ? preview_property->value().toByteArray() : QByteArray();
     const QByteArray message =
         vx::job_status_message(task->value().toJsonObject(), preview_property ? &preview : nullptr);
@@ -38,20 +38,20 @@ void VXCommonInterface::device_task_to_cloud()
     m_websocket->sendTextMessage(QString::fromUtf8(message));
 }
 
-void VXCommonInterface::send_waiting_job_status()
+void DeviceCloud::send_waiting_job_status()
 {
     if (m_waiting_job_status.isEmpty() || !m_websocket || m_websocket->bytesToWrite() > kChannelBacklogBytes)
         return;
     m_websocket->sendTextMessage(QString::fromUtf8(std::exchange(m_waiting_job_status, QByteArray())));
 }
 
-void VXCommonInterface::device_task_record_to_cloud()
+void DeviceCloud::send_work_record()
 {
     const bool registered = m_device_record.value(QStringLiteral("id")).toInt(-1) != -1;
-    const VXDeviceProperty *task_property = property_ptr(key::TASK);
-    const VXDeviceProperty *info_property = property_ptr(key::TASK_FILE_INFO);
-    const VXDeviceProperty *start = property_ptr(key::TASK_START_TIME);
-    if (!property_ptr(key::DEVICE_CLOUD) || !registered || !task_property || !info_property || !start)
+    const VXDeviceProperty *task_property = property(key::TASK);
+    const VXDeviceProperty *info_property = property(key::TASK_FILE_INFO);
+    const VXDeviceProperty *start = property(key::TASK_START_TIME);
+    if (!property(key::DEVICE_CLOUD) || !registered || !task_property || !info_property || !start)
         return;
     const vx::TaskRecord task(task_property->value().toJsonObject());
     const QJsonObject info = info_property->value().toJsonObject();
@@ -61,8 +61,8 @@ void VXCommonInterface::device_task_record_to_cloud()
 
     const int height = info.value(QStringLiteral("heigth")).toInt();
     const int width = info.value(QStringLiteral("width")).toInt();
-    const VXDeviceProperty *task_mode = property_ptr(key::TASK_MODE);
-    const VXDeviceProperty *work_mode = property_ptr(key::WORK_MODE);
+    const VXDeviceProperty *task_mode = property(key::TASK_MODE);
+    const VXDeviceProperty *work_mode = property(key::WORK_MODE);
     const QJsonObject record{
         {QStringLiteral("end_time"),
          QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyy-MM-dd hh:mm:ss.zzzz"))},
@@ -79,12 +79,6 @@ void VXCommonInterface::device_task_record_to_cloud()
         {QStringLiteral("task_model"), task_mode ? task_mode->value().toInt() : 0},
         {QStringLiteral("work_model"), work_mode ? work_mode->value().toInt() : 0},
     };
-    cloud_device_workrecord(record);
-}
-
-void VXCommonInterface::cloud_device_workrecord(QJsonObject body)
-{
     if (m_cloud)
-        m_cloud->customRequest(QStringLiteral("device_work_records"), "POST", body,
-                               MorvoCloud::Completion());
+        m_cloud->customRequest(QStringLiteral("device_work_records"), "POST", record, MorvoCloud::Completion());
 }

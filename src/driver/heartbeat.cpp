@@ -1,31 +1,25 @@
 // The device timer: polls a controller that has a "HEARTBEAT" and declares
 // the link lost when data stopped coming for more than 30 seconds.
-#include "vxcommoninterface.h"
+#include "vxcommoninterface_p.h"
 
 #include "property_keys_p.h"
 #include "vxdeviceproperty.h"
 #include "driver_logging_p.h"
 
 #include <limits>
-#include <utility>
 
 namespace key = vx::key;
 
 constexpr qint64 kSilenceLimitSeconds = 30;
 
-void VXCommonInterface::set_clock(std::function<QDateTime()> clock)
-{
-    m_clock = std::move(clock);
-}
-
-QDateTime VXCommonInterface::now() const
+QDateTime VXCommonInterfacePrivate::now() const
 {
     return m_clock ? m_clock() : QDateTime::currentDateTime();
 }
 
 // A period of 0 s, or one whose milliseconds do not fit the timer's int,
 // leaves the timer stopped.
-void VXCommonInterface::heartbeat_switch(bool on)
+void VXCommonInterfacePrivate::heartbeat_switch(bool on)
 {
     const VXDeviceProperty *heartbeat = property_ptr(key::HEARTBEAT);
     if (!heartbeat)
@@ -42,7 +36,7 @@ void VXCommonInterface::heartbeat_switch(bool on)
     m_device_timer.start(int(period));
 }
 
-void VXCommonInterface::slot_device_timer()
+void VXCommonInterfacePrivate::slot_device_timer()
 {
     // Only a controller that has talked since the timer started and then
     // fell silent is lost: one that never answers the poll may still be
@@ -52,7 +46,7 @@ void VXCommonInterface::slot_device_timer()
         const QDateTime since = last->value().toDateTime();
         if (since.isValid() && since.secsTo(now()) > kSilenceLimitSeconds) {
             qCDebug(lcDriver) << "VXCommonInterface::slot_device_timer silent since" << since;
-            if (!set_link_status(DisConnected, QLatin1String(vx::message::HeartbeatTimeout)))
+            if (!set_link_status(Device::DisConnected, QLatin1String(vx::message::HeartbeatTimeout)))
                 return;
         }
     }

@@ -16,7 +16,7 @@ struct LinkKind
 {
     const char *name;
     const char *address; // its form, for hosts: "PATH", "HOST", ...
-    const char *label; // a source text of VXCommonInterface
+    const char *label; // a source text of VXDeviceInterface
     Link *(*make)(QObject *parent);
 };
 

@@ -1,10 +1,9 @@
 // Acting on what a reply means: progress reports become the task record,
 // QR codes and host meanings go to the host, every other successful reply
 // updates the first property registered for its command.
-#include "vxcommoninterface.h"
+#include "vxcommoninterface_p.h"
 
 #include "property_keys_p.h"
-#include "property_store_p.h"
 #include "reply_meaning.h"
 #include "task_record_p.h"
 #include "vxdeviceproperty.h"
@@ -42,12 +41,14 @@ void VXCommonInterface::dispatch_reply(const Reply &reply)
 {
     const MeaningRow *row = meaning_row(reply);
     switch (classify(reply)) {
-    case Meaning::Progress:
-        if (reply.text == last_task_reply)
+    case Meaning::Progress: {
+        Q_D(VXCommonInterface);
+        if (reply.text == d->last_task_reply)
             return;
-        last_task_reply = reply.text;
-        decode_task(reply.body);
+        d->last_task_reply = reply.text;
+        d->decode_task(reply.body);
         return;
+    }
     case Meaning::QrCode: emit message(Qrcode, reply.items.last()); return;
     case Meaning::Host: emit message(VXDeviceMessage(row->host_message), QString::fromUtf8(row->host_text)); return;
     case Meaning::Setting:
@@ -56,15 +57,15 @@ void VXCommonInterface::dispatch_reply(const Reply &reply)
     default: return;
     }
     if (!reply.values().isEmpty())
-        route_reply(VXDeviceCMDType(reply.kind), reply.code, reply.values());
+        d_func()->route_reply(VXDeviceCMDType(reply.kind), reply.code, reply.values());
 }
 
 // The first property, in registration order, whose kind and command number
 // match takes the values; a property with fixed parameters only takes a
 // reply that echoes them and carries a value other than "0".
-void VXCommonInterface::route_reply(VXDeviceCMDType kind, int number, const QStringList &values)
+void VXCommonInterfacePrivate::route_reply(Device::VXDeviceCMDType kind, int number, const QStringList &values)
 {
-    const QList<QByteArray> keys = dynamicPropertyNames();
+    const QList<QByteArray> keys = q_ptr->dynamicPropertyNames();
     for (const QByteArray &key : keys) {
         VXDeviceProperty *property = property_ptr(key.constData());
         if (!property)
@@ -81,11 +82,6 @@ void VXCommonInterface::route_reply(VXDeviceCMDType kind, int number, const QStr
     }
 }
 
-void VXCommonInterface::decode_cmd(QString field, QString &name, int &number, QString &value)
-{
-    parse_cmd_field(field, name, number, value);
-}
-
 // The label is translated only when the property is made: the lookup
 // walks every translator the application has, one per device.
 VXDeviceProperty *VXCommonInterface::ensure_property(const char *key, const QVariant &value,
@@ -100,9 +96,9 @@ VXDeviceProperty *VXCommonInterface::ensure_property(const char *key, const QVar
     return property;
 }
 
-void VXCommonInterface::decode_task(QString field)
+void VXCommonInterfacePrivate::decode_task(QString field)
 {
-    VXDeviceProperty *task = ensure_property(vx::key::TASK, QJsonObject(), QT_TR_NOOP("当前任务"));
+    VXDeviceProperty *task = q_ptr->ensure_property(vx::key::TASK, QJsonObject(), QT_TR_NOOP("当前任务"));
     const QStringList items = field.split(QLatin1Char(','));
     if (items.size() < kProgressItems)
         return;
@@ -114,6 +110,11 @@ void VXCommonInterface::decode_task(QString field)
                        .set_finished(items.at(ProgressFinished).toInt())
                        .set_percent(truncated_percent(items.at(ProgressPercent)))
                        .json());
-    if (tell_host(DevTasK, field))
-        device_task_to_cloud();
+    if (q_ptr->tell_host(Device::DevTasK, field))
+        cloud.send_job_status();
+}
+
+void VXCommonInterface::device_task_to_cloud()
+{
+    d_func()->cloud.send_job_status();
 }

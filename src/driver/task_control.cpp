@@ -1,6 +1,6 @@
 // The shared driver's default job control: start, stop, jog, and the keys
 // of the user settings page. Jobs are driven only through properties.
-#include "vxcommoninterface.h"
+#include "vxcommoninterface_p.h"
 
 #include "property_keys_p.h"
 #include "task_record_p.h"
@@ -50,7 +50,7 @@ void VXCommonInterface::startTask()
 // job, then resets the start time and the task record.
 void VXCommonInterface::stopTask()
 {
-    device_task_record_to_cloud();
+    d_func()->cloud.send_work_record();
     if (VXDeviceProperty *start = property_ptr(key::TASK_START_TIME))
         start->setValue(QDateTime());
     if (VXDeviceProperty *task = property_ptr(key::TASK)) {

@@ -1,27 +1,31 @@
-#include "vxcommoninterface.h"
+#include "vxcommoninterface_p.h"
 
+#include "catalogue_builder_p.h"
 #include "driver_logging_p.h"
 #include "language_p.h"
 #include "property_keys_p.h"
-#include "property_store_p.h"
 #include "receive_buffer.h"
 #include "trace_recorder_p.h"
 #include "vxdeviceproperty.h"
 
-#include <QtCore/QLocale>
-#include <QtWebSockets/QWebSocket>
 
 namespace key = vx::key;
 
 Q_LOGGING_CATEGORY(lcDriver, "vx.driver", QtInfoMsg)
 
-VXCommonInterface::VXCommonInterface(QObject *parent)
-    : VXDeviceInterface(parent)
+VXCommonInterfacePrivate::VXCommonInterfacePrivate(VXCommonInterface *q)
+    : q_ptr(q)
+    , cloud(q)
     , m_receive_buffer(std::make_unique<vx::ReceiveBuffer>())
 {
     add_links();
-    systemLanguage();
-    connect(&m_device_timer, &QTimer::timeout, this, &VXCommonInterface::slot_device_timer);
+    QObject::connect(&m_device_timer, &QTimer::timeout, q, [this] { slot_device_timer(); });
+}
+
+VXCommonInterface::VXCommonInterface(QObject *parent)
+    : VXDeviceInterface(parent)
+    , d_ptr(new VXCommonInterfacePrivate(this))
+{
 }
 
 // The host may be deleting the device from a slot that a link's or the
@@ -33,12 +37,9 @@ VXCommonInterface::~VXCommonInterface()
 {
     if (auto *trace = findChild<TraceRecorder *>(QString(), Qt::FindDirectChildrenOnly))
         trace->host_closing();
-    for (Link *link : qAsConst(m_links))
+    Q_D(VXCommonInterface);
+    for (Link *link : qAsConst(d->m_links))
         link->close();
-    if (m_websocket) {
-        m_websocket->disconnect(this);
-        m_websocket->deleteLater();
-    }
     vx::delete_held_properties(this);
 }
 
@@ -51,14 +52,27 @@ QString vx::language_code_for(const QString &locale_name)
     return QStringLiteral("en_US");
 }
 
-void VXCommonInterface::systemLanguage()
-{
-    m_language_code = vx::language_code_for(QLocale::system().name());
-}
-
 VXDeviceProperty *VXCommonInterface::property_ptr(const char *key)
 {
     return vx::held_property(this, key);
+}
+
+// The generic driver: a bare "157" device.
+VXDeviceInterface *VXCommonInterface::initInstance()
+{
+    auto *device = new VXCommonInterface(nullptr);
+    vx::fill_catalogue(device, "init157");
+    return device;
+}
+
+void VXCommonInterface::setMorvoCloud(MorvoCloud *cloud, QString code)
+{
+    d_func()->cloud.bind(cloud, code);
+}
+
+void VXCommonInterface::connect_websocket()
+{
+    d_func()->cloud.open_channel();
 }
 
 void VXCommonInterface::setUSBPath(QString path) { setLinkAddress(QLatin1String(key::USB), path); }
@@ -74,11 +88,11 @@ bool VXCommonInterface::tell_host(VXDeviceMessage kind, const QString &text)
 // An attempt starts from the disconnected state, or after a link failed:
 // a failed link has closed, so there is nothing to keep and the host may
 // try again (with a corrected path, say).
-bool VXCommonInterface::may_connect()
+bool VXCommonInterfacePrivate::may_connect()
 {
     const VXDeviceProperty *status = property_ptr(key::STATUS);
     if (!status)
         return true;
     const int value = status->value().toInt();
-    return value == DisConnected || (value == Warning && m_link_failed);
+    return value == Device::DisConnected || (value == Device::Warning && m_link_failed);
 }

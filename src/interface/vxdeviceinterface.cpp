@@ -22,20 +22,22 @@ VXDeviceInterface::~VXDeviceInterface()
     vx::delete_held_properties(this);
 }
 
-// The base keeps the path as the label and the word "USB" as the value;
-// the driver's override keeps the path as the value.
-void VXDeviceInterface::setUSBPath(QString path)
+// The address is the value, what a link opens and a host reads back.
+static void hold_address(QObject *device, const char *key, const QString &address, const QString &label)
 {
     auto *property = new VXDeviceProperty(nullptr);
-    property->init(tr("USB"), path, QString(), 0, 0, 0, UnCMD, QStringList());
-    vx::replace_property(this, "USB", property);
+    property->init(address, label, QLatin1String(""), 0, 0, 0, VXDeviceInterface::UnCMD, QStringList());
+    vx::replace_property(device, key, property);
+}
+
+void VXDeviceInterface::setUSBPath(QString path)
+{
+    hold_address(this, "USB", path, tr("USB 地址"));
 }
 
 void VXDeviceInterface::setIPAddress(QString address)
 {
-    auto *property = new VXDeviceProperty(nullptr);
-    property->init(tr("TCP"), address, QString(), 0, 0, 0, UnCMD, QStringList());
-    vx::replace_property(this, "TCP", property);
+    hold_address(this, "TCP", address, tr("IP 地址"));
 }
 
 VXDeviceInterface *VXDeviceInterface::initInstance() { return nullptr; }

@@ -1,10 +1,12 @@
 #include "vxlt3050procam.h"
 
 #include "catalogue_builder_p.h"
+#include "language_p.h"
 
 #include <QtCore/QCoreApplication>
 #include <QtCore/QDir>
 #include <QtCore/QFileInfo>
+#include <QtCore/QLocale>
 
 #include <dlfcn.h>
 
@@ -32,11 +34,12 @@ QString installed_translations_dir()
 VXLT3050PROCam::VXLT3050PROCam(QObject *parent)
     : VXCommonInterface(parent)
 {
-    const QString file = QStringLiteral("VX-LT3050PROCam_%1.qm").arg(language_code());
+    const QString file =
+        QStringLiteral("VX-LT3050PROCam_%1.qm").arg(vx::language_code_for(QLocale::system().name()));
     const QString beside_host = QCoreApplication::applicationDirPath() + QStringLiteral("/translations");
-    if (!translator().load(file, beside_host, QString(), QString()))
-        translator().load(file, installed_translations_dir(), QString(), QString());
-    QCoreApplication::installTranslator(&translator());
+    if (!m_translator.load(file, beside_host, QString(), QString()))
+        m_translator.load(file, installed_translations_dir(), QString(), QString());
+    QCoreApplication::installTranslator(&m_translator);
 }
 
 VXDeviceInterface *VXLT3050PROCam::initInstance()
@@ -70,9 +73,9 @@ VXDeviceInterface *VXLT3050PROCam::initInstance()
 
     auto *device = new VXLT3050PROCam(nullptr);
     add_catalogue(device, kContext, scale);
-    init437(device);
+    fill_catalogue(device, "init437");
     add_catalogue(device, kContext, task_and_head);
-    info_437(device);
+    fill_catalogue(device, "info_437");
     add_catalogue(device, kContext, model_and_commands);
     return device;
 }

@@ -4,6 +4,7 @@
 #include "vxcommoninterface.h"
 
 #include <QtCore/QStringList>
+#include <QtCore/QTranslator>
 
 // The conveyor-belt flatbed cutter with registration camera. One object is
 // the plugin's root and hands out device instances; every instance is
@@ -41,6 +42,7 @@ private:
     VXDeviceProperty *page_carrier();
     void prepare_page(int index);
 
+    QTranslator m_translator;
     PlotterPages plt_pages;
     int page_index = 0;
     bool job_stopped = false; // by the host or on the machine, until the next startTask

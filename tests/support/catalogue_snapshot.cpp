@@ -1,5 +1,6 @@
 #include "catalogue_snapshot.h"
 
+#include "catalogue_builder_p.h"
 #include "property_store_p.h"
 #include "vxdeviceproperty.h"
 #include "vxeditor.h"
@@ -77,19 +78,14 @@ void add_properties(QStringList &lines, const QString &section, const QObject &d
 
 QStringList catalogue_snapshot()
 {
-    using Catalogue = void (VXCommonInterface::*)(VXDeviceInterface *);
-#define CATALOGUE(name) std::pair<const char *, Catalogue>{#name, &VXCommonInterface::name}
-    const std::pair<const char *, Catalogue> catalogues[] = {
-        CATALOGUE(init437), CATALOGUE(info_437), CATALOGUE(camera_offset_437), CATALOGUE(work_area_437),
-        CATALOGUE(scale_437), CATALOGUE(init157), CATALOGUE(info_157), CATALOGUE(camera_offset_157),
-        CATALOGUE(work_area_157), CATALOGUE(scale_157), CATALOGUE(feed_157), CATALOGUE(tool_space_157),
-        CATALOGUE(sp1_157), CATALOGUE(sp2_157), CATALOGUE(move_157)};
-#undef CATALOGUE
+    const char *const catalogues[] = {"init437", "info_437", "camera_offset_437", "work_area_437", "scale_437",
+                                      "init157", "info_157", "camera_offset_157", "work_area_157", "scale_157",
+                                      "feed_157", "tool_space_157", "sp1_157", "sp2_157", "move_157"};
     QStringList lines;
     VXLT3050PROCam root;
-    for (const auto &[name, create] : catalogues) {
+    for (const char *name : catalogues) {
         VXCommonInterface device;
-        (root.*create)(&device);
+        vx::fill_catalogue(&device, name);
         add_properties(lines, QString::fromLatin1(name), device);
     }
     QScopedPointer<VXDeviceInterface> machine(root.initInstance());
