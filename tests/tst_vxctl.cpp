@@ -36,7 +36,7 @@ struct Run
 };
 
 // Leading NAME=VALUE items are set in vxctl's environment.
-Run vxctl(QStringList arguments, int timeout_ms = 20000)
+Run run_program(const QString &program, QStringList arguments, int timeout_ms = 20000)
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -45,7 +45,7 @@ Run vxctl(QStringList arguments, int timeout_ms = 20000)
         environment.insert(item.section('=', 0, 0), item.section('=', 1));
     }
     process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(VXCTL_PATH), arguments);
+    process.start(program, arguments);
     Run run;
     if (!process.waitForFinished(timeout_ms)) {
         process.kill();
@@ -57,6 +57,11 @@ Run vxctl(QStringList arguments, int timeout_ms = 20000)
     run.out = QString::fromUtf8(process.readAllStandardOutput());
     run.err = QString::fromUtf8(process.readAllStandardError());
     return run;
+}
+
+Run vxctl(const QStringList &arguments, int timeout_ms = 20000)
+{
+    return run_program(QStringLiteral(VXCTL_PATH), arguments, timeout_ms);
 }
 
 // The commands vxctl help lists: the rows of its command table.
@@ -810,6 +815,18 @@ void tst_vxctl::everyday_commands()
     QFile file(log);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QVERIFY(file.readAll().contains(" vx.ctl info: connected to the simulator"));
+
+    // A command is a file and a row: a vxctl built with one more for the
+    // tests lists it, runs it and checks its arguments and options.
+    const QString with_echo = QStringLiteral(VXCTL_ECHO_PATH);
+    run = run_program(with_echo, {"help"});
+    QVERIFY2(run.out.contains(QRegularExpression("\n  echo WORDS[.]{3} +say the words back\n")), qPrintable(run.out));
+    run = run_program(with_echo, {"echo", "a", "b", "--loud"});
+    QCOMPARE(run.out, QStringLiteral("A B\n"));
+    run = run_program(with_echo, {"echo"});
+    QVERIFY2(run.exit_code == 2 && run.err.contains("echo takes words"), qPrintable(run.err));
+    run = run_program(with_echo, {"ports", "--loud"});
+    QVERIFY2(run.exit_code == 2 && run.err.contains("--loud"), qPrintable(run.err));
 }
 
 // A job recorded against the simulator, by a host's environment variable,

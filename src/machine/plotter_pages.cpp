@@ -8,15 +8,7 @@ void PlotterPages::load(const QString &job)
 {
     m_job = job;
     m_pages.clear();
-    int start = 0;
-    while (start < m_job.size()) {
-        int end = m_job.indexOf(kPageEnd, start);
-        if (end < 0)
-            end = m_job.size();
-        if (end > start) // empty parts (two "PG;" in a row) make no page
-            m_pages.append({start, end - start});
-        start = end + kPageEnd.size();
-    }
+    vx::protocol::for_each_page(m_job, kPageEnd, [this](int start, int length) { m_pages.append({start, length}); });
 }
 
 QString PlotterPages::page(int index) const

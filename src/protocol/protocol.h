@@ -50,6 +50,22 @@ QByteArray frame_name(FrameKind kind);
 // Every page of a plotter job ends with this.
 inline constexpr char kPageEnd[] = "PG;";
 
+// How a job is cut into pages, for the plugin and for hosts alike: at every
+// page end; an empty part (two in a row) makes no page. Calls
+// page(start, length) for each, the length without its page end.
+template <typename Text, typename Mark, typename Page>
+void for_each_page(const Text &job, const Mark &page_end, Page page)
+{
+    for (int start = 0; start < job.size();) {
+        int end = job.indexOf(page_end, start);
+        if (end < 0)
+            end = job.size();
+        if (end > start)
+            page(start, end - start);
+        start = end + int(sizeof(kPageEnd)) - 1;
+    }
+}
+
 // A progress report's items: "66,Status,FileName,TaskCopies,Finished,Percent,0,0,0".
 enum ProgressItem : int {
     ProgressStatus = 1,

@@ -18,8 +18,6 @@ QString tr(const char *text)
     return QCoreApplication::translate("vxctl", text);
 }
 
-// The plugin cuts a job into pages at the same mark (the rule itself is
-// the plugin's own, not reachable from a host).
 const QLatin1String kPageEnd(vx::protocol::kPageEnd);
 
 bool is_space(char c)
@@ -182,26 +180,25 @@ QString PlotterFile::check_and_measure(const QString &path)
         }
     }
 
-    // Pages as the plugin cuts them: at every "PG;", empty parts skipped.
+    // Pages as the plugin cuts them, by its own rule.
     QVector<qint64> page_ends;
-    for (qint64 start = 0; start < m_bytes.size();) {
-        qint64 stop = m_bytes.indexOf(vx::protocol::kPageEnd, int(start));
-        const qint64 next = stop < 0 ? m_bytes.size() : stop + kPageEnd.size();
-        if (stop < 0)
-            stop = m_bytes.size();
-        if (stop > start && is_blank(begin + start, begin + stop)) {
+    QString blank_page;
+    vx::protocol::for_each_page(m_bytes, vx::protocol::kPageEnd, [&](int start, int length) {
+        const qint64 next = qMin(qint64(start) + length + kPageEnd.size(), qint64(m_bytes.size()));
+        if (is_blank(begin + start, begin + start + length)) {
             ++m_stats.blank_pages_dropped;
-        } else if (stop > start) {
-            if (m_stats.blank_pages_dropped > 0)
-                return tr("%1: page %2 holds nothing but white space: it would feed a blank sheet")
-                    .arg(path).arg(m_page_starts.size() + 1);
-            m_page_starts.append(start);
-            page_ends.append(next);
-            m_text_end = next;
-            m_stats.largest_page_bytes = qMax(m_stats.largest_page_bytes, stop - start + kPageEnd.size());
+            return;
         }
-        start = next;
-    }
+        if (m_stats.blank_pages_dropped > 0 && blank_page.isEmpty())
+            blank_page = tr("%1: page %2 holds nothing but white space: it would feed a blank sheet")
+                             .arg(path).arg(m_page_starts.size() + 1);
+        m_page_starts.append(start);
+        page_ends.append(next);
+        m_text_end = next;
+        m_stats.largest_page_bytes = qMax(m_stats.largest_page_bytes, qint64(length) + kPageEnd.size());
+    });
+    if (!blank_page.isEmpty())
+        return blank_page;
     m_stats.pages = m_page_starts.size();
     m_stats.page_path.fill(0.0, m_stats.pages);
 

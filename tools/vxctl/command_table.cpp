@@ -22,11 +22,10 @@ QString check_help(const Invocation &call);
 
 namespace {
 const CommandOption kJson{"json", "info, get, job, trace show: JSON on stdout, for scripts (job, trace show: an object per line)."};
-} // namespace
 
-const QVector<Command> &commands()
+QVector<Command> &table()
 {
-    static const QVector<Command> table{
+    static QVector<Command> rows{
         // name, help lines
         // application, needs, arguments, run, options, check, simulator arguments, device check
         {"info", "info\tthe plugin's defaults: model and every property with its frames\n"
@@ -82,7 +81,19 @@ const QVector<Command> &commands()
         {"help", "help [COMMAND]\tthis help, or one command's",
          Command::Console, Command::Nothing, {0, 1, "help takes one command name"}, run_help, {}, check_help},
     };
-    return table;
+    return rows;
+}
+} // namespace
+
+const QVector<Command> &commands()
+{
+    return table();
+}
+
+bool add_command(const Command &command)
+{
+    table().append(command);
+    return true;
 }
 
 const Command *find_command(const QString &name)

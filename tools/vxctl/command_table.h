@@ -79,4 +79,7 @@ struct Command
 
 // Every command in help order.
 const QVector<Command> &commands();
+// Adds a row after the others, before main runs (a static initializer of
+// the command's own file, as a program built with one more command does).
+bool add_command(const Command &command);
 const Command *find_command(const QString &name);
