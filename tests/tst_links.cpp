@@ -1,11 +1,14 @@
 // Connecting a machine instance over TCP (a loopback server) and over USB
 // (a pseudo-terminal): status, connection mode and the host's messages.
+#include "trace_format.h"
 #include "vxcommoninterface_p.h"
 #include "vxdeviceproperty.h"
 #include "vxlt3050procam.h"
 #include "test_text.h"
 
 #include <QtCore/QScopedPointer>
+#include <QtNetwork/QLocalServer>
+#include <QtNetwork/QLocalSocket>
 #include <QtNetwork/QTcpServer>
 #include <QtNetwork/QTcpSocket>
 #include <QtTest/QSignalSpy>
@@ -67,6 +70,7 @@ private slots:
     void usb_wins_over_tcp();
     void status_reports_data();
     void status_reports();
+    void registered_link_kind();
 
 private:
     VXDeviceInterface *status_holder() { return m_device.data(); }
@@ -323,6 +327,47 @@ void tst_links::status_reports()
     QTEST(status(), "status");
     QTEST(mode(), "mode");
     QCOMPARE(message_texts(messages), text.isEmpty() ? QStringList() : QStringList{text});
+}
+
+// The tests' own kind of link (local_socket_link.cpp): listed for hosts,
+// given its address, connected, a frame each way, named by the trace.
+void tst_links::registered_link_kind()
+{
+    QTemporaryDir folder;
+    QLocalServer server;
+    QVERIFY(server.listen(folder.filePath(QStringLiteral("controller"))));
+    qputenv(vx::trace::kFolderVariable, QFile::encodeName(folder.path()));
+    m_device.reset(m_root.initInstance());
+    qunsetenv(vx::trace::kFolderVariable);
+    auto *device = static_cast<VXCommonInterface *>(m_device.data());
+    QStringList links;
+    QVERIFY(QMetaObject::invokeMethod(device, "links", Q_RETURN_ARG(QStringList, links)));
+    QCOMPARE(links, QStringList({"USB:PATH", "TCP:HOST", "LOCAL:SOCKET"}));
+    QVERIFY(!device->setLinkAddress(QStringLiteral("SERIAL"), server.fullServerName()));
+    QVERIFY(device->setLinkAddress(QStringLiteral("LOCAL"), server.fullServerName()));
+    QSignalSpy messages(device, &VXDeviceInterface::message);
+    QVERIFY(device->connectDevice());
+    QTRY_COMPARE(message_texts(messages), QStringList{"LOCAL CONNECTED."});
+    QCOMPARE(mode(), QStringLiteral("LOCAL"));
+    QTRY_VERIFY(server.hasPendingConnections());
+    QLocalSocket *peer = server.nextPendingConnection();
+    const QByteArray request("\x02" "14;CMD;GET:51;\x03");
+    device->sendCMD(request);
+    QTRY_COMPARE(peer->bytesAvailable(), qint64(request.size()));
+    QCOMPARE(peer->readAll(), request);
+    peer->write("\x02" "20;CCMD;51,0,V3.4;\x03");
+    QTRY_COMPARE(device->property_ptr("FIRMWARE")->value().toString(), QStringLiteral("V3.4"));
+
+    m_device.reset(); // closes the trace
+    const QStringList traces = QDir(folder.path()).entryList({QStringLiteral("*.jsonl")});
+    QCOMPARE(traces.size(), 1);
+    QFile trace(QDir(folder.path()).filePath(traces.first()));
+    QVERIFY(trace.open(QIODevice::ReadOnly));
+    const QByteArray header = trace.readLine();
+    QCOMPARE(QJsonDocument::fromJson(header)["target"].toString(), "LOCAL " + server.fullServerName());
+    const QByteArray lines = trace.readAll();
+    QVERIFY(lines.contains("\"dir\":\"tx\",\"link\":\"LOCAL\""));
+    QVERIFY(lines.contains("\"dir\":\"rx\",\"link\":\"LOCAL\""));
 }
 
 QTEST_GUILESS_MAIN(tst_links)

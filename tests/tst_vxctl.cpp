@@ -553,6 +553,8 @@ void tst_vxctl::failures_data()
         << "cannot connect to 127.0.0.1";
     QTest::newRow("malformed VXCTL_TARGET") << QStringList{"VXCTL_TARGET=ftp:x", "get", "SPEED"} << 2
                                             << "VXCTL_TARGET: \"ftp:x\" is not";
+    QTest::newRow("link the plugin lacks") << QStringList{"VXCTL_TARGET=link:SERIAL:/dev/x", "get", "SPEED"} << 1
+                                           << "the plugin has no link SERIAL (it has USB:PATH, TCP:HOST)";
     QTest::newRow("target from the config file")
         << QStringList{"XDG_CONFIG_HOME=" + m_config_home.path(), "get", "SPEED"} << 1 << "cannot connect to 127.0.0.1";
     QTest::newRow("settings without a display or XDG_RUNTIME_DIR") // Qt's note on it stays off the terminal
@@ -850,6 +852,9 @@ void tst_vxctl::trace_replays_the_session()
     const QStringList traces = QDir(dir.path()).entryList({"*.jsonl"});
     QCOMPARE(traces.size(), 1);
     const QString trace = dir.filePath(traces.first());
+    QFile header(trace);
+    QVERIFY(header.open(QIODevice::ReadOnly));
+    QVERIFY(QString::fromUtf8(header.readLine()).contains(QRegularExpression("\"target\":\"TCP 127\\.0\\.0\\.1:\\d+\"")));
     const QString replay_trace = dir.filePath("replayed.trace");
     const Run replayed = vxctl(QStringList{"--trace", replay_trace, "--sim-replay", trace} + job);
     QTEST(replayed.exit_code, "exit_code");

@@ -13,8 +13,6 @@
 #include <QtCore/QMutexLocker>
 #include <QtCore/QPointer>
 
-#include <algorithm>
-
 namespace key = vx::key;
 
 static bool status_allows_sending(int status)
@@ -39,10 +37,8 @@ void VXCommonInterfacePrivate::send_cmd(QByteArray frame)
         return;
 
     QMutexLocker lock(&m_send_lock);
-    const QString mode_name = mode->value().toString();
-    const auto named = std::find_if(m_links.cbegin(), m_links.cend(),
-                                    [&mode_name](const Link *link) { return link->name() == mode_name; });
-    (named != m_links.cend() ? *named : m_links.first())->send(frame);
+    Link *named = link_named(mode->value().toString());
+    (named ? named : m_links.first())->send(frame);
 }
 
 // Every read: kept quietly, as replies are, since nobody asked to be told.

@@ -29,6 +29,12 @@ Link::State TcpLink::state_of(QAbstractSocket::SocketState state)
     }
 }
 
+QString TcpLink::target(const QString &address, VXDeviceInterface &device) const
+{
+    const VXDeviceProperty *port = device.property_ptr(vx::key::TCP_PORT);
+    return port ? address + QLatin1Char(':') + port->value().toString() : address;
+}
+
 void TcpLink::open(const QString &address, VXDeviceInterface &device)
 {
     if (!m_socket) {
@@ -68,14 +74,11 @@ void TcpLink::write(const QByteArray &frame)
     feed();
 }
 
-// Each piece goes out now rather than on the next turn of the event loop
-// (a page follows a page-done report, and the machine waits for it). The
-// rest follows as the socket drains; a flush made while the socket reports
-// bytes written reports nothing itself, so pieces are handed on for as long
-// as the socket takes them. A write that fails aborts the socket inside
-// flush(); the loss is reported once the sender has returned, as the host
-// may delete the device on hearing of it while the sender (and this loop)
-// still run.
+// Each piece goes out now, not on the next turn of the event loop (the
+// machine waits for a page). A flush made while the socket reports bytes
+// written reports nothing itself, so pieces go on while the socket takes
+// them. A failed write aborts the socket inside flush(); the loss is told
+// once the sender has returned, as the host may delete the device then.
 void TcpLink::feed()
 {
     const QScopedValueRollback<bool> feeding(m_feeding, true);
@@ -132,11 +135,9 @@ void TcpLink::read_pending()
 
 void TcpLink::on_state(QAbstractSocket::SocketState state)
 {
-    // Qt only applies socket options to an open socket: keep-alive set
-    // when the socket was made would be lost. Frames go out at once: the
-    // machine waits for each, and a short one held back for the peer's
-    // delayed acknowledgement (the next copy's request after the last
-    // page) stalls the job for 40 ms.
+    // Qt only applies socket options to an open socket. Frames go out at
+    // once: the machine waits for each, and a short one held back for the
+    // peer's delayed acknowledgement stalls the job for 40 ms.
     if (state == QAbstractSocket::UnconnectedState)
         drop_outgoing(); // what the socket held is gone with it
     if (state == QAbstractSocket::ConnectedState) {

@@ -1,9 +1,7 @@
 #pragma once
 
 #include "link_p.h"
-#include "property_keys_p.h"
 
-#include <QtCore/QList>
 #include <QtNetwork/QAbstractSocket>
 
 class QTcpSocket;
@@ -20,7 +18,7 @@ public:
 
     static State state_of(QAbstractSocket::SocketState state);
 
-    QString name() const override { return QLatin1String(vx::key::TCP); }
+    QString target(const QString &address, VXDeviceInterface &device) const override;
     void open(const QString &address, VXDeviceInterface &device) override;
     void write(const QByteArray &frame) override;
     void close() override;

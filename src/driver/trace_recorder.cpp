@@ -1,7 +1,6 @@
 #include "trace_recorder_p.h"
 
 #include "trace_file_writer_p.h"
-#include "property_keys_p.h"
 #include "trace_format.h"
 #include "vxdeviceproperty.h"
 
@@ -11,33 +10,10 @@
 #include <QtCore/QDir>
 #include <QtCore/QJsonDocument>
 #include <QtCore/QJsonObject>
+#include <QtCore/QMetaEnum>
 
-namespace {
-
-QAtomicInt g_trace_count;
-
-const char *state_name(Link::State state)
-{
-    switch (state) {
-    case Link::Open: return "up";
-    case Link::Closed: return "down";
-    case Link::Failed: return "failed";
-    case Link::Unchanged: break;
-    }
-    return nullptr;
-}
-
-const char *message_kind(VXDeviceInterface::VXDeviceMessage kind)
-{
-    switch (kind) {
-    case VXDeviceInterface::DevStatus: return "DevStatus";
-    case VXDeviceInterface::DevTasK: return "DevTasK";
-    case VXDeviceInterface::Qrcode: return "Qrcode";
-    }
-    return "?";
-}
-
-} // namespace
+static QAtomicInt g_trace_count;
+static const char *const state_names[] = {"down", "up", "failed", nullptr}; // by Link::State
 
 TraceRecorder *TraceRecorder::for_device(VXDeviceInterface *device, const QList<Link *> &links)
 {
@@ -88,10 +64,7 @@ bool TraceRecorder::start(const Link &link)
     m_clock.start();
     QString target = link.name();
     if (const VXDeviceProperty *address = m_device->property_ptr(link.name().toLatin1().constData()))
-        target += QLatin1Char(' ') + address->value().toString();
-    const VXDeviceProperty *port = m_device->property_ptr(vx::key::TCP_PORT);
-    if (link.name() == QLatin1String(vx::key::TCP) && port)
-        target += QLatin1Char(':') + port->value().toString();
+        target += QLatin1Char(' ') + link.target(address->value().toString(), *m_device);
     const QJsonObject header{
         {QStringLiteral("vx_trace"), vx::trace::kFormatVersion},
         {QStringLiteral("plugin_build_date"), m_device->buildDate()},
@@ -119,7 +92,7 @@ void TraceRecorder::on_bytes(const Link &link, const char *direction, const QByt
 
 void TraceRecorder::on_state(const Link &link, Link::State state)
 {
-    const char *name = state_name(state);
+    const char *name = state_names[state];
     if (!name || !start(link))
         return;
     m_writer->add(now_us(), "\"link\":\"" + link.name().toLatin1() + "\",\"event\":\"" + name + '"', QByteArray(), false);
@@ -129,7 +102,8 @@ void TraceRecorder::on_message(VXDeviceInterface::VXDeviceMessage kind, const QS
 {
     if (!recording())
         return;
-    QByteArray fields = QByteArray("\"event\":\"message\",\"kind\":\"") + message_kind(kind) + "\",\"text\":";
+    const char *name = QMetaEnum::fromType<VXDeviceInterface::VXDeviceMessage>().valueToKey(kind);
+    QByteArray fields = QByteArray("\"event\":\"message\",\"kind\":\"") + (name ? name : "?") + "\",\"text\":";
     vx::trace::append_json_string(fields, text.toUtf8());
     m_writer->add(now_us(), fields, QByteArray(), false);
 }

@@ -3,21 +3,17 @@
 #include "link_p.h"
 
 #include <QtCore/QElapsedTimer>
-#include <QtCore/QList>
-#include <QtCore/QObject>
 
 #include <memory>
 
 #include "vxdeviceinterface.h"
 
 // Records what one device and its controller said to each other into a
-// trace file (see trace_format.h) in the folder VX_TRACE_DIR names: the
-// frames sent, the bytes received, link state changes and the messages
-// the host was given. It hears only the controller's links and the
-// device's messages, never the cloud. Made only when the variable is set;
-// the file is created when a link first reports, so the plugin's root
-// object, which never connects, leaves none. The file is written on a
-// thread of its own (TraceFileWriter), bounded, stopping at a write error.
+// trace file (see trace_format.h) in the folder VX_TRACE_DIR names: frames
+// sent, bytes received, link state changes and the host's messages, never
+// the cloud. The file is created when a link first reports, so the plugin's
+// root object, which never connects, leaves none. It is written on a thread
+// of its own (TraceFileWriter), bounded, stopping at a write error.
 class TraceFileWriter;
 
 class TraceRecorder : public QObject

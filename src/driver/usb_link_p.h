@@ -1,7 +1,6 @@
 #pragma once
 
 #include "link_p.h"
-#include "property_keys_p.h"
 
 class UsbOperate;
 
@@ -17,7 +16,6 @@ public:
     // The state a status report of the USB library stands for.
     static State state_of(int report);
 
-    QString name() const override { return QLatin1String(vx::key::USB); }
     void open(const QString &address, VXDeviceInterface &device) override;
     void write(const QByteArray &frame) override;
     void close() override;

@@ -5,9 +5,7 @@
 #include "language_p.h"
 #include "property_keys_p.h"
 #include "receive_buffer.h"
-#include "tcp_link_p.h"
 #include "trace_recorder_p.h"
-#include "usb_link_p.h"
 #include "vxdeviceproperty.h"
 
 
@@ -18,14 +16,9 @@ Q_LOGGING_CATEGORY(lcDriver, "vx.driver", QtInfoMsg)
 VXCommonInterfacePrivate::VXCommonInterfacePrivate(VXCommonInterface *q)
     : q_ptr(q)
     , cloud(q)
-    , m_usb_link(new UsbLink(q))
-    , m_tcp_link(new TcpLink(q))
     , m_receive_buffer(std::make_unique<vx::ReceiveBuffer>())
 {
-    TraceRecorder::for_device(q, {m_usb_link, m_tcp_link});
-    // USB wins when the device holds both a path and an address.
-    add_link(m_usb_link);
-    add_link(m_tcp_link);
+    add_links();
     QObject::connect(&m_device_timer, &QTimer::timeout, q, [this] { slot_device_timer(); });
 }
 
@@ -81,6 +74,9 @@ void VXCommonInterface::connect_websocket()
 {
     d_func()->cloud.open_channel();
 }
+
+void VXCommonInterface::setUSBPath(QString path) { setLinkAddress(QLatin1String(key::USB), path); }
+void VXCommonInterface::setIPAddress(QString address) { setLinkAddress(QLatin1String(key::TCP), address); }
 
 bool VXCommonInterface::tell_host(VXDeviceMessage kind, const QString &text)
 {

@@ -34,6 +34,12 @@ public:
     void startTask() override;
     void stopTask() override;
     void move(int, int) override;
+    void setUSBPath(QString path) override;
+    void setIPAddress(QString address) override;
+    // The links as "NAME:FORM" ("USB:PATH", "TCP:HOST"), in the order
+    // connectDevice tries them, and the address of one; false for no such.
+    Q_INVOKABLE QStringList links() const;
+    Q_INVOKABLE bool setLinkAddress(const QString &link, const QString &address);
 
     // One reply frame, STX through ETX, as text.
     virtual void decode_cmd(QString frame);

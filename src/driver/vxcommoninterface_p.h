@@ -14,8 +14,6 @@
 #include <utility>
 
 class Link;
-class TcpLink;
-class UsbLink;
 namespace vx {
 class ReceiveBuffer;
 }
@@ -57,7 +55,8 @@ public:
 
 private:
     VXDeviceProperty *property_ptr(const char *key) const { return vx::held_property(q_ptr, key); }
-    void add_link(Link *link);
+    void add_links();
+    Link *link_named(const QString &name) const;
     bool may_connect();
     void on_received(const QByteArray &data);
     void on_link_state(const Link &link, int state);
@@ -65,8 +64,6 @@ private:
     void route_reply(Device::VXDeviceCMDType kind, int number, const QStringList &values);
     QDateTime now() const;
 
-    UsbLink *m_usb_link = nullptr;
-    TcpLink *m_tcp_link = nullptr;
     QList<Link *> m_links; // in the order connectDevice tries them
     std::unique_ptr<vx::ReceiveBuffer> m_receive_buffer;
     QTimer m_device_timer;

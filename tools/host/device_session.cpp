@@ -22,6 +22,27 @@ bool wait_for(const std::function<bool()> &condition, int timeout_ms)
     return true;
 }
 
+QStringList device_links(VXDeviceInterface &device)
+{
+    QStringList links;
+    QMetaObject::invokeMethod(&device, "links", Q_RETURN_ARG(QStringList, links));
+    return links;
+}
+
+// A new kind of link needs nothing of a host: the plugin names it.
+static bool aim_at(VXDeviceInterface &device, const Target &target, QString *error)
+{
+    bool known = false;
+    if (QMetaObject::invokeMethod(&device, "setLinkAddress", Q_RETURN_ARG(bool, known),
+                                  Q_ARG(QString, target.link_name()), Q_ARG(QString, target.link_address()))
+        && known)
+        return true;
+    const QStringList links = device_links(device);
+    *error = QCoreApplication::translate("vxctl", "the plugin has no link %1 (it has %2)")
+                 .arg(target.link_name(), links.isEmpty() ? QStringLiteral("none") : links.join(QStringLiteral(", ")));
+    return false;
+}
+
 DeviceSession::DeviceSession(VXDeviceInterface *factory)
     : m_device(factory->initInstance())
 {
@@ -63,13 +84,12 @@ bool DeviceSession::open(const Target &target, int timeout_ms, QString *error)
     if (target.kind == Target::Simulator && !m_simulator.start(target.simulator_arguments, &m_target.port, error))
         return false;
 
-    if (m_target.kind == Target::Usb) {
-        m_device->setUSBPath(m_target.usb_path);
-    } else {
+    if (m_target.kind == Target::Tcp || m_target.kind == Target::Simulator) {
         if (VXDeviceProperty *port = m_device->property_ptr("TCP_PORT"))
             port->setValue(int(m_target.port));
-        m_device->setIPAddress(m_target.host);
     }
+    if (!aim_at(*m_device, m_target, error))
+        return false;
     if (!m_device->connectDevice()) {
         *error = QCoreApplication::translate("vxctl", "the device did not start connecting");
         return false;

@@ -10,6 +10,10 @@
 
 class VXDeviceInterface;
 
+// The device's links, "NAME:FORM" ("TCP:HOST") in the order it tries them,
+// asked through the meta-object: a host needs none of the driver's headers.
+QStringList device_links(VXDeviceInterface &device);
+
 // Runs the event loop until the condition holds or the time is up.
 bool wait_for(const std::function<bool()> &condition, int timeout_ms);
 

@@ -65,7 +65,13 @@ bool Target::parse(const QString &text, Target *target)
         target->usb_path = text.mid(4);
         return true;
     }
-    return false;
+    const QRegularExpressionMatch link = QRegularExpression(QStringLiteral("^link:(\\w+):(.+)$")).match(text);
+    if (!link.hasMatch())
+        return false;
+    target->kind = Link;
+    target->link = link.captured(1);
+    target->address = link.captured(2);
+    return true;
 }
 
 QString Target::describe() const
@@ -73,6 +79,7 @@ QString Target::describe() const
     switch (kind) {
     case Tcp: return QStringLiteral("%1:%2").arg(host).arg(port);
     case Usb: return usb_path;
+    case Link: return link + QLatin1Char(' ') + address;
     case Simulator: break;
     }
     return QStringLiteral("the simulator on 127.0.0.1:%1").arg(port);
@@ -86,9 +93,20 @@ QString Target::key() const
         const QString resolved = QFileInfo(usb_path).canonicalFilePath();
         return QStringLiteral("usb:") + (resolved.isEmpty() ? usb_path : resolved);
     }
+    case Link: return QStringLiteral("link:%1:%2").arg(link, address);
     case Simulator: break;
     }
     return QStringLiteral("sim");
+}
+
+QString Target::link_name() const
+{
+    return kind == Link ? link : kind == Usb ? QStringLiteral("USB") : QStringLiteral("TCP");
+}
+
+QString Target::link_address() const
+{
+    return kind == Link ? address : kind == Usb ? usb_path : host;
 }
 
 SimulatorProcess::~SimulatorProcess()

@@ -36,7 +36,8 @@ bool configured_target(QString *text, QString *error)
             continue;
         const int equals = line.indexOf(QLatin1Char('='));
         if (equals <= 0 || line.left(equals).trimmed() != QLatin1String("target")) {
-            *error = tr("%1:%2: only \"target = tcp:HOST[:PORT] | usb:PATH | sim\" is known").arg(path).arg(number);
+            *error = tr("%1:%2: only \"target = tcp:HOST[:PORT] | usb:PATH | link:KIND:ADDRESS | sim\" is known")
+                         .arg(path).arg(number);
             return false;
         }
         *text = line.mid(equals + 1).trimmed();
@@ -67,7 +68,7 @@ bool configured_choice(TargetChoice *choice, QString *error)
     if (text.isEmpty()) {
         choice->source = TargetChoice::Implicit;
     } else if (!Target::parse(text, &target)) {
-        *error = tr("%1: \"%2\" is not tcp:HOST[:PORT], usb:PATH or sim").arg(origin, text);
+        *error = tr("%1: \"%2\" is not tcp:HOST[:PORT], usb:PATH, link:KIND:ADDRESS or sim").arg(origin, text);
         return false;
     }
     return true;

@@ -1,4 +1,5 @@
 #include "command_table.h"
+#include "device_session.h"
 #include "plugin_host.h"
 #include "property_io.h"
 #include "vxdeviceinterface.h"
@@ -112,6 +113,7 @@ int run_info(const Invocation &call)
             {QStringLiteral("icon"), device->icon()},
             {QStringLiteral("user_page"), QJsonArray::fromStringList(device->userProperty())},
             {QStringLiteral("system_page"), QJsonArray::fromStringList(device->sysProperty())},
+            {QStringLiteral("links"), QJsonArray::fromStringList(device_links(*device))},
             {QStringLiteral("properties"), properties}};
         out << QJsonDocument(document).toJson(QJsonDocument::Indented);
         return 0;
@@ -130,7 +132,8 @@ int run_info(const Invocation &call)
         << "name        " << (name ? name->value().toString() : QString()) << '\n'
         << "icon        " << icon_text(device->icon()) << '\n'
         << "user page   " << device->userProperty().join(QLatin1Char(' ')) << '\n'
-        << "system page " << device->sysProperty().join(QLatin1Char(' ')) << "\n\n";
+        << "system page " << device->sysProperty().join(QLatin1Char(' ')) << '\n'
+        << "links       " << device_links(*device).join(QLatin1Char(' ')) << "\n\n";
 
     out << keys.size() << " properties:\n";
     for (const QByteArray &key : keys) {

@@ -183,6 +183,7 @@ QString target_options(const Target &target)
     switch (target.kind) {
     case Target::Tcp: return QStringLiteral("--tcp %1:%2 ").arg(target.host).arg(target.port);
     case Target::Usb: return QStringLiteral("--usb %1 ").arg(shell_quoted(target.usb_path));
+    case Target::Link: return QString(); // named by VXCTL_TARGET or the config file, as it will be again
     case Target::Simulator: break;
     }
     return QStringLiteral("--sim ");
