@@ -132,6 +132,7 @@ struct HpglInterpreter::State
     QVector<PlotPage> *pages = nullptr;
     qint64 point_budget = 0;
     bool budget_spent = false;
+    bool polygon_short = false;
 
     double x = 0.0, y = 0.0; // plotter units
     bool pen_down = false;
@@ -191,6 +192,13 @@ struct HpglInterpreter::State
     void record(double x0, double y0, double x1, double y1, bool down)
     {
         if (polygon) {
+            // The buffer shares the points' bound; past it the polygon is
+            // followed no further and the figures fall short.
+            if (point_budget < 2) {
+                polygon_short = true;
+                return;
+            }
+            point_budget -= 2;
             if (!down || polygon_starts.isEmpty()) {
                 polygon_starts.append(polygon_points.size());
                 polygon_points.append({float(x0), float(y0)});
@@ -251,6 +259,29 @@ struct HpglInterpreter::State
         const int chords = qBound(int(std::ceil(qAbs(sweep) / (M_PI_2))), int(std::ceil(qAbs(sweep) / step)),
                                   kMaxChords);
         const double start = std::atan2(y - cy, x - cx);
+        if (!polygon && point_budget <= chords) {
+            // The same chords in closed form, without their points: a file
+            // of large circles stays fast.
+            budget_spent = true;
+            const double length = chords * 2.0 * r * std::sin(qAbs(sweep) / chords / 2.0);
+            const double ex = cx + r * std::cos(start + sweep), ey = cy + r * std::sin(start + sweep);
+            PlotPage &p = page();
+            if (!down) {
+                p.travel += length;
+            } else {
+                record(x, y, ex, ey, true);
+                p.cut += length - std::hypot(ex - x, ey - y);
+                const double lo = qMin(start, start + sweep), hi = qMax(start, start + sweep);
+                for (double k = std::ceil(lo / M_PI_2); k * M_PI_2 <= hi; ++k) {
+                    p.min_x = qMin(p.min_x, cx + r * std::cos(k * M_PI_2));
+                    p.max_x = qMax(p.max_x, cx + r * std::cos(k * M_PI_2));
+                    p.min_y = qMin(p.min_y, cy + r * std::sin(k * M_PI_2));
+                    p.max_y = qMax(p.max_y, cy + r * std::sin(k * M_PI_2));
+                }
+            }
+            x = ex, y = ey;
+            return;
+        }
         for (int i = 1; i <= chords; ++i) {
             const double a = start + sweep * i / chords;
             move_to(cx + r * std::cos(a), cy + r * std::sin(a), down);
@@ -444,8 +475,13 @@ bool HpglInterpreter::run(const QByteArray &bytes, QString *fault)
     m_out.reserve(int(end - start) + int((end - start) >> 6) + 64);
     State state;
     state.pages = &m_pages;
-    state.point_budget = bytes.size() / 4 + 65536;
+    state.point_budget = bytes.size() / 8 + 65536;
     m_pages.append(PlotPage());
+    // Room made once for all the points kept of a file of one large page:
+    // a vector that doubles as it grows would hold up to three times as
+    // much for a moment.
+    m_pages.last().points.reserve(int(state.point_budget));
+    m_pages.last().strokes.reserve(int(bytes.size() / 32));
     const char *copied = start; // the input up to here is in m_out
     const auto copy_to = [&](const char *to) {
         m_out.append(copied, int(to - copied));
@@ -594,5 +630,6 @@ bool HpglInterpreter::run(const QByteArray &bytes, QString *fault)
     if (!state.page_used)
         m_pages.removeLast();
     m_path_complete = !state.budget_spent;
+    m_measured_short = state.polygon_short;
     return true;
 }

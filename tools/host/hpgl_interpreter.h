@@ -42,6 +42,7 @@ public:
     QByteArray take_normalised() { return std::move(m_out); }
     // Each page after the last "PG;", nothing after it when it is empty.
     const QVector<PlotPage> &pages() const { return m_pages; }
+    QVector<PlotPage> take_pages() { return std::move(m_pages); }
     // What was changed, for the operator: "3 commands closed", ...
     QStringList changes() const;
     // Commands kept and sent but not measured; at most kUnknownListed.
@@ -49,8 +50,11 @@ public:
     const QVector<Unknown> &unknown() const { return m_unknown; }
     int unknown_count() const { return m_unknown_count; }
     // False when the file drew more points than are kept (about one for
-    // every four bytes): the figures stay whole, the points stop.
+    // every eight bytes): the figures stay whole, the points stop.
     bool path_complete() const { return m_path_complete; }
+    // True when a polygon was too large to buffer: it was followed only
+    // to the bound and the figures are short.
+    bool measured_short() const { return m_measured_short; }
 
 private:
     struct State;
@@ -62,4 +66,5 @@ private:
     int m_form_feeds = 0, m_escapes = 0, m_ctrl_z = 0;
     bool m_bom = false;
     bool m_path_complete = true;
+    bool m_measured_short = false;
 };

@@ -62,6 +62,8 @@ QString changes_note(const PlotterStats &stats)
             listed << tr("%1 more").arg(stats.unknown_count - listed.size());
         note += tr("\nsent as they are but not measured (the figures leave them out): %1").arg(listed.join(QStringLiteral(", ")));
     }
+    if (stats.measured_short)
+        note += tr("\na polygon too large to follow: the path and the time are more than shown");
     return note;
 }
 
@@ -127,6 +129,7 @@ QString PlotterFile::check_and_measure(const QString &path)
     m_bytes = interpreter.take_normalised();
     m_stats.changes = interpreter.changes();
     m_stats.unknown_count = interpreter.unknown_count();
+    m_stats.measured_short = interpreter.measured_short();
     for (const HpglInterpreter::Unknown &command : interpreter.unknown())
         m_stats.unknown.append(QJsonObject{{QStringLiteral("command"), QString::fromLatin1(command.name, 2)},
                                            {QStringLiteral("offset"), double(command.offset)}});
@@ -151,10 +154,11 @@ QString PlotterFile::check_and_measure(const QString &path)
         return blank_page;
     m_stats.pages = m_page_starts.size();
     m_stats.page_path.fill(0.0, m_stats.pages);
-    m_plot = interpreter.pages();
+    m_plot = interpreter.take_pages();
     // A label holding "PG;" is cut there by the plugin, not by the
     // interpreter: the figures then go to the pages as far as they agree.
-    m_plot.resize(m_stats.pages);
+    if (m_plot.size() != m_stats.pages)
+        m_plot.resize(m_stats.pages);
     for (int page = 0; page < m_plot.size(); ++page) {
         const PlotPage &p = m_plot.at(page);
         m_stats.page_path[page] = p.cut + p.travel;

@@ -31,6 +31,7 @@ struct PlotterStats
     QStringList changes;           // what was changed to make the text the controller takes
     QJsonArray unknown;            // {"command", "offset"} of commands sent but not measured
     int unknown_count = 0;
+    bool measured_short = false;   // a polygon too large to follow: the figures fall short
 };
 
 // What a job's header and dry run say of the white space dropped after the
