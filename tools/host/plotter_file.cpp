@@ -154,13 +154,13 @@ QString PlotterFile::check_and_measure(const QString &path)
         return blank_page;
     m_stats.pages = m_page_starts.size();
     m_stats.page_path.fill(0.0, m_stats.pages);
-    m_plot = interpreter.take_pages();
-    // A label holding "PG;" is cut there by the plugin, not by the
-    // interpreter: the figures then go to the pages as far as they agree.
-    if (m_plot.size() != m_stats.pages)
-        m_plot.resize(m_stats.pages);
-    for (int page = 0; page < m_plot.size(); ++page) {
-        const PlotPage &p = m_plot.at(page);
+    // Only the figures are kept: the points would weigh as much as the
+    // file while it is sent. A label holding "PG;" is cut there by the
+    // plugin, not by the interpreter: the figures then go to the pages as
+    // far as they agree.
+    const QVector<PlotPage> plot = interpreter.take_pages();
+    for (int page = 0; page < qMin(plot.size(), m_stats.pages); ++page) {
+        const PlotPage &p = plot.at(page);
         m_stats.page_path[page] = p.cut + p.travel;
         m_stats.cut += p.cut;
         m_stats.travel += p.travel;

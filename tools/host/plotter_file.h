@@ -57,8 +57,6 @@ public:
     bool read(const QString &path, QString *error);
 
     const PlotterStats &stats() const { return m_stats; }
-    // The path of each page, as the interpreter followed it.
-    const QVector<PlotPage> &plot() const { return m_plot; }
     qint64 size() const { return m_bytes.size(); }
     // The job text from this page (1-based) to the end, as the plugin takes
     // it, closed by "PG;".
@@ -74,5 +72,4 @@ private:
     QVector<qint64> m_page_starts;
     qint64 m_text_end = 0; // the end of the last page sent
     PlotterStats m_stats;
-    QVector<PlotPage> m_plot;
 };
