@@ -19,6 +19,7 @@ constexpr double kDefaultP2 = 40000.0;
 // on time and memory; the tolerance holds up to radii of about 5 m.
 constexpr int kMaxChords = 720;
 constexpr char kEtx = 0x03;
+constexpr double kLargest = 1073741823.0; // 2^30 - 1
 
 bool is_space(char c)
 {
@@ -88,7 +89,8 @@ bool next_number(const char *&at, const char *end, double *value)
         for (++at; at < end && *at >= '0' && *at <= '9'; ++at, scale /= 10.0, digits = true)
             number += (*at - '0') * scale;
     }
-    *value = sign * number;
+    // Beyond HP-GL's range a number would only make infinities.
+    *value = sign * qMin(number, kLargest);
     return digits;
 }
 
@@ -250,14 +252,18 @@ struct HpglInterpreter::State
     void arc(double cx, double cy, double degrees, bool down)
     {
         const double r = std::hypot(x - cx, y - cy);
+        if (!std::isfinite(r))
+            return;
         const double sweep = qDegreesToRadians(qBound(-360.0, degrees, 360.0));
         if (r == 0.0 || sweep == 0.0)
             return;
         const double step = r > HpglInterpreter::kChordTolerance
                                 ? 2.0 * std::acos(1.0 - HpglInterpreter::kChordTolerance / r)
                                 : M_PI_2;
-        const int chords = qBound(int(std::ceil(qAbs(sweep) / (M_PI_2))), int(std::ceil(qAbs(sweep) / step)),
-                                  kMaxChords);
+        // In doubles: a radius scaled up past the tolerance's precision
+        // makes the step 0.
+        const int chords = int(qBound(std::ceil(qAbs(sweep) / M_PI_2), std::ceil(qAbs(sweep) / qMax(step, 1e-9)),
+                                      double(kMaxChords)));
         const double start = std::atan2(y - cy, x - cx);
         if (!polygon && point_budget <= chords) {
             // The same chords in closed form, without their points: a file
@@ -372,7 +378,8 @@ struct HpglInterpreter::State
             }
             break;
         case mnemonic('P', 'M'):
-            next(&v[0]) ? void() : void(v[0] = 0.0);
+            if (!next(&v[0]))
+                v[0] = 0.0;
             if (v[0] == 0.0) {
                 polygon = true;
                 polygon_points.clear();
