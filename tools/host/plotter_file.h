@@ -1,7 +1,11 @@
 #pragma once
 
+#include "plot_path.h"
+
 #include <QtCore/QByteArray>
+#include <QtCore/QJsonArray>
 #include <QtCore/QString>
+#include <QtCore/QStringList>
 #include <QtCore/QVector>
 
 // What a plotter file draws, found in one pass over its bytes.
@@ -24,21 +28,27 @@ struct PlotterStats
     double travel = 0.0;           // plotter units with the pen up
     bool has_box = false;          // of every pen-down segment
     double min_x = 0.0, min_y = 0.0, max_x = 0.0, max_y = 0.0;
+    QStringList changes;           // what was changed to make the text the controller takes
+    QJsonArray unknown;            // {"command", "offset"} of commands sent but not measured
+    int unknown_count = 0;
+    bool measured_short = false;   // a polygon too large to follow: the figures fall short
 };
 
 // What a job's header and dry run say of the white space dropped after the
 // last page, on a line of its own; empty when nothing was dropped.
 QString dropped_pages_note(const PlotterStats &stats);
+// The same for the changes made to the text and the commands not measured.
+QString changes_note(const PlotterStats &stats);
 
 // A job file read whole and checked before anything is sent. Plotter text
-// is printable ASCII (or UTF-8) in commands of two letters closed by ";".
-// A file with other control bytes is refused as binary: STX and ETX would
-// cut the frame that carries the page, and a NUL ends a frame on USB.
-// Invalid UTF-8 is refused too: decoded, it would become other text. A
-// last command without ";" is refused: the plugin's closing "PG;" would
-// run into it and make another command. A page of nothing but white
-// space would feed a blank sheet: after the last page it is dropped,
-// before it refused.
+// is printable ASCII (or UTF-8) in commands of two letters; what is sent is
+// the text HpglInterpreter normalised, every command closed by ";" (the
+// plugin's closing "PG;" would otherwise run into the last one). A file
+// with other control bytes is refused as binary: STX and ETX would cut the
+// frame that carries the page, and a NUL ends a frame on USB. Invalid
+// UTF-8 is refused too: decoded, it would become other text. A page of
+// nothing but white space would feed a blank sheet: after the last page
+// it is dropped, before it refused.
 class PlotterFile
 {
 public:

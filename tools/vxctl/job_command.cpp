@@ -418,12 +418,15 @@ void show_start(const JobRequest &request, const PlotterStats &stats, int copies
                  {{QStringLiteral("file"), request.file}, {QStringLiteral("pages"), stats.pages},
                   {QStringLiteral("copies"), copies}, {QStringLiteral("from_page"), from_page},
                   {QStringLiteral("target"), target.describe()},
-                  {QStringLiteral("blank_pages_dropped"), stats.blank_pages_dropped}},
+                  {QStringLiteral("blank_pages_dropped"), stats.blank_pages_dropped},
+                  {QStringLiteral("changes"), QJsonArray::fromStringList(stats.changes)},
+                  {QStringLiteral("unknown"), stats.unknown},
+                  {QStringLiteral("unknown_count"), stats.unknown_count}},
                  tr("job %1: %2 page(s), %3%4, on %5")
                      .arg(request.file).arg(stats.pages).arg(copies_text(copies))
                      .arg(from_page > 1 ? tr(", the first from page %1").arg(from_page) : QString())
                      .arg(target.describe())
-                     + dropped_pages_note(stats));
+                     + dropped_pages_note(stats) + changes_note(stats));
     if (!request.json && Terminal::is_interactive_output())
         output.event(QString(), {}, tr("keys: p pause, r resume, s or q stop"));
 }

@@ -10,6 +10,7 @@
 
 #include <QtCore/QCommandLineParser>
 #include <QtCore/QCoreApplication>
+#include <QtCore/QJsonArray>
 #include <QtCore/QJsonObject>
 
 namespace {
@@ -59,7 +60,10 @@ int run_dry_run(const Invocation &call, const PlotterFile &file, int copies, dou
                        {QStringLiteral("copies"), copies},
                        {QStringLiteral("seconds"), seconds * copies},
                        {QStringLiteral("largest_page_bytes"), double(stats.largest_page_bytes)},
-                       {QStringLiteral("blank_pages_dropped"), stats.blank_pages_dropped}};
+                       {QStringLiteral("blank_pages_dropped"), stats.blank_pages_dropped},
+                       {QStringLiteral("changes"), QJsonArray::fromStringList(stats.changes)},
+                       {QStringLiteral("unknown"), stats.unknown},
+                       {QStringLiteral("unknown_count"), stats.unknown_count}};
     QString box = tr("none (nothing is cut)");
     if (stats.has_box) {
         fields.insert(QStringLiteral("box_mm"), QJsonObject{{QStringLiteral("min_x"), stats.min_x * mm},
@@ -85,6 +89,6 @@ int run_dry_run(const Invocation &call, const PlotterFile &file, int copies, dou
                      .arg(copies == 1 ? tr("1 copy") : tr("%1 copies").arg(copies))
                      .arg(speed)
                      .arg(speed_from)
-                     + dropped_pages_note(stats));
+                     + dropped_pages_note(stats) + changes_note(stats));
     return 0;
 }
