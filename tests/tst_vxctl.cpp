@@ -1093,6 +1093,8 @@ void tst_vxctl::shell_completion_data()
     QTest::newRow("an option's value") << QStringList{"job", "--copies", ""} << QStringList{};
     QTest::newRow("help's command") << QStringList{"help", "tr"} << QStringList{"trace"};
     QTest::newRow("a job file") << QStringList{"job", SAMPLES_DIR "/bo"} << QStringList{SAMPLES_DIR "/box.plt"};
+    QTest::newRow("a drawing to convert") << QStringList{"convert", DATA_DIR "/rect-"}
+                                          << QStringList{DATA_DIR "/rect-100x50mm.svg"};
     QTest::newRow("a folder") << QStringList{"job", "--qr", SAMPLES_DIR "/tr"} << QStringList{SAMPLES_DIR "/traces"};
     QStringList ports;
     for (const QString &line : vxctl({"ports"}).out.split('\n', Qt::SkipEmptyParts))

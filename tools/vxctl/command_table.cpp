@@ -63,8 +63,8 @@ QVector<Command> &table()
           kJson, kPagesBy,
           {"sim-qr-codes", "job --sim: the QR codes the simulator reports, in turn.", "A1,B2,..."}},
          check_job, job_simulator_arguments, nullptr, job_runs_offline},
-        {"convert", "convert DESIGN.svg OUT.plt\tan SVG drawing as the plotter text a job cuts",
-         Command::Console, Command::Nothing, {2, 2, "give convert DESIGN.svg OUT.plt"}, run_convert,
+        {"convert", "convert SVG-FILE PLOTTER-FILE\twrite an SVG drawing as the plotter text a job of it cuts",
+         Command::Console, Command::Nothing, {2, 2, "give convert SVG-FILE PLOTTER-FILE"}, run_convert,
          {kPagesBy}, check_convert},
         {"settings", "settings\tthe user and system settings pages in a window, with\n"
                      "\tApply and Cancel, or as PNG files with --screenshot DIR",
