@@ -52,7 +52,7 @@ int run_convert(const Invocation &call)
     }
     const double mm = PlotterStats::kUnitsPerMm;
     call.out << stats.imported << '\n'
-             << tr("%1: %2 pages, %3 x %4 mm, %5 mm to cut")
+             << tr("%1: %2 page(s), %3 x %4 mm, %5 mm to cut")
                     .arg(target).arg(stats.pages)
                     .arg((stats.max_x - stats.min_x) / mm, 0, 'f', 1).arg((stats.max_y - stats.min_y) / mm, 0, 'f', 1)
                     .arg(stats.cut / mm, 0, 'f', 1)
