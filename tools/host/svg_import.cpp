@@ -207,9 +207,13 @@ void keep_warning(QtMsgType type, const QMessageLogContext &context, const QStri
         g_previous(type, context, message);
 }
 
-void write_page(QByteArray &out, const QVector<QPolygonF> &polylines)
+// The plugin takes jobs up to 1 GiB; false when the text would be larger.
+bool write_page(QByteArray &out, const QVector<QPolygonF> &polylines)
 {
+    constexpr int kMostBytes = 1 << 30;
     for (const QPolygonF &polyline : polylines) {
+        if (out.size() > kMostBytes)
+            return false;
         out += "PU" + QByteArray::number(qRound(polyline.first().x())) + ','
             + QByteArray::number(qRound(polyline.first().y())) + ";PD";
         for (int i = 1; i < polyline.size(); ++i) {
@@ -220,6 +224,7 @@ void write_page(QByteArray &out, const QVector<QPolygonF> &polylines)
         }
         out += ";\n";
     }
+    return out.size() <= kMostBytes;
 }
 
 } // namespace
@@ -316,7 +321,11 @@ bool SvgImport::convert(const QString &path, const QByteArray &bytes, PagesBy pa
     for (int i = 0; i < pages.size(); ++i) {
         if (i > 0)
             m_hpgl += "PG;\n";
-        write_page(m_hpgl, pages.at(i));
+        if (!write_page(m_hpgl, pages.at(i))) {
+            m_hpgl.clear();
+            *error = tr("%1 is too large: as plotter text it is more than the plugin's 1 GiB").arg(path);
+            return false;
+        }
         outlines += pages.at(i).size();
     }
     m_summary = tr("%1 outline(s) of %2 taken as cut lines (%3 x %4 mm); fills, strokes and colours ignored")
