@@ -694,6 +694,8 @@ void tst_vxctl::svg_drawings_data()
                                         << "1 outline(s)";
     QTest::newRow("transforms, y up") << job("transform.svg") << 1 << QRectF(10, 25, 40, 20) << 120.0 << "";
     QTest::newRow("inches and px") << job("inches.svg") << 1 << QRectF(0, 0, 101.6, 50.8) << 152.4 << "";
+    QTest::newRow("mm without a view box: px at 96/in") << job("mm-without-view-box.svg") << 1 << QRectF(0, 0, 100, 50)
+                                                        << 300.0 << "";
     QTest::newRow("layers on one page") << job("two-layers.svg") << 1 << QRectF(0, 0, 100, 50) << 300 + 20 + 10 * M_SQRT2
                                         << "2 outline(s)";
     QTest::newRow("a page per layer") << job("two-layers.svg") + QStringList{"--pages-by", "layer"} << 2

@@ -146,6 +146,7 @@ struct Layer
 struct Outline
 {
     double width_mm = 0.0, height_mm = 0.0;
+    bool has_view_box = false;
     QVector<Layer> layers;
     QString xml_error;
     QMap<QString, int> not_drawn; // SVG elements Qt's SVG module skips
@@ -181,6 +182,7 @@ Outline read_outline(const QByteArray &bytes)
         if (depth == 1) {
             outline.width_mm = length_mm(attributes.value(QLatin1String("width")).toString());
             outline.height_mm = length_mm(attributes.value(QLatin1String("height")).toString());
+            outline.has_view_box = attributes.hasAttribute(QLatin1String("viewBox"));
         } else if (depth == 2 && xml.name() == QLatin1String("g")) {
             QString label;
             for (const QXmlStreamAttribute &attribute : attributes) {
@@ -272,6 +274,10 @@ bool SvgImport::convert(const QString &path, const QByteArray &bytes, PagesBy pa
     }
     for (auto it = outline.not_drawn.begin(); it != outline.not_drawn.end(); ++it)
         warnings << tr("%1 (%2, not understood)").arg(it.key()).arg(it.value());
+    // Without a view box a user unit is a px at 96 per inch (Qt would
+    // count 90 for lengths in mm).
+    if (!outline.has_view_box && outline.width_mm > 0.0 && outline.height_mm > 0.0)
+        renderer.setViewBox(QRectF(0.0, 0.0, outline.width_mm * 96.0 / 25.4, outline.height_mm * 96.0 / 25.4));
     const QRectF view = renderer.viewBoxF();
     // No size of its own: the view box counts in px.
     const double width_mm = outline.width_mm > 0.0 ? outline.width_mm : view.width() * 25.4 / 96.0;
@@ -301,7 +307,7 @@ bool SvgImport::convert(const QString &path, const QByteArray &bytes, PagesBy pa
         }
         painter.end();
         if (device.engine().polylines.isEmpty())
-            not_cut << (label.isEmpty() ? id : label);
+            not_cut << (!label.isEmpty() ? label : !id.isEmpty() ? id : QFileInfo(path).fileName());
         else
             pages.append(device.engine().polylines);
     };
