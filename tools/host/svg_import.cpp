@@ -291,6 +291,8 @@ bool SvgImport::convert(const QString &path, const QByteArray &bytes, PagesBy pa
     OutlineDevice device;
     device.engine().flip = QTransform(1, 0, 0, -1, 0, page.height());
     QStringList not_cut;
+    int without_id = 0; // top-level groups Qt cannot draw alone
+
     QVector<QVector<QPolygonF>> pages;
     const auto draw = [&](const QString &id, const QString &label) {
         device.engine().polylines.clear();
@@ -314,7 +316,7 @@ bool SvgImport::convert(const QString &path, const QByteArray &bytes, PagesBy pa
     if (pages_by == ByLayer && !outline.layers.isEmpty()) {
         for (const Layer &layer : outline.layers) {
             if (layer.id.isEmpty() || !renderer.elementExists(layer.id))
-                not_cut << (layer.label.isEmpty() ? tr("a layer without id") : layer.label);
+                ++without_id;
             else
                 draw(layer.id, layer.label);
         }
@@ -339,6 +341,8 @@ bool SvgImport::convert(const QString &path, const QByteArray &bytes, PagesBy pa
                     .arg(width_mm, 0, 'f', 1).arg(height_mm, 0, 'f', 1);
     if (device.engine().images > 0)
         m_summary += tr("; %1 pictures not cut").arg(device.engine().images);
+    if (without_id > 0)
+        m_summary += tr("; not cut: %1 top-level group(s) without an id (give each an id, or --pages-by none)").arg(without_id);
     if (!not_cut.isEmpty())
         m_summary += tr("; nothing to cut in: %1").arg(not_cut.join(QStringLiteral(", ")));
     if (!warnings.isEmpty())
