@@ -8,7 +8,7 @@ BUILD_DIR=${BUILD_DIR:-$VX_ROOT/build}
 
 VX_PACKAGES=(
     cmake ninja-build g++ pkg-config
-    qtbase5-dev qtbase5-dev-tools libqt5websockets5-dev libqt5serialport5-dev
+    qtbase5-dev qtbase5-dev-tools libqt5websockets5-dev libqt5serialport5-dev libqt5svg5-dev
     qttools5-dev qttools5-dev-tools libqt5sql5-sqlite
     fonts-noto-cjk
     libbenchmark-dev

@@ -182,6 +182,8 @@ private slots:
     void failures();
     void normalised_jobs_data();
     void normalised_jobs();
+    void svg_drawings_data();
+    void svg_drawings();
     void stops_data();
     void stops();
     void cloud_dead_letters();
@@ -568,6 +570,10 @@ void tst_vxctl::failures_data()
                                           << "no outbox at";
     QTest::newRow("NUL in a job file") << QStringList{"--sim", "job", m_files.filePath("nul.plt")} << 1
                                        << "is not plotter text: byte 0x00 at offset 22";
+    QTest::newRow("SVG Qt cannot read") << QStringList{"job", DATA_DIR "/broken.svg", "--dry-run"} << 1
+                                        << "broken.svg is not SVG that Qt's SVG module reads: Premature end of document";
+    QTest::newRow("pages by what") << QStringList{"convert", "a.svg", "b.plt", "--pages-by", "page"} << 2
+                                   << "--pages-by takes layer or none";
     QTest::newRow("no plotter text") << QStringList{"job", m_files.filePath("letter.txt"), "--dry-run"} << 1
                                      << "\"Dear operator, t\" at offset 0 has parameters that are no numbers";
     QTest::newRow("white-space page before a page") << QStringList{"--sim", "job", m_files.filePath("blank-page.plt")}
@@ -669,6 +675,69 @@ void tst_vxctl::normalised_jobs()
     QVERIFY2(run.exit_code == 0, qPrintable(run.err));
     for (const QString &text : output)
         QVERIFY2(run.out.contains(text), qPrintable(run.out));
+}
+
+// An SVG drawing is cut at its own size, y up from its lower left, its
+// text as outlines; the figures are worked out by hand. A converted file
+// cuts the same.
+void tst_vxctl::svg_drawings_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("pages");
+    QTest::addColumn<QRectF>("box_mm"); // empty: only that something is cut
+    QTest::addColumn<double>("cut_mm");
+    QTest::addColumn<QString>("imported");
+    const auto job = [](const char *file) { return QStringList{"job", DATA_DIR "/" + QString(file)}; };
+    QTest::newRow("filled rectangle") << job("rect-100x50mm.svg") << 1 << QRectF(0, 0, 100, 50) << 300.0
+                                      << "1 outline(s) of rect-100x50mm.svg taken as cut lines (100.0 x 50.0 mm)";
+    QTest::newRow("stroked circle, cm") << job("circle-r20mm.svg") << 1 << QRectF(10, 10, 40, 40) << 40 * M_PI
+                                        << "1 outline(s)";
+    QTest::newRow("transforms, y up") << job("transform.svg") << 1 << QRectF(10, 25, 40, 20) << 120.0 << "";
+    QTest::newRow("inches and px") << job("inches.svg") << 1 << QRectF(0, 0, 101.6, 50.8) << 152.4 << "";
+    QTest::newRow("mm without a view box: px at 96/in") << job("mm-without-view-box.svg") << 1 << QRectF(0, 0, 100, 50)
+                                                        << 300.0 << "";
+    QTest::newRow("layers on one page") << job("two-layers.svg") << 1 << QRectF(0, 0, 100, 50) << 300 + 20 + 10 * M_SQRT2
+                                        << "2 outline(s)";
+    QTest::newRow("a page per layer") << job("two-layers.svg") + QStringList{"--pages-by", "layer"} << 2
+                                      << QRectF(0, 0, 100, 50) << 300 + 20 + 10 * M_SQRT2 << "";
+    QTest::newRow("a group without an id is told")
+        << job("group-without-id.svg") + QStringList{"--pages-by", "layer"} << 1 << QRectF(0, 5, 5, 5) << 20.0
+        << "not cut: 1 top-level group(s) without an id (give each an id, or --pages-by none); nothing to cut in: e";
+    QTest::newRow("text as glyph outlines") << job("text.svg") << 1 << QRectF() << 0.0 << "2 outline(s)";
+    QTest::newRow("converted, a page per layer")
+        << QStringList{"convert", DATA_DIR "/two-layers.svg", m_files.filePath("layers.plt"), "--pages-by", "layer"}
+        << 2 << QRectF(0, 0, 100, 50) << 300 + 20 + 10 * M_SQRT2 << "";
+}
+
+void tst_vxctl::svg_drawings()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, pages);
+    QFETCH(QRectF, box_mm);
+    QFETCH(double, cut_mm);
+    QFETCH(QString, imported);
+    if (arguments.first() == "convert") {
+        const Run run = vxctl(arguments);
+        QVERIFY2(run.exit_code == 0, qPrintable(run.err));
+        arguments = QStringList{"job", arguments.at(2)};
+    }
+    const Run run = vxctl(QStringList{"--json"} + arguments + QStringList{"--dry-run"});
+    QVERIFY2(run.exit_code == 0, qPrintable(run.err));
+    const QJsonObject dry_run = QJsonDocument::fromJson(run.out.toUtf8()).object();
+    QCOMPARE(dry_run["pages"].toInt(), pages);
+    QVERIFY2(dry_run["imported"].toString().contains(imported), qPrintable(run.out));
+    const QJsonObject box = dry_run["box_mm"].toObject();
+    if (box_mm.isEmpty()) {
+        QVERIFY2(dry_run["cut_mm"].toDouble() > 50.0, qPrintable(run.out));
+        QVERIFY2(box["min_x"].toDouble() > 0.0 && box["max_y"].toDouble() < 50.0, qPrintable(run.out));
+        return;
+    }
+    const QRectF found(QPointF(box["min_x"].toDouble(), box["min_y"].toDouble()),
+                       QPointF(box["max_x"].toDouble(), box["max_y"].toDouble()));
+    for (const QPointF &edge : {QPointF(box_mm.left(), found.left()), QPointF(box_mm.top(), found.top()),
+                                QPointF(box_mm.right(), found.right()), QPointF(box_mm.bottom(), found.bottom())})
+        QVERIFY2(qAbs(edge.x() - edge.y()) <= 0.2, qPrintable(run.out));
+    QVERIFY2(qAbs(dry_run["cut_mm"].toDouble() - cut_mm) <= cut_mm * 0.005, qPrintable(run.out));
 }
 
 // The arguments that resume a job interrupted on the simulator, with its
@@ -1029,6 +1098,8 @@ void tst_vxctl::shell_completion_data()
     QTest::newRow("an option's value") << QStringList{"job", "--copies", ""} << QStringList{};
     QTest::newRow("help's command") << QStringList{"help", "tr"} << QStringList{"trace"};
     QTest::newRow("a job file") << QStringList{"job", SAMPLES_DIR "/bo"} << QStringList{SAMPLES_DIR "/box.plt"};
+    QTest::newRow("a drawing to convert") << QStringList{"convert", DATA_DIR "/rect-"}
+                                          << QStringList{DATA_DIR "/rect-100x50mm.svg"};
     QTest::newRow("a folder") << QStringList{"job", "--qr", SAMPLES_DIR "/tr"} << QStringList{SAMPLES_DIR "/traces"};
     QStringList ports;
     for (const QString &line : vxctl({"ports"}).out.split('\n', Qt::SkipEmptyParts))

@@ -4,6 +4,7 @@
 
 #include "protocol.h"
 #include "regular_file.h"
+#include "svg_import.h"
 
 #include <QtCore/QCoreApplication>
 #include <QtCore/QFile>
@@ -48,6 +49,8 @@ QString dropped_pages_note(const PlotterStats &stats)
 QString changes_note(const PlotterStats &stats)
 {
     QString note;
+    if (!stats.imported.isEmpty())
+        note += QLatin1Char('\n') + stats.imported;
     if (!stats.changes.isEmpty())
         note += tr("\nchanged to what the machine takes: %1").arg(stats.changes.join(QStringLiteral(", ")));
     if (stats.unknown_count > 0) {
@@ -82,7 +85,18 @@ bool PlotterFile::read(const QString &path, QString *error)
         *error = tr("cannot read %1: %2").arg(path, file.errorString());
         return false;
     }
+    QString imported;
+    if (SvgImport::looks_like_svg(path, m_bytes.left(1024))) {
+        SvgImport svg;
+        if (!svg.convert(path, m_bytes, m_svg_by_layer ? SvgImport::ByLayer : SvgImport::OnePage, error)) {
+            m_bytes = QByteArray();
+            return false;
+        }
+        m_bytes = svg.take_hpgl();
+        imported = svg.summary();
+    }
     const QString fault = check_and_measure(path);
+    m_stats.imported = imported;
     if (!fault.isEmpty()) {
         *error = fault;
         m_bytes = QByteArray();

@@ -32,6 +32,7 @@ struct PlotterStats
     QJsonArray unknown;            // {"command", "offset"} of commands sent but not measured
     int unknown_count = 0;
     bool measured_short = false;   // a polygon too large to follow: the figures fall short
+    QString imported;              // an SVG drawing: what was taken as cut lines
 };
 
 // What a job's header and dry run say of the white space dropped after the
@@ -54,7 +55,10 @@ class PlotterFile
 public:
     // False with a reason for a file that cannot be read, is no regular
     // file, is binary or is no plotter text; the reason names the file.
+    // An SVG drawing is made plotter text first (SvgImport), a page per
+    // top-level group with by_layer.
     bool read(const QString &path, QString *error);
+    void set_svg_pages_by_layer(bool by_layer) { m_svg_by_layer = by_layer; }
 
     const PlotterStats &stats() const { return m_stats; }
     qint64 size() const { return m_bytes.size(); }
@@ -72,4 +76,5 @@ private:
     QVector<qint64> m_page_starts;
     qint64 m_text_end = 0; // the end of the last page sent
     PlotterStats m_stats;
+    bool m_svg_by_layer = false;
 };

@@ -11,6 +11,8 @@ int run_job(const Invocation &call);
 QString check_job(const Invocation &call);
 QStringList job_simulator_arguments(const Invocation &call);
 bool job_runs_offline(const Invocation &call);
+int run_convert(const Invocation &call);
+QString check_convert(const Invocation &call);
 int run_settings(const Invocation &call);
 int run_cloud(const Invocation &call);
 QString check_cloud(const Invocation &call);
@@ -21,6 +23,8 @@ int run_help(const Invocation &call);
 QString check_help(const Invocation &call);
 
 namespace {
+const CommandOption kPagesBy{"pages-by", "job, convert: an SVG drawing's pages: none (one page) or layer (a page per top-level group).",
+                              "layer|none", "none"};
 const CommandOption kJson{"json", "info, get, job, trace show: JSON on stdout, for scripts (job, trace show: an object per line)."};
 
 QVector<Command> &table()
@@ -37,7 +41,7 @@ QVector<Command> &table()
         {"set", "set KEY=VALUE...\twrite settings and read them back",
          Command::Console, Command::DeviceToChange, {1, kNoLimit, "give settings as KEY=VALUE"}, run_set,
          {}, nullptr, nullptr, check_set_values},
-        {"job", "job FILE\tcut a plotter file with live progress\n"
+        {"job", "job FILE\tcut a plotter file or an SVG drawing with live progress\n"
                 "job --mode 1 --qr DIR\tcut the file named after each QR code read\n"
                 "\t(s, q or Ctrl-C stops, p pauses, r resumes)",
          Command::Console, Command::DeviceToChange, {0, 1, "job takes one plotter file"}, run_job,
@@ -56,9 +60,12 @@ QVector<Command> &table()
           {"max-silence", "job: seconds the machine may say nothing before it is asked to stop (twice the longest "
                           "page's time at its speed, plus 10 s; at least --timeout).", "s"},
           {"timeout", "job: seconds each answer of the machine is awaited (5), and the least --max-silence.", "s"},
-          kJson,
+          kJson, kPagesBy,
           {"sim-qr-codes", "job --sim: the QR codes the simulator reports, in turn.", "A1,B2,..."}},
          check_job, job_simulator_arguments, nullptr, job_runs_offline},
+        {"convert", "convert SVG-FILE PLOTTER-FILE\twrite an SVG drawing as the plotter text a job of it cuts",
+         Command::Console, Command::Nothing, {2, 2, "give convert SVG-FILE PLOTTER-FILE"}, run_convert,
+         {kPagesBy}, check_convert},
         {"settings", "settings\tthe user and system settings pages in a window, with\n"
                      "\tApply and Cancel, or as PNG files with --screenshot DIR",
          Command::Window, Command::Device, {0, 0, "settings takes no arguments"}, run_settings,

@@ -8,6 +8,7 @@
 #include "job_progress.h"
 #include "job_watch.h"
 #include "plotter_file.h"
+#include "svg_import.h"
 #include "qr_cut_files.h"
 #include "terminal.h"
 #include "vxdeviceinterface.h"
@@ -64,6 +65,7 @@ struct JobRequest
     QString qr_directory;
     QString qr_map;
     int qr_max_skips = 10;
+    SvgImport::PagesBy svg_pages = SvgImport::OnePage;
 };
 
 QString tr(const char *text)
@@ -136,6 +138,8 @@ QString parse_request(const Invocation &call, JobRequest *request)
     if (!whole_number(value("qr-max-skips"), 1, kMostCopies, &number))
         return tr("--qr-max-skips takes a whole number from 1 to %1").arg(kMostCopies);
     request->qr_max_skips = int(number);
+    if (is_set("pages-by") && !SvgImport::pages_by(value("pages-by"), &request->svg_pages))
+        return tr("--pages-by takes layer or none");
     const bool qr_files = is_set("qr") || is_set("qr-map");
     if (request->mode == 1) {
         if (is_set("qr") == is_set("qr-map"))
@@ -364,6 +368,7 @@ int page_silence_ms(const Invocation &call, const PlotterStats &stats, double sp
 bool read_plotter_file(const JobRequest &request, PlotterFile *file, QTextStream &err)
 {
     QString error;
+    file->set_svg_pages_by_layer(request.svg_pages == SvgImport::ByLayer);
     if (!file->read(request.file, &error)) {
         err << "vxctl: " << error << '\n';
         return false;

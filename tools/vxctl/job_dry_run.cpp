@@ -62,6 +62,7 @@ int run_dry_run(const Invocation &call, const PlotterFile &file, int copies, dou
                        {QStringLiteral("largest_page_bytes"), double(stats.largest_page_bytes)},
                        {QStringLiteral("blank_pages_dropped"), stats.blank_pages_dropped},
                        {QStringLiteral("changes"), QJsonArray::fromStringList(stats.changes)},
+                       {QStringLiteral("imported"), stats.imported},
                        {QStringLiteral("unknown"), stats.unknown},
                        {QStringLiteral("unknown_count"), stats.unknown_count}};
     QString box = tr("none (nothing is cut)");

@@ -39,6 +39,17 @@ bool needs_window(int argc, char **argv)
     return false;
 }
 
+// An SVG drawing is drawn by Qt's SVG module, whose text needs fonts: a
+// GUI application, offscreen.
+bool names_drawing(int argc, char **argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        if (QByteArray(argv[i]).toLower().endsWith(".svg"))
+            return true;
+    }
+    return false;
+}
+
 // The command line's fault, found before anything is loaded.
 QString argument_error(const Command &command, const Invocation &call)
 {
@@ -117,7 +128,14 @@ QCoreApplication *make_application(int &argc, char **argv)
         && (has_argument(argc, argv, "--screenshot")
             || (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    return window ? new QApplication(argc, argv) : new QCoreApplication(argc, argv);
+    if (window)
+        return new QApplication(argc, argv);
+    if (names_drawing(argc, argv)) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        return new QGuiApplication(argc, argv);
+    }
+    return new QCoreApplication(argc, argv);
 }
 
 // The command line's fault for the command, or an empty text; the machine
