@@ -189,11 +189,11 @@ void tst_cloud::failure_answers()
     QFETCH(bool, registered);
     m_service->add_device(QStringLiteral("AB1Z09"), 42);
     m_service->set_behaviour(CloudService::Behaviour(behaviour));
-    // Retries 100 ms apart: a busy machine can take longer than a shorter
-    // pause to answer the first lookup, which then rightly goes again.
+    // The model's lookup may go again while the device's is answered: what
+    // is counted is that the answered device lookup does not.
     lookup_retry_every(100, m_device);
     m_device->setMorvoCloud(m_cloud.data(), QStringLiteral("AB1Z09"));
-    VX_TRY_COMPARE(m_service->requests.size(), 2);
+    VX_TRY_VERIFY(m_service->count("GET", "device") == 1 && m_service->requests.size() >= 2);
     run_events_for(200); // two lookup retry intervals
     const QJsonObject record = m_device->property_ptr("DEVICE_CLOUD")->value().toJsonObject();
     QCOMPARE(record.contains("id"), registered);
