@@ -113,11 +113,14 @@ QString command_names()
 QCoreApplication *make_application(int &argc, char **argv)
 {
     const bool window = needs_window(argc, argv);
-    if (window && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")
-        && (has_argument(argc, argv, "--screenshot")
+    const bool picture = has_argument(argc, argv, "--picture"); // fonts need a QGuiApplication
+    if ((window || picture) && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")
+        && (picture || has_argument(argc, argv, "--screenshot")
             || (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    return window ? new QApplication(argc, argv) : new QCoreApplication(argc, argv);
+    if (window)
+        return new QApplication(argc, argv);
+    return picture ? new QGuiApplication(argc, argv) : new QCoreApplication(argc, argv);
 }
 
 // The command line's fault for the command, or an empty text; the machine
