@@ -433,15 +433,16 @@ void tst_vxctl::dry_run()
     QVERIFY2(run.out.contains("0:00:59 per copy, 0:00:59 for 1 copy at 50 mm/s (the simulator's --sim-speed)\n"
                               "not sent: the white space after page 3"), qPrintable(run.out));
 
-    // The picture: a cut across the middle of a 100 x 100 mm area, on a
+    // The picture: a cut across the middle of a 100 x 100 mm design, on a
     // single page drawn in the centre of the view left of the legend.
     write_file(m_files.filePath("middle.plt"), "IN;PU0,0;PD0,4000,4000,4000;PU0,2000;PD4000,2000;");
     const QString picture = m_files.filePath("middle.png");
-    run = vxctl({"job", m_files.filePath("middle.plt"), "--dry-run", "--area", "100,100", "--picture", picture});
+    run = vxctl({"job", m_files.filePath("middle.plt"), "--dry-run", "--picture", picture});
     QVERIFY2(run.exit_code == 0 && run.out.contains("picture: " + picture), qPrintable(run.err));
     const QImage image(picture);
     QCOMPARE(image.size(), QSize(1200, 800));
     QCOMPARE(QColor(image.pixel(300, 400)), QColor(0x1f77b4)); // page 1's colour
+    QCOMPARE(QColor(image.pixel(56, 200)), QColor(0x1f77b4));  // the left edge, x = 0
     QCOMPARE(QColor(image.pixel(5, 795)), QColor(Qt::white));
 
     // The job starts from the same estimate; the simulator cuts at once, so

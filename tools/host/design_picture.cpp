@@ -40,13 +40,20 @@ QString clock(double seconds)
 // What the picture must hold in plotter units: the area and every point.
 QRectF extent(const DesignSheet &sheet)
 {
-    QRectF box;
-    if (sheet.area.known())
-        box = QRectF(0.0, 0.0, sheet.area.width_mm * PlotPage::kUnitsPerMm, sheet.area.height_mm * PlotPage::kUnitsPerMm);
+    // By hand: QRectF's union drops rectangles of no width or height.
+    bool any = sheet.area.known();
+    double left = 0.0, bottom = 0.0;
+    double right = any ? sheet.area.width_mm * PlotPage::kUnitsPerMm : 0.0;
+    double top = any ? sheet.area.height_mm * PlotPage::kUnitsPerMm : 0.0;
     for (const PlotPage &page : sheet.pages) {
-        for (const PlotPoint &point : page.points)
-            box = box.isNull() ? QRectF(point.x, point.y, 0.0, 0.0) : box.united(QRectF(point.x, point.y, 0.0, 0.0));
+        for (const PlotPoint &point : page.points) {
+            if (!any)
+                left = right = point.x, bottom = top = point.y, any = true;
+            left = qMin(left, double(point.x)), right = qMax(right, double(point.x));
+            bottom = qMin(bottom, double(point.y)), top = qMax(top, double(point.y));
+        }
     }
+    QRectF box(QPointF(left, bottom), QPointF(right, top));
     if (box.width() <= 0.0)
         box.adjust(-20.0, 0.0, 20.0, 0.0);
     if (box.height() <= 0.0)
@@ -75,14 +82,17 @@ void draw_legend(QPainter &painter, const QRectF &rect, const DesignSheet &sheet
 {
     const double mm = 1.0 / PlotPage::kUnitsPerMm;
     double cut = 0.0, travel = 0.0;
-    QRectF box;
+    bool has_box = false;
+    double min_x = 0.0, min_y = 0.0, max_x = 0.0, max_y = 0.0;
     for (const PlotPage &page : sheet.pages) {
         cut += page.cut;
         travel += page.travel;
-        if (page.has_box) {
-            const QRectF page_box(QPointF(page.min_x, page.min_y), QPointF(page.max_x, page.max_y));
-            box = box.isNull() ? page_box : box.united(page_box);
-        }
+        if (!page.has_box)
+            continue;
+        if (!has_box)
+            min_x = page.min_x, min_y = page.min_y, max_x = page.max_x, max_y = page.max_y, has_box = true;
+        min_x = qMin(min_x, page.min_x), max_x = qMax(max_x, page.max_x);
+        min_y = qMin(min_y, page.min_y), max_y = qMax(max_y, page.max_y);
     }
     const QFontMetricsF metrics(painter.font());
     const double line = metrics.lineSpacing() * 1.3;
@@ -102,8 +112,8 @@ void draw_legend(QPainter &painter, const QRectF &rect, const DesignSheet &sheet
         painter.drawText(at + QPointF(32.0, 0.0), tr("page %1").arg(i + 1));
     }
     const QStringList lines{
-        box.isNull() ? tr("size: nothing is cut")
-                     : tr("size: %1 x %2 mm").arg(box.width() * mm, 0, 'f', 1).arg(box.height() * mm, 0, 'f', 1),
+        !has_box ? tr("size: nothing is cut")
+                 : tr("size: %1 x %2 mm").arg((max_x - min_x) * mm, 0, 'f', 1).arg((max_y - min_y) * mm, 0, 'f', 1),
         sheet.area.known() ? tr("area: %1 x %2 mm").arg(sheet.area.width_mm, 0, 'f', 1).arg(sheet.area.height_mm, 0, 'f', 1)
                            : tr("area: unknown"),
         tr("      (%1)").arg(sheet.area.from),
