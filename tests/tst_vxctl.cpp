@@ -435,6 +435,18 @@ void tst_vxctl::dry_run()
     QVERIFY2(run.out.contains("0:00:59 per copy, 0:00:59 for 1 copy at 50 mm/s (the simulator's --sim-speed)\n"
                               "not sent: the white space after page 3"), qPrintable(run.out));
 
+    // The picture: a cut across the middle of a 100 x 100 mm design, on a
+    // single page drawn in the centre of the view left of the legend.
+    write_file(m_files.filePath("middle.plt"), "IN;PU0,0;PD0,4000,4000,4000;PU0,2000;PD4000,2000;");
+    const QString picture = m_files.filePath("middle.png");
+    run = vxctl({"job", m_files.filePath("middle.plt"), "--dry-run", "--picture", picture});
+    QVERIFY2(run.exit_code == 0 && run.out.contains("picture: " + picture), qPrintable(run.err));
+    const QImage image(picture);
+    QCOMPARE(image.size(), QSize(1200, 800));
+    QCOMPARE(QColor(image.pixel(300, 400)), QColor(0x1f77b4)); // page 1's colour
+    QCOMPARE(QColor(image.pixel(56, 200)), QColor(0x1f77b4));  // the left edge, x = 0
+    QCOMPARE(QColor(image.pixel(5, 795)), QColor(Qt::white));
+
     // The job starts from the same estimate; the simulator cuts at once, so
     // the pace measured soon counts for more than the speed given.
     const Run job = vxctl({"--sim", "job", SAMPLES_DIR "/labels-3-pages.plt", "--copies", "2", "--speed", "50", "--json"});
@@ -586,6 +598,16 @@ void tst_vxctl::failures_data()
                                              << "config is a FIFO, not a regular file";
     QTest::newRow("--usb on a regular file") << QStringList{"--usb", m_files.filePath("letter.txt"), "get", "SPEED"}
                                              << 2 << "letter.txt is a regular file, not a character device";
+    QTest::newRow("design larger than --area, dry run")
+        << QStringList{"job", SAMPLES_DIR "/labels-3-pages.plt", "--dry-run", "--area", "200,30"} << 1
+        << "does not fit the working area: the design reaches from 0.0,0.0 to 215.0,30.0 mm (215.0 x 30.0 mm), "
+           "the working area is 0,0 to 200.0,30.0 mm (--area)";
+    QTest::newRow("design larger than --area, job") // refused before anything is sent
+        << QStringList{"--sim", "job", SAMPLES_DIR "/labels-3-pages.plt", "--area", "215,29.9"} << 1
+        << "to 215.0,30.0 mm (215.0 x 30.0 mm), the working area is 0,0 to 215.0,29.9 mm";
+    QTest::newRow("bad --area") << QStringList{"job", "x.plt", "--area", "300"} << 2 << "--area takes W,H in mm";
+    QTest::newRow("picture without a dry run") << QStringList{"job", "x.plt", "--picture", "x.png"} << 2
+                                               << "--picture goes with --dry-run";
     QTest::newRow("page larger than the controller takes")
         << QStringList{"--sim", "job", SAMPLES_DIR "/labels-3-pages.plt", "--max-page", "64"} << 1 << "has a page of 211 bytes";
     for (const char *timeout : {"abc", "nan", "1e12", "0", "-1"})
@@ -663,6 +685,14 @@ void tst_vxctl::normalised_jobs_data()
                                    << QStringList{"\"changes\":[\"UTF-8 byte-order mark dropped\",\"2 commands closed\","
                                                   "\"1 empty command dropped\",\"trailing form feed dropped\"]",
                                                   "\"unknown\":[{\"command\":\"XY\",\"offset\":23}]"};
+    QTest::newRow("design that just fits --area")
+        << QStringList{"job", SAMPLES_DIR "/labels-3-pages.plt", "--dry-run", "--area", "215,30"}
+        << QStringList{"\nworking area: 215.0 x 30.0 mm (--area)"};
+    QTest::newRow("job within --area") << QStringList{"--sim", "job", m_files.filePath("ends-in-pg.plt"), "--area", "1,1"}
+                                       << QStringList{"finished: 1 of 1"};
+    QTest::newRow("area unknown") << QStringList{"--sim", "job", SAMPLES_DIR "/labels-3-pages.plt", "--dry-run"}
+                                  << QStringList{"working area: unknown (the machine has no working-area settings, "
+                                                 "no --area): the design is not checked against it"};
     QTest::newRow("start event") << QStringList{"--sim", "--json", "job", m_files.filePath("ends-in-pg.plt")}
                                  << QStringList{"\"changes\":[\"1 command closed\"]"};
 }

@@ -55,6 +55,8 @@ QVector<Command> &table()
           {"resume", "job: continue where the journal says the job stood."},
           {"redo-page", "job --resume: cut the page in flight at the interruption again."},
           {"dry-run", "job: check the file and show pages, size, path and time; send nothing."},
+          {"area", "job: the working area in mm where the machine does not tell it; a design that does not fit is refused.", "W,H"},
+          {"picture", "job --dry-run: draw the sheet, pages, paths and start point into a PNG file.", "file.png"},
           {"speed", "job: mm/s the time estimate starts from (a dry run on a machine reads its speed; 100 offline).", "mm/s"},
           {"max-page", "job: the largest page the controller takes, in bytes.", "bytes"},
           {"max-silence", "job: seconds the machine may say nothing before it is asked to stop (twice the longest "

@@ -9,6 +9,7 @@
 #include "job_watch.h"
 #include "plotter_file.h"
 #include "svg_import.h"
+#include "work_area.h"
 #include "qr_cut_files.h"
 #include "terminal.h"
 #include "vxdeviceinterface.h"
@@ -25,7 +26,8 @@
 #include <cmath>
 #include <limits>
 
-int run_dry_run(const Invocation &call, const PlotterFile &file, int copies, double speed, JobOutput &output);
+int run_dry_run(const Invocation &call, const PlotterFile &file, int copies, double speed, const WorkArea &area,
+                JobOutput &output);
 double machine_speed(const Invocation &call);
 
 namespace {
@@ -66,6 +68,7 @@ struct JobRequest
     QString qr_map;
     int qr_max_skips = 10;
     SvgImport::PagesBy svg_pages = SvgImport::OnePage;
+    WorkArea area; // --area
 };
 
 QString tr(const char *text)
@@ -114,6 +117,10 @@ QString parse_request(const Invocation &call, JobRequest *request)
         return tr("--resume takes the position from the journal: no --from-page, --copies-left or --copies");
     if (request->redo_page && !request->resume)
         return tr("--redo-page goes with --resume (with --from-page, name the page itself)");
+    if (is_set("area") && !parse_work_area(value("area"), &request->area))
+        return tr("--area takes W,H in mm, each more than 0 and up to 100000");
+    if (is_set("picture") && (!request->dry_run || !value("picture").endsWith(QLatin1String(".png"), Qt::CaseInsensitive)))
+        return tr("--picture goes with --dry-run and writes a PNG file (FILE.png)");
     request->speed_given = is_set("speed");
     if (request->speed_given) {
         bool ok = false;
@@ -472,8 +479,15 @@ int run_plotter_job(const Invocation &call, const JobRequest &request, JobOutput
     if (!read_plotter_file(request, &file, err))
         return 1;
     const PlotterStats &stats = file.stats();
+    const WorkArea area = job_work_area(call.session ? call.session->device() : nullptr,
+                                        qMax(call.timeout_ms, 1000), request.area);
+    const QString too_large = work_area_refusal(request.file, stats, area);
+    if (!too_large.isEmpty()) {
+        err << "vxctl: " << too_large << '\n';
+        return 1;
+    }
     if (request.dry_run)
-        return run_dry_run(call, file, request.copies, request.speed, output);
+        return run_dry_run(call, file, request.copies, request.speed, area, output);
 
     DeviceSession &session = *call.session;
     JobJournal journal(request.file, session.target().key());

@@ -1,7 +1,9 @@
 // vxctl job FILE --dry-run: what the job would cut, and for how long,
 // without sending anything.
 #include "command_table.h"
+#include "design_picture.h"
 #include "device_session.h"
+#include "hpgl_interpreter.h"
 #include "job_output.h"
 #include "plotter_file.h"
 #include "property_io.h"
@@ -10,6 +12,7 @@
 
 #include <QtCore/QCommandLineParser>
 #include <QtCore/QCoreApplication>
+#include <QtCore/QFileInfo>
 #include <QtCore/QJsonArray>
 #include <QtCore/QJsonObject>
 
@@ -32,7 +35,27 @@ double machine_speed(const Invocation &call)
     return device->property_ptr("SPEED")->value().toDouble();
 }
 
-int run_dry_run(const Invocation &call, const PlotterFile &file, int copies, double speed, JobOutput &output)
+// The file's paths drawn with the area and the figures; the fault, or an
+// empty text. The text sent is read again: the file keeps no points.
+QString write_picture(const QString &picture, const QString &path, const PlotterFile &file, const WorkArea &area,
+                      double seconds, double speed)
+{
+    HpglInterpreter interpreter;
+    QString fault;
+    if (!interpreter.run(file.text_from_page(1).toUtf8(), &fault))
+        return fault;
+    DesignSheet sheet{interpreter.take_pages(), area, QFileInfo(path).fileName(), seconds, speed};
+    if (!interpreter.path_complete())
+        sheet.title += tr(" (path cut short: too many points)");
+    // The white space after the last page is no page.
+    while (sheet.pages.size() > file.stats().pages)
+        sheet.pages.removeLast();
+    write_design_picture(picture, sheet, &fault);
+    return fault;
+}
+
+int run_dry_run(const Invocation &call, const PlotterFile &file, int copies, double speed, const WorkArea &area,
+                JobOutput &output)
 {
     QString speed_from = tr("--speed");
     const QString sim_speed = QStringLiteral("sim-speed");
@@ -64,7 +87,9 @@ int run_dry_run(const Invocation &call, const PlotterFile &file, int copies, dou
                        {QStringLiteral("changes"), QJsonArray::fromStringList(stats.changes)},
                        {QStringLiteral("imported"), stats.imported},
                        {QStringLiteral("unknown"), stats.unknown},
-                       {QStringLiteral("unknown_count"), stats.unknown_count}};
+                       {QStringLiteral("unknown_count"), stats.unknown_count},
+                       {QStringLiteral("area_mm"), area.known() ? QJsonValue(QJsonArray{area.width_mm, area.height_mm})
+                                                                : QJsonValue()}};
     QString box = tr("none (nothing is cut)");
     if (stats.has_box) {
         fields.insert(QStringLiteral("box_mm"), QJsonObject{{QStringLiteral("min_x"), stats.min_x * mm},
@@ -90,6 +115,17 @@ int run_dry_run(const Invocation &call, const PlotterFile &file, int copies, dou
                      .arg(copies == 1 ? tr("1 copy") : tr("%1 copies").arg(copies))
                      .arg(speed)
                      .arg(speed_from)
-                     + dropped_pages_note(stats) + changes_note(stats));
+                     + dropped_pages_note(stats) + changes_note(stats)
+                     + tr("\nworking area: %1").arg(area.text()));
+    const QString picture = call.options.value(QStringLiteral("picture"));
+    if (picture.isEmpty())
+        return 0;
+    const QString fault = write_picture(picture, call.arguments.value(0), file, area, seconds, speed);
+    if (!fault.isEmpty()) {
+        call.err << "vxctl: " << fault << '\n';
+        return 1;
+    }
+    output.event(QStringLiteral("picture"), QJsonObject{{QStringLiteral("file"), picture}},
+                 tr("picture: %1").arg(picture));
     return 0;
 }

@@ -124,18 +124,17 @@ QString command_names()
 QCoreApplication *make_application(int &argc, char **argv)
 {
     const bool window = needs_window(argc, argv);
-    if (window && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")
-        && (has_argument(argc, argv, "--screenshot")
-            || (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))))
+    // Fonts need a QGuiApplication: for a picture, and for the text of a
+    // drawing; both are drawn offscreen.
+    const bool fonts = has_argument(argc, argv, "--picture") || names_drawing(argc, argv);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")
+        && (fonts
+            || (window && (has_argument(argc, argv, "--screenshot")
+                           || (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))))))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     if (window)
         return new QApplication(argc, argv);
-    if (names_drawing(argc, argv)) {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        return new QGuiApplication(argc, argv);
-    }
-    return new QCoreApplication(argc, argv);
+    return fonts ? new QGuiApplication(argc, argv) : new QCoreApplication(argc, argv);
 }
 
 // The command line's fault for the command, or an empty text; the machine

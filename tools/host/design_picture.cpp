@@ -1,0 +1,216 @@
+#include "design_picture.h"
+
+#include <QtCore/QCoreApplication>
+#include <QtCore/QFileInfo>
+#include <QtGui/QFontMetricsF>
+#include <QtGui/QImage>
+#include <QtGui/QImageWriter>
+#include <QtGui/QPainter>
+#include <QtGui/QPainterPath>
+
+#include <cmath>
+
+const int kDesignPictureWidth = 1200;
+const int kDesignPictureHeight = 800;
+
+namespace {
+
+constexpr double kMargin = 16.0;
+constexpr double kLegendWidth = 320.0;
+// More would leave a page too small to see; the legend says how many are drawn.
+constexpr int kMostPagesDrawn = 36;
+const QColor kBackground(0xff, 0xff, 0xff);
+const QColor kAreaFill(0xf2, 0xf2, 0xee);
+const QColor kAreaEdge(0x80, 0x80, 0x80);
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("vxhost", text);
+}
+
+QString clock(double seconds)
+{
+    const qint64 whole = qint64(std::ceil(qMax(0.0, seconds)));
+    return QStringLiteral("%1:%2:%3")
+        .arg(whole / 3600)
+        .arg(whole / 60 % 60, 2, 10, QLatin1Char('0'))
+        .arg(whole % 60, 2, 10, QLatin1Char('0'));
+}
+
+// What the picture must hold in plotter units: the area and every point.
+QRectF extent(const DesignSheet &sheet)
+{
+    // By hand: QRectF's union drops rectangles of no width or height.
+    bool any = sheet.area.known();
+    double left = 0.0, bottom = 0.0;
+    double right = any ? sheet.area.width_mm * PlotPage::kUnitsPerMm : 0.0;
+    double top = any ? sheet.area.height_mm * PlotPage::kUnitsPerMm : 0.0;
+    for (const PlotPage &page : sheet.pages) {
+        for (const PlotPoint &point : page.points) {
+            if (!any)
+                left = right = point.x, bottom = top = point.y, any = true;
+            left = qMin(left, double(point.x)), right = qMax(right, double(point.x));
+            bottom = qMin(bottom, double(point.y)), top = qMax(top, double(point.y));
+        }
+    }
+    QRectF box(QPointF(left, bottom), QPointF(right, top));
+    if (box.width() <= 0.0)
+        box.adjust(-20.0, 0.0, 20.0, 0.0);
+    if (box.height() <= 0.0)
+        box.adjust(0.0, -20.0, 0.0, 20.0);
+    return box;
+}
+
+// One page's strokes as two paths in pixels, pen down and pen up.
+void page_paths(const PlotPage &page, const QTransform &to_pixels, QPainterPath *down, QPainterPath *up)
+{
+    for (int i = 0; i < page.strokes.size(); ++i) {
+        const int first = int(page.strokes.at(i) & PlotPage::kIndex);
+        const int end = i + 1 < page.strokes.size() ? int(page.strokes.at(i + 1) & PlotPage::kIndex) : page.points.size();
+        QPainterPath *path = page.strokes.at(i) & PlotPage::kPenDown ? down : up;
+        for (int p = first; p < qMin(end, page.points.size()); ++p) {
+            const QPointF at = to_pixels.map(QPointF(page.points.at(p).x, page.points.at(p).y));
+            if (p == first)
+                path->moveTo(at);
+            else
+                path->lineTo(at);
+        }
+    }
+}
+
+void draw_legend(QPainter &painter, const QRectF &rect, const DesignSheet &sheet)
+{
+    const double mm = 1.0 / PlotPage::kUnitsPerMm;
+    double cut = 0.0, travel = 0.0;
+    bool has_box = false;
+    double min_x = 0.0, min_y = 0.0, max_x = 0.0, max_y = 0.0;
+    for (const PlotPage &page : sheet.pages) {
+        cut += page.cut;
+        travel += page.travel;
+        if (!page.has_box)
+            continue;
+        if (!has_box)
+            min_x = page.min_x, min_y = page.min_y, max_x = page.max_x, max_y = page.max_y, has_box = true;
+        min_x = qMin(min_x, page.min_x), max_x = qMax(max_x, page.max_x);
+        min_y = qMin(min_y, page.min_y), max_y = qMax(max_y, page.max_y);
+    }
+    const QFontMetricsF metrics(painter.font());
+    const double line = metrics.lineSpacing() * 1.3;
+    QPointF at(rect.left() + 8.0, rect.top() + line);
+    painter.setPen(Qt::black);
+    painter.drawText(at, sheet.title);
+    at.ry() += line;
+    painter.drawText(at, sheet.pages.size() == 1 ? tr("1 page") : tr("%1 pages").arg(sheet.pages.size()));
+    if (sheet.pages.size() > kMostPagesDrawn) {
+        at.ry() += line;
+        painter.drawText(at, tr("the first %1 drawn").arg(kMostPagesDrawn));
+    }
+    for (int i = 0; i < qMin(sheet.pages.size(), kMostPagesDrawn) && at.y() < rect.bottom() - 10 * line; ++i) {
+        at.ry() += line;
+        painter.fillRect(QRectF(at.x(), at.y() - metrics.ascent() + 2.0, 24.0, metrics.ascent() - 4.0),
+                         design_page_colour(i));
+        painter.drawText(at + QPointF(32.0, 0.0), tr("page %1").arg(i + 1));
+    }
+    const QStringList lines{
+        !has_box ? tr("size: nothing is cut")
+                 : tr("size: %1 x %2 mm").arg((max_x - min_x) * mm, 0, 'f', 1).arg((max_y - min_y) * mm, 0, 'f', 1),
+        sheet.area.known() ? tr("area: %1 x %2 mm").arg(sheet.area.width_mm, 0, 'f', 1).arg(sheet.area.height_mm, 0, 'f', 1)
+                           : tr("area: unknown"),
+        tr("      (%1)").arg(sheet.area.from),
+        tr("path: %1 mm cut").arg(cut * mm, 0, 'f', 1),
+        tr("      %1 mm with the pen up").arg(travel * mm, 0, 'f', 1),
+        sheet.speed > 0.0 ? tr("time: %1 per copy").arg(clock(sheet.seconds)) : tr("time: unknown (no speed)"),
+        sheet.speed > 0.0 ? tr("      at %1 mm/s").arg(sheet.speed) : QString(),
+        tr("solid: pen down, dashed: pen up"),
+        tr("ring: where the page starts")};
+    at.ry() += line * 0.5;
+    for (const QString &text : lines) {
+        at.ry() += line;
+        painter.drawText(at, text);
+    }
+}
+
+} // namespace
+
+QColor design_page_colour(int index)
+{
+    static const QRgb colours[] = {0x1f77b4, 0xd62728, 0x2ca02c, 0x9467bd, 0xff7f0e, 0x17becf,
+                                   0x8c564b, 0xe377c2, 0xbcbd22, 0x393b79, 0x637939, 0x843c39};
+    return QColor(colours[index % int(sizeof colours / sizeof *colours)]);
+}
+
+void draw_design(QPainter &painter, const QRectF &rect, const DesignSheet &sheet)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.fillRect(rect, kBackground);
+    const QRectF legend(rect.right() - kLegendWidth, rect.top(), kLegendWidth, rect.height());
+    const QRectF view(rect.left(), rect.top(), rect.width() - kLegendWidth, rect.height());
+    // Each page is a sheet of its own on the belt: the pages side by side in
+    // a grid, all at one scale.
+    const int shown = qMin(sheet.pages.size(), kMostPagesDrawn);
+    const QRectF world = extent(sheet);
+    // The grid that draws the pages largest.
+    int columns = 1;
+    double scale = 0.0;
+    for (int c = 1; c <= qMax(shown, 1); ++c) {
+        const int r = (qMax(shown, 1) + c - 1) / c;
+        const double s = qMin((view.width() / c - 2 * kMargin) / world.width(),
+                              (view.height() / r - 2 * kMargin) / world.height());
+        if (s > scale)
+            scale = s, columns = c;
+    }
+    const int rows = (qMax(shown, 1) + columns - 1) / columns;
+    const QSizeF cell(view.width() / columns, view.height() / rows);
+    const QFontMetricsF metrics(painter.font());
+    for (int i = 0; i < qMax(shown, 1); ++i) {
+        const QRectF cell_rect(view.topLeft() + QPointF(i % columns * cell.width(), i / columns * cell.height()), cell);
+        // Centred, y flipped: the plotter's origin is at the bottom left.
+        QTransform to_pixels;
+        to_pixels.translate(cell_rect.center().x(), cell_rect.center().y());
+        to_pixels.scale(scale, -scale);
+        to_pixels.translate(-world.center().x(), -world.center().y());
+        if (sheet.area.known()) {
+            painter.setPen(QPen(kAreaEdge, 1.0));
+            painter.setBrush(kAreaFill);
+            painter.drawRect(to_pixels.mapRect(QRectF(0.0, 0.0, sheet.area.width_mm * PlotPage::kUnitsPerMm,
+                                                      sheet.area.height_mm * PlotPage::kUnitsPerMm)));
+            painter.setBrush(Qt::NoBrush);
+        }
+        if (i >= shown)
+            break;
+        const PlotPage &page = sheet.pages.at(i);
+        const QColor colour = design_page_colour(i);
+        QPainterPath down, up;
+        page_paths(page, to_pixels, &down, &up);
+        painter.setPen(QPen(colour, 3.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.drawPath(down);
+        // Over the cuts, so that a move along a cut still shows.
+        painter.setPen(QPen(colour.darker(170), 1.0, Qt::DashLine));
+        painter.drawPath(up);
+        painter.setPen(colour);
+        painter.drawText(cell_rect.topLeft() + QPointF(4.0, metrics.ascent() + 2.0), tr("page %1").arg(i + 1));
+        if (!page.points.isEmpty()) {
+            painter.setPen(QPen(Qt::black, 2.0));
+            painter.drawEllipse(to_pixels.map(QPointF(page.points.first().x, page.points.first().y)), 6.0, 6.0);
+        }
+    }
+    painter.setPen(QPen(kAreaEdge, 1.0));
+    painter.drawLine(legend.topLeft(), legend.bottomLeft());
+    draw_legend(painter, legend, sheet);
+    painter.restore();
+}
+
+bool write_design_picture(const QString &path, const DesignSheet &sheet, QString *error)
+{
+    QImage image(kDesignPictureWidth, kDesignPictureHeight, QImage::Format_RGB32);
+    {
+        QPainter painter(&image);
+        draw_design(painter, QRectF(image.rect()), sheet);
+    }
+    QImageWriter writer(path, "png");
+    if (writer.write(image))
+        return true;
+    *error = tr("cannot write the picture %1: %2").arg(path, writer.errorString());
+    return false;
+}
