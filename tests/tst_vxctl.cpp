@@ -732,7 +732,8 @@ void tst_vxctl::svg_drawings_data()
                                       << QRectF(0, 0, 100, 50) << 300 + 20 + 10 * M_SQRT2 << "";
     QTest::newRow("a group without an id is told")
         << job("group-without-id.svg") + QStringList{"--pages-by", "layer"} << 1 << QRectF(0, 5, 5, 5) << 20.0
-        << "not cut: 1 top-level group(s) without an id (give each an id, or --pages-by none); nothing to cut in: e";
+        << "not cut: 1 top-level group(s) without an id (give each an id, or --pages-by none); nothing to cut in: e; "
+           "not cut: 1 element(s) outside any top-level group (--pages-by none cuts them)";
     QTest::newRow("text as glyph outlines") << job("text.svg") << 1 << QRectF() << 0.0 << "2 outline(s)";
     QTest::newRow("converted, a page per layer")
         << QStringList{"convert", DATA_DIR "/two-layers.svg", m_files.filePath("layers.plt"), "--pages-by", "layer"}

@@ -148,6 +148,7 @@ struct Outline
     double width_mm = 0.0, height_mm = 0.0;
     bool has_view_box = false;
     QVector<Layer> layers;
+    int outside_layers = 0; // drawn top-level elements that are no group
     QString xml_error;
     QMap<QString, int> not_drawn; // SVG elements Qt's SVG module skips
 };
@@ -190,6 +191,10 @@ Outline read_outline(const QByteArray &bytes)
                     label = attribute.value().toString();
             }
             outline.layers.append({attributes.value(QLatin1String("id")).toString(), label});
+        } else if (depth == 2) {
+            static const QSet<QString> not_drawing{"defs", "title", "desc", "metadata", "style", "linearGradient",
+                                                   "radialGradient", "font", "font-face"};
+            outline.outside_layers += drawn_by_qt(xml.name()) && !not_drawing.contains(xml.name().toString());
         }
     }
     if (xml.hasError())
@@ -345,6 +350,9 @@ bool SvgImport::convert(const QString &path, const QByteArray &bytes, PagesBy pa
         m_summary += tr("; not cut: %1 top-level group(s) without an id (give each an id, or --pages-by none)").arg(without_id);
     if (!not_cut.isEmpty())
         m_summary += tr("; nothing to cut in: %1").arg(not_cut.join(QStringLiteral(", ")));
+    if (pages_by == ByLayer && !outline.layers.isEmpty() && outline.outside_layers > 0)
+        m_summary += tr("; not cut: %1 element(s) outside any top-level group (--pages-by none cuts them)")
+                         .arg(outline.outside_layers);
     if (!warnings.isEmpty())
         m_summary += tr("; Qt's SVG module could not read: %1").arg(warnings.join(QStringLiteral("; ")));
     return true;
