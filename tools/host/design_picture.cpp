@@ -1,5 +1,7 @@
 #include "design_picture.h"
 
+#include "job_progress.h"
+
 #include <QtCore/QCoreApplication>
 #include <QtCore/QFileInfo>
 #include <QtGui/QFontMetricsF>
@@ -26,15 +28,6 @@ const QColor kAreaEdge(0x80, 0x80, 0x80);
 QString tr(const char *text)
 {
     return QCoreApplication::translate("vxhost", text);
-}
-
-QString clock(double seconds)
-{
-    const qint64 whole = qint64(std::ceil(qMax(0.0, seconds)));
-    return QStringLiteral("%1:%2:%3")
-        .arg(whole / 3600)
-        .arg(whole / 60 % 60, 2, 10, QLatin1Char('0'))
-        .arg(whole % 60, 2, 10, QLatin1Char('0'));
 }
 
 // What the picture must hold in plotter units: the area and every point.
@@ -119,7 +112,7 @@ void draw_legend(QPainter &painter, const QRectF &rect, const DesignSheet &sheet
         tr("      (%1)").arg(sheet.area.from),
         tr("path: %1 mm cut").arg(cut * mm, 0, 'f', 1),
         tr("      %1 mm with the pen up").arg(travel * mm, 0, 'f', 1),
-        sheet.speed > 0.0 ? tr("time: %1 per copy").arg(clock(sheet.seconds)) : tr("time: unknown (no speed)"),
+        sheet.speed > 0.0 ? tr("time: %1 per copy").arg(clock_text(sheet.seconds)) : tr("time: unknown (no speed)"),
         sheet.speed > 0.0 ? tr("      at %1 mm/s").arg(sheet.speed) : QString(),
         tr("solid: pen down, dashed: pen up"),
         tr("ring: where the page starts")};

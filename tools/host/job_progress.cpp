@@ -6,6 +6,15 @@
 
 #include <cmath>
 
+QString clock_text(double seconds)
+{
+    const qint64 whole = qint64(std::ceil(qMax(0.0, seconds)));
+    return QStringLiteral("%1:%2:%3")
+        .arg(whole / 3600)
+        .arg(whole / 60 % 60, 2, 10, QLatin1Char('0'))
+        .arg(whole % 60, 2, 10, QLatin1Char('0'));
+}
+
 namespace {
 // Short of a page's end: only the page-done report finishes a page.
 constexpr double kMostOfAPage = 0.99;

@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QtCore/QString>
 #include <QtCore/QVector>
+
+// Seconds as H:MM:SS, rounded up.
+QString clock_text(double seconds);
 
 // Where a job stands, from what the machine confirmed: whole copies, the
 // pages of the copy being cut, and within a page the machine's own

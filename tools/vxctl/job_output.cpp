@@ -20,15 +20,6 @@ QString tr(const char *text)
 }
 } // namespace
 
-QString clock_text(double seconds)
-{
-    const qint64 whole = qint64(std::ceil(qMax(0.0, seconds)));
-    return QStringLiteral("%1:%2:%3")
-        .arg(whole / 3600)
-        .arg(whole / 60 % 60, 2, 10, QLatin1Char('0'))
-        .arg(whole % 60, 2, 10, QLatin1Char('0'));
-}
-
 JobOutput::JobOutput(QTextStream &out, bool json)
     : m_out(out), m_json(json), m_interactive(!json && Terminal::is_interactive_output())
 {

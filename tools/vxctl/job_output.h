@@ -1,5 +1,6 @@
 #pragma once
 
+#include "job_progress.h"
 #include "job_report.h"
 
 #include <QtCore/QElapsedTimer>
@@ -9,9 +10,6 @@
 
 class JobProgress;
 class QTextStream;
-
-// Seconds as H:MM:SS, rounded up.
-QString clock_text(double seconds);
 
 // What vxctl job tells: on a terminal a bar redrawn in place, fitted to
 // its width; otherwise a line per change; with --json one JSON object per
