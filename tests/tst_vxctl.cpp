@@ -446,6 +446,15 @@ void tst_vxctl::dry_run()
     QCOMPARE(QColor(image.pixel(300, 400)), QColor(0x1f77b4)); // page 1's colour
     QCOMPARE(QColor(image.pixel(56, 200)), QColor(0x1f77b4));  // the left edge, x = 0
     QCOMPARE(QColor(image.pixel(5, 795)), QColor(Qt::white));
+    // The same sheet as a drawing, and a picture that cannot be written.
+    run = vxctl({"job", m_files.filePath("middle.plt"), "--dry-run", "--picture", m_files.filePath("middle.svg")});
+    QVERIFY2(run.exit_code == 0, qPrintable(run.err));
+    QFile svg(m_files.filePath("middle.svg"));
+    QVERIFY(svg.open(QIODevice::ReadOnly));
+    const QByteArray drawing = svg.readAll();
+    QVERIFY2(drawing.contains("<svg") && drawing.contains("#1f77b4") && drawing.contains("middle.plt"), drawing.left(400).constData());
+    run = vxctl({"job", m_files.filePath("middle.plt"), "--dry-run", "--picture", m_files.filePath("none/x.svg")});
+    QVERIFY2(run.exit_code != 0 && run.err.contains("cannot write the picture"), qPrintable(run.err));
 
     // The job starts from the same estimate; the simulator cuts at once, so
     // the pace measured soon counts for more than the speed given.

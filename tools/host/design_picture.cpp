@@ -4,11 +4,13 @@
 
 #include <QtCore/QCoreApplication>
 #include <QtCore/QFileInfo>
+#include <QtCore/QSaveFile>
 #include <QtGui/QFontMetricsF>
 #include <QtGui/QImage>
 #include <QtGui/QImageWriter>
 #include <QtGui/QPainter>
 #include <QtGui/QPainterPath>
+#include <QtSvg/QSvgGenerator>
 
 #include <cmath>
 
@@ -196,10 +198,29 @@ void draw_design(QPainter &painter, const QRectF &rect, const DesignSheet &sheet
 
 bool write_design_picture(const QString &path, const DesignSheet &sheet, QString *error)
 {
+    const QRectF page(0, 0, kDesignPictureWidth, kDesignPictureHeight);
+    if (path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)) {
+        // Written whole or not at all: a full disk leaves no half drawing.
+        QSaveFile file(path);
+        if (file.open(QIODevice::WriteOnly)) {
+            QSvgGenerator generator;
+            generator.setOutputDevice(&file);
+            generator.setSize(page.size().toSize());
+            generator.setViewBox(page);
+            generator.setTitle(sheet.title);
+            QPainter painter(&generator);
+            draw_design(painter, page, sheet);
+            painter.end();
+            if (file.error() == QFileDevice::NoError && file.commit())
+                return true;
+        }
+        *error = tr("cannot write the picture %1: %2").arg(path, file.errorString());
+        return false;
+    }
     QImage image(kDesignPictureWidth, kDesignPictureHeight, QImage::Format_RGB32);
     {
         QPainter painter(&image);
-        draw_design(painter, QRectF(image.rect()), sheet);
+        draw_design(painter, page, sheet);
     }
     QImageWriter writer(path, "png");
     if (writer.write(image))

@@ -30,7 +30,7 @@ QColor design_page_colour(int index);
 // axis points up. The vxctl picture and a console's view share it.
 void draw_design(QPainter &painter, const QRectF &rect, const DesignSheet &sheet);
 
-// Writes the sheet as a PNG of kDesignPictureWidth x kDesignPictureHeight
-// pixels; false with the reason. (PNG only: SVG would need Qt5Svg.)
+// Writes the sheet as a picture of kDesignPictureWidth x kDesignPictureHeight
+// pixels: SVG for a path ending ".svg", else PNG; false with the reason.
 extern const int kDesignPictureWidth, kDesignPictureHeight;
 bool write_design_picture(const QString &path, const DesignSheet &sheet, QString *error);

@@ -56,7 +56,7 @@ QVector<Command> &table()
           {"redo-page", "job --resume: cut the page in flight at the interruption again."},
           {"dry-run", "job: check the file and show pages, size, path and time; send nothing."},
           {"area", "job: the working area in mm where the machine does not tell it; a design that does not fit is refused.", "W,H"},
-          {"picture", "job --dry-run: draw the sheet, pages, paths and start point into a PNG file.", "file.png"},
+          {"picture", "job --dry-run: draw the sheet, pages, paths and start point into a PNG or SVG file.", "file.png|file.svg"},
           {"speed", "job: mm/s the time estimate starts from (a dry run on a machine reads its speed; 100 offline).", "mm/s"},
           {"max-page", "job: the largest page the controller takes, in bytes.", "bytes"},
           {"max-silence", "job: seconds the machine may say nothing before it is asked to stop (twice the longest "

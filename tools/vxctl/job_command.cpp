@@ -119,8 +119,10 @@ QString parse_request(const Invocation &call, JobRequest *request)
         return tr("--redo-page goes with --resume (with --from-page, name the page itself)");
     if (is_set("area") && !parse_work_area(value("area"), &request->area))
         return tr("--area takes W,H in mm, each more than 0 and up to 100000");
-    if (is_set("picture") && (!request->dry_run || !value("picture").endsWith(QLatin1String(".png"), Qt::CaseInsensitive)))
-        return tr("--picture goes with --dry-run and writes a PNG file (FILE.png)");
+    const QString picture = value("picture");
+    if (is_set("picture") && (!request->dry_run || !(picture.endsWith(QLatin1String(".png"), Qt::CaseInsensitive)
+                                                      || picture.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive))))
+        return tr("--picture goes with --dry-run and writes a PNG or SVG file (FILE.png, FILE.svg)");
     request->speed_given = is_set("speed");
     if (request->speed_given) {
         bool ok = false;
