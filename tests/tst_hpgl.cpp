@@ -14,6 +14,11 @@ class tst_hpgl : public QObject
 private slots:
     void reads_data();
     void reads();
+    // Drawings exported to HP-GL once by Inkscape (tests/data/inkscape): its
+    // file measured as its coordinates say, our import of the drawing
+    // agreeing with its export.
+    void agrees_with_reference_data();
+    void agrees_with_reference();
 
 private:
     QTemporaryDir m_dir;
@@ -94,5 +99,47 @@ void tst_hpgl::reads()
     QVERIFY2(changes_note(stats).contains(note), qPrintable(changes_note(stats)));
 }
 
-QTEST_GUILESS_MAIN(tst_hpgl)
+void tst_hpgl::agrees_with_reference_data()
+{
+    QTest::addColumn<QStringList>("figures"); // file, box (min x, min y, max x, max y), cut, travel
+    QFile table(QStringLiteral(REFERENCE_DIR "/figures.tsv"));
+    QVERIFY(table.open(QIODevice::ReadOnly | QIODevice::Text));
+    table.readLine(); // the header
+    while (!table.atEnd()) {
+        const QStringList figures = QString::fromUtf8(table.readLine()).trimmed().split('\t');
+        QTest::newRow(qPrintable(figures.first())) << figures;
+    }
+}
+
+void tst_hpgl::agrees_with_reference()
+{
+    QFETCH(QStringList, figures);
+    QCOMPARE(figures.size(), 7);
+    const QString hpgl = QStringLiteral(REFERENCE_DIR "/") + figures[0];
+    PlotterFile exported, imported;
+    QString error;
+    QVERIFY2(exported.read(hpgl, &error), qPrintable(error));
+    QVERIFY2(imported.read(QString(hpgl).replace(QLatin1String(".hpgl"), QLatin1String(".svg")), &error),
+             qPrintable(error));
+    const PlotterStats &ours = imported.stats(), &theirs = exported.stats();
+    const double box[] = {theirs.min_x, theirs.min_y, theirs.max_x, theirs.max_y};
+    const double our_box[] = {ours.min_x, ours.min_y, ours.max_x, ours.max_y};
+    // The exporter writes whole units: its file's own figures, exactly.
+    for (int i = 0; i < 4; ++i)
+        QCOMPARE(box[i], figures[1 + i].toDouble());
+    QVERIFY2(std::abs(theirs.cut - figures[5].toDouble()) < 0.001, qPrintable(QString::number(theirs.cut, 'f', 3)));
+    QVERIFY2(std::abs(theirs.travel - figures[6].toDouble()) < 0.001,
+             qPrintable(QString::number(theirs.travel, 'f', 3)));
+    // The drawing imported: its box within 0.2 mm (8 units) in place and
+    // size, its cut within 0.5 %.
+    for (int i = 0; i < 4; ++i)
+        QVERIFY2(std::abs(our_box[i] - box[i]) <= 8.0, qPrintable(QString::number(our_box[i])));
+    QVERIFY2(std::abs((ours.max_x - ours.min_x) - (theirs.max_x - theirs.min_x)) <= 8.0, "box width");
+    QVERIFY2(std::abs((ours.max_y - ours.min_y) - (theirs.max_y - theirs.min_y)) <= 8.0, "box height");
+    QVERIFY2(std::abs(ours.cut - theirs.cut) <= 0.005 * theirs.cut,
+             qPrintable(QStringLiteral("%1 against %2").arg(ours.cut).arg(theirs.cut)));
+}
+
+// A GUI application: lettering in a drawing needs its fonts.
+QTEST_MAIN(tst_hpgl)
 #include "tst_hpgl.moc"

@@ -743,6 +743,10 @@ void tst_vxctl::svg_drawings_data()
         << job("group-without-id.svg") + QStringList{"--pages-by", "layer"} << 1 << QRectF(0, 5, 5, 5) << 20.0
         << "not cut: 1 top-level group(s) without an id (give each an id, or --pages-by none); nothing to cut in: e; "
            "not cut: 1 element(s) outside any top-level group (--pages-by none cuts them)";
+    QTest::newRow("polygon filled and stroked, cut once") << job("polygon-filled.svg") << 1 << QRectF(0, 70, 40, 30)
+                                                         << 120.0 << "1 outline(s)";
+    QTest::newRow("arc radius scaled up to its end points") << job("arc-radius-scaled.svg") << 1
+                                                            << QRectF(10, 30, 40, 20) << 20 * M_PI << "";
     QTest::newRow("text as glyph outlines") << job("text.svg") << 1 << QRectF() << 0.0 << "2 outline(s)";
     QTest::newRow("converted, a page per layer")
         << QStringList{"convert", DATA_DIR "/two-layers.svg", m_files.filePath("layers.plt"), "--pages-by", "layer"}

@@ -65,8 +65,12 @@ public:
             polyline << points[i];
         if (mode != PolylineMode && count > 0)
             polyline << points[0];
-        m_last.clear();
-        keep((m_transform * flip).map(polyline));
+        // A polygon filled and stroked comes twice too.
+        QList<QPolygonF> outline{(m_transform * flip).map(polyline)};
+        if (outline == m_last)
+            return;
+        keep(outline.first());
+        m_last = std::move(outline);
     }
     void drawLines(const QLineF *lines, int count) override
     {
