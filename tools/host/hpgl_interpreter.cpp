@@ -4,6 +4,7 @@
 #include <QtCore/QtMath>
 
 #include <cmath>
+#include <cstring>
 
 namespace {
 
@@ -126,6 +127,60 @@ Kind kind_of(int m)
     }
 }
 
+// The normalised text, made only once it differs from the input: a file
+// that needs no change is handed on as it is, without a copy of its bytes.
+class NormalisedText
+{
+public:
+    explicit NormalisedText(const QByteArray &input) : m_input(input), m_begin(input.constData()) {}
+
+    // The input from `from` to `to` goes out as it is.
+    void copy(const char *from, const char *to)
+    {
+        if (from == to)
+            return;
+        if (!m_diverged && from == m_begin + m_same) {
+            m_same += to - from;
+            return;
+        }
+        diverge();
+        m_out.append(from, int(to - from));
+    }
+    // `text` goes out where the input is at `at`.
+    void put(const char *text, int size, const char *at)
+    {
+        if (!m_diverged && at == m_begin + m_same && m_same + size <= m_input.size()
+            && std::memcmp(at, text, size_t(size)) == 0) {
+            m_same += size;
+            return;
+        }
+        diverge();
+        m_out.append(text, size);
+    }
+    QByteArray take()
+    {
+        if (m_diverged)
+            return std::move(m_out);
+        return m_same == m_input.size() ? m_input : m_input.left(int(m_same));
+    }
+
+private:
+    void diverge()
+    {
+        if (m_diverged)
+            return;
+        m_diverged = true;
+        m_out.reserve(m_input.size() + (m_input.size() >> 6) + 64);
+        m_out.append(m_begin, int(m_same));
+    }
+
+    const QByteArray &m_input;
+    const char *const m_begin;
+    qint64 m_same = 0; // the input's first bytes, the output so far
+    bool m_diverged = false;
+    QByteArray m_out;
+};
+
 } // namespace
 
 // The pen, the scaling and the page being measured.
@@ -210,7 +265,11 @@ struct HpglInterpreter::State
             return;
         }
         PlotPage &p = page();
-        const double length = std::hypot(x1 - x0, y1 - y0);
+        // hypot is many times slower than this, and only needed near overflow.
+        const double dx = x1 - x0, dy = y1 - y0;
+        double length = std::sqrt(dx * dx + dy * dy);
+        if (!std::isfinite(length))
+            length = std::hypot(dx, dy);
         if (down) {
             p.cut += length;
             if (!p.has_box) {
@@ -464,6 +523,20 @@ bool HpglInterpreter::run(const QByteArray &bytes, QString *fault)
     }
 
     for (const char *at = start; at < end; ++at) {
+        // Printable ASCII, the bulk of every file, in eight-byte words: no
+        // byte below 0x20 or above 0x7e.
+        while (end - at >= 8) {
+            quint64 word;
+            std::memcpy(&word, at, 8);
+            constexpr quint64 kOnes = 0x0101010101010101ull, kHighs = 0x8080808080808080ull;
+            const quint64 below = (word - kOnes * 0x20) & ~word;
+            const quint64 above = (word + kOnes * 0x01) & kHighs; // 0x7f becomes 0x80; bytes >= 0x80 stay high
+            if (((below | above | word) & kHighs) != 0)
+                break;
+            at += 8;
+        }
+        if (at == end)
+            break;
         const uchar c = uchar(*at);
         if ((c < 0x20 && !is_space(char(c))) || c == 0x7f) {
             *fault = tr("byte 0x%1 at offset %2: binary data").arg(c, 2, 16, QLatin1Char('0')).arg(at - begin);
@@ -479,7 +552,7 @@ bool HpglInterpreter::run(const QByteArray &bytes, QString *fault)
         }
     }
 
-    m_out.reserve(int(end - start) + int((end - start) >> 6) + 64);
+    NormalisedText out(bytes);
     State state;
     state.pages = &m_pages;
     state.point_budget = bytes.size() / 8 + 65536;
@@ -489,9 +562,9 @@ bool HpglInterpreter::run(const QByteArray &bytes, QString *fault)
     // much for a moment.
     m_pages.last().points.reserve(int(state.point_budget));
     m_pages.last().strokes.reserve(int(bytes.size() / 32));
-    const char *copied = start; // the input up to here is in m_out
+    const char *copied = start; // the input up to here is out
     const auto copy_to = [&](const char *to) {
-        m_out.append(copied, int(to - copied));
+        out.copy(copied, to);
         copied = to;
     };
     const auto quoted = [&](const char *from, const char *to) {
@@ -503,7 +576,7 @@ bool HpglInterpreter::run(const QByteArray &bytes, QString *fault)
     };
     const auto close_at = [&](const char *to) {
         copy_to(to);
-        m_out.append(';');
+        out.put(";", 1, to);
         ++m_closed;
     };
 
@@ -607,7 +680,7 @@ bool HpglInterpreter::run(const QByteArray &bytes, QString *fault)
             if (kind == Kind::Page) {
                 const bool plain = command[0] == 'P' && command[1] == 'G' && last == params;
                 copy_to(command);
-                m_out.append("PG;");
+                out.put("PG;", 3, command);
                 copied = closed ? p + 1 : last;
                 m_pages_rewritten += !plain;
                 m_closed += plain && !closed;
@@ -632,8 +705,9 @@ bool HpglInterpreter::run(const QByteArray &bytes, QString *fault)
     copy_to(end);
     for (const char *t = end; t < file_end; ++t) {
         if (is_space(*t))
-            m_out.append(*t);
+            out.put(t, 1, t);
     }
+    m_out = out.take();
     if (!state.page_used)
         m_pages.removeLast();
     m_path_complete = !state.budget_spent;
