@@ -56,20 +56,26 @@ QRectF extent(const DesignSheet &sheet)
     return box;
 }
 
-// One page's strokes as two paths in pixels, pen down and pen up.
-void page_paths(const PlotPage &page, const QTransform &to_pixels, QPainterPath *down, QPainterPath *up)
+// One page's strokes as polylines in pixels, pen down and pen up. Points
+// closer than a pixel to the last one kept add nothing to the picture:
+// a large design draws as fast as a small one.
+void page_lines(const PlotPage &page, const QTransform &to_pixels, QVector<QPolygonF> *down, QVector<QPolygonF> *up)
 {
     for (int i = 0; i < page.strokes.size(); ++i) {
         const int first = int(page.strokes.at(i) & PlotPage::kIndex);
-        const int end = i + 1 < page.strokes.size() ? int(page.strokes.at(i + 1) & PlotPage::kIndex) : page.points.size();
-        QPainterPath *path = page.strokes.at(i) & PlotPage::kPenDown ? down : up;
-        for (int p = first; p < qMin(end, page.points.size()); ++p) {
+        const int end = qMin(i + 1 < page.strokes.size() ? int(page.strokes.at(i + 1) & PlotPage::kIndex)
+                                                         : page.points.size(),
+                             page.points.size());
+        if (end - first < 2)
+            continue;
+        QPolygonF line;
+        for (int p = first; p < end; ++p) {
             const QPointF at = to_pixels.map(QPointF(page.points.at(p).x, page.points.at(p).y));
-            if (p == first)
-                path->moveTo(at);
-            else
-                path->lineTo(at);
+            if (line.isEmpty() || p == end - 1 || std::abs(at.x() - line.last().x()) >= 1.0
+                || std::abs(at.y() - line.last().y()) >= 1.0)
+                line << at;
         }
+        (page.strokes.at(i) & PlotPage::kPenDown ? down : up)->append(line);
     }
 }
 
@@ -176,13 +182,16 @@ void draw_design(QPainter &painter, const QRectF &rect, const DesignSheet &sheet
             break;
         const PlotPage &page = sheet.pages.at(i);
         const QColor colour = design_page_colour(i);
-        QPainterPath down, up;
-        page_paths(page, to_pixels, &down, &up);
-        painter.setPen(QPen(colour, 3.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        painter.drawPath(down);
+        QVector<QPolygonF> down, up;
+        page_lines(page, to_pixels, &down, &up);
+        // Round joins would cost an arc at every point of a large design.
+        painter.setPen(QPen(colour, 3.0, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
+        for (const QPolygonF &line : qAsConst(down))
+            painter.drawPolyline(line);
         // Over the cuts, so that a move along a cut still shows.
         painter.setPen(QPen(colour.darker(170), 1.0, Qt::DashLine));
-        painter.drawPath(up);
+        for (const QPolygonF &line : qAsConst(up))
+            painter.drawPolyline(line);
         painter.setPen(colour);
         painter.drawText(cell_rect.topLeft() + QPointF(4.0, metrics.ascent() + 2.0), tr("page %1").arg(i + 1));
         if (!page.points.isEmpty()) {

@@ -134,6 +134,7 @@ QString PlotterFile::check_and_measure(const QString &path)
         return tr("%1 is not plotter text: %2").arg(path, fault);
     };
     m_stats = PlotterStats();
+    m_paths.clear();
     m_page_starts.clear();
     m_text_end = 0;
     HpglInterpreter interpreter;
@@ -144,6 +145,7 @@ QString PlotterFile::check_and_measure(const QString &path)
     m_stats.changes = interpreter.changes();
     m_stats.unknown_count = interpreter.unknown_count();
     m_stats.measured_short = interpreter.measured_short();
+    m_stats.points_short = !interpreter.path_complete();
     for (const HpglInterpreter::Unknown &command : interpreter.unknown())
         m_stats.unknown.append(QJsonObject{{QStringLiteral("command"), QString::fromLatin1(command.name, 2)},
                                            {QStringLiteral("offset"), double(command.offset)}});
@@ -172,7 +174,7 @@ QString PlotterFile::check_and_measure(const QString &path)
     // file while it is sent. A label holding "PG;" is cut there by the
     // plugin, not by the interpreter: the figures then go to the pages as
     // far as they agree.
-    const QVector<PlotPage> plot = interpreter.take_pages();
+    QVector<PlotPage> plot = interpreter.take_pages();
     for (int page = 0; page < qMin(plot.size(), m_stats.pages); ++page) {
         const PlotPage &p = plot.at(page);
         m_stats.page_path[page] = p.cut + p.travel;
@@ -188,6 +190,15 @@ QString PlotterFile::check_and_measure(const QString &path)
         m_stats.max_x = qMax(m_stats.max_x, p.max_x);
         m_stats.min_y = qMin(m_stats.min_y, p.min_y);
         m_stats.max_y = qMax(m_stats.max_y, p.max_y);
+    }
+    if (m_keep_paths) {
+        // The white space after the last page is no page.
+        plot.resize(qMin(plot.size(), m_stats.pages));
+        for (PlotPage &page : plot) {
+            page.points.squeeze();
+            page.strokes.squeeze();
+        }
+        m_paths = std::move(plot);
     }
     return QString();
 }

@@ -32,6 +32,7 @@ struct PlotterStats
     QJsonArray unknown;            // {"command", "offset"} of commands sent but not measured
     int unknown_count = 0;
     bool measured_short = false;   // a polygon too large to follow: the figures fall short
+    bool points_short = false;     // more points than are kept: the paths kept stop early
     QString imported;              // an SVG drawing: what was taken as cut lines
 };
 
@@ -59,6 +60,11 @@ public:
     // top-level group with by_layer.
     bool read(const QString &path, QString *error);
     void set_svg_pages_by_layer(bool by_layer) { m_svg_by_layer = by_layer; }
+    // Keeps the pages' paths found while reading, for a picture of them:
+    // read once, they weigh about as much as the file again.
+    void set_keep_paths(bool keep) { m_keep_paths = keep; }
+    // The paths kept, one per page sent; empty unless asked for.
+    QVector<PlotPage> take_paths() { return std::move(m_paths); }
 
     const PlotterStats &stats() const { return m_stats; }
     qint64 size() const { return m_bytes.size(); }
@@ -77,4 +83,6 @@ private:
     qint64 m_text_end = 0; // the end of the last page sent
     PlotterStats m_stats;
     bool m_svg_by_layer = false;
+    bool m_keep_paths = false;
+    QVector<PlotPage> m_paths;
 };

@@ -26,7 +26,7 @@
 #include <cmath>
 #include <limits>
 
-int run_dry_run(const Invocation &call, const PlotterFile &file, int copies, double speed, const WorkArea &area,
+int run_dry_run(const Invocation &call, PlotterFile &file, int copies, double speed, const WorkArea &area,
                 JobOutput &output);
 double machine_speed(const Invocation &call);
 
@@ -478,6 +478,7 @@ int run_plotter_job(const Invocation &call, const JobRequest &request, JobOutput
 {
     QTextStream &err = call.err;
     PlotterFile file;
+    file.set_keep_paths(call.options.isSet(QStringLiteral("picture")));
     if (!read_plotter_file(request, &file, err))
         return 1;
     const PlotterStats &stats = file.stats();

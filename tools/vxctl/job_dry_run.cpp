@@ -3,7 +3,6 @@
 #include "command_table.h"
 #include "design_picture.h"
 #include "device_session.h"
-#include "hpgl_interpreter.h"
 #include "job_output.h"
 #include "plotter_file.h"
 #include "property_io.h"
@@ -35,26 +34,20 @@ double machine_speed(const Invocation &call)
     return device->property_ptr("SPEED")->value().toDouble();
 }
 
-// The file's paths drawn with the area and the figures; the fault, or an
-// empty text. The text sent is read again: the file keeps no points.
-QString write_picture(const QString &picture, const QString &path, const PlotterFile &file, const WorkArea &area,
+// The file's paths, kept while it was read, drawn with the area and the
+// figures; the fault, or an empty text.
+QString write_picture(const QString &picture, const QString &path, PlotterFile &file, const WorkArea &area,
                       double seconds, double speed)
 {
-    HpglInterpreter interpreter;
-    QString fault;
-    if (!interpreter.run(file.text_from_page(1).toUtf8(), &fault))
-        return fault;
-    DesignSheet sheet{interpreter.take_pages(), area, QFileInfo(path).fileName(), seconds, speed};
-    if (!interpreter.path_complete())
+    DesignSheet sheet{file.take_paths(), area, QFileInfo(path).fileName(), seconds, speed};
+    if (file.stats().points_short)
         sheet.title += tr(" (path cut short: too many points)");
-    // The white space after the last page is no page.
-    while (sheet.pages.size() > file.stats().pages)
-        sheet.pages.removeLast();
+    QString fault;
     write_design_picture(picture, sheet, &fault);
     return fault;
 }
 
-int run_dry_run(const Invocation &call, const PlotterFile &file, int copies, double speed, const WorkArea &area,
+int run_dry_run(const Invocation &call, PlotterFile &file, int copies, double speed, const WorkArea &area,
                 JobOutput &output)
 {
     QString speed_from = tr("--speed");
