@@ -23,6 +23,9 @@ struct Scale
     qint64 stream_bytes = 64LL << 20;  // streaming: the job sent page by page
     int stream_page = 64 << 10;
     QVector<int> fleet_sizes{10, 100}; // machines driven at once, each against the first
+    qint64 design_bytes = 35LL << 20;  // designs: an HP-GL file as an exporter writes it
+    int design_pages = 10;
+    qint64 svg_bytes = 1 << 20;        // and an SVG drawing
     int repetitions = 3;               // the fastest repetition counts
     int trace_pairs = 15;              // jobs with and without a trace, in turns
     double min_time = 0.5;             // seconds a timed loop runs at least
@@ -40,6 +43,9 @@ struct Scale
         s.job_pages = 10;
         s.stream_bytes = 256 << 10;
         s.fleet_sizes = {2, 4};
+        s.design_bytes = 100 << 10;
+        s.design_pages = 2;
+        s.svg_bytes = 20 << 10;
         s.repetitions = 1;
         s.trace_pairs = 1;
         s.min_time = 0.001;
@@ -62,5 +68,8 @@ void register_receive_benchmarks(const Scale &scale);
 void register_page_benchmarks(const Scale &scale);
 void register_stream_benchmarks(const Scale &scale);
 void register_fleet_benchmarks(const Scale &scale);
+void register_design_benchmarks(const Scale &scale);
+// The design file the design benchmarks read, written once.
+QString design_file_path(const Scale &scale);
 
 } // namespace vxbench

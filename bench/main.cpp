@@ -1,7 +1,7 @@
 // The benchmark program: every measurement against its baseline, printed
 // as one table. "--smoke" runs tiny sizes once, to check that each
 // measurement works; "--only=GROUP" (frame, receive, pages, stream, fleet)
-// runs one group; "--mixed=N,N,..." and "--plain=N,N,..." set the frame
+// (or design) runs one group; "--mixed=N,N,..." and "--plain=N,N,..." set the frame
 // counts of the receive measurements. The exit status tells whether any
 // failed.
 #include "bench_scale.h"
@@ -11,7 +11,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QtCore/QByteArray>
-#include <QtCore/QCoreApplication>
+#include <QtGui/QGuiApplication>
 #include <QtCore/QLoggingCategory>
 #include <QtCore/QVector>
 
@@ -50,7 +50,10 @@ int main(int argc, char **argv)
             only = argv[i] + 7;
     }
     const auto wanted = [&only](const char *group) { return only.empty() || only == group; };
-    QCoreApplication app(argc, argv);
+    // Pictures of designs need fonts: a GUI application, drawn offscreen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
     QLoggingCategory::setFilterRules(QStringLiteral("vx.*.debug=false"));
 
     vxbench::Scale scale = smoke ? vxbench::Scale::tiny() : vxbench::Scale::full();
@@ -68,11 +71,15 @@ int main(int argc, char **argv)
         vxbench::register_stream_benchmarks(scale);
     if (wanted("fleet"))
         vxbench::register_fleet_benchmarks(scale);
+    if (wanted("design"))
+        vxbench::register_design_benchmarks(scale);
 
     vxbench::ResultStore store;
     benchmark::RunSpecifiedBenchmarks(&store);
     if (wanted("pages"))
         vxbench::measure_peaks(scale, store);
+    if (wanted("design"))
+        vxbench::measure_design_peak(scale, store);
     vxbench::print_table(store, scale, std::cout);
     return store.any_error() ? 1 : 0;
 }

@@ -203,7 +203,53 @@ Measured probe(const Scale &scale, const char *mode)
     return measured;
 }
 
+void design_rows(const ResultStore &store, std::ostream &out)
+{
+    const Measured *read = store.find("design_read");
+    const Measured *split = store.find("design_split");
+    if (usable(read) && usable(split)) {
+        const double bytes = counter(read, "bytes");
+        print(out, {format("f. a %.0f MiB HP-GL file read, checked, interpreted and measured (the dry run) vs "
+                           "read and split at \";\"", bytes / kMiB),
+                    format("%.2f s (%.0f MB/s)", read->seconds, bytes / read->seconds / 1e6),
+                    format("%.2f s (%.0f MB/s)", split->seconds, bytes / split->seconds / 1e6),
+                    format("%.2f× the time", read->seconds / split->seconds), "≤ 2×",
+                    read->seconds <= 2 * split->seconds});
+    }
+    const Measured *picture = store.find("design_picture");
+    if (usable(picture))
+        print(out, {format("f. that design's picture drawn (%.0f pages, 1200 x 800)", counter(picture, "pages")),
+                    format("%.3f s", picture->seconds), "", "", "< 1 s", picture->seconds < 1.0});
+    const Measured *svg = store.find("svg_import");
+    if (usable(svg))
+        print(out, {format("f. SVG import of a %.2f MiB drawing (layers, transforms, cubic curves)",
+                           counter(svg, "bytes") / kMiB),
+                    format("%.3f s", svg->seconds) + format(" (%.1f MiB of HP-GL)", counter(svg, "hpgl_bytes") / kMiB),
+                    "", "", "< 1 s", svg->seconds < 1.0});
+    const Measured *peak = store.find("peak_design");
+    if (peak && peak->error.empty()) {
+        const double bytes = counter(peak, "job_bytes");
+        const double grown = (counter(peak, "peak_kib") - counter(peak, "base_kib")) * 1024;
+        print(out, {"f. peak memory (VmHWM growth) reading that design and holding its paths",
+                    format("%.1f MiB", grown / kMiB), format("%.1f MiB file", bytes / kMiB),
+                    format("%.2f× the file", grown / bytes), "≤ 3× the file", grown <= 3 * bytes});
+    }
+}
+
 } // namespace
+
+void measure_design_peak(const Scale &scale, ResultStore &store)
+{
+    HelperProcess process(scale.helper_dir + QStringLiteral("/vxbench_peak"),
+                          {QStringLiteral("design"), design_file_path(scale)});
+    const QMap<QString, double> figures = process.finish(300000);
+    Measured measured;
+    if (figures.isEmpty())
+        measured.error = "the memory probe failed: design";
+    for (auto it = figures.begin(); it != figures.end(); ++it)
+        measured.counters[it.key().toStdString()] = it.value();
+    store.put("peak_design", measured);
+}
 
 void measure_peaks(const Scale &scale, ResultStore &store)
 {
@@ -221,6 +267,7 @@ void print_table(const ResultStore &store, const Scale &scale, std::ostream &out
     page_rows(store, out);
     stream_rows(store, scale, out);
     fleet_rows(store, scale, out);
+    design_rows(store, out);
 }
 
 } // namespace vxbench

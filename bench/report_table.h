@@ -11,6 +11,10 @@ namespace vxbench {
 // and stores "peak_set_plt" and "peak_search" (seconds unused).
 void measure_peaks(const Scale &scale, ResultStore &store);
 
+// Reads the design file and holds its paths in a process of its own, and
+// stores "peak_design".
+void measure_design_peak(const Scale &scale, ResultStore &store);
+
 // Prints the one table of figures, ratios and targets as Markdown.
 void print_table(const ResultStore &store, const Scale &scale, std::ostream &out);
 
