@@ -40,6 +40,12 @@ QVariant time_ms(const QDateTime &time)
     return time.isValid() ? QVariant(time.toMSecsSinceEpoch()) : QVariant(QVariant::LongLong);
 }
 
+// A null QString binds as NULL; the text columns hold "" for none.
+QString text(const QString &value)
+{
+    return value.isNull() ? QStringLiteral("") : value;
+}
+
 QString sql_error(const QSqlQuery &query)
 {
     return query.lastError().text();
@@ -187,12 +193,12 @@ qint64 JobHistory::begin(const JobEntry &entry)
     query.prepare(QStringLiteral(
         "INSERT INTO jobs (file, machine, copies_ordered, copies_finished, outcome, started_ms, record, trace, console)"
         " VALUES (?, ?, ?, 0, ?, ?, '', ?, ?)"));
-    query.addBindValue(entry.file);
-    query.addBindValue(entry.machine);
+    query.addBindValue(text(entry.file));
+    query.addBindValue(text(entry.machine));
     query.addBindValue(entry.copies_ordered);
     query.addBindValue(JobEntry::kRunning);
     query.addBindValue(time_ms(entry.started.isValid() ? entry.started : QDateTime::currentDateTimeUtc()));
-    query.addBindValue(entry.trace);
+    query.addBindValue(text(entry.trace));
     query.addBindValue(m_console);
     if (!query.exec()) {
         m_error = StudioText::tr("the job was not written to the history: %1").arg(sql_error(query));
@@ -224,9 +230,9 @@ bool JobHistory::finish(qint64 id, const JobEntry &entry)
     query.addBindValue(entry.duration_ms);
     query.addBindValue(entry.duration_ms);
     query.addBindValue(time_ms(ended));
-    query.addBindValue(entry.record);
-    query.addBindValue(entry.trace);
-    query.addBindValue(entry.trace);
+    query.addBindValue(text(entry.record));
+    query.addBindValue(text(entry.trace));
+    query.addBindValue(text(entry.trace));
     query.addBindValue(id);
     if (!query.exec()) {
         m_error = StudioText::tr("the job's end was not written to the history: %1").arg(sql_error(query));
