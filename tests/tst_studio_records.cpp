@@ -30,7 +30,7 @@ namespace {
 const int kTimeoutMs = 2000;
 const QString kVinylLabels = QStringLiteral("/jobs/vinyl-labels.plt");
 const QString kFelt = QStringLiteral("/jobs/felt, \"big\".plt");
-const QString kVinylBox = QStringLiteral("/jobs/vinyl-box.plt");
+const QString kVinylBox = QStringLiteral("/jobs/vinyl box, small.plt");
 
 QDateTime local(const QString &text)
 {
@@ -203,7 +203,7 @@ void tst_studio_records::csv_export_data()
     QTest::newRow("quoted where RFC 4180 asks")
         << "%1/jobs.csv"
         << titles
-               + "3,/jobs/vinyl-box.plt,TCP 10.0.0.7:9100,2,0,unknown: the console ended during the job,"
+               + "3,\"/jobs/vinyl box, small.plt\",TCP 10.0.0.7:9100,2,0,unknown: the console ended during the job,"
                  "2026-03-10T07:00:00.000Z,,,,\r\n"
                  "2,\"/jobs/felt, \"\"big\"\".plt\",TCP 10.0.0.7:9100,1,0,link lost: whether the machine stopped is unknown,"
                  "2026-03-05T22:59:00.000Z,2026-03-05T22:59:00.000Z,0.000,,\r\n"
