@@ -52,11 +52,8 @@ void write_file(const QString &path, const QByteArray &bytes)
 
 // Three jobs: one finished, one whose link was lost, one begun by a console
 // that ended during it (the history closed without its end).
-void write_jobs(const QString &path)
+void write_jobs(JobHistory &history)
 {
-    JobHistory history;
-    QString error;
-    QVERIFY2(history.open(path, &error), qPrintable(error));
     JobEntry job;
     job.file = kVinylLabels;
     job.machine = QStringLiteral("TCP 10.0.0.7:9100");
@@ -139,32 +136,16 @@ void tst_studio_records::history_found()
     QFETCH(QStringList, found);
     QTemporaryDir dir;
     const QString path = dir.filePath("made/on/demand/history.sqlite");
-    QVector<JobEntry> entries;
     QString error;
-    if (restart) {
-        write_jobs(path);
-        JobHistory history;
-        QVERIFY2(history.open(path, &error), qPrintable(error));
-        entries = history.find(from, to, file_contains);
-    } else {
-        // The same history object that began the jobs.
-        JobHistory history;
-        QVERIFY(history.open(path, &error));
-        JobEntry job;
-        job.file = kVinylLabels;
-        job.machine = "TCP 10.0.0.7:9100";
-        job.started = local("2026-03-01T10:00:00");
-        job.outcome = "finished";
-        history.finish(history.begin(job), job);
-        job.file = kFelt;
-        job.started = local("2026-03-05T23:59:00");
-        job.outcome = "link_lost";
-        history.finish(history.begin(job), job);
-        job.file = kVinylBox;
-        job.started = local("2026-03-10T08:00:00");
-        history.begin(job);
-        entries = history.find(from, to, file_contains);
-    }
+    JobHistory history;
+    QVERIFY2(history.open(path, &error), qPrintable(error));
+    write_jobs(history);
+    // A restart: the history closed, another object opens it, as a console started later does.
+    if (restart)
+        history.close();
+    JobHistory later;
+    QVERIFY(later.open(path, &error));
+    const QVector<JobEntry> entries = (restart ? later : history).find(from, to, file_contains);
     QStringList listed;
     for (const JobEntry &entry : entries)
         listed << entry.file + ": " + entry.outcome;
@@ -183,9 +164,7 @@ void tst_studio_records::history_found()
     }
     // The dialog shows the same rows, the outcome as the operator reads it.
     if (restart) {
-        JobHistory history;
-        QVERIFY(history.open(path, &error));
-        HistoryDialog dialog(&history);
+        HistoryDialog dialog(&later);
         dialog.set_filter(from.isValid() ? from : QDate(2000, 1, 1), to.isValid() ? to : QDate(2100, 1, 1), file_contains);
         QCOMPARE(dialog.model()->rowCount(), found.size());
         if (!found.isEmpty() && found.first().endsWith("unknown"))
@@ -221,9 +200,13 @@ void tst_studio_records::csv_export()
     QTemporaryDir dir;
     if (path.contains("%1"))
         path = path.arg(dir.path());
-    write_jobs(dir.filePath("history.sqlite"));
-    JobHistory history;
     QString error;
+    {
+        JobHistory earlier;
+        QVERIFY(earlier.open(dir.filePath("history.sqlite"), &error));
+        write_jobs(earlier);
+    }
+    JobHistory history;
     QVERIFY(history.open(dir.filePath("history.sqlite"), &error));
     // The felt job ended at once: its end is when finish was called, so fix it.
     QVector<JobEntry> entries = history.find(QDate(), QDate(), QString());
