@@ -11,6 +11,7 @@
 #include "material_presets.h"
 #include "property_io.h"
 #include "settings_dialog.h"
+#include "settings_window.h"
 #include "test_cut.h"
 #include "trace_dialog.h"
 #include "trace_table.h"
@@ -25,6 +26,7 @@
 #include <QtSql/QSqlQuery>
 #include <QtTest/QtTest>
 #include <QtWidgets/QDoubleSpinBox>
+#include <QtWidgets/QPushButton>
 
 namespace {
 const int kTimeoutMs = 2000;
@@ -400,6 +402,13 @@ void tst_studio_records::preset_applied()
     QCOMPARE(read_values(device.data(), keys, kTimeoutMs), QStringList());
     for (const QString &value : held)
         QCOMPARE(value_text(device->property_ptr(value.section('=', 0, 0).toLatin1().constData())), value.section('=', 1));
+    // The window's Cancel closes the dialog, not the window inside it.
+    for (QPushButton *button : dialog.findChildren<QPushButton *>()) {
+        if (button->text() == "Cancel")
+            button->click();
+    }
+    QVERIFY(!dialog.isVisible());
+    QVERIFY(dialog.settings()->isVisibleTo(&dialog));
 }
 
 void tst_studio_records::trace_dialog_shows_vxctl_rows_data()
