@@ -441,4 +441,351 @@
         <translation>（未取得）</translation>
     </message>
 </context>
+<context>
+    <name>vxstudio</name>
+    <message>
+        <source>%1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Started</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Machine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copies</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Outcome</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Duration</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trace</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open trace</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Job history</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>part of the file&apos;s name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export CSV…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The newest %1 jobs are shown; narrow the days to see older ones.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n job(s).</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n job(s) exported to %1.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Export the shown jobs</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Qt&apos;s SQLite driver is not installed (Debian package libqt5sql5-sqlite)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot create the folder %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot open the job history %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the job history %1 is not used and is left as it is: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not a database or is damaged (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is damaged (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it was written by a later version (schema %1; this one reads %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is a database of something else</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the job history is not open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the job was not written to the history: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a job ends with an outcome of its own, not &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the job&apos;s end was not written to the history: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the history holds no running job %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the job history cannot be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>running</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown: the console ended during the job</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>finished</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>link lost: whether the machine stopped is unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stopped on the machine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stopped by the operator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the machine stopped answering; it confirmed the stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stop not confirmed: it may still be cutting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>id</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>machine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>copies ordered</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>copies finished</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>outcome</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>started (UTC)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ended (UTC)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>duration (s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>machine&apos;s record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>trace</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2; nothing was exported</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the presets could not be written to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a preset needs a name of 1 to %1 characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the preset &quot;%1&quot; would hold no settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>there is no preset &quot;%1&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apply preset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save fields as preset…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete preset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Material preset:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save fields as preset</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name of the material preset:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not saved: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preset “%1” saved with %2 settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Left out: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no preset “%1”; nothing was sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preset “%1” put into the fields, then applied:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preset “%1” put into the fields, then applied; not put in: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not deleted: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preset “%1” deleted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test cut</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lower left corner, x:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lower left corner, y:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Size of the square:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A square with a cross, inside the working area %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A square with a cross. The working area is unknown: check the place before cutting.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trace %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Only the first %1 rows are shown; see the rest with vxctl trace show.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The trace breaks off: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
 </TS>

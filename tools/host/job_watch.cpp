@@ -13,6 +13,20 @@
 #include <limits>
 #include <utility>
 
+QString job_outcome_name(JobOutcome outcome)
+{
+    switch (outcome) {
+    case JobOutcome::Finished: return QStringLiteral("finished");
+    case JobOutcome::LinkLost: return QStringLiteral("link_lost");
+    case JobOutcome::MachineStop: return QStringLiteral("machine_stop");
+    case JobOutcome::UserStop: return QStringLiteral("stopped");
+    case JobOutcome::Silent: return QStringLiteral("silent");
+    case JobOutcome::StopUnconfirmed: return QStringLiteral("stop_unconfirmed");
+    case JobOutcome::Running: break;
+    }
+    return QStringLiteral("running");
+}
+
 namespace {
 
 void write_action(VXDeviceInterface *device, const char *key, const QVariant &value)

@@ -17,6 +17,9 @@ class VXDeviceProperty;
 // after a silence) and the machine did not answer it: it may still cut.
 enum class JobOutcome { Running, Finished, LinkLost, MachineStop, UserStop, Silent, StopUnconfirmed };
 
+// The outcome's name in events and stored records: "finished", "link_lost", …
+QString job_outcome_name(JobOutcome outcome);
+
 // Follows jobs on the machine through the device interface: pages sent,
 // copies closed and progress reports go to the progress; the host's keys
 // p, r, s (or q) pause, resume and stop; the link going down ends it,

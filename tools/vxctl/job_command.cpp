@@ -207,20 +207,6 @@ QString copies_text(int copies)
     return copies == 1 ? tr("1 copy") : tr("%1 copies").arg(copies);
 }
 
-QString outcome_name(JobOutcome outcome)
-{
-    switch (outcome) {
-    case JobOutcome::Finished: return QStringLiteral("finished");
-    case JobOutcome::LinkLost: return QStringLiteral("link_lost");
-    case JobOutcome::MachineStop: return QStringLiteral("machine_stop");
-    case JobOutcome::UserStop: return QStringLiteral("stopped");
-    case JobOutcome::Silent: return QStringLiteral("silent");
-    case JobOutcome::StopUnconfirmed: return QStringLiteral("stop_unconfirmed");
-    case JobOutcome::Running: break;
-    }
-    return QStringLiteral("running");
-}
-
 QString unconfirmed_stop(const JobProgress &progress)
 {
     return tr("the machine did not confirm the stop: it may still be cutting page %1 of %2")
@@ -538,7 +524,7 @@ int run_plotter_job(const Invocation &call, const JobRequest &request, JobOutput
 
     QJsonObject record;
     const JobOutcome outcome = cut_copies(file, from_page, copies, device, watch, progress, &record);
-    QJsonObject end{{QStringLiteral("outcome"), outcome_name(outcome)},
+    QJsonObject end{{QStringLiteral("outcome"), job_outcome_name(outcome)},
                     {QStringLiteral("record"), record},
                     {QStringLiteral("copies_done"), progress.copies_done()},
                     {QStringLiteral("copies"), copies},
@@ -633,7 +619,7 @@ int run_qr_job(const Invocation &call, const JobRequest &request, JobOutput &out
     write_setting(device, "TASK_COPIES", request.copies);
     const JobOutcome outcome = watch.run([&] { device->startTask(); }, request.copies);
     const QJsonObject record = close_machine_job(watch, device);
-    QJsonObject end{{QStringLiteral("outcome"), outcome_name(outcome)}, {QStringLiteral("record"), record},
+    QJsonObject end{{QStringLiteral("outcome"), job_outcome_name(outcome)}, {QStringLiteral("record"), record},
                     {QStringLiteral("copies_done"), progress.copies_done()},
                     {QStringLiteral("copies"), request.copies}, {QStringLiteral("skipped"), skipped}};
     show_end(output, progress, outcome, record, request.json, call.out);

@@ -16,6 +16,8 @@
 #include <QtWidgets/QPushButton>
 #include <QtWidgets/QTabWidget>
 
+#include <algorithm>
+
 namespace {
 
 const QSize kMinimumWindowSize(560, 360);
@@ -160,7 +162,7 @@ void SettingsWindow::find_fields()
         const QString label = group ? group->label() + QLatin1Char(' ') + property->label() : property->label();
         if (is_writable(property, key) && !listed.contains(key)) {
             listed << key;
-            m_settings << Setting{key, property, label};
+            m_settings << Setting{key, property, label, m_tabs->widget(0)->isAncestorOf(control)};
         }
         // A member's row shows no unit: its group's unit covers all members.
         if (auto *box = qobject_cast<QAbstractSpinBox *>(control))
@@ -185,6 +187,55 @@ void SettingsWindow::show_values()
         m_untouched.insert(setting.key, value_text(setting.property));
     for (auto it = values.cbegin(); it != values.cend(); ++it)
         restore(it.key(), it.value());
+}
+
+QMap<QString, QString> SettingsWindow::user_fields(QStringList *left_out)
+{
+    const QSet<QString> held_back = settings_not_taken(left_out);
+    QHash<VXDeviceProperty *, QList<QVariant>> values;
+    for (VXDeviceProperty *property : qAsConst(m_shown))
+        values.insert(property, held_values(property));
+    for (const Setting &setting : qAsConst(m_settings))
+        values.insert(setting.property, held_values(setting.property));
+    for (VXDeviceProperty *property : qAsConst(m_shown))
+        property->from_ui_ctrl();
+    QMap<QString, QString> fields;
+    for (const Setting &setting : qAsConst(m_settings)) {
+        const QString shown = value_text(setting.property);
+        if (!setting.user || held_back.contains(setting.key))
+            continue;
+        if (m_unread.contains(setting.key) && shown == m_untouched.value(setting.key))
+            *left_out << QCoreApplication::translate("vxctl", "%1: not read from the machine").arg(setting.label);
+        else
+            fields.insert(setting.key, shown);
+    }
+    for (auto it = values.cbegin(); it != values.cend(); ++it)
+        restore(it.key(), it.value());
+    return fields;
+}
+
+void SettingsWindow::fill(const QMap<QString, QString> &values, QStringList *not_filled)
+{
+    for (auto it = values.cbegin(); it != values.cend(); ++it) {
+        const auto setting = std::find_if(m_settings.cbegin(), m_settings.cend(),
+                                          [&](const Setting &s) { return s.key == it.key(); });
+        if (setting == m_settings.cend()) {
+            *not_filled << QCoreApplication::translate("vxctl", "%1: no such setting on these pages").arg(it.key());
+            continue;
+        }
+        const QList<QVariant> before = held_values(setting->property);
+        QString error;
+        if (!assign_checked(setting->property, setting->label, it.value(), &error)) {
+            *not_filled << error;
+            continue;
+        }
+        setting->property->to_ui_ctrl();
+        restore(setting->property, before);
+        for (TypedField *field : qAsConst(m_fields)) {
+            if (field->key() == setting->key || setting->property->value().toStringList().contains(field->key()))
+                field->reset();
+        }
+    }
 }
 
 // The settings with a field that did not take its text, each such field

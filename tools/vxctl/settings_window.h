@@ -2,6 +2,7 @@
 
 #include <QtCore/QHash>
 #include <QtCore/QList>
+#include <QtCore/QMap>
 #include <QtCore/QSet>
 #include <QtWidgets/QWidget>
 
@@ -27,6 +28,18 @@ public:
     // What the last Apply came to; empty before one.
     QString status_text() const;
 
+    // The user page's settings as its fields show them now ("SPEED" → "300"),
+    // for a host to keep (a material preset). Left out, each told in
+    // left_out: a field that did not take its text, and a value the
+    // machine did not give that nobody changed.
+    QMap<QString, QString> user_fields(QStringList *left_out);
+    // Puts each value (as vxctl set takes it) into its setting's fields,
+    // checked as vxctl set checks it; nothing is sent until Apply. A value
+    // not taken, or of no setting on the pages, is told in not_filled.
+    void fill(const QMap<QString, QString> &values, QStringList *not_filled);
+    // What the Apply button does.
+    void apply();
+
 private:
     // A setting the machine can be told, with an editor on a page.
     struct Setting
@@ -34,11 +47,11 @@ private:
         QString key;
         VXDeviceProperty *property;
         QString label;
+        bool user; // on the user page
     };
 
     void find_fields();
     QSet<QString> settings_not_taken(QStringList *not_sent) const;
-    void apply();
     void show_values();
 
     VXDeviceInterface *m_device;
