@@ -262,10 +262,9 @@ void draw_design(QPainter &painter, const QRectF &rect, const DesignSheet &sheet
     painter.restore();
 }
 
-void draw_design_part(QPainter &painter, const QRectF &rect, const DesignSheet &sheet, DesignPosition from,
-                      DesignPosition to, const QColor &colour)
+void draw_design_part(QPainter &painter, const QVector<DesignCell> &cells, const DesignSheet &sheet,
+                      DesignPosition from, DesignPosition to, const QColor &colour)
 {
-    const QVector<DesignCell> cells = design_cells(rect, sheet);
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(colour, 5.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
@@ -278,9 +277,8 @@ void draw_design_part(QPainter &painter, const QRectF &rect, const DesignSheet &
     painter.restore();
 }
 
-void mark_design_page(QPainter &painter, const QRectF &rect, const DesignSheet &sheet, int page, const QColor &colour)
+void mark_design_page(QPainter &painter, const QVector<DesignCell> &cells, int page, const QColor &colour)
 {
-    const QVector<DesignCell> cells = design_cells(rect, sheet);
     if (page < 0 || page >= cells.size())
         return;
     painter.save();

@@ -50,13 +50,14 @@ QColor design_page_colour(int index);
 // axis points up. The vxctl picture and a console's view share it.
 void draw_design(QPainter &painter, const QRectF &rect, const DesignSheet &sheet);
 
-// Over a sheet draw_design drew in the same rect: the cuts between two
+// Over a sheet draw_design drew in the cells' rect: the cuts between two
 // positions in the colour, thick, so that the part a machine confirmed can
-// be drawn as its reports arrive, a piece at a time.
-void draw_design_part(QPainter &painter, const QRectF &rect, const DesignSheet &sheet, DesignPosition from,
-                      DesignPosition to, const QColor &colour);
+// be drawn as its reports arrive, a piece at a time. The cells are
+// design_cells()' (finding them reads every point).
+void draw_design_part(QPainter &painter, const QVector<DesignCell> &cells, const DesignSheet &sheet,
+                      DesignPosition from, DesignPosition to, const QColor &colour);
 // A frame around the cell of page `page` (0-based).
-void mark_design_page(QPainter &painter, const QRectF &rect, const DesignSheet &sheet, int page, const QColor &colour);
+void mark_design_page(QPainter &painter, const QVector<DesignCell> &cells, int page, const QColor &colour);
 
 // Writes the sheet as a PNG of kDesignPictureWidth x kDesignPictureHeight
 // pixels; false with the reason. (PNG only: SVG would need Qt5Svg.)
