@@ -1,0 +1,185 @@
+#include "job_view.h"
+
+#include "job_progress.h"
+
+#include <QtGui/QKeyEvent>
+#include <QtGui/QMouseEvent>
+#include <QtGui/QPainter>
+#include <QtGui/QWheelEvent>
+
+#include <cmath>
+
+namespace {
+// The zoomed image stays within this many pixels (64 MiB at 32 bits).
+constexpr double kMostPixels = 16.0e6;
+constexpr double kZoomStep = 1.25;
+}
+
+JobView::JobView(QWidget *parent)
+    : QWidget(parent)
+{
+    setFocusPolicy(Qt::StrongFocus);
+    setMinimumSize(320, 240);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+QColor JobView::confirmed_colour()
+{
+    return QColor(0x00, 0xa0, 0x50, 0xe0);
+}
+
+void JobView::set_sheet(const DesignSheet *sheet)
+{
+    m_sheet = sheet;
+    m_zoom = 1.0;
+    m_pan = QPointF();
+    m_drawn = DesignPosition();
+    m_copy = 0;
+    m_in_flight = -1;
+    render();
+}
+
+void JobView::show_progress(const JobProgress *progress)
+{
+    if (!progress || !m_sheet) {
+        m_drawn = DesignPosition();
+        m_in_flight = -1;
+        m_copy = 0;
+        render();
+        return;
+    }
+    DesignPosition to{progress->page() - 1, progress->page_share()};
+    if (progress->finished()) {
+        to = DesignPosition{progress->pages(), 0.0};
+    } else if (progress->copies_done() != m_copy) {
+        // A copy closed: the next is drawn from its start.
+        m_copy = progress->copies_done();
+        m_drawn = DesignPosition();
+        m_overlay.fill(Qt::transparent);
+    }
+    m_in_flight = progress->finished() ? -1 : to.page;
+    draw_confirmed(to);
+    update();
+}
+
+// Only forward: what the machine confirmed stays confirmed.
+void JobView::draw_confirmed(DesignPosition to)
+{
+    if (to.page < m_drawn.page || (to.page == m_drawn.page && to.share <= m_drawn.share))
+        return;
+    if (!m_overlay.isNull()) {
+        QPainter painter(&m_overlay);
+        draw_design_part(painter, m_cells, *m_sheet, m_drawn, to, confirmed_colour());
+    }
+    m_drawn = to;
+}
+
+void JobView::render()
+{
+    m_cells.clear();
+    if (!m_sheet || width() <= 0 || height() <= 0) {
+        m_base = m_overlay = QImage();
+        update();
+        return;
+    }
+    const double most = std::sqrt(kMostPixels / (double(width()) * height()));
+    m_zoom = qBound(0.25, m_zoom, qMax(1.0, most));
+    const QSize size(qMax(1, int(width() * m_zoom)), qMax(1, int(height() * m_zoom)));
+    m_base = QImage(size, QImage::Format_RGB32);
+    QPainter painter(&m_base);
+    const QRectF rect(QPointF(0.0, 0.0), QSizeF(size));
+    m_cells = design_cells(rect, *m_sheet);
+    draw_design(painter, rect, *m_sheet);
+    painter.end();
+    m_overlay = QImage(size, QImage::Format_ARGB32_Premultiplied);
+    m_overlay.fill(Qt::transparent);
+    const DesignPosition drawn = m_drawn;
+    m_drawn = DesignPosition();
+    draw_confirmed(drawn);
+    update();
+}
+
+QPointF JobView::origin() const
+{
+    // Centred while smaller than the view, else where the pan puts it.
+    const QPointF centre((width() - m_base.width()) / 2.0, (height() - m_base.height()) / 2.0);
+    return centre + m_pan;
+}
+
+void JobView::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().window());
+    if (m_base.isNull())
+        return;
+    const QPointF at = origin();
+    painter.drawImage(at, m_base);
+    painter.drawImage(at, m_overlay);
+    if (m_in_flight >= 0) {
+        painter.translate(at);
+        mark_design_page(painter, m_cells, m_in_flight, QColor(0xe0, 0x80, 0x00));
+    }
+}
+
+void JobView::resizeEvent(QResizeEvent *)
+{
+    render();
+}
+
+void JobView::zoom_by(double factor)
+{
+    const double before = m_zoom;
+    m_zoom *= factor;
+    render();
+    m_pan *= m_zoom / before;
+    update();
+}
+
+void JobView::fit()
+{
+    m_zoom = 1.0;
+    m_pan = QPointF();
+    render();
+}
+
+void JobView::wheelEvent(QWheelEvent *event)
+{
+    zoom_by(event->angleDelta().y() > 0 ? kZoomStep : 1.0 / kZoomStep);
+    event->accept();
+}
+
+void JobView::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton)
+        return QWidget::mousePressEvent(event);
+    m_dragging = true;
+    m_drag_from = event->pos();
+    setCursor(Qt::ClosedHandCursor);
+}
+
+void JobView::mouseMoveEvent(QMouseEvent *event)
+{
+    if (!m_dragging)
+        return;
+    m_pan += event->pos() - m_drag_from;
+    m_drag_from = event->pos();
+    update();
+}
+
+void JobView::mouseReleaseEvent(QMouseEvent *)
+{
+    m_dragging = false;
+    unsetCursor();
+}
+
+void JobView::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Plus || event->key() == Qt::Key_Equal)
+        zoom_by(kZoomStep);
+    else if (event->key() == Qt::Key_Minus)
+        zoom_by(1.0 / kZoomStep);
+    else if (event->key() == Qt::Key_0)
+        fit();
+    else
+        QWidget::keyPressEvent(event);
+}
