@@ -5,13 +5,6 @@
 
 #include "simulator_faults.h"
 
-namespace {
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("MachineChoice", text);
-}
-}
-
 MachineChoice MachineChoice::load(QSettings &settings)
 {
     MachineChoice choice;
@@ -74,10 +67,10 @@ bool MachineChoice::target(Target *target) const
 QString MachineChoice::describe() const
 {
     switch (kind) {
-    case Target::Tcp: return tr("TCP %1").arg(tcp);
-    case Target::Usb: return tr("USB %1").arg(usb);
+    case Target::Tcp: return QCoreApplication::translate("MachineChoice", "TCP %1").arg(tcp);
+    case Target::Usb: return QCoreApplication::translate("MachineChoice", "USB %1").arg(usb);
     case Target::Simulator:
     case Target::Link: break;
     }
-    return tr("the simulator");
+    return QCoreApplication::translate("MachineChoice", "the simulator");
 }
