@@ -246,6 +246,7 @@ void tst_vxstudio::queue_runs_in_order_and_halts()
     QVERIFY2(halted.first().first().toString().startsWith(QLatin1String("queue halted at c.plt: stopped after 0 of 1 copies")),
              qPrintable(halted.first().first().toString()));
     QVERIFY(halted.first().first().toString().contains(QLatin1String("the job was stopped on the machine")));
+    QCOMPARE(window.queue()->status_text(), halted.first().first().toString());
     QVERIFY(window.log_text().contains(QLatin1String("Queue halted")));
     QVERIFY(!window.queue()->running());
 }

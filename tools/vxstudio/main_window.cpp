@@ -96,8 +96,8 @@ MainWindow::MainWindow(const QString &plugin, QWidget *parent)
     });
     connect(m_session, &Session::job_started, this, [this](const QString &file, int copies, int from_page) {
         note(from_page > 1 ? tr("job %1: %2, the first from page %3, on %4").arg(file, copies_text(copies)).arg(from_page)
-                                 .arg(m_session->machine().describe())
-                           : tr("job %1: %2 on %3").arg(file, copies_text(copies), m_session->machine().describe()));
+                                 .arg(m_session->machine_text())
+                           : tr("job %1: %2 on %3").arg(file, copies_text(copies), m_session->machine_text()));
         m_view->show_progress(nullptr);
         m_clock->start();
         show_job();

@@ -38,7 +38,7 @@ bool ScreenshotDriver::grab(const QString &name)
 bool ScreenshotDriver::use_faults(const QStringList &faults)
 {
     QSettings settings;
-    QVariantMap map{{QStringLiteral("speed"), QStringLiteral("400")}, {QStringLiteral("progress-interval"), QStringLiteral("50")}};
+    QVariantMap map{{QStringLiteral("speed"), QStringLiteral("1500")}, {QStringLiteral("progress-interval"), QStringLiteral("50")}};
     for (const QString &fault : faults)
         map.insert(fault.section(QLatin1Char('='), 0, 0), fault.section(QLatin1Char('='), 1));
     settings.setValue(QStringLiteral("machine/kind"), QStringLiteral("sim"));

@@ -81,6 +81,11 @@ bool Session::connect_machine()
     return true;
 }
 
+QString Session::machine_text() const
+{
+    return m_device ? m_device->target().describe() : m_target.describe();
+}
+
 void Session::disconnect_machine()
 {
     if (m_job != Job::Idle || !m_device)

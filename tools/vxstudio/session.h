@@ -38,6 +38,8 @@ public:
     // The machine; a new one takes effect at the next connect.
     void set_machine(const Target &target) { m_target = target; }
     Target machine() const { return m_target; }
+    // The machine as connected (a simulator's port known), else as chosen.
+    QString machine_text() const;
     // Seconds to wait for the machine to answer, and for its answer to a stop.
     void set_timeout_ms(int ms) { m_timeout_ms = ms; }
     void set_stop_answer_ms(int ms) { m_stop_answer_ms = ms; }

@@ -38,8 +38,12 @@ QueuePanel::QueuePanel(Session &session, QWidget *parent)
     buttons->addWidget(m_copies);
     buttons->addStretch();
     buttons->addWidget(m_run);
+    m_status = new QLabel;
+    m_status->setObjectName(QStringLiteral("queue_status"));
+    m_status->setWordWrap(true);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_list);
+    layout->addWidget(m_status);
     layout->addLayout(buttons);
 
     connect(m_add, &QPushButton::clicked, this, [this] {
@@ -85,6 +89,11 @@ void QueuePanel::add(const QString &path, int copies)
     update_buttons();
 }
 
+QString QueuePanel::status_text() const
+{
+    return m_status->text();
+}
+
 int QueuePanel::count() const
 {
     return m_list->count();
@@ -127,6 +136,8 @@ void QueuePanel::run()
     }
     m_running = true;
     m_finished = 0;
+    m_status->setStyleSheet(QString());
+    m_status->setText(tr("running: the files are cut one after another"));
     emit running_changed(true);
     update_buttons();
     next();
@@ -142,6 +153,7 @@ void QueuePanel::next()
     }
     if (!m_current) {
         m_running = false;
+        m_status->setText(tr("done: %n file(s) finished", nullptr, m_finished));
         emit running_changed(false);
         update_buttons();
         emit done(m_finished);
@@ -168,9 +180,12 @@ void QueuePanel::halt(const QString &why)
     const QString name = m_current ? QFileInfo(m_current->data(PathRole).toString()).fileName() : QString();
     m_current = nullptr;
     m_running = false;
+    const QString text = tr("queue halted at %1: %2").arg(name, why);
+    m_status->setStyleSheet(QStringLiteral("color: #b00000; font-weight: bold"));
+    m_status->setText(text);
     emit running_changed(false);
     update_buttons();
-    emit halted(tr("queue halted at %1: %2").arg(name, why));
+    emit halted(text);
 }
 
 void QueuePanel::on_job_ended(JobOutcome outcome, const QString &text)

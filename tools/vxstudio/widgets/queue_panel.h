@@ -5,6 +5,7 @@
 #include <QtWidgets/QWidget>
 
 class QListWidget;
+class QLabel;
 class QListWidgetItem;
 class QPushButton;
 class QSpinBox;
@@ -24,6 +25,7 @@ public:
     QString file_at(int row) const;
     bool running() const { return m_running; }
     QListWidget *list() const { return m_list; }
+    QString status_text() const;
     void run();
 
 signals:
@@ -41,6 +43,7 @@ private:
     Session &m_session;
     QListWidget *m_list;
     QSpinBox *m_copies;
+    QLabel *m_status; // why the queue halted, or that it is done
     QPushButton *m_add, *m_remove, *m_run;
     QListWidgetItem *m_current = nullptr;
     bool m_running = false;
