@@ -12,6 +12,7 @@
 #include <QtWidgets/QAction>
 #include <QtWidgets/QPushButton>
 #include <QtWidgets/QToolButton>
+#include <QtWidgets/QTreeWidget>
 
 Q_DECLARE_METATYPE(JobOutcome)
 
@@ -89,6 +90,7 @@ private slots:
     void job();
     void resume_after_dropped_link();
     void queue_runs_in_order_and_halts();
+    void qr_codes_logged();
 
 private:
     QTemporaryDir m_home;
@@ -249,6 +251,35 @@ void tst_vxstudio::queue_runs_in_order_and_halts()
     QCOMPARE(window.queue()->status_text(), halted.first().first().toString());
     QVERIFY(window.log_text().contains(QLatin1String("Queue halted")));
     QVERIFY(!window.queue()->running());
+}
+
+// Each code the machine reads is logged with the file cut for it, or why
+// it was skipped; the skip limit ends the job with a stop.
+void tst_vxstudio::qr_codes_logged()
+{
+    Window at({});
+    MainWindow &window = *at.window;
+    Session &session = window.session();
+    QTemporaryDir cut_files;
+    QVERIFY(QFile::copy(kBox, cut_files.filePath("A1.plt")));
+    Target simulator;
+    simulator.simulator_arguments = QStringList{"--qr-codes", "A1,B2", "--speed", "20000"};
+    session.set_machine(simulator);
+    QVERIFY(session.connect_machine());
+    QVERIFY(session.start_qr(cut_files.path(), false, 2, 1));
+    QVERIFY(at.ended->wait(kJobMs));
+    QCOMPARE(at.ended->first().first().value<JobOutcome>(), JobOutcome::UserStop);
+    QVERIFY(at.ended->first().at(1).toString().contains(QLatin1String("ended after 1 QR codes in a row without a usable cut file")));
+    auto *log = window.findChild<QTreeWidget *>(QStringLiteral("qr_log"));
+    QCOMPARE(log->topLevelItemCount(), 2);
+    QCOMPARE(log->topLevelItem(0)->text(1), QStringLiteral("A1"));
+    QCOMPARE(log->topLevelItem(0)->text(2), cut_files.filePath("A1.plt"));
+    QCOMPARE(log->topLevelItem(0)->text(3), QString());
+    QCOMPARE(log->topLevelItem(1)->text(1), QStringLiteral("B2"));
+    QCOMPARE(log->topLevelItem(1)->text(2), QString());
+    QCOMPARE(log->topLevelItem(1)->text(3), QStringLiteral("no cut file for it in %1").arg(cut_files.path()));
+    QVERIFY(window.log_text().contains(QLatin1String("Unknown QR code: B2")));
+    QCOMPARE(session.progress()->copies_done(), 1);
 }
 
 QTEST_MAIN(tst_vxstudio)
