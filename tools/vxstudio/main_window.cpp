@@ -122,7 +122,10 @@ MainWindow::MainWindow(const QString &plugin, QWidget *parent)
     connect(m_session, &Session::job_ended, this, &MainWindow::on_job_ended);
     connect(m_session, &Session::job_not_started, this, [this](const QString &why) {
         note(why);
+        show_job();
         update_actions();
+        if (m_close_when_idle)
+            QTimer::singleShot(0, this, &QWidget::close);
     });
     connect(m_session, &Session::qr_code, this, &MainWindow::on_qr_code);
     connect(m_notifier, &Notifier::noted, this, [this](const QString &title, const QString &text) {

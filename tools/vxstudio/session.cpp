@@ -228,9 +228,10 @@ void Session::resume_cutting()
 
 void Session::stop()
 {
-    if (!m_watch)
-        return;
-    m_watch->stop();
+    if (m_watch)
+        m_watch->stop();
+    else if (m_job == Job::Running)
+        m_cancelled = true; // asked for, still connecting: nothing goes out
 }
 
 double Session::elapsed_s() const
@@ -324,15 +325,25 @@ QString early_end_reason(JobOutcome outcome, const JobWatch &watch, const Device
 
 } // namespace
 
+bool Session::connected_for_job()
+{
+    m_job = Job::Idle; // for connect_machine
+    const bool up = m_link == Link::Up || connect_machine();
+    if (up && !m_cancelled) {
+        m_job = Job::Running;
+        return true;
+    }
+    m_cancelled = false;
+    emit job_not_started(up ? tr("no job started: stopped before anything was sent")
+                            : tr("no job started: %1").arg(m_link_text));
+    return false;
+}
+
 void Session::run_plotter(int copies, int from_page)
 {
     m_qr = false;
-    m_job = Job::Idle; // for connect_machine
-    if (m_link != Link::Up && !connect_machine()) {
-        emit job_not_started(tr("no job started: %1").arg(m_link_text));
+    if (!connected_for_job())
         return;
-    }
-    m_job = Job::Running;
     PlotterFile file;
     QString fault = read_job_file(m_file, false, kDefaultMaxPage, &file);
     VXDeviceInterface *device = m_device->device();
@@ -390,18 +401,15 @@ void Session::run_plotter(int copies, int from_page)
 void Session::run_qr(const QString &source, bool is_map, int copies, int max_skips)
 {
     m_qr = true;
-    m_job = Job::Idle;
-    if (m_link != Link::Up && !connect_machine()) {
-        emit job_not_started(tr("no job started: %1").arg(m_link_text));
+    if (!connected_for_job())
         return;
-    }
     QrCutFiles cut_files;
     QString error;
     if (!(is_map ? cut_files.use_map(source, &error) : cut_files.use_directory(source, &error))) {
+        m_job = Job::Idle;
         emit job_not_started(tr("no job started: %1").arg(error));
         return;
     }
-    m_job = Job::Running;
     VXDeviceInterface *device = m_device->device();
     m_progress.reset(new JobProgress({1.0}, copies));
     JobWatch watch(*m_device, *this, *m_progress, m_timeout_ms, qMin(kStopAnswerMs, m_stop_answer_ms));

@@ -109,6 +109,8 @@ private:
     void progress(const JobProgress &progress) override;
     bool can_start(QString *why) const;
     void set_link(Link link, const QString &text);
+    // Connected, or connects; false after job_not_started.
+    bool connected_for_job();
     void run_plotter(int copies, int from_page);
     void run_qr(const QString &source, bool is_map, int copies, int max_skips);
     void begin(const QString &file, int copies, int from_page);
@@ -132,6 +134,7 @@ private:
     Job m_job = Job::Idle;
     bool m_qr = false;
     bool m_paused = false;
+    bool m_cancelled = false; // stopped before the job reached the machine
     JobWatch *m_watch = nullptr; // while a job runs
     QScopedPointer<JobProgress> m_progress;
     int m_first_page = 1;
