@@ -21,6 +21,9 @@ constexpr double kMargin = 16.0;
 constexpr double kLegendWidth = 320.0;
 // More would leave a page too small to see; the legend says how many are drawn.
 constexpr int kMostPagesDrawn = 36;
+// A page of more points is too dense for its strokes' width to show: it is
+// drawn with thin, plain lines, which take a fraction of the time.
+constexpr int kDetailedPoints = 100000;
 const QColor kBackground(0xff, 0xff, 0xff);
 const QColor kAreaFill(0xf2, 0xf2, 0xee);
 const QColor kAreaEdge(0x80, 0x80, 0x80);
@@ -241,11 +244,14 @@ void draw_design(QPainter &painter, const QRectF &rect, const DesignSheet &sheet
         const QColor colour = design_page_colour(i);
         QPainterPath down, up;
         page_paths(page, to_pixels, &down, &up);
-        painter.setPen(QPen(colour, 3.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        const bool dense = page.points.size() > kDetailedPoints;
+        painter.setRenderHint(QPainter::Antialiasing, !dense);
+        painter.setPen(dense ? QPen(colour, 0.0) : QPen(colour, 3.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         painter.drawPath(down);
         // Over the cuts, so that a move along a cut still shows.
-        painter.setPen(QPen(colour.darker(170), 1.0, Qt::DashLine));
+        painter.setPen(QPen(colour.darker(170), dense ? 0.0 : 1.0, dense ? Qt::SolidLine : Qt::DashLine));
         painter.drawPath(up);
+        painter.setRenderHint(QPainter::Antialiasing);
         painter.setPen(colour);
         painter.drawText(cells.at(i).rect.topLeft() + QPointF(4.0, metrics.ascent() + 2.0), tr("page %1").arg(i + 1));
         if (!page.points.isEmpty()) {
@@ -267,11 +273,13 @@ void draw_design_part(QPainter &painter, const QVector<DesignCell> &cells, const
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(colour, 5.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     const int last = qMin(to.page, int(qMin(sheet.pages.size(), cells.size())) - 1);
     for (int i = qMax(from.page, 0); i <= last; ++i) {
         const double start = i == from.page ? from.share : 0.0;
         const double end = i == to.page ? to.share : 1.0;
+        const bool dense = sheet.pages.at(i).points.size() > kDetailedPoints;
+        painter.setRenderHint(QPainter::Antialiasing, !dense);
+        painter.setPen(dense ? QPen(colour, 2.0) : QPen(colour, 5.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         painter.drawPath(page_part(sheet.pages.at(i), start, end, cells.at(i).to_pixels));
     }
     painter.restore();

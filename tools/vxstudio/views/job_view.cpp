@@ -2,12 +2,16 @@
 
 #include "job_progress.h"
 
+#include <QtCore/QElapsedTimer>
+#include <QtCore/QLoggingCategory>
 #include <QtGui/QKeyEvent>
 #include <QtGui/QMouseEvent>
 #include <QtGui/QPainter>
 #include <QtGui/QWheelEvent>
 
 #include <cmath>
+
+Q_LOGGING_CATEGORY(lcView, "vx.studio.view", QtWarningMsg)
 
 namespace {
 // The zoomed image stays within this many pixels (64 MiB at 32 bits).
@@ -26,6 +30,13 @@ JobView::JobView(QWidget *parent)
 QColor JobView::confirmed_colour()
 {
     return QColor(0x00, 0xa0, 0x50, 0xe0);
+}
+
+const QImage &JobView::confirmed_image()
+{
+    if (m_stale)
+        render_now();
+    return m_overlay;
 }
 
 void JobView::set_sheet(const DesignSheet *sheet)
@@ -67,23 +78,35 @@ void JobView::draw_confirmed(DesignPosition to)
 {
     if (to.page < m_drawn.page || (to.page == m_drawn.page && to.share <= m_drawn.share))
         return;
-    if (!m_overlay.isNull()) {
+    if (!m_overlay.isNull() && !m_stale) {
         QPainter painter(&m_overlay);
+        QElapsedTimer clock;
+        clock.start();
         draw_design_part(painter, m_cells, *m_sheet, m_drawn, to, confirmed_colour());
+        qCDebug(lcView) << "confirmed part drawn in" << clock.elapsed() << "ms";
     }
     m_drawn = to;
 }
 
 void JobView::render()
 {
+    m_stale = true;
+    update();
+}
+
+void JobView::render_now()
+{
+    m_stale = false;
     m_cells.clear();
+    // A smaller window after a zoom: the image stays within its bound.
+    m_zoom = qMin(m_zoom, qMax(1.0, std::sqrt(kMostPixels / (double(qMax(width(), 1)) * qMax(height(), 1)))));
     if (!m_sheet || width() <= 0 || height() <= 0) {
         m_base = m_overlay = QImage();
         update();
         return;
     }
-    const double most = std::sqrt(kMostPixels / (double(width()) * height()));
-    m_zoom = qBound(0.25, m_zoom, qMax(1.0, most));
+    QElapsedTimer clock;
+    clock.start();
     const QSize size(qMax(1, int(width() * m_zoom)), qMax(1, int(height() * m_zoom)));
     m_base = QImage(size, QImage::Format_RGB32);
     QPainter painter(&m_base);
@@ -96,6 +119,7 @@ void JobView::render()
     const DesignPosition drawn = m_drawn;
     m_drawn = DesignPosition();
     draw_confirmed(drawn);
+    qCDebug(lcView) << "sheet drawn at zoom" << m_zoom << "in" << clock.elapsed() << "ms";
     update();
 }
 
@@ -108,6 +132,8 @@ QPointF JobView::origin() const
 
 void JobView::paintEvent(QPaintEvent *)
 {
+    if (m_stale)
+        render_now();
     QPainter painter(this);
     painter.fillRect(rect(), palette().window());
     if (m_base.isNull())
@@ -129,10 +155,11 @@ void JobView::resizeEvent(QResizeEvent *)
 void JobView::zoom_by(double factor)
 {
     const double before = m_zoom;
-    m_zoom *= factor;
-    render();
+    // The image stays within its bound of pixels.
+    const double most = std::sqrt(kMostPixels / (double(qMax(width(), 1)) * qMax(height(), 1)));
+    m_zoom = qBound(0.25, m_zoom * factor, qMax(1.0, most));
     m_pan *= m_zoom / before;
-    update();
+    render();
 }
 
 void JobView::fit()

@@ -28,7 +28,7 @@ public:
     void fit();
     // Where the confirmed part drawn ends, and the image it is drawn in.
     DesignPosition confirmed() const { return m_drawn; }
-    const QImage &confirmed_image() const { return m_overlay; }
+    const QImage &confirmed_image();
     static QColor confirmed_colour();
 
 protected:
@@ -41,7 +41,9 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    // The images drawn again at the next paint.
     void render();
+    void render_now();
     void draw_confirmed(DesignPosition to);
     QPointF origin() const;
 
@@ -53,6 +55,7 @@ private:
     QPointF m_pan;
     QPoint m_drag_from;
     bool m_dragging = false;
+    bool m_stale = true; // the images are to be drawn again
     DesignPosition m_drawn;
     int m_copy = 0;       // copies done when the drawn part was begun
     int m_in_flight = -1; // 0-based
