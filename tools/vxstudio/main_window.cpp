@@ -36,6 +36,9 @@
 MainWindow::MainWindow(const QString &plugin, QWidget *parent)
     : QMainWindow(parent), m_session(new Session(this)), m_notifier(new Notifier(this))
 {
+    // First: loading the plugin installs the translations the labels use.
+    QString plugin_error;
+    const bool plugin_loaded = m_session->load_plugin(plugin, &plugin_error);
     setWindowTitle(tr("vxstudio"));
     QSettings settings;
     m_choice = MachineChoice::load(settings);
@@ -141,9 +144,8 @@ MainWindow::MainWindow(const QString &plugin, QWidget *parent)
         m_notifier->notify(tr("Queue done"), tr("%n job(s) finished", nullptr, jobs));
     });
 
-    QString error;
-    if (!m_session->load_plugin(plugin, &error))
-        note(tr("the plugin did not load: %1").arg(error));
+    if (!plugin_loaded)
+        note(tr("the plugin did not load: %1").arg(plugin_error));
     apply_machine();
     show_link();
     show_job();
