@@ -10,6 +10,7 @@
 #include <QtCore/QTemporaryDir>
 #include <QtTest/QtTest>
 #include <QtWidgets/QAction>
+#include <QtWidgets/QListWidget>
 #include <QtWidgets/QPushButton>
 #include <QtWidgets/QToolButton>
 #include <QtWidgets/QTreeWidget>
@@ -224,7 +225,7 @@ void tst_vxstudio::resume_after_dropped_link()
     QCOMPARE(session.resume_point().kind, ResumePoint::NoJournal);
 }
 
-// Three files, run without the operator in the list's order; the stop key
+// Three files, run without the operator in the list's order as dragged; the stop key
 // on the machine in the third halts the queue and the window says why.
 void tst_vxstudio::queue_runs_in_order_and_halts()
 {
@@ -234,8 +235,10 @@ void tst_vxstudio::queue_runs_in_order_and_halts()
     QTemporaryDir files;
     const QStringList order{files.filePath("b.plt"), files.filePath("a.plt"), files.filePath("c.plt")};
     QVERIFY(QFile::copy(kBox, order.at(0)) && QFile::copy(kBox, order.at(1)) && QFile::copy(kLabels, order.at(2)));
-    for (const QString &file : order)
+    // Added c first, then dragged to the end.
+    for (const QString &file : {order.at(2), order.at(0), order.at(1)})
         window.queue()->add(file, 1);
+    QVERIFY(window.queue()->list()->model()->moveRow(QModelIndex(), 0, QModelIndex(), 3));
     QSignalSpy started(&window.session(), &Session::job_started);
     QSignalSpy halted(window.queue(), &QueuePanel::halted);
     QTest::mouseClick(window.findChild<QPushButton *>(QStringLiteral("run_queue")), Qt::LeftButton);
