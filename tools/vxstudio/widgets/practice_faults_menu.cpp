@@ -21,12 +21,14 @@ void PracticeFaultsMenu::rebuild()
 {
     clear();
     for (const vx::sim::SimulatorFault &fault : vx::sim::simulator_faults()) {
-        // vxctl's --sim-... rows, and the reset of a dropped link.
+        // vxctl's --sim-... rows, the reset of a dropped link and the silence.
         const QString flag = QString::fromLatin1(fault.flag);
-        if (!fault.host_help && flag != QLatin1String("reset"))
+        const bool reset = flag == QLatin1String("reset"), silent = flag == QLatin1String("silent-after");
+        if (!fault.host_help && !reset && !silent)
             continue;
         const QString text = fault.host_help ? QCoreApplication::translate("vxctl", fault.host_help)
-                                             : tr("Simulator: a dropped link is a reset.");
+                             : reset         ? tr("Simulator: a dropped link is a reset.")
+                                             : tr("Simulator: say nothing more after n pages.");
         QAction *action = addAction(fault.value_name && m_faults.contains(flag)
                                         ? tr("%1 (%2)").arg(text, m_faults.value(flag)) : text);
         action->setObjectName(QStringLiteral("fault_") + flag);
