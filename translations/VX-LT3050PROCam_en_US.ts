@@ -893,6 +893,10 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>Simulator: say nothing more after n pages.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>%1 (%2)</source>
         <translation type="unfinished"></translation>
     </message>
@@ -987,6 +991,17 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>running: the files are cut one after another</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>done: %n file(s) finished</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
         <source>%1 did not start</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1063,6 +1078,10 @@
     </message>
     <message>
         <source>link lost: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no job started: stopped before anything was sent</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

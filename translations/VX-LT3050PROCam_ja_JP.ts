@@ -887,7 +887,11 @@
     </message>
     <message>
         <source>Simulator: a dropped link is a reset.</source>
-        <translation type="unfinished"></translation>
+        <translation>シミュレーター: 接続の切断をリセットにする</translation>
+    </message>
+    <message>
+        <source>Simulator: say nothing more after n pages.</source>
+        <translation>シミュレーター: n ページ後に応答を止める</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
@@ -984,6 +988,16 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>running: the files are cut one after another</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>done: %n file(s) finished</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
         <source>%1 did not start</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1060,6 +1074,10 @@
     </message>
     <message>
         <source>link lost: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no job started: stopped before anything was sent</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
