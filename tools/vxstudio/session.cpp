@@ -159,6 +159,7 @@ bool Session::start(int copies)
         return false;
     }
     m_job = Job::Running; // until the event loop runs it: no second start
+    m_cancelled = false;
     QTimer::singleShot(0, this, [this, copies] { run_plotter(copies, 1); });
     return true;
 }
@@ -198,6 +199,7 @@ bool Session::resume(bool redo_page)
         break;
     }
     m_job = Job::Running;
+    m_cancelled = false;
     QTimer::singleShot(0, this, [this, point] { run_plotter(point.copies, point.from_page); });
     return true;
 }
@@ -210,6 +212,7 @@ bool Session::start_qr(const QString &source, bool is_map, int copies, int max_s
         return false;
     }
     m_job = Job::Running;
+    m_cancelled = false;
     QTimer::singleShot(0, this, [=] { run_qr(source, is_map, copies, max_skips); });
     return true;
 }
@@ -365,6 +368,12 @@ void Session::run_plotter(int copies, int from_page)
     m_sheet.speed = speed;
     m_sheet.seconds = PlotterStats::seconds(stats.cut + stats.travel, speed);
     const int silence_ms = page_silence_ms(stats, speed, m_timeout_ms);
+    if (m_cancelled) { // stopped while the machine was asked its speed
+        m_cancelled = false;
+        m_job = Job::Idle;
+        emit job_not_started(tr("no job started: stopped before anything was sent"));
+        return;
+    }
     JobWatch watch(*m_device, *this, *m_progress, silence_ms, qMin(kStopAnswerMs, m_stop_answer_ms));
     m_watch = &watch;
     JobJournal::Position where;
