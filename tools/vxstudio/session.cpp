@@ -277,6 +277,7 @@ void Session::begin(const QString &file, int copies, int from_page)
     m_paused_ms = 0;
     m_paused_since = -1;
     m_first_page = from_page;
+    m_job_file = file;
     m_clock.start();
     m_started_at = QDateTime::currentDateTime();
     m_record = QJsonObject();

@@ -86,6 +86,8 @@ public:
     JobOutcome outcome() const { return m_outcome; }
     QString end_text() const { return m_end_text; }
     QJsonObject record() const { return m_record; }
+    // What the running or last job cuts: the design, or a QR-code job's folder or map.
+    QString job_file() const { return m_job_file; }
     QDateTime started_at() const { return m_started_at; }
     QDateTime ended_at() const { return m_ended_at; }
 
@@ -144,5 +146,6 @@ private:
     JobOutcome m_outcome = JobOutcome::Running;
     QString m_end_text;
     QJsonObject m_record;
+    QString m_job_file;
     QDateTime m_started_at, m_ended_at;
 };
