@@ -1,6 +1,7 @@
 #include "machine_dialog.h"
 
-#include <QtSerialPort/QSerialPortInfo>
+#include "serial_ports.h"
+
 #include <QtWidgets/QComboBox>
 #include <QtWidgets/QDialogButtonBox>
 #include <QtWidgets/QFormLayout>
@@ -18,14 +19,8 @@ MachineDialog::MachineDialog(const MachineChoice &choice, QWidget *parent)
     m_address = new QLineEdit(choice.tcp);
     m_ports = new QComboBox;
     m_ports->setEditable(true);
-    for (const QSerialPortInfo &port : QSerialPortInfo::availablePorts()) {
-        QStringList about{port.systemLocation()};
-        for (const QString &text : {port.manufacturer(), port.description(), port.serialNumber()}) {
-            if (!text.isEmpty())
-                about << text;
-        }
-        m_ports->addItem(about.join(QStringLiteral("  ")), port.systemLocation());
-    }
+    for (const SerialPort &port : serial_ports())
+        m_ports->addItem(port.line, port.path);
     if (!choice.usb.isEmpty() && m_ports->findData(choice.usb) < 0)
         m_ports->addItem(choice.usb, choice.usb);
     m_ports->setCurrentIndex(qMax(0, m_ports->findData(choice.usb)));
