@@ -14,6 +14,7 @@ VX_PACKAGES=(
     libbenchmark-dev
     help2man dpkg-dev file
     man-db
+    xvfb xauth
 )
 
 vx_install_packages() {

@@ -199,6 +199,7 @@ private slots:
     void job_survives_wire_faults();
     void drops_client_after_pages();
     void machine_stop_after_pages();
+    void silent_after_pages();
 
     void new_client_replaces_old();
     void serves_pseudo_terminal();
@@ -653,6 +654,25 @@ void tst_vxsim::machine_stop_after_pages()
     run_events_for(kSettleMs);
     // The status request finds the machine idle: no copy is left to close.
     QCOMPARE(client.items(), (QByteArrayList{"30,0", "66,1,job.plt,2,0,50,0,0,0", "4,0", "1001,0", "4,0"}));
+}
+
+void tst_vxsim::silent_after_pages()
+{
+    SimulatorOptions options;
+    options.silent_after_pages = 1;
+    const RunningSimulator simulator(options);
+    QVERIFY(simulator.port);
+    SimClient client(simulator.port);
+
+    client.send("CCMD", "30,2;");
+    client.send("PPLT", kPageA);
+    QVERIFY(client.wait_for_item("4,0"));
+    // The link stays up; the firmware read and the stop go unanswered.
+    client.send("CCMD", "51;");
+    client.send("CCMD", "27,2;");
+    run_events_for(kSettleMs);
+    QCOMPARE(client.socket.state(), QAbstractSocket::ConnectedState);
+    QCOMPARE(client.items(), (QByteArrayList{"30,0", "66,1,job.plt,2,0,50,0,0,0", "4,0"}));
 }
 
 void tst_vxsim::new_client_replaces_old()

@@ -442,6 +442,707 @@
     </message>
 </context>
 <context>
+    <name>JobFigures</name>
+    <message>
+        <source>Design:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copies:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Done:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Elapsed:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remaining:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Expected finish:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>none open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n page(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 of %2 confirmed cut</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>all %1 confirmed cut</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 in flight</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2: in flight at the end, cut unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>paused</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MachineChoice</name>
+    <message>
+        <source>TCP %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>USB %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the simulator</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MachineDialog</name>
+    <message>
+        <source>Machine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Simulator (practice; faults in the Machine menu)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;TCP address (HOST or HOST:PORT)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;USB device</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no serial devices found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is no TCP address (HOST or HOST:PORT)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>name a USB device</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>vxstudio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QR code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File cut</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skipped because</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Log</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Queue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QR &amp;codes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>vxstudio - %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>job %1: %2, the first from page %3, on %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>job %1: %2 on %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>paused: the machine confirmed it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>resumed: the machine confirmed it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Queue halted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Queue done</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n job(s) finished</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the plugin did not load: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Res&amp;ume</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resume the &amp;rest</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resume and re&amp;do the page in flight</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;QR-code job...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Add to the queue...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add to the queue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Designs (*.plt *.hpgl *.svg);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run the &amp;queue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Connect</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Disconnect</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Machine...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom &amp;in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom &amp;out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Fit the sheet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Desktop notifications</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;History...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>S&amp;ettings...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;About vxstudio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About vxstudio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>vxstudio %1: the operator&apos;s console of the VX-LT3050PROCam cutter.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Job</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Machine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Job</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copies:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot open: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>opened %1: %n page(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>an interrupted job of this design can be resumed from page %1 (%2 left)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open a design</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the machine chosen (%1) cannot be used: the simulator is used</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the simulator runs with %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>machine: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the faults apply to the simulator started after this job</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not connected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>starting...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>paused (the machine confirmed it)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cutting: %1 % confirmed by the machine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stopping: waiting for the machine to confirm...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no job</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>finished</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stopped (the machine confirmed it)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stopped on the machine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the machine went silent; it confirmed the stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stop not confirmed: the machine may still be cutting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>link lost: whether the machine stopped is unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Job finished</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopped on the machine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Link lost</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The machine went silent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop not confirmed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QR code %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QR code %1: %2; skipped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown QR code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>closing once the job has ended: stopping it</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PracticeFaultsMenu</name>
+    <message>
+        <source>Practice &amp;faults</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Simulator: a dropped link is a reset.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Simulator: say nothing more after n pages.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Practice faults</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No faults</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QrDialog</name>
+    <message>
+        <source>QR-code job</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A &amp;folder of cut files named after the codes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A &amp;map file of code=file lines</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Map file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cut files:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copies:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unusable codes in a row that end the job:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QueuePanel</name>
+    <message>
+        <source>&amp;Add...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run &amp;queue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copies:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add to the queue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Designs (*.plt *.hpgl *.svg);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> - cutting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> - finished</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> - ended early</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 x %2%3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>running: the files are cut one after another</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>done: %n file(s) finished</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 did not start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>queue halted at %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Session</name>
+    <message>
+        <source>connecting to %1...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the simulator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>link lost (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>connected to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not connected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a job is running</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (path cut short: too many points)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the plugin is not loaded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>open a design first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nothing left to cut of %1 but page %2, in flight at the interruption: whether it was cut is unknown (Resume and redo page cuts it)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nothing left to cut of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>link lost during the job (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the job was stopped on the machine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the machine confirmed the stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; it confirmed the stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no answer to the stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>link lost: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no job started: stopped before anything was sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no job started: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has %2 page(s) now: it was changed since the job was interrupted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot write the journal %1: a resume will not know where this job stands</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>finished: %1 of %1 copies</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>once the machine has stopped, Resume cuts from page %1 (%2 left)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resume cuts from page %1 (%2 left)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resume and redo page cuts page %1 again first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nothing is left to cut unless page %1 was not cut: Resume and redo page cuts it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the plugin has no page carrier</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ended after %1 QR codes in a row without a usable cut file</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>The operator&apos;s console of the VX-LT3050PROCam cutter: open a design, cut it on the machine
+(or the simulator) and follow what the machine confirms. The machine is chosen in the
+Machine menu and remembered.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The device plugin to load.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A design to open (plotter text or SVG).</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>vxstudio</name>
     <message>
         <source>%1 of %2</source>

@@ -442,6 +442,703 @@
     </message>
 </context>
 <context>
+    <name>JobFigures</name>
+    <message>
+        <source>Design:</source>
+        <translation>デザイン:</translation>
+    </message>
+    <message>
+        <source>Copies:</source>
+        <translation>部数:</translation>
+    </message>
+    <message>
+        <source>Page:</source>
+        <translation>ページ:</translation>
+    </message>
+    <message>
+        <source>Done:</source>
+        <translation>完了:</translation>
+    </message>
+    <message>
+        <source>Elapsed:</source>
+        <translation>経過時間:</translation>
+    </message>
+    <message>
+        <source>Remaining:</source>
+        <translation>残り時間:</translation>
+    </message>
+    <message>
+        <source>Expected finish:</source>
+        <translation>終了予定:</translation>
+    </message>
+    <message>
+        <source>none open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %n page(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 of %2 confirmed cut</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>all %1 confirmed cut</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2 in flight</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 of %2: in flight at the end, cut unknown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>不明</translation>
+    </message>
+    <message>
+        <source>paused</source>
+        <translation>一時停止中</translation>
+    </message>
+</context>
+<context>
+    <name>MachineChoice</name>
+    <message>
+        <source>TCP %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>USB %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the simulator</source>
+        <translation>シミュレーター</translation>
+    </message>
+</context>
+<context>
+    <name>MachineDialog</name>
+    <message>
+        <source>Machine</source>
+        <translation>機械</translation>
+    </message>
+    <message>
+        <source>&amp;Simulator (practice; faults in the Machine menu)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;TCP address (HOST or HOST:PORT)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;USB device</source>
+        <translation>&amp;USBデバイス</translation>
+    </message>
+    <message>
+        <source>no serial devices found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is no TCP address (HOST or HOST:PORT)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>name a USB device</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>vxstudio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>時刻</translation>
+    </message>
+    <message>
+        <source>QR code</source>
+        <translation>QRコード</translation>
+    </message>
+    <message>
+        <source>File cut</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Skipped because</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Log</source>
+        <translation>ログ(&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Queue</source>
+        <translation>キュー(&amp;Q)</translation>
+    </message>
+    <message>
+        <source>QR &amp;codes</source>
+        <translation>QRコード(&amp;C)</translation>
+    </message>
+    <message>
+        <source>vxstudio - %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>job %1: %2, the first from page %3, on %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>job %1: %2 on %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>paused: the machine confirmed it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>resumed: the machine confirmed it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Queue halted</source>
+        <translation>キューが止まりました</translation>
+    </message>
+    <message>
+        <source>Queue done</source>
+        <translation>キュー完了</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n job(s) finished</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the plugin did not load: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>開く(&amp;O)...</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>終了(&amp;Q)</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>開始(&amp;S)</translation>
+    </message>
+    <message>
+        <source>&amp;Pause</source>
+        <translation>一時停止(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Res&amp;ume</source>
+        <translation>再開(&amp;U)</translation>
+    </message>
+    <message>
+        <source>S&amp;top</source>
+        <translation>停止(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Resume the &amp;rest</source>
+        <translation>残りを再開(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Resume and re&amp;do the page in flight</source>
+        <translation>途中のページからやり直して再開(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;QR-code job...</source>
+        <translation>QRコードジョブ(&amp;Q)...</translation>
+    </message>
+    <message>
+        <source>&amp;Add to the queue...</source>
+        <translation>キューに追加(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>Add to the queue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Designs (*.plt *.hpgl *.svg);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Run the &amp;queue</source>
+        <translation>キューを実行(&amp;Q)</translation>
+    </message>
+    <message>
+        <source>&amp;Connect</source>
+        <translation>接続(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Disconnect</source>
+        <translation>接続を解除(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Machine...</source>
+        <translation>機械を選択(&amp;M)...</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;in</source>
+        <translation>拡大(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;out</source>
+        <translation>縮小(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Fit the sheet</source>
+        <translation>シート全体を表示(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Desktop notifications</source>
+        <translation>デスクトップ通知(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;History...</source>
+        <translation>履歴(&amp;H)...</translation>
+    </message>
+    <message>
+        <source>S&amp;ettings...</source>
+        <translation>設定(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>&amp;About vxstudio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>About vxstudio</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>vxstudio %1: the operator&apos;s console of the VX-LT3050PROCam cutter.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>ファイル(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Job</source>
+        <translation>ジョブ(&amp;J)</translation>
+    </message>
+    <message>
+        <source>&amp;Machine</source>
+        <translation>機械(&amp;M)</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>表示(&amp;V)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>ヘルプ(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Job</source>
+        <translation>ジョブ</translation>
+    </message>
+    <message>
+        <source>Copies:</source>
+        <translation>部数:</translation>
+    </message>
+    <message>
+        <source>cannot open: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>opened %1: %n page(s)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>an interrupted job of this design can be resumed from page %1 (%2 left)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open a design</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the machine chosen (%1) cannot be used: the simulator is used</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the simulator runs with %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>machine: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the faults apply to the simulator started after this job</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not connected</source>
+        <translation>未接続</translation>
+    </message>
+    <message>
+        <source>starting...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>paused (the machine confirmed it)</source>
+        <translation>一時停止中（機械が確認）</translation>
+    </message>
+    <message>
+        <source>cutting: %1 % confirmed by the machine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stopping: waiting for the machine to confirm...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no job</source>
+        <translation>ジョブなし</translation>
+    </message>
+    <message>
+        <source>finished</source>
+        <translation>完了</translation>
+    </message>
+    <message>
+        <source>stopped (the machine confirmed it)</source>
+        <translation>停止しました（機械が確認）</translation>
+    </message>
+    <message>
+        <source>stopped on the machine</source>
+        <translation>機械側で停止されました</translation>
+    </message>
+    <message>
+        <source>the machine went silent; it confirmed the stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>stop not confirmed: the machine may still be cutting</source>
+        <translation>停止は確認されていません: 機械はまだカット中かもしれません</translation>
+    </message>
+    <message>
+        <source>link lost: whether the machine stopped is unknown</source>
+        <translation>接続が切れました: 機械が停止したかどうかは不明です</translation>
+    </message>
+    <message>
+        <source>Job finished</source>
+        <translation>ジョブ完了</translation>
+    </message>
+    <message>
+        <source>Stopped on the machine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Link lost</source>
+        <translation>接続が切れました</translation>
+    </message>
+    <message>
+        <source>The machine went silent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop not confirmed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QR code %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>QR code %1: %2; skipped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unknown QR code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>closing once the job has ended: stopping it</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PracticeFaultsMenu</name>
+    <message>
+        <source>Practice &amp;faults</source>
+        <translation>練習用の故障(&amp;F)</translation>
+    </message>
+    <message>
+        <source>Simulator: a dropped link is a reset.</source>
+        <translation>シミュレーター: 接続の切断をリセットにする</translation>
+    </message>
+    <message>
+        <source>Simulator: say nothing more after n pages.</source>
+        <translation>シミュレーター: n ページ後に応答を止める</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Practice faults</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No faults</source>
+        <translation>故障なし</translation>
+    </message>
+</context>
+<context>
+    <name>QrDialog</name>
+    <message>
+        <source>QR-code job</source>
+        <translation>QRコードジョブ</translation>
+    </message>
+    <message>
+        <source>A &amp;folder of cut files named after the codes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A &amp;map file of code=file lines</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>参照(&amp;B)...</translation>
+    </message>
+    <message>
+        <source>Map file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cut files:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copies:</source>
+        <translation>部数:</translation>
+    </message>
+    <message>
+        <source>Unusable codes in a row that end the job:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QueuePanel</name>
+    <message>
+        <source>&amp;Add...</source>
+        <translation>追加(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>Re&amp;move</source>
+        <translation>削除(&amp;M)</translation>
+    </message>
+    <message>
+        <source>Run &amp;queue</source>
+        <translation>キューを実行(&amp;Q)</translation>
+    </message>
+    <message>
+        <source>Copies:</source>
+        <translation>部数:</translation>
+    </message>
+    <message>
+        <source>Add to the queue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Designs (*.plt *.hpgl *.svg);;All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> - cutting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> - finished</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> - ended early</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 x %2%3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>running: the files are cut one after another</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>done: %n file(s) finished</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 did not start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>queue halted at %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Session</name>
+    <message>
+        <source>connecting to %1...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the simulator</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>link lost (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>connected to %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not connected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a job is running</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (path cut short: too many points)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the plugin is not loaded</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>open a design first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nothing left to cut of %1 but page %2, in flight at the interruption: whether it was cut is unknown (Resume and redo page cuts it)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nothing left to cut of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>link lost during the job (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the job was stopped on the machine</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the machine confirmed the stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>; it confirmed the stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no answer to the stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>link lost: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no job started: stopped before anything was sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no job started: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has %2 page(s) now: it was changed since the job was interrupted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot write the journal %1: a resume will not know where this job stands</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>finished: %1 of %1 copies</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>once the machine has stopped, Resume cuts from page %1 (%2 left)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resume cuts from page %1 (%2 left)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Resume and redo page cuts page %1 again first</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>nothing is left to cut unless page %1 was not cut: Resume and redo page cuts it</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the plugin has no page carrier</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ended after %1 QR codes in a row without a usable cut file</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>The operator&apos;s console of the VX-LT3050PROCam cutter: open a design, cut it on the machine
+(or the simulator) and follow what the machine confirms. The machine is chosen in the
+Machine menu and remembered.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The device plugin to load.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A design to open (plotter text or SVG).</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>vxstudio</name>
     <message>
         <source>%1 of %2</source>

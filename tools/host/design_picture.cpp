@@ -23,6 +23,9 @@ constexpr double kMargin = 16.0;
 constexpr double kLegendWidth = 320.0;
 // More would leave a page too small to see; the legend says how many are drawn.
 constexpr int kMostPagesDrawn = 36;
+// A page of more points is too dense for its strokes' width to show: it is
+// drawn with thin, plain lines, which take a fraction of the time.
+constexpr int kDetailedPoints = 100000;
 const QColor kBackground(0xff, 0xff, 0xff);
 const QColor kAreaFill(0xf2, 0xf2, 0xee);
 const QColor kAreaEdge(0x80, 0x80, 0x80);
@@ -140,37 +143,102 @@ QColor design_page_colour(int index)
     return QColor(colours[index % int(sizeof colours / sizeof *colours)]);
 }
 
-void draw_design(QPainter &painter, const QRectF &rect, const DesignSheet &sheet)
+namespace {
+
+QRectF page_view(const QRectF &rect, const DesignSheet &sheet)
 {
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.fillRect(rect, kBackground);
-    const QRectF legend(rect.right() - kLegendWidth, rect.top(), kLegendWidth, rect.height());
-    const QRectF view(rect.left(), rect.top(), rect.width() - kLegendWidth, rect.height());
+    return sheet.legend ? QRectF(rect.left(), rect.top(), rect.width() - kLegendWidth, rect.height()) : rect;
+}
+
+// Every point of the page's strokes, pen down or up, with the path before it.
+template<typename Visit>
+void walk_page(const PlotPage &page, Visit visit)
+{
+    double along = 0.0;
+    for (int i = 0; i < page.strokes.size(); ++i) {
+        const int first = int(page.strokes.at(i) & PlotPage::kIndex);
+        const int end = i + 1 < page.strokes.size() ? int(page.strokes.at(i + 1) & PlotPage::kIndex) : page.points.size();
+        const bool down = page.strokes.at(i) & PlotPage::kPenDown;
+        for (int p = qMax(first, 1); p < qMin(end, page.points.size()); ++p) {
+            const PlotPoint a = page.points.at(p - 1), b = page.points.at(p);
+            const double length = std::hypot(double(b.x) - a.x, double(b.y) - a.y);
+            if (!visit(a, b, down, along, length))
+                return;
+            along += length;
+        }
+    }
+}
+
+// The pen-down cuts of a page between two shares of its path.
+QPainterPath page_part(const PlotPage &page, double from, double to, const QTransform &to_pixels)
+{
+    QPainterPath path;
+    const double total = page.cut + page.travel;
+    if (total <= 0.0 || to <= from)
+        return path;
+    const double start = from * total, end = to * total;
+    QPointF last(qQNaN(), qQNaN());
+    walk_page(page, [&](PlotPoint a, PlotPoint b, bool down, double along, double length) {
+        if (along >= end)
+            return false;
+        if (!down || along + length <= start || length <= 0.0)
+            return true;
+        const QPointF pa(a.x, a.y), pb(b.x, b.y);
+        const QPointF p0 = along >= start ? pa : pa + (pb - pa) * ((start - along) / length);
+        const QPointF p1 = along + length <= end ? pb : pa + (pb - pa) * ((end - along) / length);
+        const QPointF m0 = to_pixels.map(p0), m1 = to_pixels.map(p1);
+        if (m0 != last)
+            path.moveTo(m0);
+        path.lineTo(m1);
+        last = m1;
+        return true;
+    });
+    return path;
+}
+
+} // namespace
+
+QVector<DesignCell> design_cells(const QRectF &rect, const DesignSheet &sheet)
+{
+    const QRectF view = page_view(rect, sheet);
     // Each page is a sheet of its own on the belt: the pages side by side in
     // a grid, all at one scale.
-    const int shown = qMin(sheet.pages.size(), kMostPagesDrawn);
+    const int shown = qMax(qMin(sheet.pages.size(), kMostPagesDrawn), 1);
     const QRectF world = extent(sheet);
     // The grid that draws the pages largest.
     int columns = 1;
     double scale = 0.0;
-    for (int c = 1; c <= qMax(shown, 1); ++c) {
-        const int r = (qMax(shown, 1) + c - 1) / c;
+    for (int c = 1; c <= shown; ++c) {
+        const int r = (shown + c - 1) / c;
         const double s = qMin((view.width() / c - 2 * kMargin) / world.width(),
                               (view.height() / r - 2 * kMargin) / world.height());
         if (s > scale)
             scale = s, columns = c;
     }
-    const int rows = (qMax(shown, 1) + columns - 1) / columns;
+    const int rows = (shown + columns - 1) / columns;
     const QSizeF cell(view.width() / columns, view.height() / rows);
-    const QFontMetricsF metrics(painter.font());
-    for (int i = 0; i < qMax(shown, 1); ++i) {
-        const QRectF cell_rect(view.topLeft() + QPointF(i % columns * cell.width(), i / columns * cell.height()), cell);
+    QVector<DesignCell> cells;
+    for (int i = 0; i < shown; ++i) {
+        DesignCell at;
+        at.rect = QRectF(view.topLeft() + QPointF(i % columns * cell.width(), i / columns * cell.height()), cell);
         // Centred, y flipped: the plotter's origin is at the bottom left.
-        QTransform to_pixels;
-        to_pixels.translate(cell_rect.center().x(), cell_rect.center().y());
-        to_pixels.scale(scale, -scale);
-        to_pixels.translate(-world.center().x(), -world.center().y());
+        at.to_pixels.translate(at.rect.center().x(), at.rect.center().y());
+        at.to_pixels.scale(scale, -scale);
+        at.to_pixels.translate(-world.center().x(), -world.center().y());
+        cells.append(at);
+    }
+    return cells;
+}
+
+void draw_design(QPainter &painter, const QRectF &rect, const DesignSheet &sheet)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.fillRect(rect, kBackground);
+    const QVector<DesignCell> cells = design_cells(rect, sheet);
+    const QFontMetricsF metrics(painter.font());
+    for (int i = 0; i < cells.size(); ++i) {
+        const QTransform &to_pixels = cells.at(i).to_pixels;
         if (sheet.area.known()) {
             painter.setPen(QPen(kAreaEdge, 1.0));
             painter.setBrush(kAreaFill);
@@ -178,30 +246,64 @@ void draw_design(QPainter &painter, const QRectF &rect, const DesignSheet &sheet
                                                       sheet.area.height_mm * PlotPage::kUnitsPerMm)));
             painter.setBrush(Qt::NoBrush);
         }
-        if (i >= shown)
+        if (i >= sheet.pages.size())
             break;
         const PlotPage &page = sheet.pages.at(i);
         const QColor colour = design_page_colour(i);
         QVector<QPolygonF> down, up;
         page_lines(page, to_pixels, &down, &up);
+        const bool dense = page.points.size() > kDetailedPoints;
+        painter.setRenderHint(QPainter::Antialiasing, !dense);
         // Round joins would cost an arc at every point of a large design.
-        painter.setPen(QPen(colour, 3.0, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
+        painter.setPen(dense ? QPen(colour, 0.0) : QPen(colour, 3.0, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
         for (const QPolygonF &line : qAsConst(down))
             painter.drawPolyline(line);
         // Over the cuts, so that a move along a cut still shows.
-        painter.setPen(QPen(colour.darker(170), 1.0, Qt::DashLine));
+        painter.setPen(QPen(colour.darker(170), dense ? 0.0 : 1.0, dense ? Qt::SolidLine : Qt::DashLine));
         for (const QPolygonF &line : qAsConst(up))
             painter.drawPolyline(line);
+        painter.setRenderHint(QPainter::Antialiasing);
         painter.setPen(colour);
-        painter.drawText(cell_rect.topLeft() + QPointF(4.0, metrics.ascent() + 2.0), tr("page %1").arg(i + 1));
+        painter.drawText(cells.at(i).rect.topLeft() + QPointF(4.0, metrics.ascent() + 2.0), tr("page %1").arg(i + 1));
         if (!page.points.isEmpty()) {
             painter.setPen(QPen(Qt::black, 2.0));
             painter.drawEllipse(to_pixels.map(QPointF(page.points.first().x, page.points.first().y)), 6.0, 6.0);
         }
     }
-    painter.setPen(QPen(kAreaEdge, 1.0));
-    painter.drawLine(legend.topLeft(), legend.bottomLeft());
-    draw_legend(painter, legend, sheet);
+    if (sheet.legend) {
+        const QRectF legend(rect.right() - kLegendWidth, rect.top(), kLegendWidth, rect.height());
+        painter.setPen(QPen(kAreaEdge, 1.0));
+        painter.drawLine(legend.topLeft(), legend.bottomLeft());
+        draw_legend(painter, legend, sheet);
+    }
+    painter.restore();
+}
+
+void draw_design_part(QPainter &painter, const QVector<DesignCell> &cells, const DesignSheet &sheet,
+                      DesignPosition from, DesignPosition to, const QColor &colour)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    const int last = qMin(to.page, int(qMin(sheet.pages.size(), cells.size())) - 1);
+    for (int i = qMax(from.page, 0); i <= last; ++i) {
+        const double start = i == from.page ? from.share : 0.0;
+        const double end = i == to.page ? to.share : 1.0;
+        const bool dense = sheet.pages.at(i).points.size() > kDetailedPoints;
+        painter.setRenderHint(QPainter::Antialiasing, !dense);
+        painter.setPen(dense ? QPen(colour, 2.0) : QPen(colour, 5.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.drawPath(page_part(sheet.pages.at(i), start, end, cells.at(i).to_pixels));
+    }
+    painter.restore();
+}
+
+void mark_design_page(QPainter &painter, const QVector<DesignCell> &cells, int page, const QColor &colour)
+{
+    if (page < 0 || page >= cells.size())
+        return;
+    painter.save();
+    painter.setPen(QPen(colour, 3.0, Qt::DashLine));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(cells.at(page).rect.adjusted(2.0, 2.0, -2.0, -2.0));
     painter.restore();
 }
 

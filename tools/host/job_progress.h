@@ -49,6 +49,8 @@ public:
     // The page being cut in the current copy (1-based); the pages before it
     // are done.
     int page() const { return qMin(m_done_pages + 1, pages()); }
+    // The share of that page (0..1) the machine's reports confirm cut.
+    double page_share() const { return m_in_page; }
     bool finished() const { return m_finished; }
 
 private:

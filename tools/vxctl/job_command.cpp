@@ -6,6 +6,7 @@
 #include "job_journal.h"
 #include "job_output.h"
 #include "job_progress.h"
+#include "job_run.h"
 #include "job_watch.h"
 #include "plotter_file.h"
 #include "svg_import.h"
@@ -32,23 +33,8 @@ double machine_speed(const Invocation &call);
 
 namespace {
 
-// Room for a page frame's STX, length, ";PPLT;" and ETX.
-constexpr qint64 kFrameHeaderBytes = 32;
-// The largest frame the controller takes: the simulator's, which drops
-// longer ones unanswered (vxsim --max-frame).
-constexpr qint64 kControllerFrameBytes = 64 << 20;
-// The plugin frames a page through a UTF-8 conversion that reserves three
-// bytes a character, and a Qt 5 byte array holds less than 2 GiB.
-constexpr qint64 kPluginPageBytes = (std::numeric_limits<int>::max() - 64) / 3;
-// The slowest SPEED the machine takes, for a machine that does not tell.
-constexpr double kSlowestSpeed = 10.0;
-// Over twice a page's time, before a machine that reports only at a
-// page's end counts as silent.
-constexpr int kSilenceMarginMs = 10000;
 // The longest --max-silence, in seconds: a day.
 constexpr double kLongestSilenceSeconds = 86400.0;
-// The longest wait for the machine's answer to a stop (--timeout if shorter).
-constexpr int kStopAnswerMs = 3000;
 
 struct JobRequest
 {
@@ -63,7 +49,7 @@ struct JobRequest
     bool speed_given = false;
     double speed = 100.0;
     int max_silence_ms = 0; // 0: from the pages and the machine's speed
-    qint64 max_page = kControllerFrameBytes - kFrameHeaderBytes;
+    qint64 max_page = kDefaultMaxPage;
     QString qr_directory;
     QString qr_map;
     int qr_max_skips = 10;
@@ -170,20 +156,6 @@ QString parse_request(const Invocation &call, JobRequest *request)
     return QString();
 }
 
-void write_setting(VXDeviceInterface *device, const char *key, const QVariant &value)
-{
-    if (VXDeviceProperty *property = device->property_ptr(key)) {
-        property->setValue(value);
-        device->sendCMD(property->set_cmd_bytes());
-    }
-}
-
-void send_read(VXDeviceInterface *device, const char *key)
-{
-    if (const VXDeviceProperty *property = device->property_ptr(key))
-        device->sendCMD(property->get_cmd_bytes());
-}
-
 QString shell_quoted(const QString &text)
 {
     if (text.contains(QRegularExpression(QStringLiteral("^[A-Za-z0-9_./:=@+-]+$"))))
@@ -202,40 +174,11 @@ QString target_options(const Target &target)
     return QStringLiteral("--sim ");
 }
 
-QString copies_text(int copies)
-{
-    return copies == 1 ? tr("1 copy") : tr("%1 copies").arg(copies);
-}
-
-QString unconfirmed_stop(const JobProgress &progress)
-{
-    return tr("the machine did not confirm the stop: it may still be cutting page %1 of %2")
-        .arg(progress.page()).arg(progress.pages());
-}
-
-// Where the job stood when it ended early, saying a stop only when the
-// machine confirmed it.
-QString early_end_headline(JobOutcome outcome, const JobProgress &progress)
-{
-    switch (outcome) {
-    case JobOutcome::StopUnconfirmed:
-        return tr("%1 of %2 copies done; %3").arg(progress.copies_done()).arg(progress.copies())
-            .arg(unconfirmed_stop(progress));
-    case JobOutcome::LinkLost:
-        return tr("link lost after %1 of %2 copies (page %3 of %4): whether the machine stopped is unknown")
-            .arg(progress.copies_done()).arg(progress.copies()).arg(progress.page()).arg(progress.pages());
-    default:
-        break;
-    }
-    return tr("stopped after %1 of %2 copies (page %3 of %4)")
-        .arg(progress.copies_done()).arg(progress.copies()).arg(progress.page()).arg(progress.pages());
-}
-
 // Why the job ended early, on stderr, and the exit status for it.
 int report_early_end(JobOutcome outcome, const JobWatch &watch, const DeviceSession &session, int silence_ms,
                      const JobProgress &progress, QTextStream &err)
 {
-    const QString silence = tr("the machine stopped answering (nothing heard for %1 s)").arg(silence_ms / 1000.0);
+    const QString silence = silence_text(silence_ms);
     switch (outcome) {
     case JobOutcome::LinkLost:
         err << "vxctl: link lost during the job (" << session.link_lost() << ")\n";
@@ -262,73 +205,12 @@ int report_early_end(JobOutcome outcome, const JobWatch &watch, const DeviceSess
     return 1;
 }
 
-// After an early end of a plotter job, one sentence each: the pages of the
-// current copy the machine confirmed, the page in flight, and what the
-// resume command cuts. The commands go into the end event too.
-QString early_end_sentences(JobOutcome outcome, const JobProgress &progress, const JobJournal::Position &where,
-                            int first_page, const QString &command, QJsonObject *end)
-{
-    const int copies = progress.copies();
-    const int pages = progress.pages();
-    const int page = progress.page();
-    const int copy = progress.copies_done() + 1;
-    const int first = progress.copies_done() == 0 ? first_page : 1;
-    const QString of_copy = first > 1 ? tr("copy %1 of %2, begun at page %3").arg(copy).arg(copies).arg(first)
-                                      : tr("copy %1 of %2").arg(copy).arg(copies);
-    QString text;
-    if (page <= first)
-        text = tr("%1: no page of it is confirmed cut").arg(of_copy);
-    else if (page - 1 == first)
-        text = tr("%1: page %2 is confirmed cut").arg(of_copy).arg(first);
-    else
-        text = tr("%1: pages %2 to %3 are confirmed cut").arg(of_copy).arg(first).arg(page - 1);
-    text += QLatin1Char('\n') + tr("page %1 was in flight: whether it was cut is unknown").arg(page);
-
-    int resume_page = 0;
-    int copies_left = 0;
-    if (!next_to_cut(where, false, &resume_page, &copies_left)) {
-        text += QLatin1Char('\n') + tr("nothing is left to cut unless page %1 was not cut: %2 --resume --redo-page cuts it")
-                                         .arg(page).arg(command);
-        return text;
-    }
-    const QString resume = QStringLiteral("%1 --from-page %2 --copies-left %3").arg(command).arg(resume_page).arg(copies_left);
-    end->insert(QStringLiteral("resume"), resume);
-    end->insert(QStringLiteral("redo"), command + QStringLiteral(" --resume --redo-page"));
-    const int resume_copy = copies - copies_left + 1;
-    const auto whole = [&](int from) {
-        return from == copies ? tr("copy %1 of %2 whole").arg(from).arg(copies)
-                              : tr("copies %1 to %2 of %2 whole").arg(from).arg(copies);
-    };
-    QString cuts;
-    if (resume_page == 1) {
-        cuts = whole(resume_copy);
-    } else {
-        cuts = resume_page == pages ? tr("page %1 of copy %2 of %3").arg(resume_page).arg(resume_copy).arg(copies)
-                                    : tr("pages %1 to %2 of copy %3 of %4").arg(resume_page).arg(pages).arg(resume_copy).arg(copies);
-        if (copies_left > 1)
-            cuts += tr(", then %1").arg(whole(resume_copy + 1));
-    }
-    text += QLatin1Char('\n')
-        + (outcome == JobOutcome::StopUnconfirmed ? tr("once the machine has stopped, resume cuts %1: %2")
-                                                  : tr("resume cuts %1: %2")).arg(cuts, resume);
-    text += QLatin1Char('\n') + tr("  (or: %1 --resume; add --redo-page to cut page %2 again first)").arg(command).arg(page);
-    return text;
-}
-
 // The terminal's keys and Ctrl-C go to the watch while the terminal lives.
 void watch_keys(Terminal &terminal, JobWatch &watch)
 {
     QObject::connect(&terminal, &Terminal::interrupted, &watch, [&watch] { watch.stop(); });
     QObject::connect(&terminal, &Terminal::key_pressed, &watch, [&watch](char key) { watch.on_key(key); });
     terminal.watch_keys();
-}
-
-// The record of the last machine job, and the device made ready for the next.
-QJsonObject close_machine_job(const JobWatch &watch, VXDeviceInterface *device)
-{
-    const QJsonObject record = watch.reported_record();
-    device->stopTask(); // reports the work to the cloud, if bound, and resets the record
-    return record;
 }
 
 // The last progress line of a finished job, the end of the bar, and the
@@ -345,65 +227,29 @@ void show_end(JobOutput &output, JobProgress &progress, JobOutcome outcome, cons
         out << "record " << QJsonDocument(record).toJson(QJsonDocument::Compact) << '\n';
 }
 
-// The longest silence accepted in a plotter job: twice what its longest
-// page takes at the machine's speed, and 10 s more, so that a machine that
-// reports only at a page's end is not taken for a silent one; never below
-// --timeout. A machine that does not tell its speed counts as the slowest.
-int page_silence_ms(const Invocation &call, const PlotterStats &stats, double speed)
-{
-    double longest = 0.0;
-    for (double path : stats.page_path)
-        longest = qMax(longest, path);
-    const double page_ms = longest / PlotterStats::kUnitsPerMm / (speed > 0.0 ? speed : kSlowestSpeed) * 1000.0;
-    return int(qBound(double(call.timeout_ms), 2.0 * page_ms + kSilenceMarginMs, double(std::numeric_limits<int>::max())));
-}
-
-// The file read, and its pages checked against what the plugin and the
-// controller take; false after telling why.
-bool read_plotter_file(const JobRequest &request, PlotterFile *file, QTextStream &err)
-{
-    QString error;
-    file->set_svg_pages_by_layer(request.svg_pages == SvgImport::ByLayer);
-    if (!file->read(request.file, &error)) {
-        err << "vxctl: " << error << '\n';
-        return false;
-    }
-    const PlotterStats &stats = file->stats();
-    if (stats.largest_page_bytes > kPluginPageBytes) {
-        err << "vxctl: " << request.file << " has a page of " << stats.largest_page_bytes
-            << " bytes; the plugin frames pages up to " << kPluginPageBytes << " bytes\n";
-        return false;
-    }
-    if (stats.largest_page_bytes > request.max_page) {
-        err << "vxctl: " << request.file << " has a page of " << stats.largest_page_bytes
-            << " bytes; the controller takes pages up to " << request.max_page << " bytes (--max-page)\n";
-        return false;
-    }
-    return true;
-}
-
 // --resume: the page and copies the journal says are left. The exit status
 // when nothing is (or the journal cannot be read), else -1.
 int resume_from_journal(const JobRequest &request, int pages, JobJournal &journal, JobOutput &output,
                         QTextStream &err, int *from_page, int *copies)
 {
-    JobJournal::Position where;
-    QString error;
-    if (!journal.load(pages, &where, &error)) {
-        err << "vxctl: " << error << '\n';
+    const ResumePoint point = resume_point(journal, pages, request.redo_page);
+    switch (point.kind) {
+    case ResumePoint::NoJournal:
+        err << "vxctl: " << point.error << '\n';
         return 1;
-    }
-    if (next_to_cut(where, request.redo_page, from_page, copies))
+    case ResumePoint::Cut:
+        *from_page = point.from_page;
+        *copies = point.copies;
         return -1;
-    // The page in flight is skipped only on request: the journal keeps it
-    // for --redo-page.
-    if (where.in_flight && !request.redo_page) {
+    case ResumePoint::OnlyInFlight:
         output.event(QStringLiteral("end"),
                      {{QStringLiteral("outcome"), QStringLiteral("finished")},
-                      {QStringLiteral("page_in_flight"), where.page}},
+                      {QStringLiteral("page_in_flight"), point.in_flight_page}},
                      tr("nothing left to cut of %1 but page %2, in flight at the interruption: whether it "
-                        "was cut is unknown (--resume --redo-page cuts it)").arg(request.file).arg(where.page));
+                        "was cut is unknown (--resume --redo-page cuts it)").arg(request.file).arg(point.in_flight_page));
         return 0;
+    case ResumePoint::NothingLeft:
+        break;
     }
     output.event(QStringLiteral("end"), {{QStringLiteral("outcome"), QStringLiteral("finished")}},
                  tr("nothing left to cut of %1").arg(request.file));
@@ -431,42 +277,16 @@ void show_start(const JobRequest &request, const PlotterStats &stats, int copies
         output.event(QString(), {}, tr("keys: p pause, r resume, s or q stop"));
 }
 
-// The rest of an interrupted copy is a machine job of its own; then whole
-// copies. Stops at the first that does not finish; *record is the last's.
-JobOutcome cut_copies(PlotterFile &file, int from_page, int copies, VXDeviceInterface *device, JobWatch &watch,
-                      JobProgress &progress, QJsonObject *record)
-{
-    struct Part { int from_page; int copies; };
-    QVector<Part> parts;
-    if (from_page > 1)
-        parts.append({from_page, 1});
-    if (copies - parts.size() > 0)
-        parts.append({1, copies - parts.size()});
-    JobOutcome outcome = JobOutcome::Finished;
-    for (int i = 0; i < parts.size() && outcome == JobOutcome::Finished; ++i) {
-        const Part part = parts.at(i);
-        write_setting(device, "TASK_MODE", 0);
-        write_setting(device, "TASK_COPIES", part.copies);
-        QString text = file.text_from_page(part.from_page);
-        if (i + 1 == parts.size())
-            file.release(); // the text holds the job now
-        watch.load(std::move(text));
-        outcome = watch.run([&] {
-            progress.start_page_by_page(part.from_page);
-            device->startTask();
-        }, part.copies);
-        *record = close_machine_job(watch, device);
-    }
-    return outcome;
-}
-
 int run_plotter_job(const Invocation &call, const JobRequest &request, JobOutput &output)
 {
     QTextStream &err = call.err;
     PlotterFile file;
     file.set_keep_paths(call.options.isSet(QStringLiteral("picture")));
-    if (!read_plotter_file(request, &file, err))
+    const QString unreadable = read_job_file(request.file, request.svg_pages == SvgImport::ByLayer, request.max_page, &file);
+    if (!unreadable.isEmpty()) {
+        err << "vxctl: " << unreadable << '\n';
         return 1;
+    }
     const PlotterStats &stats = file.stats();
     const WorkArea area = job_work_area(call.session ? call.session->device() : nullptr,
                                         qMax(call.timeout_ms, 1000), request.area);
@@ -503,24 +323,16 @@ int run_plotter_job(const Invocation &call, const JobRequest &request, JobOutput
     output.estimate(progress);
     show_start(request, stats, copies, from_page, session.target(), output);
 
-    const int silence_ms = request.max_silence_ms > 0 ? request.max_silence_ms : page_silence_ms(call, stats, speed);
+    const int silence_ms = request.max_silence_ms > 0 ? request.max_silence_ms : page_silence_ms(stats, speed, call.timeout_ms);
     Terminal terminal; // outlives the watch, which its keys reach
     JobWatch watch(session, output, progress, silence_ms, qMin(kStopAnswerMs, call.timeout_ms));
     watch_keys(terminal, watch);
-    JobJournal::Position where{stats.pages, 0, 0, true};
-    bool journal_failed = false;
-    watch.on_position = [&] {
-        const JobJournal::Position now{stats.pages, copies - progress.copies_done(), progress.page(), true};
-        if (now.copies_left != where.copies_left || now.page != where.page) {
-            where = now;
-            if (!journal.save(where) && !journal_failed) {
-                journal_failed = true;
-                err << "vxctl: " << tr("cannot write the journal %1: --resume will not know where this job stands")
-                                        .arg(journal.path()) << '\n';
-                err.flush();
-            }
-        }
-    };
+    JobJournal::Position where;
+    keep_journal(watch, journal, progress, stats.pages, copies, &where, [&] {
+        err << "vxctl: " << tr("cannot write the journal %1: --resume will not know where this job stands")
+                                .arg(journal.path()) << '\n';
+        err.flush();
+    });
 
     QJsonObject record;
     const JobOutcome outcome = cut_copies(file, from_page, copies, device, watch, progress, &record);
@@ -579,13 +391,9 @@ int run_qr_job(const Invocation &call, const JobRequest &request, JobOutput &out
     watch.on_qr_code = [&](const QString &code) {
         if (gave_up)
             return; // codes still on their way while the machine is stopped
-        const QString path = cut_files.file_for(code);
         PlotterFile file;
-        QString why;
-        if (path.isEmpty())
-            why = tr("no cut file for it in %1").arg(cut_files.source());
-        else if (file.read(path, &why) && file.stats().largest_page_bytes > qMin(request.max_page, kPluginPageBytes))
-            why = tr("%1 has a page larger than the controller takes").arg(path);
+        QString path;
+        const QString why = qr_cut_file(cut_files, code, request.max_page, &file, &path);
         if (!why.isEmpty() || !carrier) {
             skipped.append(code);
             gave_up = ++skips_in_a_row >= request.qr_max_skips;
@@ -603,17 +411,7 @@ int run_qr_job(const Invocation &call, const JobRequest &request, JobOutput &out
         skips_in_a_row = 0;
         output.event(QStringLiteral("qr_code"), {{QStringLiteral("code"), code}, {QStringLiteral("file"), path}},
                      tr("QR code %1: %2, %3 page(s)").arg(code, path).arg(file.stats().pages));
-        progress.set_pages(file.stats().page_path);
-        QString text = file.text_from_page(1);
-        file.release();
-        watch.load(std::move(text));
-        // As the job flow starts a job: the first page, and the status
-        // request that closes a one-page copy; the plugin sends the rest.
-        device->sendCMD(carrier->set_cmd_bytes());
-        if (file.stats().pages == 1)
-            send_read(device, "DEVICE_STATUS");
-        progress.start_page_by_page(1);
-        watch.page_went_out();
+        send_qr_copy(file, device, watch, progress);
     };
     write_setting(device, "TASK_MODE", 1);
     write_setting(device, "TASK_COPIES", request.copies);

@@ -4,6 +4,7 @@
 #include "design_picture.h"
 #include "device_session.h"
 #include "job_output.h"
+#include "job_run.h"
 #include "plotter_file.h"
 #include "property_io.h"
 #include "vxdeviceinterface.h"
@@ -27,11 +28,7 @@ QString tr(const char *text)
 // The machine's speed setting, or 0 when it does not answer.
 double machine_speed(const Invocation &call)
 {
-    VXDeviceInterface *device = call.session->device();
-    const QString key = QStringLiteral("SPEED");
-    if (!device->property_ptr("SPEED") || !read_values(device, {key}, qMax(call.timeout_ms, 1000)).isEmpty())
-        return 0.0;
-    return device->property_ptr("SPEED")->value().toDouble();
+    return machine_speed(call.session->device(), qMax(call.timeout_ms, 1000));
 }
 
 // The file's paths, kept while it was read, drawn with the area and the

@@ -129,6 +129,10 @@ void ControllerSimulator::receive(Link link, ReceiveBuffer *cutter, const QByteA
 
 void ControllerSimulator::send_frame(const QByteArray &frame, bool is_progress)
 {
+    if (m_silent) {
+        qCDebug(lcSim) << "silent, not sent:" << frame;
+        return;
+    }
     qCDebug(lcSim) << "->" << frame;
     emit frame_sent(frame);
     m_sender.send(frame, is_progress);
@@ -154,6 +158,10 @@ void ControllerSimulator::count_finished_page()
     }
     if (m_finished_pages == m_options.drop_after_pages)
         close_client_when_sent();
+    if (m_finished_pages == m_options.silent_after_pages) {
+        qCDebug(lcSim) << "silent after" << m_finished_pages << "pages";
+        m_silent = true;
+    }
 }
 
 void ControllerSimulator::close_client_when_sent()

@@ -67,6 +67,7 @@ private:
     ReceiveBuffer m_pty_cutter;
     Link m_reply_link = Link::None;
     int m_finished_pages = 0;
+    bool m_silent = false; // --silent-after: nothing goes out any more
     bool m_close_when_sent = false;
     QString m_error;
 };

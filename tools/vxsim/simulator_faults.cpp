@@ -23,6 +23,8 @@ const QVector<SimulatorFault> &simulator_faults()
         {"machine-stop-after", "n", "After N finished pages, stop the job as the machine's stop key does and report 1001.",
          "a whole number", 0, kCount, &O::machine_stop_after_pages,
          "sim-stop-after", QT_TRANSLATE_NOOP("vxctl", "Simulator: press stop on the machine after n pages.")},
+        {"silent-after", "n", "After N finished pages, send nothing more; the link stays up.", "a whole number", 0,
+         kCount, &O::silent_after_pages},
         {"drop-after", "n", "Close the TCP client after N finished pages.", "a whole number", 0, kCount,
          &O::drop_after_pages, "sim-drop-after", QT_TRANSLATE_NOOP("vxctl", "Simulator: drop the link after n pages.")},
         {"refuse", "n", "Answer every CCMD request with number N \"N,1\".", "a whole number", 0, kCount,

@@ -36,6 +36,9 @@ struct SimulatorOptions
     bool reset_on_drop = false;
     // Press stop on the machine after this many finished pages (0: never).
     int machine_stop_after_pages = 0;
+    // Send nothing more after this many finished pages (0: never): a
+    // controller gone quiet while its link stays up.
+    int silent_after_pages = 0;
     // Answer every CCMD request with this number "n,1" (0: none).
     int refused_command = 0;
     // The stop write "27,2" gets no answer and the job goes on.

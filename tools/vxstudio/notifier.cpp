@@ -1,0 +1,40 @@
+#include "notifier.h"
+
+#include <QtCore/QSettings>
+#include <QtGui/QIcon>
+#include <QtWidgets/QApplication>
+#include <QtWidgets/QSystemTrayIcon>
+
+namespace {
+const QString kSetting = QStringLiteral("notifications/desktop");
+}
+
+Notifier::Notifier(QObject *parent)
+    : QObject(parent), m_enabled(QSettings().value(kSetting, true).toBool())
+{
+    if (QSystemTrayIcon::isSystemTrayAvailable()) {
+        m_tray = new QSystemTrayIcon(QApplication::windowIcon(), this);
+        m_tray->setToolTip(QStringLiteral("vxstudio"));
+        m_tray->setVisible(m_enabled);
+    }
+}
+
+bool Notifier::desktop_available() const
+{
+    return m_tray && QSystemTrayIcon::supportsMessages();
+}
+
+void Notifier::set_desktop_enabled(bool on)
+{
+    m_enabled = on;
+    QSettings().setValue(kSetting, on);
+    if (m_tray)
+        m_tray->setVisible(on);
+}
+
+void Notifier::notify(const QString &title, const QString &text)
+{
+    emit noted(title, text);
+    if (m_enabled && desktop_available())
+        m_tray->showMessage(title, text, QSystemTrayIcon::Information);
+}
