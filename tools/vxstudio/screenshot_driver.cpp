@@ -1,6 +1,7 @@
 #include "screenshot_driver.h"
 
 #include "device_session.h"
+#include "history_dialog.h"
 #include "job_progress.h"
 #include "main_window.h"
 #include "session.h"
@@ -87,6 +88,19 @@ void ScreenshotDriver::run()
         m_window.queue()->run();
         ok = wait_for([&] { return halted || !m_window.queue()->running(); }, 60000) && halted
             && grab(QStringLiteral("queue"));
+    }
+
+    // Every job of this run in the history.
+    m_window.action(QStringLiteral("history"))->trigger();
+    auto *history = m_window.findChild<HistoryDialog *>();
+    if (ok && history) {
+        history->resize(1000, 360);
+        QApplication::processEvents();
+        const QString path = QDir(m_directory).filePath(QStringLiteral("studio-history.png"));
+        ok = history->grab().save(path);
+        std::printf("%s\n", qPrintable(path));
+    } else {
+        ok = false;
     }
     QApplication::exit(ok ? 0 : 1);
 }

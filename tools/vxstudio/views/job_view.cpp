@@ -29,7 +29,8 @@ JobView::JobView(QWidget *parent)
 
 QColor JobView::confirmed_colour()
 {
-    return QColor(0x00, 0xa0, 0x50, 0xe0);
+    // Ink on the page, in no page's colour: what is cut reads as cut on every page.
+    return QColor(0x20, 0x20, 0x20, 0xe0);
 }
 
 const QImage &JobView::confirmed_image()
