@@ -150,49 +150,72 @@ QRectF page_view(const QRectF &rect, const DesignSheet &sheet)
     return sheet.legend ? QRectF(rect.left(), rect.top(), rect.width() - kLegendWidth, rect.height()) : rect;
 }
 
-// Every point of the page's strokes, pen down or up, with the path before it.
+// Every segment of the page's strokes, pen down or up, with the path
+// before it, from the cursor's place on; a visit that returns false leaves
+// the cursor at its segment.
 template<typename Visit>
-void walk_page(const PlotPage &page, Visit visit)
+void walk_page(const PlotPage &page, Visit visit, DesignCursor *at)
 {
-    double along = 0.0;
-    for (int i = 0; i < page.strokes.size(); ++i) {
+    for (int i = at->stroke; i < page.strokes.size(); ++i) {
         const int first = int(page.strokes.at(i) & PlotPage::kIndex);
         const int end = i + 1 < page.strokes.size() ? int(page.strokes.at(i + 1) & PlotPage::kIndex) : page.points.size();
         const bool down = page.strokes.at(i) & PlotPage::kPenDown;
-        for (int p = qMax(first, 1); p < qMin(end, page.points.size()); ++p) {
+        const int resume = i == at->stroke ? at->point : 0;
+        for (int p = qMax(qMax(first, resume), 1); p < qMin(end, page.points.size()); ++p) {
             const PlotPoint a = page.points.at(p - 1), b = page.points.at(p);
             const double length = std::hypot(double(b.x) - a.x, double(b.y) - a.y);
-            if (!visit(a, b, down, along, length))
+            if (!visit(a, b, down, at->along, length)) {
+                at->stroke = i, at->point = p;
                 return;
-            along += length;
+            }
+            at->along += length;
         }
     }
+    at->stroke = page.strokes.size(), at->point = 0;
 }
 
-// The pen-down cuts of a page between two shares of its path.
-QPainterPath page_part(const PlotPage &page, double from, double to, const QTransform &to_pixels)
+// The pen-down cuts of a page between two shares of its path, walked from
+// the cursor when it lies before them.
+QPainterPath page_part(const PlotPage &page, double from, double to, const QTransform &to_pixels, DesignCursor *at)
 {
     QPainterPath path;
     const double total = page.cut + page.travel;
     if (total <= 0.0 || to <= from)
         return path;
     const double start = from * total, end = to * total;
+    if (at->along > start)
+        *at = DesignCursor{at->page, 0, 0, 0.0};
     QPointF last(qQNaN(), qQNaN());
     walk_page(page, [&](PlotPoint a, PlotPoint b, bool down, double along, double length) {
-        if (along >= end)
+        if (along + length > end)
             return false;
         if (!down || along + length <= start || length <= 0.0)
             return true;
         const QPointF pa(a.x, a.y), pb(b.x, b.y);
         const QPointF p0 = along >= start ? pa : pa + (pb - pa) * ((start - along) / length);
-        const QPointF p1 = along + length <= end ? pb : pa + (pb - pa) * ((end - along) / length);
-        const QPointF m0 = to_pixels.map(p0), m1 = to_pixels.map(p1);
+        const QPointF m0 = to_pixels.map(p0), m1 = to_pixels.map(pb);
         if (m0 != last)
             path.moveTo(m0);
         path.lineTo(m1);
         last = m1;
         return true;
-    });
+    }, at);
+    // The segment the end falls in, drawn to the end; the cursor stays at
+    // its start for the next part.
+    if (at->stroke < page.strokes.size()) {
+        const bool down = page.strokes.at(at->stroke) & PlotPage::kPenDown;
+        const PlotPoint a = page.points.at(at->point - 1), b = page.points.at(at->point);
+        const double length = std::hypot(double(b.x) - a.x, double(b.y) - a.y);
+        if (down && length > 0.0 && at->along < end) {
+            const QPointF pa(a.x, a.y), pb(b.x, b.y);
+            const QPointF p0 = at->along >= start ? pa : pa + (pb - pa) * ((start - at->along) / length);
+            const QPointF p1 = pa + (pb - pa) * ((end - at->along) / length);
+            const QPointF m0 = to_pixels.map(p0);
+            if (m0 != last)
+                path.moveTo(m0);
+            path.lineTo(to_pixels.map(p1));
+        }
+    }
     return path;
 }
 
@@ -280,8 +303,9 @@ void draw_design(QPainter &painter, const QRectF &rect, const DesignSheet &sheet
 }
 
 void draw_design_part(QPainter &painter, const QVector<DesignCell> &cells, const DesignSheet &sheet,
-                      DesignPosition from, DesignPosition to, const QColor &colour)
+                      DesignPosition from, DesignPosition to, const QColor &colour, DesignCursor *cursor)
 {
+    DesignCursor own;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     const int last = qMin(to.page, int(qMin(sheet.pages.size(), cells.size())) - 1);
@@ -291,7 +315,10 @@ void draw_design_part(QPainter &painter, const QVector<DesignCell> &cells, const
         const bool dense = sheet.pages.at(i).points.size() > kDetailedPoints;
         painter.setRenderHint(QPainter::Antialiasing, !dense);
         painter.setPen(dense ? QPen(colour, 2.0) : QPen(colour, 5.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        painter.drawPath(page_part(sheet.pages.at(i), start, end, cells.at(i).to_pixels));
+        DesignCursor *at = cursor ? cursor : &own;
+        if (at->page != i)
+            *at = DesignCursor{i, 0, 0, 0.0};
+        painter.drawPath(page_part(sheet.pages.at(i), start, end, cells.at(i).to_pixels, at));
     }
     painter.restore();
 }

@@ -54,8 +54,17 @@ void draw_design(QPainter &painter, const QRectF &rect, const DesignSheet &sheet
 // positions in the colour, thick, so that the part a machine confirmed can
 // be drawn as its reports arrive, a piece at a time. The cells are
 // design_cells()' (finding them reads every point).
+// Where the last part drawn ended within its page's points, so that the
+// next part, drawn from there, does not walk the page from its start: a
+// job's reports then cost what they add, not what came before them.
+struct DesignCursor
+{
+    int page = -1; // none yet
+    int stroke = 0, point = 0;
+    double along = 0.0; // plotter units of the page's path before that point
+};
 void draw_design_part(QPainter &painter, const QVector<DesignCell> &cells, const DesignSheet &sheet,
-                      DesignPosition from, DesignPosition to, const QColor &colour);
+                      DesignPosition from, DesignPosition to, const QColor &colour, DesignCursor *cursor = nullptr);
 // A frame around the cell of page `page` (0-based).
 void mark_design_page(QPainter &painter, const QVector<DesignCell> &cells, int page, const QColor &colour);
 

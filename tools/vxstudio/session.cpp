@@ -1,7 +1,6 @@
 #include "session.h"
 
 #include "device_session.h"
-#include "hpgl_interpreter.h"
 #include "job_progress.h"
 #include "qr_cut_files.h"
 #include "vxdeviceinterface.h"
@@ -113,25 +112,16 @@ bool Session::open(const QString &path, QString *error)
         return false;
     }
     PlotterFile file;
+    file.set_keep_paths(true); // the sheet's points, from the one reading
     const QString fault = read_job_file(path, false, kDefaultMaxPage, &file);
     if (!fault.isEmpty()) {
         *error = fault;
         return false;
     }
-    // The text sent is read again for its points: the file keeps none.
-    HpglInterpreter interpreter;
-    QString bad;
-    if (!interpreter.run(file.text_from_page(1).toUtf8(), &bad)) {
-        *error = bad;
-        return false;
-    }
     m_file = path;
     m_stats = file.stats();
-    m_sheet = DesignSheet{interpreter.take_pages(), WorkArea(), QFileInfo(path).fileName(), 0.0, 0.0, false};
-    // The white space after the last page is no page.
-    while (m_sheet.pages.size() > m_stats.pages)
-        m_sheet.pages.removeLast();
-    if (!interpreter.path_complete())
+    m_sheet = DesignSheet{file.take_paths(), WorkArea(), QFileInfo(path).fileName(), 0.0, 0.0, false};
+    if (m_stats.points_short)
         m_sheet.title += tr(" (path cut short: too many points)");
     m_sheet.area = m_device && m_link == Link::Up ? machine_work_area(m_device->device(), m_timeout_ms)
                                                  : WorkArea{0.0, 0.0, tr("not connected")};

@@ -43,6 +43,7 @@ const QImage &JobView::confirmed_image()
 void JobView::set_sheet(const DesignSheet *sheet)
 {
     m_sheet = sheet;
+    m_cursor = DesignCursor();
     m_zoom = 1.0;
     m_pan = QPointF();
     m_drawn = DesignPosition();
@@ -54,10 +55,14 @@ void JobView::set_sheet(const DesignSheet *sheet)
 void JobView::show_progress(const JobProgress *progress)
 {
     if (!progress || !m_sheet) {
+        // Only the confirmed part goes: the sheet under it stays drawn.
         m_drawn = DesignPosition();
+        m_cursor = DesignCursor();
         m_in_flight = -1;
         m_copy = 0;
-        render();
+        if (!m_overlay.isNull())
+            m_overlay.fill(Qt::transparent);
+        update();
         return;
     }
     DesignPosition to{progress->page() - 1, progress->page_share()};
@@ -83,7 +88,7 @@ void JobView::draw_confirmed(DesignPosition to)
         QPainter painter(&m_overlay);
         QElapsedTimer clock;
         clock.start();
-        draw_design_part(painter, m_cells, *m_sheet, m_drawn, to, confirmed_colour());
+        draw_design_part(painter, m_cells, *m_sheet, m_drawn, to, confirmed_colour(), &m_cursor);
         qCDebug(lcView) << "confirmed part drawn in" << clock.elapsed() << "ms";
     }
     m_drawn = to;
@@ -119,6 +124,7 @@ void JobView::render_now()
     m_overlay.fill(Qt::transparent);
     const DesignPosition drawn = m_drawn;
     m_drawn = DesignPosition();
+    m_cursor = DesignCursor();
     draw_confirmed(drawn);
     qCDebug(lcView) << "sheet drawn at zoom" << m_zoom << "in" << clock.elapsed() << "ms";
     update();

@@ -57,6 +57,7 @@ private:
     bool m_dragging = false;
     bool m_stale = true; // the images are to be drawn again
     DesignPosition m_drawn;
+    DesignCursor m_cursor; // where m_drawn lies in its page's points
     int m_copy = 0;       // copies done when the drawn part was begun
     int m_in_flight = -1; // 0-based
 };
