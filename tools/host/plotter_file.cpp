@@ -8,8 +8,6 @@
 
 #include <QtCore/QCoreApplication>
 #include <QtCore/QFile>
-#include <QtCore/QTextCodec>
-#include <QtCore/QTextDecoder>
 #include <QtCore/QJsonObject>
 
 #include <limits>
@@ -115,10 +113,17 @@ QString PlotterFile::text_from_page(int page) const
     // Made in its final size, in pieces: no second copy while it grows.
     QString text;
     text.reserve(int(m_text_end - start) + kPageEnd.size());
-    QTextDecoder decoder(QTextCodec::codecForName("UTF-8"));
+    // Each piece ends before a character's continuation bytes (10xxxxxx),
+    // so that no character is split between two pieces.
     constexpr qint64 kPiece = 16 << 20;
-    for (qint64 at = start; at < m_text_end; at += kPiece)
-        text += decoder.toUnicode(m_bytes.constData() + at, int(qMin(kPiece, m_text_end - at)));
+    for (qint64 at = start; at < m_text_end;) {
+        qint64 end = qMin(at + kPiece, m_text_end);
+        for (int back = 0; back < 3 && end > at + 1 && end < m_text_end && (uchar(m_bytes.at(end)) & 0xC0) == 0x80;
+             ++back)
+            --end;
+        text += QString::fromUtf8(m_bytes.constData() + at, int(end - at));
+        at = end;
+    }
     // The plugin closes the last page with "PG;" when it has none; closed
     // here, a job of one page is sent from this text without a copy.
     if (!text.endsWith(kPageEnd))
