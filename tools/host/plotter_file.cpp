@@ -9,6 +9,11 @@
 #include <QtCore/QCoreApplication>
 #include <QtCore/QFile>
 #include <QtCore/QJsonObject>
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+#include <QtCore/QStringDecoder>
+#else
+#include <QtCore/QTextCodec>
+#endif
 
 #include <limits>
 
@@ -113,16 +118,21 @@ QString PlotterFile::text_from_page(int page) const
     // Made in its final size, in pieces: no second copy while it grows.
     QString text;
     text.reserve(int(m_text_end - start) + kPageEnd.size());
-    // Each piece ends before a character's continuation bytes (10xxxxxx),
-    // so that no character is split between two pieces.
+    // A decoder keeps a character split between two pieces whole. Qt 6
+    // has QStringDecoder in place of Qt 5's QTextCodec.
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    QStringDecoder decoder(QStringDecoder::Utf8);
+#else
+    QTextDecoder decoder(QTextCodec::codecForName("UTF-8"));
+#endif
     constexpr qint64 kPiece = 16 << 20;
-    for (qint64 at = start; at < m_text_end;) {
-        qint64 end = qMin(at + kPiece, m_text_end);
-        for (int back = 0; back < 3 && end > at + 1 && end < m_text_end && (uchar(m_bytes.at(end)) & 0xC0) == 0x80;
-             ++back)
-            --end;
-        text += QString::fromUtf8(m_bytes.constData() + at, int(end - at));
-        at = end;
+    for (qint64 at = start; at < m_text_end; at += kPiece) {
+        const int size = int(qMin(kPiece, m_text_end - at));
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+        text += decoder.decode(QByteArrayView(m_bytes.constData() + at, size));
+#else
+        text += decoder.toUnicode(m_bytes.constData() + at, size);
+#endif
     }
     // The plugin closes the last page with "PG;" when it has none; closed
     // here, a job of one page is sent from this text without a copy.
