@@ -307,7 +307,7 @@ void tst_cloud::work_record_conditions()
     if (registered)
         VX_TRY_COMPARE(m_cloud->pendingDeliveries(), 0);
     run_events_for(20);
-    QTEST(m_service->work_records.size(), "records");
+    QTEST(int(m_service->work_records.size()), "records");
 }
 
 void tst_cloud::work_record_members()

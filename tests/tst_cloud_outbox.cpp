@@ -334,7 +334,7 @@ void tst_cloud_outbox::answers()
     QFETCH(int, requests);
     if (requests >= 0)
         QCOMPARE(service.requests.size(), requests);
-    QTEST(service.work_records.size(), "stored");
+    QTEST(int(service.work_records.size()), "stored");
     // Each same-origin redirect is followed once, and nothing else goes there.
     int moved = 0;
     for (const CloudService::Request &request : qAsConst(service.requests))

@@ -377,7 +377,7 @@ void tst_end_to_end::host_deletes_the_device_from_a_message()
             [&](VXDeviceInterface::VXDeviceMessage heard_kind, const QString &heard) {
                 const bool match = heard_kind == kind && (text.isEmpty() ? heard.isEmpty() : heard.startsWith(text));
                 if (match && ++seen == occurrence)
-                    delete m_device.take();
+                    m_device.reset();
             });
 
     QWebSocketServer channels(QStringLiteral("cloud"), QWebSocketServer::NonSecureMode);

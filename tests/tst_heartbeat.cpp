@@ -272,7 +272,7 @@ void tst_heartbeat::host_deletes_the_device_on_timeout()
     const QPointer<VXCommonInterface> device(m_device.data());
     connect(device, &VXDeviceInterface::message, this, [this](VXDeviceInterface::VXDeviceMessage, const QString &text) {
         if (text == kTimeoutText)
-            delete m_device.take();
+            m_device.reset();
     });
     set_clock_offset(3600);
     VX_TRY_VERIFY_WITH_TIMEOUT(!device, 3000);

@@ -44,6 +44,8 @@ void tst_hpgl::reads_data()
                                    << QByteArray() << QString();
     QTest::newRow("label to its DT terminator") << QByteArray("IN;DT@;LBhi;PD@PD400,0;") << 1 << 10.0
                                                 << QByteArray("IN;DT@;LBhi;PD@;PD400,0;PG;") << "1 command closed";
+    QTest::newRow("UTF-8 label") << QByteArray("IN;DT@;LB\xe5\x88\x87\xe5\x89\xb2@;PD400,0;") << 1 << 10.0
+                                 << QByteArray("IN;DT@;LB\xe5\x88\x87\xe5\x89\xb2@;PD400,0;PG;") << QString();
     QTest::newRow("no ; between commands") << QByteArray("SP1PA2640,1753PD2640,2000") << 1 << 247 / 40.0
                                            << QByteArray("SP1;PA2640,1753;PD2640,2000;PG;") << "3 commands closed";
     QTest::newRow("line ends, empty command") << QByteArray("PU0,0\nPD400,0;;\r\nPU;") << 1 << 10.0

@@ -14,6 +14,7 @@
 #include <QtCore/QTemporaryDir>
 #include <QtGui/QImage>
 #include <QtNetwork/QTcpServer>
+#include <QtNetwork/QTcpSocket>
 #include <QtTest/QtTest>
 
 #include <csignal>
@@ -186,6 +187,7 @@ private slots:
     void svg_drawings();
     void stops_data();
     void stops();
+    void simulator_ends_with_vxctl();
     void cloud_dead_letters();
     void everyday_commands();
     void trace_replays_the_session_data();
@@ -899,6 +901,26 @@ void tst_vxctl::stops()
     // A stop the machine did not confirm is never called one.
     if (output.contains("did not confirm"))
         QVERIFY2(!output.contains("stopped after") && !output.contains("job stopped"), output.constData());
+}
+
+// The simulator --sim starts dies with vxctl, even with a vxctl killed
+// outright: it is told so in the child, before it runs.
+void tst_vxctl::simulator_ends_with_vxctl()
+{
+    QProcess process;
+    process.start(VXCTL_PATH, {"--sim", "--sim-speed", "1000", "job", SAMPLES_DIR "/spiral-5000-segments.plt"});
+    const QRegularExpression on(QStringLiteral("on the simulator on ([^:\\s]+):(\\d+)"));
+    QString output;
+    VX_TRY_VERIFY_WITH_TIMEOUT(on.match(output += QString::fromUtf8(process.readAllStandardOutput())).hasMatch(), 10000);
+    const QRegularExpressionMatch simulator = on.match(output);
+    ::kill(pid_t(process.processId()), SIGKILL);
+    QVERIFY(process.waitForFinished());
+    const auto listening = [&simulator] {
+        QTcpSocket probe;
+        probe.connectToHost(simulator.captured(1), quint16(simulator.captured(2).toUInt()));
+        return probe.waitForConnected(1000);
+    };
+    VX_TRY_VERIFY_WITH_TIMEOUT(!listening(), 5000);
 }
 
 // An operator lists what a host's outbox holds and decides about the dead.

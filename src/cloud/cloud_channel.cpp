@@ -47,8 +47,14 @@ void DeviceCloud::open_channel()
             m_waiting_job_status.clear(); // the next connection gets the status as it is then
             tell(vx::message::Disconnected);
         });
-        connect(m_websocket, QOverload<QAbstractSocket::SocketError>::of(&QWebSocket::error), this,
-                [tell] { tell(vx::message::Error); });
+        // The error signal is named errorOccurred from Qt 6.5 (error() is a
+        // getter too, hence the overload before it).
+#if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
+        const auto error_signal = &QWebSocket::errorOccurred;
+#else
+        const auto error_signal = QOverload<QAbstractSocket::SocketError>::of(&QWebSocket::error);
+#endif
+        connect(m_websocket, error_signal, this, [tell] { tell(vx::message::Error); });
         connect(m_websocket, &QWebSocket::textMessageReceived, this, &DeviceCloud::on_channel_text);
         connect(m_websocket, &QWebSocket::bytesWritten, this, &DeviceCloud::send_waiting_job_status);
     }

@@ -37,8 +37,10 @@ VXLT3050PROCam::VXLT3050PROCam(QObject *parent)
     const QString file =
         QStringLiteral("VX-LT3050PROCam_%1.qm").arg(vx::language_code_for(QLocale::system().name()));
     const QString beside_host = QCoreApplication::applicationDirPath() + QStringLiteral("/translations");
-    if (!m_translator.load(file, beside_host, QString(), QString()))
-        m_translator.load(file, installed_translations_dir(), QString(), QString());
+    // Without either, the labels read as written.
+    const bool translated = m_translator.load(file, beside_host, QString(), QString()) ||
+                            m_translator.load(file, installed_translations_dir(), QString(), QString());
+    Q_UNUSED(translated)
     QCoreApplication::installTranslator(&m_translator);
 }
 

@@ -29,9 +29,7 @@ VXDeviceProperty *held_property(const QObject *holder, const char *key)
     if (!held.isValid() || held.isNull())
         return nullptr;
     // Only a value that really converts to a pointer is a property; an
-    // editor description (a JSON object) is not.
-    if (held.userType() != QMetaType::VoidStar && !held.convert(QMetaType::VoidStar))
-        return nullptr;
+    // editor description (a JSON object) is not, and gives null.
     return static_cast<VXDeviceProperty *>(held.value<void *>());
 }
 

@@ -44,7 +44,13 @@ void parse_cmd_field(const QString &field, QString &name, int &number, QString &
     name = field.left(letters);
 
     const int number_end = colon > letters ? colon : (colon < 0 ? field.size() : letters);
-    number = field.midRef(letters, number_end - letters).toInt(); // 0 when not a number
+    // 0 when not a number. Read in place: Qt 6 has no QStringRef, and
+    // Qt 5's QStringView has no toInt().
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    number = QStringView(field).mid(letters, number_end - letters).toInt();
+#else
+    number = field.midRef(letters, number_end - letters).toInt();
+#endif
 }
 
 } // namespace vx::protocol

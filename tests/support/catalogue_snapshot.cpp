@@ -9,6 +9,7 @@
 #include <QtCore/QJsonDocument>
 #include <QtCore/QJsonObject>
 #include <QtCore/QMetaEnum>
+#include <QtCore/QRegularExpression>
 #include <QtCore/QScopedPointer>
 
 namespace {
@@ -23,9 +24,18 @@ QString frame_text(QByteArray frame)
     return QString::fromUtf8(frame.replace('\x02', "<STX>").replace('\x03', "<ETX>"));
 }
 
+// Qt 6 writes a number in exponent form where that is shorter ("1e-04");
+// written out as Qt 5 does ("0.0001"), one snapshot holds for both.
 QString json_text(const QJsonObject &object)
 {
-    return QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact));
+    QString text = QString::fromUtf8(QJsonDocument(object).toJson(QJsonDocument::Compact));
+    static const QRegularExpression exponent(QStringLiteral("([:,\\[]-?)(\\d)(?:\\.(\\d+))?e-0?([1-4])(?=[,}\\]])"));
+    for (QRegularExpressionMatch m = exponent.match(text); m.hasMatch(); m = exponent.match(text, m.capturedStart())) {
+        const QString fixed = m.captured(1) + QStringLiteral("0.") + QString(m.captured(4).toInt() - 1, QLatin1Char('0'))
+            + m.captured(2) + m.captured(3);
+        text.replace(m.capturedStart(), m.capturedLength(), fixed);
+    }
+    return text;
 }
 
 // The keys of the properties an object holds, in the order they were set

@@ -129,8 +129,9 @@ JobOutcome cut_copies(PlotterFile &file, int from_page, int copies, VXDeviceInte
     QVector<Part> parts;
     if (from_page > 1)
         parts.append({from_page, 1});
-    if (copies - parts.size() > 0)
-        parts.append({1, copies - parts.size()});
+    const int remaining = copies - int(parts.size());
+    if (remaining > 0)
+        parts.append({1, remaining});
     JobOutcome outcome = JobOutcome::Finished;
     for (int i = 0; i < parts.size() && outcome == JobOutcome::Finished; ++i) {
         const Part part = parts.at(i);

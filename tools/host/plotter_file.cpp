@@ -8,9 +8,12 @@
 
 #include <QtCore/QCoreApplication>
 #include <QtCore/QFile>
-#include <QtCore/QTextCodec>
-#include <QtCore/QTextDecoder>
 #include <QtCore/QJsonObject>
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+#include <QtCore/QStringDecoder>
+#else
+#include <QtCore/QTextCodec>
+#endif
 
 #include <limits>
 
@@ -115,10 +118,22 @@ QString PlotterFile::text_from_page(int page) const
     // Made in its final size, in pieces: no second copy while it grows.
     QString text;
     text.reserve(int(m_text_end - start) + kPageEnd.size());
+    // A decoder keeps a character split between two pieces whole. Qt 6
+    // has QStringDecoder in place of Qt 5's QTextCodec.
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    QStringDecoder decoder(QStringDecoder::Utf8);
+#else
     QTextDecoder decoder(QTextCodec::codecForName("UTF-8"));
+#endif
     constexpr qint64 kPiece = 16 << 20;
-    for (qint64 at = start; at < m_text_end; at += kPiece)
-        text += decoder.toUnicode(m_bytes.constData() + at, int(qMin(kPiece, m_text_end - at)));
+    for (qint64 at = start; at < m_text_end; at += kPiece) {
+        const int size = int(qMin(kPiece, m_text_end - at));
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+        text += decoder.decode(QByteArrayView(m_bytes.constData() + at, size));
+#else
+        text += decoder.toUnicode(m_bytes.constData() + at, size);
+#endif
+    }
     // The plugin closes the last page with "PG;" when it has none; closed
     // here, a job of one page is sent from this text without a copy.
     if (!text.endsWith(kPageEnd))

@@ -33,7 +33,10 @@ bool QrCutFiles::use_map(const QString &map_file, QString *error)
         return false;
     const QDir base = QFileInfo(map_file).absoluteDir();
     QTextStream lines(&file);
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
+    // UTF-8 whatever the locale; Qt 6 has no setCodec() and always uses UTF-8.
     lines.setCodec("UTF-8");
+#endif
     for (int number = 1; !lines.atEnd(); ++number) {
         const QString line = lines.readLine().trimmed();
         if (line.isEmpty() || line.startsWith(QLatin1Char('#')))

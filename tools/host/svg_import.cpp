@@ -158,7 +158,7 @@ struct Outline
 };
 
 // What Qt's SVG module (SVG Tiny 1.2) draws or reads for its drawing.
-bool drawn_by_qt(const QStringRef &name)
+bool drawn_by_qt(QStringView name)
 {
     static const QSet<QString> known{
         "svg", "g", "a", "defs", "circle", "ellipse", "line", "path", "polygon", "polyline", "rect", "text",

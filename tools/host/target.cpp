@@ -25,15 +25,30 @@ void end_simulator_and_exit(int signal)
     std::raise(signal);
 }
 
-} // namespace
-
-void SimulatorProcess::Process::setupChildProcess()
+// In the child before it runs the simulator.
+void prepare_simulator_child()
 {
     ::setpgid(0, 0);
 #ifdef Q_OS_LINUX
     ::prctl(PR_SET_PDEATHSIG, SIGTERM);
 #endif
 }
+
+} // namespace
+
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+SimulatorProcess::Process::Process()
+{
+    setChildProcessModifier(prepare_simulator_child);
+}
+#else
+SimulatorProcess::Process::Process() = default;
+
+void SimulatorProcess::Process::setupChildProcess()
+{
+    prepare_simulator_child();
+}
+#endif
 
 bool Target::parse_tcp(const QString &text, Target *target)
 {

@@ -45,8 +45,13 @@ public:
 private:
     class Process : public QProcess
     {
+    public:
+        Process();
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0)
     protected:
+        // Qt 6 has no such virtual; it takes a modifier function instead.
         void setupChildProcess() override;
+#endif
     };
     Process m_process;
 };
