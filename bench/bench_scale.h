@@ -26,6 +26,8 @@ struct Scale
     qint64 design_bytes = 35LL << 20;  // designs: an HP-GL file as an exporter writes it
     int design_pages = 10;
     qint64 svg_bytes = 1 << 20;        // and an SVG drawing
+    int console_pages = 200;           // the console: a job of 20 KB pages
+    int console_pairs = 5;             // with and without the window, in turns
     int repetitions = 3;               // the fastest repetition counts
     int trace_pairs = 15;              // jobs with and without a trace, in turns
     double min_time = 0.5;             // seconds a timed loop runs at least
@@ -46,6 +48,8 @@ struct Scale
         s.design_bytes = 100 << 10;
         s.design_pages = 2;
         s.svg_bytes = 20 << 10;
+        s.console_pages = 5;
+        s.console_pairs = 1;
         s.repetitions = 1;
         s.trace_pairs = 1;
         s.min_time = 0.001;

@@ -1,7 +1,7 @@
 // The benchmark program: every measurement against its baseline, printed
 // as one table. "--smoke" runs tiny sizes once, to check that each
 // measurement works; "--only=GROUP" (frame, receive, pages, stream, fleet)
-// (or design) runs one group; "--mixed=N,N,..." and "--plain=N,N,..." set the frame
+// (or design, console) runs one group; "--mixed=N,N,..." and "--plain=N,N,..." set the frame
 // counts of the receive measurements. The exit status tells whether any
 // failed.
 #include "bench_scale.h"
@@ -80,6 +80,8 @@ int main(int argc, char **argv)
         vxbench::measure_peaks(scale, store);
     if (wanted("design"))
         vxbench::measure_design_peak(scale, store);
+    if (wanted("console"))
+        vxbench::measure_console(scale, store);
     vxbench::print_table(store, scale, std::cout);
     return store.any_error() ? 1 : 0;
 }

@@ -236,6 +236,35 @@ void design_rows(const ResultStore &store, std::ostream &out)
     }
 }
 
+void console_rows(const ResultStore &store, std::ostream &out)
+{
+    const Measured *open = store.find("console_open");
+    if (open && open->error.empty()) {
+        const double bytes = counter(open, "file_bytes");
+        const double grown = (counter(open, "peak_kib") - counter(open, "base_kib")) * 1024;
+        print(out, {format("g. console: a %.0f MiB design opened and drawn (1280 x 900 window)", bytes / kMiB),
+                    format("%.2f s", counter(open, "open_draw_s")), "", "", "≤ 2 s", counter(open, "open_draw_s") <= 2.0});
+        print(out, {"g. console memory (VmHWM growth) with that design shown", format("%.1f MiB", grown / kMiB),
+                    format("%.1f MiB file", bytes / kMiB), format("%.2f× the file", grown / bytes), "≤ 6× the file",
+                    grown <= 6 * bytes});
+    }
+    const Measured *stall = store.find("console_stall");
+    if (stall && stall->error.empty())
+        print(out, {format("g. longest event-loop stall while that design is cut on vxsim (a report every 20 ms, "
+                           "%.0f s)", counter(stall, "seconds")),
+                    format("%.0f ms", counter(stall, "stall_ms")),
+                    format("%.0f reports", counter(stall, "reports")), "", "≤ 50 ms",
+                    counter(stall, "stall_ms") <= 50.0});
+    const Measured *turn = store.find("console_turnaround");
+    if (turn && turn->error.empty()) {
+        const double bare = counter(turn, "bare_us"), window = counter(turn, "window_us");
+        print(out, {format("g. \"4,0\" → next page's first byte, %.0f pages of 20 KB: console window vs none", counter(turn, "pages"))
+                        + format(" (median of %.0f runs each, in turns)", counter(turn, "pairs")),
+                    format("%.0f µs", window), format("%.0f µs", bare), format("%.2f×", window / bare), "≤ 1.1×",
+                    window <= 1.1 * bare});
+    }
+}
+
 } // namespace
 
 void measure_design_peak(const Scale &scale, ResultStore &store)
@@ -268,6 +297,7 @@ void print_table(const ResultStore &store, const Scale &scale, std::ostream &out
     stream_rows(store, scale, out);
     fleet_rows(store, scale, out);
     design_rows(store, out);
+    console_rows(store, out);
 }
 
 } // namespace vxbench

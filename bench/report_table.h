@@ -15,6 +15,10 @@ void measure_peaks(const Scale &scale, ResultStore &store);
 // stores "peak_design".
 void measure_design_peak(const Scale &scale, ResultStore &store);
 
+// Runs the console's measurements (vxbench_console) and stores
+// "console_open", "console_stall" and "console_turnaround".
+void measure_console(const Scale &scale, ResultStore &store);
+
 // Prints the one table of figures, ratios and targets as Markdown.
 void print_table(const ResultStore &store, const Scale &scale, std::ostream &out);
 

@@ -1,7 +1,8 @@
 // The controller side of the streaming benchmark, in its own process on
 // plain blocking sockets. "reply" answers every PPLT page with "4,0" as soon
 // as its last byte is in and times, on its own clock, how long after that
-// answer left the next page's first byte and last byte arrive. "sink TOTAL"
+// answer left the next page's first byte and last byte arrive; "reply
+// PAGES" closes the link after answering that many pages. "sink TOTAL"
 // just reads TOTAL bytes and answers one byte. Prints "port=N" first, its
 // figures at the end.
 #include "frame.h"
@@ -93,7 +94,7 @@ private:
     bool m_in_frame = false;
 };
 
-int run_reply(int client)
+int run_reply(int client, int last_page)
 {
     const QByteArray answer = vx::frame("CCMD", "4,0;");
     PageWatch watch;
@@ -125,6 +126,8 @@ int run_reply(int client)
         });
         if (!answered)
             return 1;
+        if (last_page > 0 && pages >= last_page)
+            break;
     }
     std::printf("pages=%d bytes=%lld first_byte_median_us=%.1f whole_page_median_us=%.1f samples=%zu\n", pages,
                 bytes, median(first_byte), median(whole_page), first_byte.size());
@@ -153,17 +156,18 @@ int run_sink(int client, long long total)
 
 int main(int argc, char **argv)
 {
-    const bool reply = argc == 2 && std::strcmp(argv[1], "reply") == 0;
+    const bool reply = (argc == 2 || argc == 3) && std::strcmp(argv[1], "reply") == 0;
     const bool sink = argc == 3 && std::strcmp(argv[1], "sink") == 0;
     if (!reply && !sink) {
-        std::fprintf(stderr, "usage: vxbench_peer reply | sink TOTAL\n");
+        std::fprintf(stderr, "usage: vxbench_peer reply [PAGES] | sink TOTAL\n");
         return 2;
     }
     alarm(600); // never outlives a stuck benchmark by long
     const int client = accept_one();
     if (client < 0)
         return 1;
-    const int status = reply ? run_reply(client) : run_sink(client, std::atoll(argv[2]));
+    const int status = reply ? run_reply(client, argc == 3 ? std::atoi(argv[2]) : 0)
+                             : run_sink(client, std::atoll(argv[2]));
     close(client);
     return status;
 }

@@ -11,7 +11,7 @@
 #include <QtCore/QSettings>
 #include <QtCore/QTemporaryDir>
 #include <QtTest/QtTest>
-#include <QtWidgets/QAction>
+#include <QAction> // QtWidgets in Qt 5, QtGui in Qt 6
 #include <QtWidgets/QListWidget>
 #include <QtWidgets/QPushButton>
 #include <QtWidgets/QToolButton>
@@ -124,12 +124,12 @@ void tst_vxstudio::job_data()
                                             << "finished" << false;
     QTest::newRow("pause and resume, buttons") << QStringList() << "click" << "pause" << JobOutcome::Finished
                                                << "finished" << false;
-    QTest::newRow("stop confirmed") << QStringList() << "click" << "stop" << JobOutcome::UserStop
+    QTest::newRow("stop confirmed") << QStringList{"speed=4000"} << "click" << "stop" << JobOutcome::UserStop
                                     << "stopped (the machine confirmed it)" << true;
     QTest::newRow("stop not confirmed") << QStringList{"ignore-stop=", "speed=4000"} << "key" << "stop"
                                         << JobOutcome::StopUnconfirmed
                                         << "stop not confirmed: the machine may still be cutting" << true;
-    QTest::newRow("stop on the machine") << QStringList{"machine-stop-after=1"} << "click" << ""
+    QTest::newRow("stop on the machine") << QStringList{"machine-stop-after=1", "speed=4000"} << "click" << ""
                                          << JobOutcome::MachineStop << "stopped on the machine" << true;
 }
 
@@ -154,7 +154,7 @@ void tst_vxstudio::job()
     bool pressed = false;
     QStringList paused_shown; // the job's state shown after the pause and resume
     int drawn_otherwise = 0; // reports after which the drawing is not what the machine confirmed
-    connect(&session, &Session::progress_changed, this, [&] {
+    connect(window.view(), &JobView::progress_shown, this, [&] {
         drawn.append(window.view()->confirmed());
         const JobProgress &progress = *session.progress();
         if (!progress.finished() && (drawn.last().page != progress.page() - 1 || drawn.last().share != progress.page_share()))

@@ -42,6 +42,11 @@
 #include <QtWidgets/QTreeWidget>
 #include <QtWidgets/QVBoxLayout>
 
+namespace {
+// How long after a report it is drawn, at most.
+constexpr int kProgressShownMs = 40;
+} // namespace
+
 MainWindow::MainWindow(const QString &plugin, QWidget *parent)
     : QMainWindow(parent), m_session(new Session(this)), m_history(new JobHistory), m_presets(new MaterialPresets),
       m_recorder(new JobRecorder(*m_session, *m_history, this)), m_notifier(new Notifier(this))
@@ -120,11 +125,17 @@ MainWindow::MainWindow(const QString &plugin, QWidget *parent)
         show_job();
         update_actions();
     });
+    // Drawn a moment after a report, the reports meanwhile together: the
+    // plugin sends the next page from the event loop, and a window drawn at
+    // every report would hold pages back (2.5 times the turnaround on
+    // loopback). The moment is short next to any page's cut.
+    m_progress_shown = new QTimer(this);
+    m_progress_shown->setSingleShot(true);
+    m_progress_shown->setInterval(kProgressShownMs);
+    connect(m_progress_shown, &QTimer::timeout, this, &MainWindow::show_progress);
     connect(m_session, &Session::progress_changed, this, [this] {
-        if (!m_session->qr_job())
-            m_view->show_progress(m_session->progress());
-        m_figures->refresh();
-        show_job();
+        if (!m_progress_shown->isActive())
+            m_progress_shown->start();
     });
     connect(m_session, &Session::paused_changed, this, [this](bool paused) {
         note(paused ? tr("paused: the machine confirmed it") : tr("resumed: the machine confirmed it"));
@@ -542,9 +553,24 @@ void MainWindow::test_cut()
         m_session->start(1);
 }
 
+void MainWindow::show_progress()
+{
+    if (!m_session->progress())
+        return;
+    if (!m_session->qr_job())
+        m_view->show_progress(m_session->progress());
+    m_figures->refresh();
+    show_job();
+}
+
 void MainWindow::on_job_ended(JobOutcome outcome, const QString &text)
 {
     m_clock->stop();
+    // The last report shown before the end is told.
+    if (m_progress_shown->isActive()) {
+        m_progress_shown->stop();
+        show_progress();
+    }
     note(text);
     if (!m_session->qr_job())
         m_view->show_progress(m_session->progress());

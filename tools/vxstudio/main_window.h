@@ -61,6 +61,7 @@ private:
     void update_actions();
     void show_link();
     void show_job();
+    void show_progress();
     void on_job_ended(JobOutcome outcome, const QString &text);
     void on_qr_code(const QString &code, const QString &file, const QString &skipped);
     void note(const QString &text);
@@ -90,6 +91,7 @@ private:
     QTabWidget *m_tabs;
     PracticeFaultsMenu *m_faults;
     QTimer *m_clock;
+    QTimer *m_progress_shown; // the latest report drawn, after its handling
     QHash<QString, QAction *> m_actions;
     bool m_close_when_idle = false;
 };

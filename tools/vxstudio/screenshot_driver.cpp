@@ -11,7 +11,7 @@
 #include <QtCore/QDir>
 #include <QtCore/QSettings>
 #include <QtGui/QPixmap>
-#include <QtWidgets/QAction>
+#include <QAction> // QtWidgets in Qt 5, QtGui in Qt 6
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QListWidget>
 #include <QtWidgets/QTabWidget>

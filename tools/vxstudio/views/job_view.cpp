@@ -77,6 +77,7 @@ void JobView::show_progress(const JobProgress *progress)
     m_in_flight = progress->finished() ? -1 : to.page;
     draw_confirmed(to);
     update();
+    emit progress_shown();
 }
 
 // Only forward: what the machine confirmed stays confirmed.

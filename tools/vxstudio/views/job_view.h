@@ -31,6 +31,10 @@ public:
     const QImage &confirmed_image();
     static QColor confirmed_colour();
 
+signals:
+    // The confirmed part was drawn as the progress shown says.
+    void progress_shown();
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
