@@ -176,22 +176,17 @@ void SettingsWindow::show_values()
         property->to_ui_ctrl(); // what the machine holds now
     for (TypedField *field : qAsConst(m_fields))
         field->reset();
-    QHash<VXDeviceProperty *, QList<QVariant>> values;
-    for (VXDeviceProperty *property : qAsConst(m_shown))
-        values.insert(property, held_values(property));
-    for (const Setting &setting : qAsConst(m_settings))
-        values.insert(setting.property, held_values(setting.property));
-    for (VXDeviceProperty *property : qAsConst(m_shown))
-        property->from_ui_ctrl();
+    const QHash<VXDeviceProperty *, QList<QVariant>> values = take_fields();
     for (const Setting &setting : qAsConst(m_settings))
         m_untouched.insert(setting.key, value_text(setting.property));
     for (auto it = values.cbegin(); it != values.cend(); ++it)
         restore(it.key(), it.value());
 }
 
-QMap<QString, QString> SettingsWindow::user_fields(QStringList *left_out)
+// The properties take their fields' values; what they held before is
+// returned, for restore() once the values were read.
+QHash<VXDeviceProperty *, QList<QVariant>> SettingsWindow::take_fields()
 {
-    const QSet<QString> held_back = settings_not_taken(left_out);
     QHash<VXDeviceProperty *, QList<QVariant>> values;
     for (VXDeviceProperty *property : qAsConst(m_shown))
         values.insert(property, held_values(property));
@@ -199,6 +194,13 @@ QMap<QString, QString> SettingsWindow::user_fields(QStringList *left_out)
         values.insert(setting.property, held_values(setting.property));
     for (VXDeviceProperty *property : qAsConst(m_shown))
         property->from_ui_ctrl();
+    return values;
+}
+
+QMap<QString, QString> SettingsWindow::user_fields(QStringList *left_out)
+{
+    const QSet<QString> held_back = settings_not_taken(left_out);
+    const QHash<VXDeviceProperty *, QList<QVariant>> values = take_fields();
     QMap<QString, QString> fields;
     for (const Setting &setting : qAsConst(m_settings)) {
         const QString shown = value_text(setting.property);

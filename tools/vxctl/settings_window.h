@@ -4,6 +4,7 @@
 #include <QtCore/QList>
 #include <QtCore/QMap>
 #include <QtCore/QSet>
+#include <QtCore/QVariant>
 #include <QtWidgets/QWidget>
 
 class QLabel;
@@ -51,6 +52,7 @@ private:
     };
 
     void find_fields();
+    QHash<VXDeviceProperty *, QList<QVariant>> take_fields();
     QSet<QString> settings_not_taken(QStringList *not_sent) const;
     void show_values();
 

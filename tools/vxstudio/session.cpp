@@ -139,7 +139,7 @@ bool Session::can_start(QString *why) const
     return why->isEmpty();
 }
 
-bool Session::start(int copies)
+bool Session::design_ready()
 {
     QString why;
     if (m_file.isEmpty())
@@ -148,6 +148,13 @@ bool Session::start(int copies)
         emit log(why);
         return false;
     }
+    return true;
+}
+
+bool Session::start(int copies)
+{
+    if (!design_ready())
+        return false;
     m_job = Job::Running; // until the event loop runs it: no second start
     m_cancelled = false;
     QTimer::singleShot(0, this, [this, copies] { run_plotter(copies, 1); });
@@ -164,13 +171,8 @@ ResumePoint Session::resume_point() const
 
 bool Session::resume(bool redo_page)
 {
-    QString why;
-    if (m_file.isEmpty())
-        why = tr("open a design first");
-    if (!can_start(&why)) {
-        emit log(why);
+    if (!design_ready())
         return false;
-    }
     JobJournal journal(m_file, m_target.key());
     const ResumePoint point = ::resume_point(journal, m_stats.pages, redo_page);
     switch (point.kind) {

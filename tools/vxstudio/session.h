@@ -114,6 +114,8 @@ private:
     void event(const QString &name, const QJsonObject &fields, const QString &text) override;
     void progress(const JobProgress &progress) override;
     bool can_start(QString *why) const;
+    // A design is open and a job can start; else says why in the log.
+    bool design_ready();
     void set_link(Link link, const QString &text);
     // Connected, or connects; false after job_not_started.
     bool connected_for_job();
