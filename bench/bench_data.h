@@ -22,15 +22,3 @@ int scan_frames(const QByteArray &bytes);
 
 } // namespace vxbench
 
-namespace vxbench {
-
-// HP-GL of about `bytes` bytes as a vector editor's exporter writes it:
-// outlines of many points, one PD command each, some circles and arcs,
-// and `pages` page advances.
-QByteArray design_hpgl(qint64 bytes, int pages);
-
-// An SVG drawing of about `bytes` bytes as a vector editor saves it: mm,
-// layers, transformed groups and paths of relative cubic curves.
-QByteArray design_svg(qint64 bytes);
-
-} // namespace vxbench

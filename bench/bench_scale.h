@@ -72,7 +72,6 @@ void register_receive_benchmarks(const Scale &scale);
 void register_page_benchmarks(const Scale &scale);
 void register_stream_benchmarks(const Scale &scale);
 void register_fleet_benchmarks(const Scale &scale);
-void register_design_benchmarks(const Scale &scale);
 // The design file the design benchmarks read, written once.
 QString design_file_path(const Scale &scale);
 

@@ -3,7 +3,7 @@
 // its event loop during a job reporting 50 times a second, and the page
 // turnaround of a job with the window against the same job without it, in
 // turns, against the peer that answers each page.
-#include "bench_data.h"
+#include "bench_designs.h"
 #include "bench_scale.h"
 #include "helper_process.h"
 #include "report_table.h"

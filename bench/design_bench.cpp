@@ -1,21 +1,14 @@
 // Designs in: a big HP-GL file read, checked, interpreted and measured as
 // the dry run does, against reading it and splitting it at ";"; its
-// picture drawn; an SVG drawing imported.
-#include "bench_data.h"
+// picture drawn; an SVG drawing imported; the memory of holding it. Each
+// measured by vxbench_design in a process of its own.
+#include "bench_designs.h"
 #include "bench_scale.h"
-#include "design_picture.h"
-#include "plotter_file.h"
-#include "svg_import.h"
-
-#include <benchmark/benchmark.h>
+#include "helper_process.h"
+#include "report_table.h"
 
 #include <QtCore/QDir>
-#include <QtCore/QFile>
 #include <QtCore/QTemporaryFile>
-#include <QtGui/QImage>
-#include <QtGui/QPainter>
-
-#include <memory>
 
 namespace vxbench {
 
@@ -32,71 +25,34 @@ QString design_file_path(const Scale &scale)
     return file.fileName();
 }
 
-void register_design_benchmarks(const Scale &scale)
+void measure_design(const Scale &scale, ResultStore &store)
 {
-    const QString path = design_file_path(scale);
+    const QString program = scale.helper_dir + QStringLiteral("/vxbench_design");
+    const QMap<QString, double> figures =
+        HelperProcess(program, {QStringLiteral("measure"), design_file_path(scale), QString::number(scale.svg_bytes),
+                                QString::number(scale.repetitions)}).finish(600000);
+    const auto put = [&](const char *name, const char *seconds, std::map<std::string, double> counters) {
+        Measured measured;
+        measured.seconds = figures.value(QLatin1String(seconds));
+        if (figures.isEmpty())
+            measured.error = "vxbench_design failed";
+        measured.counters = std::move(counters);
+        store.put(name, measured);
+    };
+    put("design_read", "read_s", {{"bytes", figures.value(QStringLiteral("bytes"))}});
+    put("design_split", "split_s", {{"commands", figures.value(QStringLiteral("commands"))}});
+    put("design_picture", "picture_s", {{"pages", figures.value(QStringLiteral("pages"))}});
+    put("svg_import", "svg_s", {{"bytes", figures.value(QStringLiteral("svg_bytes"))},
+                                {"hpgl_bytes", figures.value(QStringLiteral("hpgl_bytes"))}});
 
-    configure(benchmark::RegisterBenchmark("design_read", [path](benchmark::State &state) {
-        qint64 bytes = 0;
-        for (auto _ : state) {
-            PlotterFile file;
-            QString error;
-            if (!file.read(path, &error)) {
-                state.SkipWithError(qPrintable(error));
-                return;
-            }
-            bytes = file.size();
-            benchmark::DoNotOptimize(file.stats().cut);
-        }
-        state.counters["bytes"] = double(bytes);
-    }), scale, scale.smoke ? 1 : 3);
-
-    configure(benchmark::RegisterBenchmark("design_split", [path](benchmark::State &state) {
-        qint64 commands = 0;
-        for (auto _ : state) {
-            QFile file(path);
-            if (!file.open(QIODevice::ReadOnly)) {
-                state.SkipWithError("cannot read the design");
-                return;
-            }
-            commands = file.readAll().split(';').size();
-        }
-        state.counters["commands"] = double(commands);
-    }), scale, scale.smoke ? 1 : 3);
-
-    configure(benchmark::RegisterBenchmark("design_picture", [path](benchmark::State &state) {
-        PlotterFile file;
-        file.set_keep_paths(true);
-        QString error;
-        if (!file.read(path, &error)) {
-            state.SkipWithError(qPrintable(error));
-            return;
-        }
-        const DesignSheet sheet{file.take_paths(), WorkArea{1200.0, 800.0, QString()}, QStringLiteral("design.plt"),
-                                0.0, 100.0};
-        QImage image(kDesignPictureWidth, kDesignPictureHeight, QImage::Format_RGB32);
-        for (auto _ : state) {
-            QPainter painter(&image);
-            draw_design(painter, QRectF(image.rect()), sheet);
-        }
-        state.counters["pages"] = sheet.pages.size();
-    }), scale, scale.smoke ? 1 : 3);
-
-    const auto svg = std::make_shared<const QByteArray>(design_svg(scale.svg_bytes));
-    configure(benchmark::RegisterBenchmark("svg_import", [svg](benchmark::State &state) {
-        qint64 out = 0;
-        for (auto _ : state) {
-            SvgImport import;
-            QString error;
-            if (!import.convert(QStringLiteral("design.svg"), *svg, SvgImport::ByLayer, &error)) {
-                state.SkipWithError(qPrintable(error));
-                return;
-            }
-            out = import.hpgl().size();
-        }
-        state.counters["bytes"] = double(svg->size());
-        state.counters["hpgl_bytes"] = double(out);
-    }), scale, scale.smoke ? 1 : 3);
+    const QMap<QString, double> peak =
+        HelperProcess(program, {QStringLiteral("memory"), design_file_path(scale)}).finish(300000);
+    Measured measured;
+    if (peak.isEmpty())
+        measured.error = "vxbench_design failed: memory";
+    for (auto it = peak.begin(); it != peak.end(); ++it)
+        measured.counters[it.key().toStdString()] = it.value();
+    store.put("peak_design", measured);
 }
 
 } // namespace vxbench

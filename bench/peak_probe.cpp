@@ -1,9 +1,7 @@
 // One memory measurement per process: builds a plotter job, then either
-// cuts it with setPlt on a machine instance or searches it for "PG;"; or
-// reads a design file and holds its paths as a picture of it needs them.
-// Prints the resident-set figures from /proc/self/status.
+// cuts it with setPlt on a machine instance or searches it for "PG;", and
+// prints the resident-set figures from /proc/self/status.
 #include "bench_data.h"
-#include "plotter_file.h"
 #include "memory_use.h"
 #include "vxdeviceproperty.h"
 #include "vxlt3050procam.h"
@@ -18,22 +16,8 @@ int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() == 3 && args.at(1) == QLatin1String("design")) {
-        const qint64 base = status_kib("VmRSS");
-        PlotterFile file;
-        file.set_keep_paths(true);
-        QString error;
-        if (!file.read(args.at(2), &error)) {
-            std::fprintf(stderr, "%s\n", qPrintable(error));
-            return 1;
-        }
-        const QVector<PlotPage> pages = file.take_paths();
-        std::printf("job_bytes=%lld base_kib=%lld peak_kib=%lld pages=%d\n", static_cast<long long>(file.size()),
-                    static_cast<long long>(base), static_cast<long long>(status_kib("VmHWM")), int(pages.size()));
-        return 0;
-    }
     if (args.size() != 4 || (args.at(1) != QLatin1String("setplt") && args.at(1) != QLatin1String("search"))) {
-        std::fprintf(stderr, "usage: vxbench_peak setplt|search CHARS PAGES, or design FILE\n");
+        std::fprintf(stderr, "usage: vxbench_peak setplt|search CHARS PAGES\n");
         return 2;
     }
     const qint64 chars = args.at(2).toLongLong();

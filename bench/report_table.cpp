@@ -267,19 +267,6 @@ void console_rows(const ResultStore &store, std::ostream &out)
 
 } // namespace
 
-void measure_design_peak(const Scale &scale, ResultStore &store)
-{
-    HelperProcess process(scale.helper_dir + QStringLiteral("/vxbench_peak"),
-                          {QStringLiteral("design"), design_file_path(scale)});
-    const QMap<QString, double> figures = process.finish(300000);
-    Measured measured;
-    if (figures.isEmpty())
-        measured.error = "the memory probe failed: design";
-    for (auto it = figures.begin(); it != figures.end(); ++it)
-        measured.counters[it.key().toStdString()] = it.value();
-    store.put("peak_design", measured);
-}
-
 void measure_peaks(const Scale &scale, ResultStore &store)
 {
     store.put("peak_set_plt", probe(scale, "setplt"));

@@ -11,9 +11,9 @@ namespace vxbench {
 // and stores "peak_set_plt" and "peak_search" (seconds unused).
 void measure_peaks(const Scale &scale, ResultStore &store);
 
-// Reads the design file and holds its paths in a process of its own, and
-// stores "peak_design".
-void measure_design_peak(const Scale &scale, ResultStore &store);
+// Runs the design measurements (vxbench_design) and stores "design_read",
+// "design_split", "design_picture", "svg_import" and "peak_design".
+void measure_design(const Scale &scale, ResultStore &store);
 
 // Runs the console's measurements (vxbench_console) and stores
 // "console_open", "console_stall" and "console_turnaround".
