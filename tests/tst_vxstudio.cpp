@@ -94,6 +94,7 @@ private slots:
     void resume_after_dropped_link();
     void queue_runs_in_order_and_halts();
     void qr_codes_logged();
+    void zoom_and_pan();
 
 private:
     QTemporaryDir m_home;
@@ -297,6 +298,36 @@ void tst_vxstudio::qr_codes_logged()
     QCOMPARE(log->topLevelItem(1)->text(3), QStringLiteral("no cut file for it in %1").arg(cut_files.path()));
     QVERIFY(window.log_text().contains(QLatin1String("Unknown QR code: B2")));
     QCOMPARE(session.progress()->copies_done(), 1);
+}
+
+// The sheet as the operator looks closer: + zooms in (the image drawn
+// larger), dragging moves it, 0 fits it again; wheel turns zoom too.
+void tst_vxstudio::zoom_and_pan()
+{
+    Window at({});
+    MainWindow &window = *at.window;
+    QVERIFY(window.open_file(kLabels));
+    JobView *view = window.view();
+    const QSize fitted = view->confirmed_image().size();
+    const QImage before = view->grab().toImage();
+    QTest::keyClick(view, Qt::Key_Plus);
+    QVERIFY(view->zoom() > 1.0);
+    QVERIFY(view->confirmed_image().width() > fitted.width());
+    const QImage zoomed = view->grab().toImage();
+    QVERIFY(zoomed != before);
+    const QPoint from = view->rect().center();
+    QTest::mousePress(view, Qt::LeftButton, {}, from);
+    QMouseEvent move(QEvent::MouseMove, from + QPoint(120, 60), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(view, &move);
+    QTest::mouseRelease(view, Qt::LeftButton, {}, from + QPoint(120, 60));
+    QVERIFY(view->grab().toImage() != zoomed);
+    QTest::keyClick(view, Qt::Key_0);
+    QCOMPARE(view->zoom(), 1.0);
+    QCOMPARE(view->confirmed_image().size(), fitted);
+    QWheelEvent wheel(QPointF(from), QPointF(view->mapToGlobal(from)), QPoint(), QPoint(0, 120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(view, &wheel);
+    QVERIFY(view->zoom() > 1.0);
 }
 
 QTEST_MAIN(tst_vxstudio)
