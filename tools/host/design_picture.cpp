@@ -163,7 +163,9 @@ void walk_page(const PlotPage &page, Visit visit, DesignCursor *at)
         const int resume = i == at->stroke ? at->point : 0;
         for (int p = qMax(qMax(first, resume), 1); p < qMin(end, page.points.size()); ++p) {
             const PlotPoint a = page.points.at(p - 1), b = page.points.at(p);
-            const double length = std::hypot(double(b.x) - a.x, double(b.y) - a.y);
+            // As the interpreter measured the path (floats: no overflow).
+            const double dx = double(b.x) - a.x, dy = double(b.y) - a.y;
+            const double length = std::sqrt(dx * dx + dy * dy);
             if (!visit(a, b, down, at->along, length)) {
                 at->stroke = i, at->point = p;
                 return;
@@ -175,7 +177,8 @@ void walk_page(const PlotPage &page, Visit visit, DesignCursor *at)
 }
 
 // The pen-down cuts of a page between two shares of its path, walked from
-// the cursor when it lies before them.
+// the cursor when it lies before them. The cursor is left at the segment
+// the end falls in, for the next part.
 QPainterPath page_part(const PlotPage &page, double from, double to, const QTransform &to_pixels, DesignCursor *at)
 {
     QPainterPath path;
@@ -187,35 +190,21 @@ QPainterPath page_part(const PlotPage &page, double from, double to, const QTran
         *at = DesignCursor{at->page, 0, 0, 0.0};
     QPointF last(qQNaN(), qQNaN());
     walk_page(page, [&](PlotPoint a, PlotPoint b, bool down, double along, double length) {
-        if (along + length > end)
+        if (along >= end)
             return false;
-        if (!down || along + length <= start || length <= 0.0)
-            return true;
-        const QPointF pa(a.x, a.y), pb(b.x, b.y);
-        const QPointF p0 = along >= start ? pa : pa + (pb - pa) * ((start - along) / length);
-        const QPointF m0 = to_pixels.map(p0), m1 = to_pixels.map(pb);
-        if (m0 != last)
-            path.moveTo(m0);
-        path.lineTo(m1);
-        last = m1;
-        return true;
-    }, at);
-    // The segment the end falls in, drawn to the end; the cursor stays at
-    // its start for the next part.
-    if (at->stroke < page.strokes.size()) {
-        const bool down = page.strokes.at(at->stroke) & PlotPage::kPenDown;
-        const PlotPoint a = page.points.at(at->point - 1), b = page.points.at(at->point);
-        const double length = std::hypot(double(b.x) - a.x, double(b.y) - a.y);
-        if (down && length > 0.0 && at->along < end) {
+        const bool ends_here = along + length > end;
+        if (down && along + length > start && length > 0.0) {
             const QPointF pa(a.x, a.y), pb(b.x, b.y);
-            const QPointF p0 = at->along >= start ? pa : pa + (pb - pa) * ((start - at->along) / length);
-            const QPointF p1 = pa + (pb - pa) * ((end - at->along) / length);
-            const QPointF m0 = to_pixels.map(p0);
+            const QPointF p0 = along >= start ? pa : pa + (pb - pa) * ((start - along) / length);
+            const QPointF p1 = ends_here ? pa + (pb - pa) * ((end - along) / length) : pb;
+            const QPointF m0 = to_pixels.map(p0), m1 = to_pixels.map(p1);
             if (m0 != last)
                 path.moveTo(m0);
-            path.lineTo(to_pixels.map(p1));
+            path.lineTo(m1);
+            last = m1;
         }
-    }
+        return !ends_here;
+    }, at);
     return path;
 }
 

@@ -13,18 +13,24 @@ JobRecorder::JobRecorder(Session &session, JobHistory &history, QObject *parent)
     connect(&session, &Session::job_ended, this, &JobRecorder::ended);
 }
 
+// The job as the session tells it now.
+JobEntry JobRecorder::entry() const
+{
+    JobEntry entry;
+    entry.file = m_session.job_file();
+    entry.machine = m_session.machine_text();
+    entry.copies_ordered = m_copies;
+    entry.started = m_session.started_at();
+    return entry;
+}
+
 void JobRecorder::started(int copies)
 {
     m_copies = copies;
     m_row = 0;
     if (!m_history.is_open())
         return;
-    JobEntry entry;
-    entry.file = m_session.job_file();
-    entry.machine = m_session.machine_text();
-    entry.copies_ordered = copies;
-    entry.started = m_session.started_at();
-    m_row = m_history.begin(entry);
+    m_row = m_history.begin(entry());
     if (m_row == 0)
         emit failed(tr("the job history cannot be written: %1").arg(m_history.error()));
 }
@@ -33,16 +39,12 @@ void JobRecorder::ended()
 {
     if (m_row == 0)
         return;
-    JobEntry entry;
-    entry.file = m_session.job_file();
-    entry.machine = m_session.machine_text();
-    entry.copies_ordered = m_copies;
-    entry.copies_finished = m_session.progress() ? m_session.progress()->copies_done() : 0;
-    entry.outcome = job_outcome_name(m_session.outcome());
-    entry.started = m_session.started_at();
-    entry.ended = m_session.ended_at();
-    entry.record = QString::fromUtf8(QJsonDocument(m_session.record()).toJson(QJsonDocument::Compact));
-    if (!m_history.finish(m_row, entry))
+    JobEntry ended = entry();
+    ended.copies_finished = m_session.progress() ? m_session.progress()->copies_done() : 0;
+    ended.outcome = job_outcome_name(m_session.outcome());
+    ended.ended = m_session.ended_at();
+    ended.record = QString::fromUtf8(QJsonDocument(m_session.record()).toJson(QJsonDocument::Compact));
+    if (!m_history.finish(m_row, ended))
         emit failed(tr("the job history cannot be written: %1").arg(m_history.error()));
     m_row = 0;
 }

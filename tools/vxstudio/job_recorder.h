@@ -3,6 +3,7 @@
 #include <QtCore/QObject>
 
 class JobHistory;
+struct JobEntry;
 class Session;
 
 // Keeps a history row of every job the session runs: written when the job
@@ -19,6 +20,7 @@ signals:
     void failed(const QString &why);
 
 private:
+    JobEntry entry() const;
     void started(int copies);
     void ended();
 
