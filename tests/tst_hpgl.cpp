@@ -46,6 +46,10 @@ void tst_hpgl::reads_data()
                                                 << QByteArray("IN;DT@;LBhi;PD@;PD400,0;PG;") << "1 command closed";
     QTest::newRow("UTF-8 label") << QByteArray("IN;DT@;LB\xe5\x88\x87\xe5\x89\xb2@;PD400,0;") << 1 << 10.0
                                  << QByteArray("IN;DT@;LB\xe5\x88\x87\xe5\x89\xb2@;PD400,0;PG;") << QString();
+    QTest::newRow("label holding PG; is cut there") << QByteArray("IN;DT@;LBaPG;b@;PD400,0;") << 2 << 10.0
+                                                    << QByteArray() << QString();
+    QTest::newRow("text holding PG; is cut there") << QByteArray("PD400,0;WDaPG;PU;") << 2 << 10.0
+                                                   << QByteArray() << QString();
     QTest::newRow("no ; between commands") << QByteArray("SP1PA2640,1753PD2640,2000") << 1 << 247 / 40.0
                                            << QByteArray("SP1;PA2640,1753;PD2640,2000;PG;") << "3 commands closed";
     QTest::newRow("line ends, empty command") << QByteArray("PU0,0\nPD400,0;;\r\nPU;") << 1 << 10.0
@@ -98,6 +102,14 @@ void tst_hpgl::reads()
              qPrintable(QString::number(stats.cut / PlotterStats::kUnitsPerMm)));
     if (!sent.isEmpty())
         QCOMPARE(plotter.text_from_page(1).toUtf8(), sent);
+    // Keeping the points for a picture measures the same.
+    PlotterFile kept;
+    kept.set_keep_paths(true);
+    QVERIFY(kept.read(path, &error));
+    QCOMPARE(kept.stats().cut, stats.cut);
+    QCOMPARE(kept.stats().travel, stats.travel);
+    QCOMPARE(QRectF(QPointF(kept.stats().min_x, kept.stats().min_y), QPointF(kept.stats().max_x, kept.stats().max_y)),
+             QRectF(QPointF(stats.min_x, stats.min_y), QPointF(stats.max_x, stats.max_y)));
     QVERIFY2(changes_note(stats).contains(note), qPrintable(changes_note(stats)));
 }
 

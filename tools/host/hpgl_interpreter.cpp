@@ -1,10 +1,18 @@
 #include "hpgl_interpreter.h"
+#include "hpgl_numbers_p.h"
 
 #include <QtCore/QCoreApplication>
 #include <QtCore/QtMath>
 
 #include <cmath>
 #include <cstring>
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
+using hpgl::is_space;
+using hpgl::kLargest;
+using hpgl::next_number;
 
 namespace {
 
@@ -20,13 +28,6 @@ constexpr double kDefaultP2 = 40000.0;
 // on time and memory; the tolerance holds up to radii of about 5 m.
 constexpr int kMaxChords = 720;
 constexpr char kEtx = 0x03;
-constexpr double kLargest = 1073741823.0; // 2^30 - 1
-
-bool is_space(char c)
-{
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
-}
-
 bool is_letter(char c)
 {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
@@ -41,6 +42,38 @@ bool is_number_char(char c)
 bool is_trailer(char c)
 {
     return c == '\f' || c == 0x1b || c == 0x1a;
+}
+
+// The first byte from `at` on that is no printable ASCII, or `end`: the
+// bulk of every file, checked many bytes at a time.
+const char *skip_printable(const char *at, const char *end)
+{
+#ifdef __SSE2__
+    const __m128i below = _mm_set1_epi8(0x20), del = _mm_set1_epi8(0x7f);
+    while (end - at >= 16) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i *>(at));
+        // Signed: bytes from 0x80 on are negative, below 0x20 too.
+        const __m128i bad = _mm_or_si128(_mm_cmplt_epi8(bytes, below), _mm_cmpeq_epi8(bytes, del));
+        const int mask = _mm_movemask_epi8(bad);
+        if (mask != 0)
+            return at + __builtin_ctz(unsigned(mask));
+        at += 16;
+    }
+#else
+    while (end - at >= 8) {
+        quint64 word;
+        std::memcpy(&word, at, 8);
+        constexpr quint64 kOnes = 0x0101010101010101ull, kHighs = 0x8080808080808080ull;
+        const quint64 below = (word - kOnes * 0x20) & ~word;
+        const quint64 above = (word + kOnes * 0x01) & kHighs; // 0x7f becomes 0x80; bytes >= 0x80 stay high
+        if (((below | above | word) & kHighs) != 0)
+            break;
+        at += 8;
+    }
+#endif
+    while (at < end && uchar(*at) >= 0x20 && uchar(*at) < 0x7f)
+        ++at;
+    return at;
 }
 
 // The length of the UTF-8 sequence at the start of the bytes, or 0 when
@@ -68,31 +101,6 @@ int utf8_length(const uchar *at, const uchar *end)
     if (code < kShortest[length] || code > 0x10ffff || (code >= 0xd800 && code <= 0xdfff))
         return 0;
     return length;
-}
-
-// A number of the parameter list, independent of the C locale; false at
-// the end of the parameters.
-bool next_number(const char *&at, const char *end, double *value)
-{
-    while (at < end && (is_space(*at) || *at == ','))
-        ++at;
-    if (at == end)
-        return false;
-    double sign = 1.0;
-    if (*at == '-' || *at == '+')
-        sign = *at++ == '-' ? -1.0 : 1.0;
-    double number = 0.0;
-    bool digits = false;
-    for (; at < end && *at >= '0' && *at <= '9'; ++at, digits = true)
-        number = number * 10.0 + (*at - '0');
-    if (at < end && *at == '.') {
-        double scale = 0.1;
-        for (++at; at < end && *at >= '0' && *at <= '9'; ++at, scale /= 10.0, digits = true)
-            number += (*at - '0') * scale;
-    }
-    // Beyond HP-GL's range a number would only make infinities.
-    *value = sign * qMin(number, kLargest);
-    return digits;
 }
 
 constexpr int mnemonic(char a, char b)
@@ -157,6 +165,7 @@ public:
         diverge();
         m_out.append(text, size);
     }
+    qint64 size() const { return m_diverged ? m_out.size() : m_same; }
     QByteArray take()
     {
         if (m_diverged)
@@ -181,12 +190,36 @@ private:
     QByteArray m_out;
 };
 
+// The figures of the page being drawn. A command's points are measured
+// into a copy of them held in registers, then written back: through the
+// page they would go to memory and back at every segment.
+struct Figures
+{
+    double cut = 0.0, travel = 0.0;
+    double min_x = qInf(), min_y = qInf(), max_x = -qInf(), max_y = -qInf(); // no box yet
+
+    void write_to(PlotPage &page) const
+    {
+        page.cut = cut;
+        page.travel = travel;
+        page.has_box = min_x <= max_x;
+        if (page.has_box)
+            page.min_x = min_x, page.min_y = min_y, page.max_x = max_x, page.max_y = max_y;
+    }
+};
+
 } // namespace
 
 // The pen, the scaling and the page being measured.
 struct HpglInterpreter::State
 {
     QVector<PlotPage> *pages = nullptr;
+    PlotPage *current = nullptr; // pages->last(), without a detach check at every segment
+    Figures figures;             // the current page's, written to it when it ends
+    bool stroke_open = false; // the current page's last stroke, which a segment may continue
+    quint32 stroke_pen = 0;
+    PlotPoint stroke_end{0.0f, 0.0f};
+    bool keep_points = true;
     qint64 point_budget = 0;
     bool budget_spent = false;
     bool polygon_short = false;
@@ -244,9 +277,41 @@ struct HpglInterpreter::State
         terminator = kEtx;
     }
 
-    PlotPage &page() { return pages->last(); }
+    PlotPage &page() { return *current; }
 
-    void record(double x0, double y0, double x1, double y1, bool down)
+    void start_page()
+    {
+        if (current)
+            figures.write_to(*current);
+        pages->append(PlotPage());
+        current = &pages->last();
+        figures = Figures();
+        stroke_open = false;
+    }
+
+    void finish_page() { figures.write_to(*current); }
+
+    static Q_ALWAYS_INLINE void measure(Figures &f, double x0, double y0, double x1, double y1, bool down)
+    {
+        // hypot is many times slower than this, and only needed near overflow.
+        const double dx = x1 - x0, dy = y1 - y0;
+        double length = std::sqrt(dx * dx + dy * dy);
+        if (Q_UNLIKELY(!std::isfinite(length)))
+            length = std::hypot(dx, dy);
+        if (down) {
+            f.cut += length;
+            f.min_x = qMin(f.min_x, qMin(x0, x1));
+            f.max_x = qMax(f.max_x, qMax(x0, x1));
+            f.min_y = qMin(f.min_y, qMin(y0, y1));
+            f.max_y = qMax(f.max_y, qMax(y0, y1));
+        } else {
+            f.travel += length;
+        }
+    }
+
+    // A segment measured into `f` (the page's figures or a copy of them),
+    // its points kept, or buffered when a polygon is being defined.
+    Q_ALWAYS_INLINE void record(Figures &f, double x0, double y0, double x1, double y1, bool down)
     {
         if (polygon) {
             // The buffer shares the points' bound; past it the polygon is
@@ -264,45 +329,35 @@ struct HpglInterpreter::State
                 polygon_points.append({float(x1), float(y1)});
             return;
         }
+        measure(f, x0, y0, x1, y1, down);
         PlotPage &p = page();
-        // hypot is many times slower than this, and only needed near overflow.
-        const double dx = x1 - x0, dy = y1 - y0;
-        double length = std::sqrt(dx * dx + dy * dy);
-        if (!std::isfinite(length))
-            length = std::hypot(dx, dy);
-        if (down) {
-            p.cut += length;
-            if (!p.has_box) {
-                p.min_x = p.max_x = x0;
-                p.min_y = p.max_y = y0;
-                p.has_box = true;
-            }
-            p.min_x = qMin(p.min_x, qMin(x0, x1));
-            p.max_x = qMax(p.max_x, qMax(x0, x1));
-            p.min_y = qMin(p.min_y, qMin(y0, y1));
-            p.max_y = qMax(p.max_y, qMax(y0, y1));
-        } else {
-            p.travel += length;
-        }
         if (point_budget < 2) {
             budget_spent = true;
             return;
         }
+        // The points are counted whether or not they are kept, so that the
+        // figures do not depend on it.
         const quint32 pen = down ? PlotPage::kPenDown : 0u;
-        const bool continues = !p.strokes.isEmpty() && (p.strokes.last() & PlotPage::kPenDown) == pen
-                               && p.points.last().x == float(x0) && p.points.last().y == float(y0);
+        const PlotPoint from{float(x0), float(y0)}, to{float(x1), float(y1)};
+        const bool continues = stroke_open && stroke_pen == pen && stroke_end.x == from.x && stroke_end.y == from.y;
         if (!continues) {
-            p.strokes.append(quint32(p.points.size()) | pen);
-            p.points.append({float(x0), float(y0)});
+            if (keep_points) {
+                p.strokes.append(quint32(p.points.size()) | pen);
+                p.points.append(from);
+            }
             --point_budget;
         }
-        p.points.append({float(x1), float(y1)});
+        if (keep_points)
+            p.points.append(to);
         --point_budget;
+        stroke_open = true;
+        stroke_pen = pen;
+        stroke_end = to;
     }
 
     void move_to(double tx, double ty, bool down)
     {
-        record(x, y, tx, ty, down);
+        record(figures, x, y, tx, ty, down);
         x = tx, y = ty;
     }
 
@@ -330,18 +385,18 @@ struct HpglInterpreter::State
             budget_spent = true;
             const double length = chords * 2.0 * r * std::sin(qAbs(sweep) / chords / 2.0);
             const double ex = cx + r * std::cos(start + sweep), ey = cy + r * std::sin(start + sweep);
-            PlotPage &p = page();
+            Figures &f = figures;
             if (!down) {
-                p.travel += length;
+                f.travel += length;
             } else {
-                record(x, y, ex, ey, true);
-                p.cut += length - std::hypot(ex - x, ey - y);
+                record(f, x, y, ex, ey, true);
+                f.cut += length - std::hypot(ex - x, ey - y);
                 const double lo = qMin(start, start + sweep), hi = qMax(start, start + sweep);
                 for (double k = std::ceil(lo / M_PI_2); k * M_PI_2 <= hi; ++k) {
-                    p.min_x = qMin(p.min_x, cx + r * std::cos(k * M_PI_2));
-                    p.max_x = qMax(p.max_x, cx + r * std::cos(k * M_PI_2));
-                    p.min_y = qMin(p.min_y, cy + r * std::sin(k * M_PI_2));
-                    p.max_y = qMax(p.max_y, cy + r * std::sin(k * M_PI_2));
+                    f.min_x = qMin(f.min_x, cx + r * std::cos(k * M_PI_2));
+                    f.max_x = qMax(f.max_x, cx + r * std::cos(k * M_PI_2));
+                    f.min_y = qMin(f.min_y, cy + r * std::sin(k * M_PI_2));
+                    f.max_y = qMax(f.max_y, cy + r * std::sin(k * M_PI_2));
                 }
             }
             x = ex, y = ey;
@@ -381,7 +436,8 @@ struct HpglInterpreter::State
         polygon = was;
     }
 
-    void execute(int m, const char *params, const char *end)
+    // Follows one command; returns where its numbers stopped.
+    const char *execute(int m, const char *params, const char *end)
     {
         double v[8];
         int n = 0;
@@ -404,9 +460,28 @@ struct HpglInterpreter::State
                 pen_down = m == mnemonic('P', 'D');
             else
                 relative = m == mnemonic('P', 'R');
-            double px = 0.0, py = 0.0;
-            while (next(&px) && next(&py))
-                move_to(relative ? x + px * sx : user_x(px), relative ? y + py * sy : user_y(py), pen_down);
+            // The bulk of every file: the pen and the figures in registers.
+            Figures f = figures;
+            double cx = x, cy = y, px = 0.0, py = 0.0;
+            // After its first segment each goes on from the one before, in
+            // the same stroke: only its end is counted and kept.
+            bool first = true;
+            while (next(&px) && next(&py)) {
+                const double tx = relative ? cx + px * sx : user_x(px), ty = relative ? cy + py * sy : user_y(py);
+                if (first || polygon || point_budget < 2) {
+                    record(f, cx, cy, tx, ty, pen_down);
+                    first = false;
+                } else {
+                    measure(f, cx, cy, tx, ty, pen_down);
+                    stroke_end = {float(tx), float(ty)};
+                    if (keep_points)
+                        page().points.append(stroke_end);
+                    --point_budget;
+                }
+                cx = tx, cy = ty;
+            }
+            figures = f;
+            x = cx, y = cy;
             break;
         }
         case mnemonic('C', 'I'): {
@@ -476,6 +551,7 @@ struct HpglInterpreter::State
         default: // kept, no geometry
             break;
         }
+        return p;
     }
 };
 
@@ -504,6 +580,8 @@ bool HpglInterpreter::run(const QByteArray &bytes, QString *fault)
 {
     m_out.clear();
     m_pages.clear();
+    m_page_marks.clear();
+    m_page_marks_complete = true;
     m_unknown.clear();
     m_unknown_count = m_closed = m_empty = m_pages_rewritten = m_form_feeds = m_escapes = m_ctrl_z = 0;
     const char *const begin = bytes.constData();
@@ -523,18 +601,7 @@ bool HpglInterpreter::run(const QByteArray &bytes, QString *fault)
     }
 
     for (const char *at = start; at < end; ++at) {
-        // Printable ASCII, the bulk of every file, in eight-byte words: no
-        // byte below 0x20 or above 0x7e.
-        while (end - at >= 8) {
-            quint64 word;
-            std::memcpy(&word, at, 8);
-            constexpr quint64 kOnes = 0x0101010101010101ull, kHighs = 0x8080808080808080ull;
-            const quint64 below = (word - kOnes * 0x20) & ~word;
-            const quint64 above = (word + kOnes * 0x01) & kHighs; // 0x7f becomes 0x80; bytes >= 0x80 stay high
-            if (((below | above | word) & kHighs) != 0)
-                break;
-            at += 8;
-        }
+        at = skip_printable(at, end);
         if (at == end)
             break;
         const uchar c = uchar(*at);
@@ -555,13 +622,16 @@ bool HpglInterpreter::run(const QByteArray &bytes, QString *fault)
     NormalisedText out(bytes);
     State state;
     state.pages = &m_pages;
+    state.keep_points = m_keep_points;
     state.point_budget = bytes.size() / 8 + 65536;
-    m_pages.append(PlotPage());
-    // Room made once for all the points kept of a file of one large page:
-    // a vector that doubles as it grows would hold up to three times as
-    // much for a moment.
-    m_pages.last().points.reserve(int(state.point_budget));
-    m_pages.last().strokes.reserve(int(bytes.size() / 32));
+    state.start_page();
+    if (m_keep_points) {
+        // Room made once for all the points kept of a file of one large
+        // page: a vector that doubles as it grows would hold up to three
+        // times as much for a moment.
+        m_pages.last().points.reserve(int(state.point_budget));
+        m_pages.last().strokes.reserve(int(bytes.size() / 32));
+    }
     const char *copied = start; // the input up to here is out
     const auto copy_to = [&](const char *to) {
         out.copy(copied, to);
@@ -570,8 +640,13 @@ bool HpglInterpreter::run(const QByteArray &bytes, QString *fault)
     const auto quoted = [&](const char *from, const char *to) {
         return QString::fromUtf8(from, int(qMin<qint64>(to - from, 16))).trimmed();
     };
-    const auto no_numbers = [&](const char *command, const char *to) {
-        *fault = tr("\"%1\" at offset %2 has parameters that are no numbers").arg(quoted(command, to)).arg(command - begin);
+    const auto stop_of = [&](const char *command) {
+        const char *stop = static_cast<const char *>(memchr(command, ';', size_t(end - command)));
+        return stop ? stop : end;
+    };
+    const auto no_numbers = [&](const char *command) {
+        *fault = tr("\"%1\" at offset %2 has parameters that are no numbers")
+                     .arg(quoted(command, stop_of(command))).arg(command - begin);
         return false;
     };
     const auto close_at = [&](const char *to) {
@@ -593,11 +668,9 @@ bool HpglInterpreter::run(const QByteArray &bytes, QString *fault)
             continue;
         }
         const char *command = at;
-        const char *stop = static_cast<const char *>(memchr(command, ';', size_t(end - command)));
-        if (!stop)
-            stop = end;
         if (end - command < 2 || !is_letter(command[0]) || !is_letter(command[1])) {
-            *fault = tr("\"%1\" at offset %2 is no plotter command").arg(quoted(command, stop)).arg(command - begin);
+            *fault = tr("\"%1\" at offset %2 is no plotter command").arg(quoted(command, stop_of(command)))
+                         .arg(command - begin);
             return false;
         }
         const int m = mnemonic(command[0], command[1]);
@@ -607,13 +680,16 @@ bool HpglInterpreter::run(const QByteArray &bytes, QString *fault)
             state.page_used = true;
         switch (kind) {
         case Kind::Unknown:
-        case Kind::Text:
+        case Kind::Text: {
             // Its syntax unknown, it must end at ";".
+            const char *stop = stop_of(command);
             if (kind == Kind::Unknown) {
                 for (const char *p = params; p < stop; ++p) {
                     if (!is_number_char(*p))
-                        return no_numbers(command, stop);
+                        return no_numbers(command);
                 }
+            } else {
+                m_page_marks_complete = false;
             }
             if (m_unknown.size() < kUnknownListed)
                 m_unknown.append(Unknown{command - begin, {command[0], command[1]}});
@@ -628,7 +704,9 @@ bool HpglInterpreter::run(const QByteArray &bytes, QString *fault)
                 at = stop + 1;
             }
             break;
+        }
         case Kind::Label: {
+            m_page_marks_complete = false;
             const char *close = static_cast<const char *>(memchr(params, state.terminator, size_t(end - params)));
             if (!close) {
                 *fault = state.terminator == kEtx
@@ -668,11 +746,12 @@ bool HpglInterpreter::run(const QByteArray &bytes, QString *fault)
         }
         case Kind::Numbers:
         case Kind::Page: {
-            const char *p = params;
+            // Followed as it is read; a fault found after it ends the run.
+            const char *p = kind == Kind::Numbers ? state.execute(m, params, end) : params;
             while (p < end && is_number_char(*p))
                 ++p;
             if (p < end && *p != ';' && !is_letter(*p))
-                return no_numbers(command, stop);
+                return no_numbers(command);
             const bool closed = p < end && *p == ';';
             const char *last = p;
             while (last > params && is_space(last[-1]))
@@ -680,6 +759,7 @@ bool HpglInterpreter::run(const QByteArray &bytes, QString *fault)
             if (kind == Kind::Page) {
                 const bool plain = command[0] == 'P' && command[1] == 'G' && last == params;
                 copy_to(command);
+                m_page_marks.append(out.size());
                 out.put("PG;", 3, command);
                 copied = closed ? p + 1 : last;
                 m_pages_rewritten += !plain;
@@ -687,15 +767,13 @@ bool HpglInterpreter::run(const QByteArray &bytes, QString *fault)
                 if (state.page_used) {
                     // Each page reaches the machine as a frame of its own,
                     // which it cuts from the origin.
-                    m_pages.append(PlotPage());
+                    state.start_page();
                     state.x = state.y = 0.0;
                     state.relative = false;
                     state.page_used = false;
                 }
-            } else {
-                state.execute(m, params, last);
-                if (!closed)
-                    close_at(last);
+            } else if (!closed) {
+                close_at(last);
             }
             at = closed ? p + 1 : last;
             break;
@@ -708,6 +786,7 @@ bool HpglInterpreter::run(const QByteArray &bytes, QString *fault)
             out.put(t, 1, t);
     }
     m_out = out.take();
+    state.finish_page();
     if (!state.page_used)
         m_pages.removeLast();
     m_path_complete = !state.budget_spent;

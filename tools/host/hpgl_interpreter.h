@@ -36,6 +36,9 @@ public:
     // text: control bytes other than white space, invalid UTF-8, commands
     // that are not two letters, parameters that are no numbers.
     bool run(const QByteArray &bytes, QString *fault);
+    // Keeps the points of the pages' paths (on unless told otherwise);
+    // the figures are the same without them.
+    void set_keep_points(bool keep) { m_keep_points = keep; }
 
     // The text to send: the file with the changes listed by changes().
     const QByteArray &normalised() const { return m_out; }
@@ -43,6 +46,10 @@ public:
     // Each page after the last "PG;", nothing after it when it is empty.
     const QVector<PlotPage> &pages() const { return m_pages; }
     QVector<PlotPage> take_pages() { return std::move(m_pages); }
+    // Where each "PG;" written stands in the normalised text. Not complete
+    // when a label or a text parameter was sent, which may hold one too.
+    const QVector<qint64> &page_marks() const { return m_page_marks; }
+    bool page_marks_complete() const { return m_page_marks_complete; }
     // What was changed, for the operator: "3 commands closed", ...
     QStringList changes() const;
     // Commands kept and sent but not measured; at most kUnknownListed.
@@ -60,6 +67,9 @@ private:
     struct State;
     QByteArray m_out;
     QVector<PlotPage> m_pages;
+    QVector<qint64> m_page_marks;
+    bool m_page_marks_complete = true;
+    bool m_keep_points = true;
     QVector<Unknown> m_unknown;
     int m_unknown_count = 0;
     int m_closed = 0, m_empty = 0, m_pages_rewritten = 0;

@@ -83,8 +83,7 @@ bool PlotterFile::read(const QString &path, QString *error)
         *error = tr("%1 is too large: the plugin takes jobs up to 1 GiB").arg(path);
         return false;
     }
-    m_bytes = file.readAll();
-    if (m_bytes.size() != file.size()) {
+    if (!read_whole_file(file, &m_bytes) || !file.atEnd()) {
         *error = tr("cannot read %1: %2").arg(path, file.errorString());
         return false;
     }
@@ -141,8 +140,29 @@ QString PlotterFile::text_from_page(int page) const
     return text;
 }
 
+// Calls page(start, length) for each page of the normalised text as the
+// plugin cuts it: at every "PG;", empty pages skipped. The interpreter
+// knows where it wrote each; only a label or a text parameter may hold one
+// it did not write, and then the text is searched by the plugin's own rule.
+template <typename Page>
+void PlotterFile::each_page(const HpglInterpreter &interpreter, Page page) const
+{
+    if (!interpreter.page_marks_complete()) {
+        vx::protocol::for_each_page(m_bytes, vx::protocol::kPageEnd, page);
+        return;
+    }
+    qint64 start = 0;
+    for (qint64 mark : interpreter.page_marks()) {
+        if (mark > start)
+            page(int(start), int(mark - start));
+        start = mark + kPageEnd.size();
+    }
+    if (start < m_bytes.size())
+        page(int(start), int(m_bytes.size() - start));
+}
+
 // The bytes checked, normalised and measured by the interpreter; the pages
-// found as the plugin cuts them (at every "PG;", empty pages skipped).
+// found as the plugin cuts them.
 QString PlotterFile::check_and_measure(const QString &path)
 {
     const auto not_plotter_text = [&path](const QString &fault) {
@@ -153,6 +173,7 @@ QString PlotterFile::check_and_measure(const QString &path)
     m_page_starts.clear();
     m_text_end = 0;
     HpglInterpreter interpreter;
+    interpreter.set_keep_points(m_keep_paths);
     QString fault;
     if (!interpreter.run(m_bytes, &fault))
         return not_plotter_text(fault);
@@ -166,9 +187,8 @@ QString PlotterFile::check_and_measure(const QString &path)
                                            {QStringLiteral("offset"), double(command.offset)}});
     const char *const begin = m_bytes.constData();
 
-    // Pages as the plugin cuts them, by its own rule.
     QString blank_page;
-    vx::protocol::for_each_page(m_bytes, vx::protocol::kPageEnd, [&](int start, int length) {
+    each_page(interpreter, [&](int start, int length) {
         const qint64 next = qMin(qint64(start) + length + kPageEnd.size(), qint64(m_bytes.size()));
         if (is_blank(begin + start, begin + start + length)) {
             ++m_stats.blank_pages_dropped;

@@ -8,6 +8,8 @@
 #include <QtCore/QStringList>
 #include <QtCore/QVector>
 
+class HpglInterpreter;
+
 // What a plotter file draws, found in one pass over its bytes.
 struct PlotterStats
 {
@@ -77,6 +79,8 @@ public:
 private:
     // The fault, naming the file, or an empty text.
     QString check_and_measure(const QString &path);
+    template <typename Page>
+    void each_page(const HpglInterpreter &interpreter, Page page) const;
 
     QByteArray m_bytes;
     QVector<qint64> m_page_starts;

@@ -3,8 +3,11 @@
 #include <QtCore/QCoreApplication>
 #include <QtCore/QFile>
 
+#include <limits>
+
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -67,6 +70,32 @@ bool open_regular_file(QFile &file, const QString &path, QString *error)
         return false;
     }
     return true;
+}
+
+bool read_whole_file(QFile &file, QByteArray *bytes)
+{
+    const qint64 size = file.size() - file.pos();
+    if (size < 0 || size > std::numeric_limits<int>::max())
+        return false;
+    bytes->resize(int(size)); // not yet touched: no page of it is made
+#ifdef MADV_HUGEPAGE
+    constexpr quintptr kHuge = 2u << 20;
+    const quintptr from = (quintptr(bytes->data()) + kHuge - 1) & ~(kHuge - 1);
+    const quintptr to = (quintptr(bytes->data()) + quintptr(size)) & ~(kHuge - 1);
+    if (to > from)
+        ::madvise(reinterpret_cast<void *>(from), to - from, MADV_HUGEPAGE);
+#endif
+    qint64 done = 0;
+    while (done < size) {
+        const qint64 got = file.read(bytes->data() + done, size - done);
+        if (got <= 0)
+            break;
+        done += got;
+    }
+    if (done == size)
+        return true;
+    bytes->clear();
+    return false;
 }
 
 bool is_character_device(const QString &path, QString *error)
