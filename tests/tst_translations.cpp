@@ -1,23 +1,55 @@
 // The plugin loaded under each supported locale shows its labels in that
-// language. CTest runs this once per locale (LC_ALL), since a process
-// reads its system locale once.
+// language, and the console its menus and buttons. CTest runs this once per
+// locale (LC_ALL), since a process reads its system locale once.
+#include "console_translation.h"
+#include "main_window.h"
 #include "vxdeviceinterface.h"
 #include "vxdeviceproperty.h"
 
 #include <QtCore/QJsonObject>
 #include <QtCore/QLocale>
 #include <QtCore/QPluginLoader>
+#include <QtCore/QProcess>
 #include <QtCore/QScopedPointer>
+#include <QtCore/QTemporaryDir>
 #include <QtTest/QtTest>
+#include <QtWidgets/QMenuBar>
 
 class tst_translations : public QObject
 {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void labels_data();
     void labels();
+    void console_data();
+    void console();
+
+private:
+    QTemporaryDir m_home;
+    QScopedPointer<MainWindow> m_window;
 };
+
+namespace {
+QString in_locale(const QString &japanese, const QString &english, const QString &chinese)
+{
+    const QString locale = QLocale::system().name();
+    return locale == QLatin1String("ja_JP") ? japanese : locale == QLatin1String("zh_CN") ? chinese : english;
+}
+} // namespace
+
+// The console as vxstudio's main sets it up, with a design open.
+void tst_translations::initTestCase()
+{
+    QVERIFY(m_home.isValid());
+    qputenv("XDG_CONFIG_HOME", m_home.filePath(QStringLiteral("config")).toLocal8Bit());
+    qputenv("XDG_DATA_HOME", m_home.filePath(QStringLiteral("data")).toLocal8Bit());
+    QCOMPARE(install_console_translation(*qApp, QLocale::system().name()),
+             !in_locale(QStringLiteral("ja"), QString(), QStringLiteral("zh")).isEmpty());
+    m_window.reset(new MainWindow(QStringLiteral(VX_PLUGIN_FILE)));
+    QVERIFY(m_window->open_file(QStringLiteral(SAMPLES_DIR "/labels-3-pages.plt")));
+}
 
 void tst_translations::labels_data()
 {
@@ -39,10 +71,7 @@ void tst_translations::labels()
     QFETCH(QString, japanese);
     QFETCH(QString, english);
     QFETCH(QString, chinese);
-    const QString locale = QLocale::system().name();
-    const QString expected = locale == QLatin1String("ja_JP")   ? japanese
-                             : locale == QLatin1String("zh_CN") ? chinese
-                                                                : english;
+    const QString expected = in_locale(japanese, english, chinese);
 
     QPluginLoader loader(QStringLiteral(VX_PLUGIN_FILE));
     auto *root = qobject_cast<VXDeviceInterface *>(loader.instance());
@@ -51,5 +80,48 @@ void tst_translations::labels()
     QCOMPARE(device->property_ptr(key.toLatin1().constData())->label(), expected);
 }
 
-QTEST_GUILESS_MAIN(tst_translations)
+// "menu N": the N-th menu of the menu bar; "--help": what the vxstudio
+// program prints; else the text of the window's object of that name.
+void tst_translations::console_data()
+{
+    QTest::addColumn<QString>("object");
+    QTest::addColumn<QString>("japanese");
+    QTest::addColumn<QString>("english");
+    QTest::addColumn<QString>("chinese");
+    QTest::newRow("File menu") << "menu 0" << "ファイル(&F)" << "&File" << "文件(&F)";
+    QTest::newRow("Machine menu") << "menu 2" << "機械(&M)" << "&Machine" << "机器(&M)";
+    QTest::newRow("Start") << "start" << "開始(&S)" << "&Start" << "开始(&S)";
+    QTest::newRow("Stop") << "stop" << "停止(&T)" << "S&top" << "停止(&T)";
+    QTest::newRow("link state") << "link_state" << "未接続" << "not connected" << "未连接";
+    QTest::newRow("pages, one plural form") << "figure_design" << "labels-3-pages.plt、3 ページ"
+                                            << "labels-3-pages.plt, 3 page(s)" << "labels-3-pages.plt，3 页";
+    QTest::newRow("program's help") << "--help" << "VX-LT3050PROCam カッターのオペレーターコンソール: "
+                                    << "The operator's console of the VX-LT3050PROCam cutter: "
+                                    << "VX-LT3050PROCam 切割机的操作台：";
+}
+
+void tst_translations::console()
+{
+    QFETCH(QString, object);
+    QFETCH(QString, japanese);
+    QFETCH(QString, english);
+    QFETCH(QString, chinese);
+    const QString expected = in_locale(japanese, english, chinese);
+
+    if (object == QLatin1String("--help")) {
+        QProcess vxstudio;
+        vxstudio.start(QStringLiteral(VXSTUDIO_PATH), {object});
+        QVERIFY(vxstudio.waitForFinished(10000));
+        const QString help = QString::fromUtf8(vxstudio.readAllStandardOutput());
+        QVERIFY2(help.contains(expected), qPrintable(help));
+    } else if (object.startsWith(QLatin1String("menu "))) {
+        QCOMPARE(m_window->menuBar()->actions().at(object.mid(5).toInt())->text(), expected);
+    } else {
+        const QObject *shown = m_window->findChild<QObject *>(object);
+        QVERIFY2(shown, qPrintable(object));
+        QCOMPARE(shown->property("text").toString(), expected);
+    }
+}
+
+QTEST_MAIN(tst_translations)
 #include "tst_translations.moc"

@@ -98,7 +98,8 @@ VXDeviceProperty *VXCommonInterface::ensure_property(const char *key, const QVar
 
 void VXCommonInterfacePrivate::decode_task(QString field)
 {
-    VXDeviceProperty *task = q_ptr->ensure_property(vx::key::TASK, QJsonObject(), QT_TR_NOOP("当前任务"));
+    VXDeviceProperty *task = q_ptr->ensure_property(vx::key::TASK, QJsonObject(),
+                                                    QT_TRANSLATE_NOOP("VXCommonInterface", "当前任务"));
     const QStringList items = field.split(QLatin1Char(','));
     if (items.size() < kProgressItems)
         return;

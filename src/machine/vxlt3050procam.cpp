@@ -2,6 +2,7 @@
 
 #include "catalogue_builder_p.h"
 #include "language_p.h"
+#include "translation_lookup_p.h"
 
 #include <QtCore/QCoreApplication>
 #include <QtCore/QDir>
@@ -36,11 +37,8 @@ VXLT3050PROCam::VXLT3050PROCam(QObject *parent)
 {
     const QString file =
         QStringLiteral("VX-LT3050PROCam_%1.qm").arg(vx::language_code_for(QLocale::system().name()));
-    const QString beside_host = QCoreApplication::applicationDirPath() + QStringLiteral("/translations");
-    // Without either, the labels read as written.
-    const bool translated = m_translator.load(file, beside_host, QString(), QString()) ||
-                            m_translator.load(file, installed_translations_dir(), QString(), QString());
-    Q_UNUSED(translated)
+    // Without one, the labels read as written.
+    vx::load_translation(m_translator, file, installed_translations_dir());
     QCoreApplication::installTranslator(&m_translator);
 }
 

@@ -1,10 +1,12 @@
 // vxstudio: the operator's console of the cutter.
+#include "console_translation.h"
 #include "main_window.h"
 #include "plugin_host.h"
 #include "screenshot_driver.h"
 #include "widgets/queue_panel.h"
 
 #include <QtCore/QCommandLineParser>
+#include <QtCore/QLocale>
 #include <QtCore/QTimer>
 #include <QtGui/QIcon>
 #include <QtWidgets/QApplication>
@@ -15,6 +17,8 @@ int main(int argc, char **argv)
     QApplication::setOrganizationName(QStringLiteral("vx-lt3050procam"));
     QApplication::setApplicationName(QStringLiteral("vxstudio"));
     QApplication::setApplicationVersion(QStringLiteral(VX_VERSION));
+    // Before any text is made; none for English, which the texts are written in.
+    install_console_translation(app, QLocale::system().name());
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("vxstudio"), QIcon(QStringLiteral(":/vxstudio.svg"))));
 
     QCommandLineParser parser;
