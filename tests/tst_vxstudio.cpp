@@ -36,13 +36,14 @@ void use_faults(const QStringList &faults)
     settings.setValue(QStringLiteral("machine/faults"), map);
 }
 
-int confirmed_pixels(const QImage &image)
+// Of every fourth pixel, those drawn (colour invalid) or of that colour.
+int confirmed_pixels(const QImage &image, const QColor &colour = QColor())
 {
     int count = 0;
     for (int y = 0; y < image.height(); y += 2) {
         const QRgb *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
         for (int x = 0; x < image.width(); x += 2)
-            count += qAlpha(line[x]) > 0;
+            count += colour.isValid() ? line[x] == colour.rgb() : qAlpha(line[x]) > 0;
     }
     return count;
 }
@@ -272,20 +273,42 @@ void tst_vxstudio::queue_runs_in_order_and_halts()
 }
 
 // Each code the machine reads is logged with the file cut for it, or why
-// it was skipped; the skip limit ends the job with a stop.
+// it was skipped; the skip limit ends the job with a stop. The sheet shows
+// the code's file and the part the machine confirmed; between codes, none.
 void tst_vxstudio::qr_codes_logged()
 {
     Window at({});
     MainWindow &window = *at.window;
     Session &session = window.session();
+    QVERIFY(window.open_file(kLabels)); // not what the codes cut
     QTemporaryDir cut_files;
     QVERIFY(QFile::copy(kBox, cut_files.filePath("A1.plt")));
     Target simulator;
-    simulator.simulator_arguments = QStringList{"--qr-codes", "A1,B2", "--speed", "20000"};
+    simulator.simulator_arguments = QStringList{"--qr-codes", "A1,B2", "--speed", "2000", "--progress-interval", "10"};
     session.set_machine(simulator);
     QVERIFY(session.connect_machine());
+    int drawn_cut = 0, drawn_otherwise = 0;
+    connect(window.view(), &JobView::progress_shown, this, [&] {
+        const JobProgress &progress = *session.progress();
+        const DesignPosition drawn = window.view()->confirmed();
+        const DesignSheet &sheet = *window.view()->sheet();
+        if (sheet.title != QLatin1String("A1.plt") || sheet.pages.size() != progress.pages()
+            || drawn.page != progress.page() - 1 || drawn.share != progress.page_share())
+            ++drawn_otherwise;
+        else if (drawn.share > 0.0 && confirmed_pixels(window.view()->confirmed_image()) > 0
+                 && confirmed_pixels(window.view()->grab().toImage(), design_page_colour(0)) > 0) // the rest drawn
+            ++drawn_cut;
+    });
+    QStringList between;
+    connect(&session, &Session::qr_code, this, [&](const QString &code) {
+        if (code == QLatin1String("B2"))
+            between << QString::number(window.view()->sheet()->pages.size()) << window.job_text();
+    });
     QVERIFY(session.start_qr(cut_files.path(), false, 2, 1));
     QVERIFY(at.ended->wait(kJobMs));
+    QVERIFY(drawn_cut > 0);
+    QCOMPARE(drawn_otherwise, 0);
+    QCOMPARE(between, QStringList({"0", "waiting for the machine to read a QR code: nothing is being cut"}));
     QCOMPARE(at.ended->first().first().value<JobOutcome>(), JobOutcome::UserStop);
     QVERIFY(at.ended->first().at(1).toString().contains(QLatin1String("ended after 1 QR codes in a row without a usable cut file")));
     auto *log = window.findChild<QTreeWidget *>(QStringLiteral("qr_log"));
