@@ -14,6 +14,7 @@
 #include <QAction> // QtWidgets in Qt 5, QtGui in Qt 6
 #include <QtWidgets/QListWidget>
 #include <QtWidgets/QPushButton>
+#include <QtWidgets/QStatusBar>
 #include <QtWidgets/QToolButton>
 #include <QtWidgets/QTreeWidget>
 
@@ -21,8 +22,11 @@ Q_DECLARE_METATYPE(JobOutcome)
 
 namespace {
 const int kJobMs = 15000;
+// Or one the machine falls silent in: its silence limit, at least 10 s, then the stop's wait.
+const int kSilentJobMs = 20000;
 const QString kLabels = QStringLiteral(VX_SOURCE_DIR "/samples/labels-3-pages.plt");
 const QString kBox = QStringLiteral(VX_SOURCE_DIR "/samples/box.plt");
+const QString kShortPages = QStringLiteral(VX_SOURCE_DIR "/tests/data/three-short-pages.plt");
 
 // The simulator the next window connects to: fast, reporting often, with these faults.
 void use_faults(const QStringList &faults)
@@ -120,19 +124,29 @@ void tst_vxstudio::job_data()
     QTest::addColumn<JobOutcome>("outcome");
     QTest::addColumn<QString>("shown");
     QTest::addColumn<bool>("resumable");
+    QTest::addColumn<QString>("notified"); // the desktop notification's title
+    QTest::addColumn<QString>("design");
 
-    QTest::newRow("finished") << QStringList() << "click" << "" << JobOutcome::Finished << "finished" << false;
+    QTest::newRow("finished") << QStringList() << "click" << "" << JobOutcome::Finished << "finished" << false
+                              << "Job finished" << kLabels;
     QTest::newRow("pause and resume, keys") << QStringList() << "key" << "pause" << JobOutcome::Finished
-                                            << "finished" << false;
+                                            << "finished" << false << "Job finished" << kLabels;
     QTest::newRow("pause and resume, buttons") << QStringList() << "click" << "pause" << JobOutcome::Finished
-                                               << "finished" << false;
+                                               << "finished" << false << "Job finished" << kLabels;
     QTest::newRow("stop confirmed") << QStringList{"speed=4000"} << "click" << "stop" << JobOutcome::UserStop
-                                    << "stopped (the machine confirmed it)" << true;
+                                    << "stopped (the machine confirmed it)" << true << "" << kLabels;
     QTest::newRow("stop not confirmed") << QStringList{"ignore-stop=", "speed=4000"} << "key" << "stop"
                                         << JobOutcome::StopUnconfirmed
-                                        << "stop not confirmed: the machine may still be cutting" << true;
+                                        << "stop not confirmed: the machine may still be cutting" << true
+                                        << "Stop not confirmed" << kLabels;
     QTest::newRow("stop on the machine") << QStringList{"machine-stop-after=1", "speed=4000"} << "click" << ""
-                                         << JobOutcome::MachineStop << "stopped on the machine" << true;
+                                         << JobOutcome::MachineStop << "stopped on the machine" << true
+                                         << "Stopped on the machine" << kLabels;
+    // Short pages: the console's shortest silence limit, about 10 s.
+    QTest::newRow("machine falls silent") << QStringList{"silent-after=1", "speed=100"} << "click" << ""
+                                          << JobOutcome::StopUnconfirmed
+                                          << "the machine stopped answering: it may still be cutting" << true
+                                          << "The machine stopped answering" << kShortPages;
 }
 
 // Start to the end: the confirmed part drawn only grows, the pause is shown
@@ -145,10 +159,12 @@ void tst_vxstudio::job()
     QFETCH(JobOutcome, outcome);
     QFETCH(QString, shown);
     QFETCH(bool, resumable);
+    QFETCH(QString, notified);
+    QFETCH(QString, design);
     Window at(faults);
     MainWindow &window = *at.window;
     Session &session = window.session();
-    QVERIFY2(at.open_and_connect(kLabels), qPrintable(window.log_text()));
+    QVERIFY2(at.open_and_connect(design), qPrintable(window.log_text()));
     QVERIFY(!window.action(QStringLiteral("pause"))->isEnabled());
 
     QVector<DesignPosition> drawn;
@@ -175,9 +191,15 @@ void tst_vxstudio::job()
             ::press(window, how, "resume");
     });
     ::press(window, how, "start");
-    QVERIFY(at.ended->wait(kJobMs));
+    QVERIFY(at.ended->wait(kSilentJobMs));
     QCOMPARE(at.ended->first().first().value<JobOutcome>(), outcome);
     QCOMPARE(window.job_text(), shown);
+    QCOMPARE(window.statusBar()->currentMessage(), notified);
+    JobHistory history;
+    QString error;
+    QVERIFY2(history.open(JobHistory::default_path(), &error), qPrintable(error));
+    const QDate today = QDate::currentDate();
+    QCOMPARE(history.find(today.addDays(-1), today.addDays(1), QString()).value(0).outcome, job_outcome_name(outcome));
     if (press == QLatin1String("pause")) {
         // Asked for, not yet confirmed; confirmed; resumed.
         QCOMPARE(paused_shown.size(), 3);
