@@ -1,5 +1,5 @@
 // The console's desktop notifications on an X server with a system tray
-// (run by support/with_x_tray.sh): a job's end shown at the tray, as Qt's
+// (run by scripts/with-x-tray): a job's end shown at the tray, as Qt's
 // own balloon where no notification service runs, and nothing shown once
 // the operator switched them off.
 #include "main_window.h"
