@@ -23,7 +23,7 @@ VX_PACKAGES=(
     libbenchmark-dev
     help2man dpkg-dev file
     man-db
-    xvfb xauth
+    xvfb xauth wmdocker
 )
 
 vx_install_packages() {

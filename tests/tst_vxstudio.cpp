@@ -14,6 +14,7 @@
 #include <QAction> // QtWidgets in Qt 5, QtGui in Qt 6
 #include <QtWidgets/QListWidget>
 #include <QtWidgets/QPushButton>
+#include <QtWidgets/QStatusBar>
 #include <QtWidgets/QToolButton>
 #include <QtWidgets/QTreeWidget>
 
@@ -21,8 +22,11 @@ Q_DECLARE_METATYPE(JobOutcome)
 
 namespace {
 const int kJobMs = 15000;
+// Or one the machine falls silent in: its silence limit, at least 10 s, then the stop's wait.
+const int kSilentJobMs = 20000;
 const QString kLabels = QStringLiteral(VX_SOURCE_DIR "/samples/labels-3-pages.plt");
 const QString kBox = QStringLiteral(VX_SOURCE_DIR "/samples/box.plt");
+const QString kShortPages = QStringLiteral(VX_SOURCE_DIR "/tests/data/three-short-pages.plt");
 
 // The simulator the next window connects to: fast, reporting often, with these faults.
 void use_faults(const QStringList &faults)
@@ -36,13 +40,14 @@ void use_faults(const QStringList &faults)
     settings.setValue(QStringLiteral("machine/faults"), map);
 }
 
-int confirmed_pixels(const QImage &image)
+// Of every fourth pixel, those drawn (colour invalid) or of that colour.
+int confirmed_pixels(const QImage &image, const QColor &colour = QColor())
 {
     int count = 0;
     for (int y = 0; y < image.height(); y += 2) {
         const QRgb *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
         for (int x = 0; x < image.width(); x += 2)
-            count += qAlpha(line[x]) > 0;
+            count += colour.isValid() ? line[x] == colour.rgb() : qAlpha(line[x]) > 0;
     }
     return count;
 }
@@ -119,19 +124,29 @@ void tst_vxstudio::job_data()
     QTest::addColumn<JobOutcome>("outcome");
     QTest::addColumn<QString>("shown");
     QTest::addColumn<bool>("resumable");
+    QTest::addColumn<QString>("notified"); // the desktop notification's title
+    QTest::addColumn<QString>("design");
 
-    QTest::newRow("finished") << QStringList() << "click" << "" << JobOutcome::Finished << "finished" << false;
+    QTest::newRow("finished") << QStringList() << "click" << "" << JobOutcome::Finished << "finished" << false
+                              << "Job finished" << kLabels;
     QTest::newRow("pause and resume, keys") << QStringList() << "key" << "pause" << JobOutcome::Finished
-                                            << "finished" << false;
+                                            << "finished" << false << "Job finished" << kLabels;
     QTest::newRow("pause and resume, buttons") << QStringList() << "click" << "pause" << JobOutcome::Finished
-                                               << "finished" << false;
+                                               << "finished" << false << "Job finished" << kLabels;
     QTest::newRow("stop confirmed") << QStringList{"speed=4000"} << "click" << "stop" << JobOutcome::UserStop
-                                    << "stopped (the machine confirmed it)" << true;
+                                    << "stopped (the machine confirmed it)" << true << "" << kLabels;
     QTest::newRow("stop not confirmed") << QStringList{"ignore-stop=", "speed=4000"} << "key" << "stop"
                                         << JobOutcome::StopUnconfirmed
-                                        << "stop not confirmed: the machine may still be cutting" << true;
+                                        << "stop not confirmed: the machine may still be cutting" << true
+                                        << "Stop not confirmed" << kLabels;
     QTest::newRow("stop on the machine") << QStringList{"machine-stop-after=1", "speed=4000"} << "click" << ""
-                                         << JobOutcome::MachineStop << "stopped on the machine" << true;
+                                         << JobOutcome::MachineStop << "stopped on the machine" << true
+                                         << "Stopped on the machine" << kLabels;
+    // Short pages: the console's shortest silence limit, about 10 s.
+    QTest::newRow("machine falls silent") << QStringList{"silent-after=1", "speed=100"} << "click" << ""
+                                          << JobOutcome::StopUnconfirmed
+                                          << "the machine stopped answering: it may still be cutting" << true
+                                          << "The machine stopped answering" << kShortPages;
 }
 
 // Start to the end: the confirmed part drawn only grows, the pause is shown
@@ -144,10 +159,12 @@ void tst_vxstudio::job()
     QFETCH(JobOutcome, outcome);
     QFETCH(QString, shown);
     QFETCH(bool, resumable);
+    QFETCH(QString, notified);
+    QFETCH(QString, design);
     Window at(faults);
     MainWindow &window = *at.window;
     Session &session = window.session();
-    QVERIFY2(at.open_and_connect(kLabels), qPrintable(window.log_text()));
+    QVERIFY2(at.open_and_connect(design), qPrintable(window.log_text()));
     QVERIFY(!window.action(QStringLiteral("pause"))->isEnabled());
 
     QVector<DesignPosition> drawn;
@@ -174,9 +191,15 @@ void tst_vxstudio::job()
             ::press(window, how, "resume");
     });
     ::press(window, how, "start");
-    QVERIFY(at.ended->wait(kJobMs));
+    QVERIFY(at.ended->wait(kSilentJobMs));
     QCOMPARE(at.ended->first().first().value<JobOutcome>(), outcome);
     QCOMPARE(window.job_text(), shown);
+    QCOMPARE(window.statusBar()->currentMessage(), notified);
+    JobHistory history;
+    QString error;
+    QVERIFY2(history.open(JobHistory::default_path(), &error), qPrintable(error));
+    const QDate today = QDate::currentDate();
+    QCOMPARE(history.find(today.addDays(-1), today.addDays(1), QString()).value(0).outcome, job_outcome_name(outcome));
     if (press == QLatin1String("pause")) {
         // Asked for, not yet confirmed; confirmed; resumed.
         QCOMPARE(paused_shown.size(), 3);
@@ -272,20 +295,42 @@ void tst_vxstudio::queue_runs_in_order_and_halts()
 }
 
 // Each code the machine reads is logged with the file cut for it, or why
-// it was skipped; the skip limit ends the job with a stop.
+// it was skipped; the skip limit ends the job with a stop. The sheet shows
+// the code's file and the part the machine confirmed; between codes, none.
 void tst_vxstudio::qr_codes_logged()
 {
     Window at({});
     MainWindow &window = *at.window;
     Session &session = window.session();
+    QVERIFY(window.open_file(kLabels)); // not what the codes cut
     QTemporaryDir cut_files;
     QVERIFY(QFile::copy(kBox, cut_files.filePath("A1.plt")));
     Target simulator;
-    simulator.simulator_arguments = QStringList{"--qr-codes", "A1,B2", "--speed", "20000"};
+    simulator.simulator_arguments = QStringList{"--qr-codes", "A1,B2", "--speed", "2000", "--progress-interval", "10"};
     session.set_machine(simulator);
     QVERIFY(session.connect_machine());
+    int drawn_cut = 0, drawn_otherwise = 0;
+    connect(window.view(), &JobView::progress_shown, this, [&] {
+        const JobProgress &progress = *session.progress();
+        const DesignPosition drawn = window.view()->confirmed();
+        const DesignSheet &sheet = *window.view()->sheet();
+        if (sheet.title != QLatin1String("A1.plt") || sheet.pages.size() != progress.pages()
+            || drawn.page != progress.page() - 1 || drawn.share != progress.page_share())
+            ++drawn_otherwise;
+        else if (drawn.share > 0.0 && confirmed_pixels(window.view()->confirmed_image()) > 0
+                 && confirmed_pixels(window.view()->grab().toImage(), design_page_colour(0)) > 0) // the rest drawn
+            ++drawn_cut;
+    });
+    QStringList between;
+    connect(&session, &Session::qr_code, this, [&](const QString &code) {
+        if (code == QLatin1String("B2"))
+            between << QString::number(window.view()->sheet()->pages.size()) << window.job_text();
+    });
     QVERIFY(session.start_qr(cut_files.path(), false, 2, 1));
     QVERIFY(at.ended->wait(kJobMs));
+    QVERIFY(drawn_cut > 0);
+    QCOMPARE(drawn_otherwise, 0);
+    QCOMPARE(between, QStringList({"0", "waiting for the machine to read a QR code: nothing is being cut"}));
     QCOMPARE(at.ended->first().first().value<JobOutcome>(), JobOutcome::UserStop);
     QVERIFY(at.ended->first().at(1).toString().contains(QLatin1String("ended after 1 QR codes in a row without a usable cut file")));
     auto *log = window.findChild<QTreeWidget *>(QStringLiteral("qr_log"));

@@ -120,6 +120,8 @@ MainWindow::MainWindow(const QString &plugin, QWidget *parent)
         note(from_page > 1 ? tr("job %1: %2, the first from page %3, on %4").arg(file, copies_text(copies)).arg(from_page)
                                  .arg(m_session->machine_text())
                            : tr("job %1: %2 on %3").arg(file, copies_text(copies), m_session->machine_text()));
+        if (m_view->sheet() != &m_session->cut_sheet())
+            m_view->set_sheet(&m_session->cut_sheet());
         m_view->show_progress(nullptr);
         m_clock->start();
         show_job();
@@ -146,6 +148,11 @@ MainWindow::MainWindow(const QString &plugin, QWidget *parent)
         note(text);
         show_job();
         update_actions();
+    });
+    connect(m_session, &Session::cut_file_changed, this, [this] {
+        m_view->set_sheet(&m_session->cut_sheet());
+        m_figures->refresh();
+        show_job();
     });
     connect(m_session, &Session::job_ended, this, &MainWindow::on_job_ended);
     connect(m_session, &Session::job_not_started, this, [this](const QString &why) {
@@ -443,6 +450,8 @@ void MainWindow::show_job()
     case Session::Job::Running:
         if (!progress)
             text = tr("starting...");
+        else if (m_session->waiting_for_code())
+            text = tr("waiting for the machine to read a QR code: nothing is being cut");
         else if (m_session->paused())
             text = tr("paused (the machine confirmed it)");
         else
@@ -460,7 +469,8 @@ void MainWindow::show_job()
         case JobOutcome::MachineStop: text = tr("stopped on the machine"); break;
         case JobOutcome::Silent: text = tr("the machine went silent; it confirmed the stop"); break;
         case JobOutcome::StopUnconfirmed:
-            text = tr("stop not confirmed: the machine may still be cutting");
+            text = m_session->went_silent() ? tr("the machine stopped answering: it may still be cutting")
+                                            : tr("stop not confirmed: the machine may still be cutting");
             alarm = true;
             break;
         case JobOutcome::LinkLost:
@@ -557,7 +567,7 @@ void MainWindow::show_progress()
 {
     if (!m_session->progress())
         return;
-    if (!m_session->qr_job())
+    if (!m_session->waiting_for_code())
         m_view->show_progress(m_session->progress());
     m_figures->refresh();
     show_job();
@@ -572,7 +582,7 @@ void MainWindow::on_job_ended(JobOutcome outcome, const QString &text)
         show_progress();
     }
     note(text);
-    if (!m_session->qr_job())
+    if (!m_session->waiting_for_code())
         m_view->show_progress(m_session->progress());
     m_figures->refresh();
     show_job();
@@ -580,7 +590,7 @@ void MainWindow::on_job_ended(JobOutcome outcome, const QString &text)
     const QString headline = text.section(QLatin1Char('\n'), 0, 0);
     switch (outcome) {
     case JobOutcome::Finished:
-        m_notifier->notify(tr("Job finished"), QFileInfo(m_session->file()).fileName() + QStringLiteral(": ") + headline);
+        m_notifier->notify(tr("Job finished"), QFileInfo(m_session->job_file()).fileName() + QStringLiteral(": ") + headline);
         break;
     case JobOutcome::MachineStop:
         m_notifier->notify(tr("Stopped on the machine"), headline);
@@ -592,7 +602,8 @@ void MainWindow::on_job_ended(JobOutcome outcome, const QString &text)
         m_notifier->notify(tr("The machine went silent"), headline);
         break;
     case JobOutcome::StopUnconfirmed:
-        m_notifier->notify(tr("Stop not confirmed"), headline);
+        m_notifier->notify(m_session->went_silent() ? tr("The machine stopped answering") : tr("Stop not confirmed"),
+                           headline);
         break;
     case JobOutcome::UserStop:
     case JobOutcome::Running:

@@ -12,16 +12,23 @@ const QString kSetting = QStringLiteral("notifications/desktop");
 Notifier::Notifier(QObject *parent)
     : QObject(parent), m_enabled(QSettings().value(kSetting, true).toBool())
 {
-    if (QSystemTrayIcon::isSystemTrayAvailable()) {
+    tray();
+}
+
+// The desktop's tray once it has one: a tray (or a panel) may start after the console.
+QSystemTrayIcon *Notifier::tray()
+{
+    if (!m_tray && QSystemTrayIcon::isSystemTrayAvailable()) {
         m_tray = new QSystemTrayIcon(QApplication::windowIcon(), this);
         m_tray->setToolTip(QStringLiteral("vxstudio"));
         m_tray->setVisible(m_enabled);
     }
+    return m_tray;
 }
 
 bool Notifier::desktop_available() const
 {
-    return m_tray && QSystemTrayIcon::supportsMessages();
+    return QSystemTrayIcon::isSystemTrayAvailable() && QSystemTrayIcon::supportsMessages();
 }
 
 void Notifier::set_desktop_enabled(bool on)
@@ -35,6 +42,6 @@ void Notifier::set_desktop_enabled(bool on)
 void Notifier::notify(const QString &title, const QString &text)
 {
     emit noted(title, text);
-    if (m_enabled && desktop_available())
+    if (m_enabled && desktop_available() && tray())
         m_tray->showMessage(title, text, QSystemTrayIcon::Information);
 }

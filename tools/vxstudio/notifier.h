@@ -6,7 +6,8 @@ class QSystemTrayIcon;
 
 // What the operator should know without watching the window: a line in
 // the window's log always, and a desktop notification where the desktop
-// has a tray, unless switched off (remembered).
+// has a tray, unless switched off (remembered). Without a notification
+// service Qt shows it as its own balloon at the tray's icon.
 class Notifier : public QObject
 {
     Q_OBJECT
@@ -23,6 +24,8 @@ signals:
     void noted(const QString &title, const QString &text);
 
 private:
+    QSystemTrayIcon *tray();
+
     QSystemTrayIcon *m_tray = nullptr;
     bool m_enabled = true;
 };

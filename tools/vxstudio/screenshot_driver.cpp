@@ -11,6 +11,7 @@
 #include <QtCore/QDir>
 #include <QtCore/QSettings>
 #include <QtGui/QPixmap>
+#include <QtGui/QScreen>
 #include <QAction> // QtWidgets in Qt 5, QtGui in Qt 6
 #include <QtWidgets/QApplication>
 #include <QtWidgets/QListWidget>
@@ -28,6 +29,32 @@ bool ScreenshotDriver::grab(const QString &name)
     QApplication::processEvents();
     const QString path = QDir(m_directory).filePath(QStringLiteral("studio-%1.png").arg(name));
     if (!m_window.grab().save(path)) {
+        std::fprintf(stderr, "vxstudio: cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(path));
+    return true;
+}
+
+// The notification shown at the tray: the whole screen, where it lies
+// outside the window.
+bool ScreenshotDriver::grab_notification()
+{
+    QWidget *balloon = nullptr;
+    const auto shown = [&balloon] {
+        for (QWidget *top : QApplication::topLevelWidgets())
+            if (top->isVisible() && top->inherits("QBalloonTip"))
+                balloon = top;
+        return balloon != nullptr;
+    };
+    if (!wait_for(shown, 5000)) {
+        std::fprintf(stderr, "vxstudio: no desktop notification shown (is a system tray running?)\n");
+        return false;
+    }
+    QApplication::processEvents();
+    const QRect shot = m_window.frameGeometry() | balloon->frameGeometry();
+    const QString path = QDir(m_directory).filePath(QStringLiteral("studio-notification.png"));
+    if (!QGuiApplication::primaryScreen()->grabWindow(0, shot.x(), shot.y(), shot.width(), shot.height()).save(path)) {
         std::fprintf(stderr, "vxstudio: cannot write %s\n", qPrintable(path));
         return false;
     }
@@ -64,6 +91,7 @@ void ScreenshotDriver::run()
     });
     ok = ok && session.start(2) && wait_for([&] { return session.job() == Session::Job::Idle; }, 60000) && grabbed;
     disconnect(at_half);
+    ok = ok && grab_notification();
 
     // A stop the machine leaves unanswered.
     bool stopped = false;

@@ -126,6 +126,7 @@ bool Session::open(const QString &path, QString *error)
     m_sheet.area = m_device && m_link == Link::Up ? machine_work_area(m_device->device(), m_timeout_ms)
                                                  : WorkArea{0.0, 0.0, tr("not connected")};
     m_progress.reset();
+    m_qr = false; // the sheet is the design's again
     emit design_changed();
     return true;
 }
@@ -258,9 +259,26 @@ void Session::event(const QString &name, const QJsonObject &fields, const QStrin
     }
 }
 
-void Session::progress(const JobProgress &)
+void Session::progress(const JobProgress &progress)
 {
+    // The code's copy closed: nothing is cut until the machine reads the next.
+    if (m_qr && !m_qr_file.isEmpty() && progress.copies_done() > m_qr_copy)
+        set_qr_file(QString(), {});
     emit progress_changed();
+}
+
+void Session::set_qr_file(const QString &path, QVector<PlotPage> pages)
+{
+    m_qr_file = path;
+    m_qr_sheet.pages = std::move(pages);
+    m_qr_sheet.legend = false;
+    if (!path.isEmpty())
+        m_qr_sheet.title = QFileInfo(path).fileName();
+    else if (m_job != Job::Idle)
+        m_qr_sheet.title = tr("no file being cut: waiting for the machine to read a QR code");
+    else
+        m_qr_sheet.title = tr("no file being cut");
+    emit cut_file_changed();
 }
 
 VXDeviceInterface *Session::device() const
@@ -275,6 +293,7 @@ void Session::begin(const QString &file, int copies, int from_page)
     m_paused_since = -1;
     m_first_page = from_page;
     m_job_file = file;
+    m_went_silent = false;
     m_clock.start();
     m_started_at = QDateTime::currentDateTime();
     m_record = QJsonObject();
@@ -293,6 +312,9 @@ void Session::end(JobOutcome outcome, const QString &text, const QJsonObject &re
     m_record = record;
     m_ended_at = QDateTime::currentDateTime();
     qCInfo(lcStudio).noquote() << "job ended:" << job_outcome_name(outcome);
+    // The last code's copy closed with the job (no report after it).
+    if (m_qr && (m_qr_file.isEmpty() || outcome == JobOutcome::Finished))
+        set_qr_file(QString(), {});
     forget_lost_link();
     emit job_ended(outcome, text);
 }
@@ -381,6 +403,7 @@ void Session::run_plotter(int copies, int from_page)
     begin(m_file, copies, from_page);
     QJsonObject record;
     const JobOutcome outcome = cut_copies(file, from_page, copies, device, watch, *m_progress, &record);
+    m_went_silent = watch.went_silent();
     if (outcome == JobOutcome::Finished) {
         m_progress->finish();
         journal.remove();
@@ -418,6 +441,8 @@ void Session::run_qr(const QString &source, bool is_map, int copies, int max_ski
         return;
     }
     VXDeviceInterface *device = m_device->device();
+    m_qr_sheet.area = job_work_area(device, m_timeout_ms, WorkArea());
+    set_qr_file(QString(), {});
     m_progress.reset(new JobProgress({1.0}, copies));
     JobWatch watch(*m_device, *this, *m_progress, m_timeout_ms, qMin(kStopAnswerMs, m_stop_answer_ms));
     m_watch = &watch;
@@ -427,6 +452,7 @@ void Session::run_qr(const QString &source, bool is_map, int copies, int max_ski
         if (gave_up)
             return; // codes still on their way while the machine is stopped
         PlotterFile file;
+        file.set_keep_paths(true); // for the sheet
         QString path;
         QString why = qr_cut_file(cut_files, code, kDefaultMaxPage, &file, &path);
         if (why.isEmpty() && !device->property_ptr("TASK_PPLT"))
@@ -442,12 +468,15 @@ void Session::run_qr(const QString &source, bool is_map, int copies, int max_ski
         }
         skips_in_a_row = 0;
         emit qr_code(code, path, QString());
+        m_qr_copy = m_progress->copies_done();
+        set_qr_file(path, file.take_paths());
         send_qr_copy(file, device, watch, *m_progress);
     };
     write_setting(device, "TASK_MODE", 1);
     write_setting(device, "TASK_COPIES", copies);
     begin(cut_files.source(), copies, 1);
     const JobOutcome outcome = watch.run([&] { device->startTask(); }, copies);
+    m_went_silent = watch.went_silent();
     const QJsonObject record = close_machine_job(watch, device);
     if (outcome == JobOutcome::Finished) {
         m_progress->finish();

@@ -92,6 +92,13 @@ public:
     QJsonObject record() const { return m_record; }
     // What the running or last job cuts: the design, or a QR-code job's folder or map.
     QString job_file() const { return m_job_file; }
+    // The file being cut now and its sheet: the design, or in a QR-code job
+    // the file for the code read last; none while the job waits for a code.
+    QString cut_file() const { return m_qr ? m_qr_file : m_file; }
+    const DesignSheet &cut_sheet() const { return m_qr ? m_qr_sheet : m_sheet; }
+    bool waiting_for_code() const { return m_qr && m_qr_file.isEmpty(); }
+    // The last job's stop was asked for because the machine stopped answering.
+    bool went_silent() const { return m_went_silent; }
     QDateTime started_at() const { return m_started_at; }
     QDateTime ended_at() const { return m_ended_at; }
 
@@ -99,6 +106,8 @@ signals:
     void link_changed();
     void design_changed();
     void job_started(const QString &file, int copies, int from_page);
+    // cut_file() and cut_sheet() changed: a QR code's file, or none.
+    void cut_file_changed();
     void progress_changed();
     void paused_changed(bool paused);
     void stopping(const QString &text);
@@ -123,6 +132,8 @@ private:
     void run_qr(const QString &source, bool is_map, int copies, int max_skips);
     void begin(const QString &file, int copies, int from_page);
     void end(JobOutcome outcome, const QString &text, const QJsonObject &record);
+    // A QR-code job's sheet: the file cut for a code, or none (path empty).
+    void set_qr_file(const QString &path, QVector<PlotPage> pages);
     void forget_lost_link();
 
     PluginHost m_plugin;
@@ -153,5 +164,9 @@ private:
     QString m_end_text;
     QJsonObject m_record;
     QString m_job_file;
+    bool m_went_silent = false;
+    QString m_qr_file;
+    DesignSheet m_qr_sheet;
+    int m_qr_copy = 0; // copies done when the code's file went out
     QDateTime m_started_at, m_ended_at;
 };

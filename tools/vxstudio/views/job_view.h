@@ -19,6 +19,7 @@ public:
 
     // The sheet outlives the view's use of it; null shows nothing.
     void set_sheet(const DesignSheet *sheet);
+    const DesignSheet *sheet() const { return m_sheet; }
     // What the progress says the machine confirmed in the copy being cut;
     // null forgets it.
     void show_progress(const JobProgress *progress);

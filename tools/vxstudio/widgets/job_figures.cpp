@@ -44,18 +44,27 @@ QString JobFigures::page_text() const
 void JobFigures::refresh()
 {
     const PlotterStats &stats = m_session.stats();
-    m_design->setText(m_session.file().isEmpty()
-                          ? tr("none open")
-                          : tr("%1, %n page(s)", nullptr, stats.pages).arg(QFileInfo(m_session.file()).fileName()));
     const JobProgress *progress = m_session.progress();
     const bool running = m_session.job() != Session::Job::Idle;
+    // A QR-code job's design is the file for the code read last.
+    const bool qr = m_session.qr_job() && progress;
+    if (qr && m_session.waiting_for_code())
+        m_design->setText(running ? tr("none being cut: waiting for a QR code") : tr("none being cut"));
+    else if (qr)
+        m_design->setText(tr("%1, %n page(s)", nullptr, progress->pages()).arg(QFileInfo(m_session.cut_file()).fileName()));
+    else
+        m_design->setText(m_session.file().isEmpty()
+                              ? tr("none open")
+                              : tr("%1, %n page(s)", nullptr, stats.pages).arg(QFileInfo(m_session.file()).fileName()));
     if (!progress) {
         for (QLabel *label : {m_copies, m_page, m_percent, m_elapsed, m_remaining, m_finish})
             label->setText(QStringLiteral("-"));
         return;
     }
     m_copies->setText(tr("%1 of %2 confirmed cut").arg(progress->copies_done()).arg(progress->copies()));
-    if (progress->finished())
+    if (qr && m_session.waiting_for_code())
+        m_page->setText(QStringLiteral("-"));
+    else if (progress->finished())
         m_page->setText(tr("all %1 confirmed cut").arg(progress->pages()));
     else if (running)
         m_page->setText(tr("%1 of %2 in flight").arg(progress->page()).arg(progress->pages()));
