@@ -69,6 +69,14 @@
         <source>paused</source>
         <translation>一時停止中</translation>
     </message>
+    <message>
+        <source>none being cut: waiting for a QR code</source>
+        <translation>カット中のものなし: QRコード待ち</translation>
+    </message>
+    <message>
+        <source>none being cut</source>
+        <translation>カット中のものなし</translation>
+    </message>
 </context>
 <context>
     <name>JobRecorder</name>
@@ -461,6 +469,18 @@
         <source>closing once the job has ended: stopping it</source>
         <translation>ジョブの終了後に閉じます: ジョブを停止しています</translation>
     </message>
+    <message>
+        <source>waiting for the machine to read a QR code: nothing is being cut</source>
+        <translation>機械がQRコードを読むのを待っています: 何もカットしていません</translation>
+    </message>
+    <message>
+        <source>the machine stopped answering: it may still be cutting</source>
+        <translation>機械が応答しなくなりました: まだカット中かもしれません</translation>
+    </message>
+    <message>
+        <source>The machine stopped answering</source>
+        <translation>機械が応答しなくなりました</translation>
+    </message>
 </context>
 <context>
     <name>PracticeFaultsMenu</name>
@@ -702,6 +722,14 @@
     <message>
         <source>ended after %1 QR codes in a row without a usable cut file</source>
         <translation>使えるカットファイルのないQRコードが %1 回続いたため終了しました</translation>
+    </message>
+    <message>
+        <source>no file being cut: waiting for the machine to read a QR code</source>
+        <translation>カット中のファイルなし: 機械がQRコードを読むのを待っています</translation>
+    </message>
+    <message>
+        <source>no file being cut</source>
+        <translation>カット中のファイルなし</translation>
     </message>
 </context>
 <context>

@@ -69,6 +69,14 @@
         <source>paused</source>
         <translation>已暂停</translation>
     </message>
+    <message>
+        <source>none being cut: waiting for a QR code</source>
+        <translation>无正在切割的内容：等待二维码</translation>
+    </message>
+    <message>
+        <source>none being cut</source>
+        <translation>无正在切割的内容</translation>
+    </message>
 </context>
 <context>
     <name>JobRecorder</name>
@@ -461,6 +469,18 @@
         <source>closing once the job has ended: stopping it</source>
         <translation>任务结束后关闭：正在停止任务</translation>
     </message>
+    <message>
+        <source>waiting for the machine to read a QR code: nothing is being cut</source>
+        <translation>等待机器读取二维码：当前没有切割任何内容</translation>
+    </message>
+    <message>
+        <source>the machine stopped answering: it may still be cutting</source>
+        <translation>机器停止应答：它可能仍在切割</translation>
+    </message>
+    <message>
+        <source>The machine stopped answering</source>
+        <translation>机器停止应答</translation>
+    </message>
 </context>
 <context>
     <name>PracticeFaultsMenu</name>
@@ -702,6 +722,14 @@
     <message>
         <source>ended after %1 QR codes in a row without a usable cut file</source>
         <translation>连续 %1 个二维码没有可用的切割文件，已结束</translation>
+    </message>
+    <message>
+        <source>no file being cut: waiting for the machine to read a QR code</source>
+        <translation>无正在切割的文件：等待机器读取二维码</translation>
+    </message>
+    <message>
+        <source>no file being cut</source>
+        <translation>无正在切割的文件</translation>
     </message>
 </context>
 <context>
