@@ -1,0 +1,2 @@
+﻿PD400,0;;
+PU;pg;PD1.5,-2;PG1;DT@;LBaPG;b@;WDxPG;PD 1 2 3;PG
