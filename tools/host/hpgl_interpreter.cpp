@@ -190,6 +190,49 @@ private:
     QByteArray m_out;
 };
 
+// hypot is many times slower than this, and only needed near overflow.
+Q_ALWAYS_INLINE double segment_length(double dx, double dy)
+{
+    const double length = std::sqrt(dx * dx + dy * dy);
+    return Q_LIKELY(std::isfinite(length)) ? length : std::hypot(dx, dy);
+}
+
+// A stroke's lengths added up in their order, their square roots taken
+// two at a time: along a long stroke the roots' throughput, not the
+// reading, set the pace.
+class LengthSum
+{
+public:
+    Q_ALWAYS_INLINE void add(double dx, double dy, double &sum)
+    {
+#ifdef __SSE2__
+        if (!m_pending) {
+            m_dx = dx, m_dy = dy;
+            m_pending = true;
+            return;
+        }
+        m_pending = false;
+        const __m128d squares = _mm_set_pd(dx * dx + dy * dy, m_dx * m_dx + m_dy * m_dy);
+        double roots[2];
+        _mm_storeu_pd(roots, _mm_sqrt_pd(squares));
+        sum += Q_LIKELY(std::isfinite(roots[0])) ? roots[0] : std::hypot(m_dx, m_dy);
+        sum += Q_LIKELY(std::isfinite(roots[1])) ? roots[1] : std::hypot(dx, dy);
+#else
+        sum += segment_length(dx, dy);
+#endif
+    }
+    Q_ALWAYS_INLINE void flush(double &sum)
+    {
+        if (m_pending)
+            sum += segment_length(m_dx, m_dy);
+        m_pending = false;
+    }
+
+private:
+    double m_dx = 0.0, m_dy = 0.0;
+    bool m_pending = false;
+};
+
 // The figures of the page being drawn. A command's points are measured
 // into a copy of them held in registers, then written back: through the
 // page they would go to memory and back at every segment.
@@ -197,6 +240,12 @@ struct Figures
 {
     double cut = 0.0, travel = 0.0;
     double min_x = qInf(), min_y = qInf(), max_x = -qInf(), max_y = -qInf(); // no box yet
+
+    Q_ALWAYS_INLINE void grow_box(double x, double y)
+    {
+        min_x = qMin(min_x, x), max_x = qMax(max_x, x);
+        min_y = qMin(min_y, y), max_y = qMax(max_y, y);
+    }
 
     void write_to(PlotPage &page) const
     {
@@ -293,17 +342,11 @@ struct HpglInterpreter::State
 
     static Q_ALWAYS_INLINE void measure(Figures &f, double x0, double y0, double x1, double y1, bool down)
     {
-        // hypot is many times slower than this, and only needed near overflow.
-        const double dx = x1 - x0, dy = y1 - y0;
-        double length = std::sqrt(dx * dx + dy * dy);
-        if (Q_UNLIKELY(!std::isfinite(length)))
-            length = std::hypot(dx, dy);
+        const double length = segment_length(x1 - x0, y1 - y0);
         if (down) {
             f.cut += length;
-            f.min_x = qMin(f.min_x, qMin(x0, x1));
-            f.max_x = qMax(f.max_x, qMax(x0, x1));
-            f.min_y = qMin(f.min_y, qMin(y0, y1));
-            f.max_y = qMax(f.max_y, qMax(y0, y1));
+            f.grow_box(x0, y0);
+            f.grow_box(x1, y1);
         } else {
             f.travel += length;
         }
@@ -402,10 +445,18 @@ struct HpglInterpreter::State
             x = ex, y = ey;
             return;
         }
-        for (int i = 1; i <= chords; ++i) {
-            const double a = start + sweep * i / chords;
-            move_to(cx + r * std::cos(a), cy + r * std::sin(a), down);
+        // Each chord's end turned from the one before: a sine and a cosine
+        // per chord were most of a circle's time. The last end is the
+        // arc's own, so the pen ends where it should.
+        const double turn_cos = std::cos(sweep / chords), turn_sin = std::sin(sweep / chords);
+        double ux = std::cos(start), uy = std::sin(start);
+        for (int i = 1; i < chords; ++i) {
+            const double nx = ux * turn_cos - uy * turn_sin;
+            uy = ux * turn_sin + uy * turn_cos;
+            ux = nx;
+            move_to(cx + r * ux, cy + r * uy, down);
         }
+        move_to(cx + r * std::cos(start + sweep), cy + r * std::sin(start + sweep), down);
     }
 
     void rectangle(double tx, double ty)
@@ -466,13 +517,19 @@ struct HpglInterpreter::State
             // After its first segment each goes on from the one before, in
             // the same stroke: only its end is counted and kept.
             bool first = true;
+            double &path = pen_down ? f.cut : f.travel;
+            LengthSum lengths;
             while (next(&px) && next(&py)) {
                 const double tx = relative ? cx + px * sx : user_x(px), ty = relative ? cy + py * sy : user_y(py);
                 if (first || polygon || point_budget < 2) {
+                    lengths.flush(path);
                     record(f, cx, cy, tx, ty, pen_down);
                     first = false;
                 } else {
-                    measure(f, cx, cy, tx, ty, pen_down);
+                    // Its start is in the box already.
+                    if (pen_down)
+                        f.grow_box(tx, ty);
+                    lengths.add(tx - cx, ty - cy, path);
                     stroke_end = {float(tx), float(ty)};
                     if (keep_points)
                         page().points.append(stroke_end);
@@ -480,6 +537,7 @@ struct HpglInterpreter::State
                 }
                 cx = tx, cy = ty;
             }
+            lengths.flush(path);
             figures = f;
             x = cx, y = cy;
             break;
