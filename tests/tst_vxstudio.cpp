@@ -314,7 +314,8 @@ void tst_vxstudio::qr_codes_logged()
         const JobProgress &progress = *session.progress();
         const DesignPosition drawn = window.view()->confirmed();
         const DesignSheet &sheet = *window.view()->sheet();
-        if (sheet.title != QLatin1String("A1.plt") || sheet.pages.size() != progress.pages()
+        if (sheet.title != QLatin1String("A1.plt") || window.windowTitle() != QLatin1String("vxstudio - A1.plt")
+            || sheet.pages.size() != progress.pages()
             || drawn.page != progress.page() - 1 || drawn.share != progress.page_share())
             ++drawn_otherwise;
         else if (drawn.share > 0.0 && confirmed_pixels(window.view()->confirmed_image()) > 0
@@ -324,13 +325,14 @@ void tst_vxstudio::qr_codes_logged()
     QStringList between;
     connect(&session, &Session::qr_code, this, [&](const QString &code) {
         if (code == QLatin1String("B2"))
-            between << QString::number(window.view()->sheet()->pages.size()) << window.job_text();
+            between << QString::number(window.view()->sheet()->pages.size()) << window.job_text() << window.windowTitle();
     });
     QVERIFY(session.start_qr(cut_files.path(), false, 2, 1));
     QVERIFY(at.ended->wait(kJobMs));
     QVERIFY(drawn_cut > 0);
     QCOMPARE(drawn_otherwise, 0);
-    QCOMPARE(between, QStringList({"0", "waiting for the machine to read a QR code: nothing is being cut"}));
+    QCOMPARE(between, QStringList({"0", "waiting for the machine to read a QR code: nothing is being cut",
+                                   "vxstudio - no file being cut: waiting for the machine to read a QR code"}));
     QCOMPARE(at.ended->first().first().value<JobOutcome>(), JobOutcome::UserStop);
     QVERIFY(at.ended->first().at(1).toString().contains(QLatin1String("ended after 1 QR codes in a row without a usable cut file")));
     auto *log = window.findChild<QTreeWidget *>(QStringLiteral("qr_log"));

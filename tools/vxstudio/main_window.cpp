@@ -112,7 +112,7 @@ MainWindow::MainWindow(const QString &plugin, QWidget *parent)
     connect(m_session, &Session::link_changed, this, &MainWindow::show_link);
     connect(m_session, &Session::design_changed, this, [this] {
         m_view->set_sheet(&m_session->sheet());
-        setWindowTitle(tr("vxstudio - %1").arg(QFileInfo(m_session->file()).fileName()));
+        show_title();
         m_figures->refresh();
         update_actions();
     });
@@ -122,6 +122,7 @@ MainWindow::MainWindow(const QString &plugin, QWidget *parent)
                            : tr("job %1: %2 on %3").arg(file, copies_text(copies), m_session->machine_text()));
         if (m_view->sheet() != &m_session->cut_sheet())
             m_view->set_sheet(&m_session->cut_sheet());
+        show_title();
         m_view->show_progress(nullptr);
         m_clock->start();
         show_job();
@@ -151,6 +152,7 @@ MainWindow::MainWindow(const QString &plugin, QWidget *parent)
     });
     connect(m_session, &Session::cut_file_changed, this, [this] {
         m_view->set_sheet(&m_session->cut_sheet());
+        show_title();
         m_figures->refresh();
         show_job();
     });
@@ -571,6 +573,14 @@ void MainWindow::show_progress()
         m_view->show_progress(m_session->progress());
     m_figures->refresh();
     show_job();
+}
+
+// The title names what the sheet shows: the design opened, or the file a
+// QR-code job cuts for the current code.
+void MainWindow::show_title()
+{
+    const DesignSheet *sheet = m_view->sheet();
+    setWindowTitle(sheet && !sheet->title.isEmpty() ? tr("vxstudio - %1").arg(sheet->title) : tr("vxstudio"));
 }
 
 void MainWindow::on_job_ended(JobOutcome outcome, const QString &text)

@@ -61,6 +61,7 @@ private:
     void update_actions();
     void show_link();
     void show_job();
+    void show_title();
     void show_progress();
     void on_job_ended(JobOutcome outcome, const QString &text);
     void on_qr_code(const QString &code, const QString &file, const QString &skipped);
