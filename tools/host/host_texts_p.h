@@ -8,13 +8,13 @@
 #include <QtCore/QCoreApplication>
 
 // Texts vxctl prints and the console shows.
-struct VxctlText
+class VxctlText
 {
     Q_DECLARE_TR_FUNCTIONS(vxctl)
 };
 
 // The working area's and the design picture's texts.
-struct VxhostText
+class VxhostText
 {
     Q_DECLARE_TR_FUNCTIONS(vxhost)
 };
