@@ -1067,7 +1067,7 @@ Machine menu and remembered.</source>
     </message>
     <message>
         <source>copies %1 to %2 of %2 whole</source>
-        <translation>%1 から %2 / %2 部目の全体</translation>
+        <translation>%1〜%2 / %2 部目の全体</translation>
     </message>
     <message>
         <source>page %1 of copy %2 of %3</source>
