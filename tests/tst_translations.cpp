@@ -14,6 +14,7 @@
 #include <QtCore/QTemporaryDir>
 #include <QtTest/QtTest>
 #include <QtWidgets/QMenuBar>
+#include <QtWidgets/QPlainTextEdit>
 
 class tst_translations : public QObject
 {
@@ -81,7 +82,9 @@ void tst_translations::labels()
 }
 
 // "menu N": the N-th menu of the menu bar; "--help": what the vxstudio
-// program prints; else the text of the window's object of that name.
+// program prints; "refused design": what the log says of a folder opened as
+// a design, and vxctl, in the same locale, keeping its English; else the
+// text of the window's object of that name.
 void tst_translations::console_data()
 {
     QTest::addColumn<QString>("object");
@@ -98,6 +101,8 @@ void tst_translations::console_data()
     QTest::newRow("program's help") << "--help" << "VX-LT3050PROCam カッターのオペレーターコンソール: "
                                     << "The operator's console of the VX-LT3050PROCam cutter: "
                                     << "VX-LT3050PROCam 切割机的操作台：";
+    QTest::newRow("host library's refusal") << "refused design" << " はディレクトリで、通常ファイルではありません"
+                                            << " is a directory, not a regular file" << " 是目录，不是普通文件";
 }
 
 void tst_translations::console()
@@ -114,6 +119,17 @@ void tst_translations::console()
         QVERIFY(vxstudio.waitForFinished(10000));
         const QString help = QString::fromUtf8(vxstudio.readAllStandardOutput());
         QVERIFY2(help.contains(expected), qPrintable(help));
+    } else if (object == QLatin1String("refused design")) {
+        QVERIFY(!m_window->open_file(QStringLiteral(SAMPLES_DIR)));
+        const QString log = m_window->findChild<QPlainTextEdit *>(QStringLiteral("log"))->toPlainText();
+        QVERIFY2(log.contains(QStringLiteral(SAMPLES_DIR) + expected), qPrintable(log));
+        QProcess vxctl;
+        // --sim: the machine object, with the plugin's translations, is made first.
+        vxctl.start(QStringLiteral(VXCTL_PATH), {QStringLiteral("--sim"), QStringLiteral("job"), QStringLiteral(SAMPLES_DIR),
+                                                 QStringLiteral("--dry-run")});
+        QVERIFY(vxctl.waitForFinished(10000));
+        const QString printed = QString::fromUtf8(vxctl.readAllStandardError());
+        QVERIFY2(printed.contains(QStringLiteral(SAMPLES_DIR) + english), qPrintable(printed));
     } else if (object.startsWith(QLatin1String("menu "))) {
         QCOMPARE(m_window->menuBar()->actions().at(object.mid(5).toInt())->text(), expected);
     } else {

@@ -865,6 +865,697 @@ Machine menu and remembered.</source>
         <source>“%1” is not taken: this field takes %2. Apply does not send it.</source>
         <translation>「%1」は受け付けられません。この欄は %2 です。適用しても送信しません。</translation>
     </message>
+    <message>
+        <source>the plugin has no link %1 (it has %2)</source>
+        <translation>プラグインにリンク %1 はありません（あるのは %2）</translation>
+    </message>
+    <message>
+        <source>the plugin handed out no device instance</source>
+        <translation>プラグインがデバイスのインスタンスを渡しませんでした</translation>
+    </message>
+    <message>
+        <source>the device did not start connecting</source>
+        <translation>デバイスが接続を開始しませんでした</translation>
+    </message>
+    <message>
+        <source>no connection to %1 within %2 s</source>
+        <translation>%2 秒以内に %1 に接続できませんでした</translation>
+    </message>
+    <message>
+        <source>cannot connect to %1 (%2)</source>
+        <translation>%1 に接続できません（%2）</translation>
+    </message>
+    <message>
+        <source>UTF-8 byte-order mark dropped</source>
+        <translation>UTF-8 のバイト順マークを削除</translation>
+    </message>
+    <message>
+        <source>1 command closed</source>
+        <translation>1 個のコマンドを閉じました</translation>
+    </message>
+    <message>
+        <source>%1 commands closed</source>
+        <translation>%1 個のコマンドを閉じました</translation>
+    </message>
+    <message>
+        <source>1 empty command dropped</source>
+        <translation>空のコマンド 1 個を削除</translation>
+    </message>
+    <message>
+        <source>%1 empty commands dropped</source>
+        <translation>空のコマンド %1 個を削除</translation>
+    </message>
+    <message>
+        <source>1 page advance written &quot;PG;&quot;</source>
+        <translation>ページ送り 1 個を &quot;PG;&quot; と書き換え</translation>
+    </message>
+    <message>
+        <source>%1 page advances written &quot;PG;&quot;</source>
+        <translation>ページ送り %1 個を &quot;PG;&quot; と書き換え</translation>
+    </message>
+    <message>
+        <source>trailing form feed dropped</source>
+        <translation>末尾の改ページ文字を削除</translation>
+    </message>
+    <message>
+        <source>trailing ESC dropped</source>
+        <translation>末尾の ESC を削除</translation>
+    </message>
+    <message>
+        <source>trailing Ctrl-Z dropped</source>
+        <translation>末尾の Ctrl-Z を削除</translation>
+    </message>
+    <message>
+        <source>byte 0x%1 at offset %2: binary data</source>
+        <translation>オフセット %2 のバイト 0x%1: バイナリデータです</translation>
+    </message>
+    <message>
+        <source>byte 0x%1 at offset %2: invalid UTF-8</source>
+        <translation>オフセット %2 のバイト 0x%1: 不正な UTF-8 です</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; at offset %2 has parameters that are no numbers</source>
+        <translation>オフセット %2 の &quot;%1&quot; に数値でないパラメーターがあります</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; at offset %2 is no plotter command</source>
+        <translation>オフセット %2 の &quot;%1&quot; はプロッターコマンドではありません</translation>
+    </message>
+    <message>
+        <source>the label at offset %1 has no end: it ends at ETX, which no job can hold (ETX ends a frame); set a printable terminator with DT first (DT@;)</source>
+        <translation>オフセット %1 のラベルに終わりがありません: ETX で終わっていますが、ETX はフレームを終わらせるためどのジョブにも入れられません。先に DT で印字可能な終端文字を設定してください（DT@;）</translation>
+    </message>
+    <message>
+        <source>the label at offset %1 has no end: no &quot;%2&quot; (set by DT) follows it</source>
+        <translation>オフセット %1 のラベルに終わりがありません: 後ろに &quot;%2&quot;（DT で設定）がありません</translation>
+    </message>
+    <message>
+        <source>cannot read the journal %1: %2</source>
+        <translation>ジャーナル %1 を読めません: %2</translation>
+    </message>
+    <message>
+        <source>no journal of an unfinished job for %1 on %2</source>
+        <translation>%2 上の %1 について、未完了ジョブのジャーナルはありません</translation>
+    </message>
+    <message>
+        <source>no file or machine named</source>
+        <translation>ファイルも機械も指定されていません</translation>
+    </message>
+    <message>
+        <source>the journal %1 is corrupt (%2): nothing is resumed from it</source>
+        <translation>ジャーナル %1 は壊れています（%2）: そこからは何も再開しません</translation>
+    </message>
+    <message>
+        <source>the journal %1 is of another file, %2, not %3</source>
+        <translation>ジャーナル %1 は別のファイル %2 のもので、%3 のものではありません</translation>
+    </message>
+    <message>
+        <source>the journal %1 is of the job on %2, not on %3</source>
+        <translation>ジャーナル %1 は %2 上のジョブのもので、%3 上のものではありません</translation>
+    </message>
+    <message>
+        <source>%1 changed since the job was interrupted (%2)</source>
+        <translation>%1 はジョブの中断後に変更されています（%2）</translation>
+    </message>
+    <message>
+        <source>the journal %1 does not fit %2 (%3 pages): it says page %4 of %5, %6 copies left</source>
+        <translation>ジャーナル %1 は %2（%3 ページ）に合いません: ページ %4 / %5、残り %6 部と記録されています</translation>
+    </message>
+    <message>
+        <source>the machine is in use by another vxctl (it has not said which yet)</source>
+        <translation>機械は別の vxctl が使用中です（どれかはまだ伝えられていません）</translation>
+    </message>
+    <message>
+        <source>the machine is in use by vxctl (pid %1, %2)</source>
+        <translation>機械は vxctl が使用中です（pid %1、%2）</translation>
+    </message>
+    <message>
+        <source>cannot make the job lock %1: %2</source>
+        <translation>ジョブのロック %1 を作れません: %2</translation>
+    </message>
+    <message>
+        <source>cannot take the job lock %1: %2</source>
+        <translation>ジョブのロック %1 を取得できません: %2</translation>
+    </message>
+    <message>
+        <source>1 copy</source>
+        <translation>1 部</translation>
+    </message>
+    <message>
+        <source>%1 copies</source>
+        <translation>%1 部</translation>
+    </message>
+    <message>
+        <source>the machine stopped answering (nothing heard for %1 s)</source>
+        <translation>機械が応答しなくなりました（%1 秒間何も届いていません）</translation>
+    </message>
+    <message>
+        <source>%1 has a page of %2 bytes; the plugin frames pages up to %3 bytes</source>
+        <translation>%1 には %2 バイトのページがあります。プラグインがフレームにできるページは %3 バイトまでです</translation>
+    </message>
+    <message>
+        <source>%1 has a page of %2 bytes; the controller takes pages up to %3 bytes (--max-page)</source>
+        <translation>%1 には %2 バイトのページがあります。コントローラーが受け付けるページは %3 バイトまでです（--max-page）</translation>
+    </message>
+    <message>
+        <source>the machine did not confirm the stop: it may still be cutting page %1 of %2</source>
+        <translation>機械は停止を確認していません: まだページ %1 / %2 をカット中かもしれません</translation>
+    </message>
+    <message>
+        <source>%1 of %2 copies done; %3</source>
+        <translation>%1 / %2 部完了。%3</translation>
+    </message>
+    <message>
+        <source>link lost after %1 of %2 copies (page %3 of %4): whether the machine stopped is unknown</source>
+        <translation>%1 / %2 部の後（ページ %3 / %4）で接続が切れました: 機械が停止したかは不明です</translation>
+    </message>
+    <message>
+        <source>stopped after %1 of %2 copies (page %3 of %4)</source>
+        <translation>%1 / %2 部の後（ページ %3 / %4）で停止しました</translation>
+    </message>
+    <message>
+        <source>copy %1 of %2, begun at page %3</source>
+        <translation>%1 / %2 部目（ページ %3 から開始）</translation>
+    </message>
+    <message>
+        <source>copy %1 of %2</source>
+        <translation>%1 / %2 部目</translation>
+    </message>
+    <message>
+        <source>%1: no page of it is confirmed cut</source>
+        <translation>%1: カット確認済みのページはありません</translation>
+    </message>
+    <message>
+        <source>%1: page %2 is confirmed cut</source>
+        <translation>%1: ページ %2 はカット確認済みです</translation>
+    </message>
+    <message>
+        <source>%1: pages %2 to %3 are confirmed cut</source>
+        <translation>%1: ページ %2 から %3 はカット確認済みです</translation>
+    </message>
+    <message>
+        <source>page %1 was in flight: whether it was cut is unknown</source>
+        <translation>ページ %1 は送出済み（未確認）でした: カットされたかは不明です</translation>
+    </message>
+    <message>
+        <source>nothing is left to cut unless page %1 was not cut: %2 --resume --redo-page cuts it</source>
+        <translation>ページ %1 がカットされていなければ、カットが残っているものはありません: %2 --resume --redo-page でそのページをカットします</translation>
+    </message>
+    <message>
+        <source>copy %1 of %2 whole</source>
+        <translation>%1 / %2 部目の全体</translation>
+    </message>
+    <message>
+        <source>copies %1 to %2 of %2 whole</source>
+        <translation>%1〜%2 / %2 部目の全体</translation>
+    </message>
+    <message>
+        <source>page %1 of copy %2 of %3</source>
+        <translation>%2 / %3 部目のページ %1</translation>
+    </message>
+    <message>
+        <source>pages %1 to %2 of copy %3 of %4</source>
+        <translation>%3 / %4 部目のページ %1 から %2</translation>
+    </message>
+    <message>
+        <source>, then %1</source>
+        <translation>、続いて %1</translation>
+    </message>
+    <message>
+        <source>once the machine has stopped, resume cuts %1: %2</source>
+        <translation>機械が停止したら、再開でカットするのは %1: %2</translation>
+    </message>
+    <message>
+        <source>resume cuts %1: %2</source>
+        <translation>再開でカットするのは %1: %2</translation>
+    </message>
+    <message>
+        <source>  (or: %1 --resume; add --redo-page to cut page %2 again first)</source>
+        <translation>  （または: %1 --resume。先にページ %2 をもう一度カットするには --redo-page を付けます）</translation>
+    </message>
+    <message>
+        <source>no cut file for it in %1</source>
+        <translation>%1 にそのカットファイルがありません</translation>
+    </message>
+    <message>
+        <source>%1 has a page larger than the controller takes</source>
+        <translation>%1 にはコントローラーが受け付けるより大きいページがあります</translation>
+    </message>
+    <message>
+        <source>nothing heard from the machine for %1 s: stopping...</source>
+        <translation>%1 秒間機械から何も届いていません: 停止中...</translation>
+    </message>
+    <message>
+        <source>stopping...</source>
+        <translation>停止中...</translation>
+    </message>
+    <message>
+        <source>cannot write the log %1: %2</source>
+        <translation>ログ %1 に書き込めません: %2</translation>
+    </message>
+    <message>
+        <source>
+not sent: the white space after page %1 (as a page it would feed a blank sheet)</source>
+        <translation>
+送信しません: ページ %1 の後の空白（ページとして送ると白紙を 1 枚送ります）</translation>
+    </message>
+    <message>
+        <source>
+changed to what the machine takes: %1</source>
+        <translation>
+機械が受け付ける形に変更: %1</translation>
+    </message>
+    <message>
+        <source>%1 at offset %2</source>
+        <translation>オフセット %2 の %1</translation>
+    </message>
+    <message>
+        <source>%1 more</source>
+        <translation>ほか %1 件</translation>
+    </message>
+    <message>
+        <source>
+sent as they are but not measured (the figures leave them out): %1</source>
+        <translation>
+そのまま送信しますが測定していません（数値には含まれません）: %1</translation>
+    </message>
+    <message>
+        <source>
+a polygon too large to follow: the path and the time are more than shown</source>
+        <translation>
+たどれないほど大きい多角形: パスと時間は表示より長くなります</translation>
+    </message>
+    <message>
+        <source>%1 is too large: the plugin takes jobs up to 1 GiB</source>
+        <translation>%1 は大きすぎます: プラグインが受け付けるジョブは 1 GiB までです</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>%1 を読めません: %2</translation>
+    </message>
+    <message>
+        <source>%1 holds no plotter commands</source>
+        <translation>%1 にプロッターコマンドがありません</translation>
+    </message>
+    <message>
+        <source>%1 is not plotter text: %2</source>
+        <translation>%1 はプロッターのテキストではありません: %2</translation>
+    </message>
+    <message>
+        <source>%1: page %2 holds nothing but white space: it would feed a blank sheet</source>
+        <translation>%1: ページ %2 は空白だけです: 白紙を 1 枚送ることになります</translation>
+    </message>
+    <message>
+        <source>plugin not found: %1</source>
+        <translation>プラグインが見つかりません: %1</translation>
+    </message>
+    <message>
+        <source>cannot load plugin %1: %2</source>
+        <translation>プラグイン %1 を読み込めません: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a device plugin</source>
+        <translation>%1 はデバイスのプラグインではありません</translation>
+    </message>
+    <message>
+        <source>--qr takes a directory; %1 is none</source>
+        <translation>--qr にはディレクトリを指定します。%1 はディレクトリではありません</translation>
+    </message>
+    <message>
+        <source>%1:%2: expected code=file</source>
+        <translation>%1:%2: code=file の形が必要です</translation>
+    </message>
+    <message>
+        <source>a directory</source>
+        <translation>ディレクトリ</translation>
+    </message>
+    <message>
+        <source>a FIFO</source>
+        <translation>FIFO</translation>
+    </message>
+    <message>
+        <source>a character device</source>
+        <translation>キャラクターデバイス</translation>
+    </message>
+    <message>
+        <source>a block device</source>
+        <translation>ブロックデバイス</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>ソケット</translation>
+    </message>
+    <message>
+        <source>a regular file</source>
+        <translation>通常ファイル</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not a regular file</source>
+        <translation>%1 は%2で、通常ファイルではありません</translation>
+    </message>
+    <message>
+        <source>cannot use %1 as the USB controller: %2</source>
+        <translation>%1 を USB コントローラーとして使えません: %2</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not a character device: the USB controller is a serial port such as /dev/ttyACM0</source>
+        <translation>%1 は%2で、キャラクターデバイスではありません: USB コントローラーは /dev/ttyACM0 のようなシリアルポートです</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 または %2</translation>
+    </message>
+    <message>
+        <source>a whole number</source>
+        <translation>整数</translation>
+    </message>
+    <message>
+        <source>a number</source>
+        <translation>数値</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 から %2</translation>
+    </message>
+    <message>
+        <source>%1 takes %2 values separated by commas (%3); got %4</source>
+        <translation>%1 にはカンマ区切りの値を %2 個指定します（%3）。指定されたのは %4</translation>
+    </message>
+    <message>
+        <source>%1 takes text without &apos;;&apos; or control characters; got %2</source>
+        <translation>%1 には &apos;;&apos; や制御文字を含まないテキストを指定します。指定されたのは %2</translation>
+    </message>
+    <message>
+        <source>%1 takes %2; got %3</source>
+        <translation>%1 には%2を指定します。指定されたのは %3</translation>
+    </message>
+    <message>
+        <source>%1 at line %2</source>
+        <translation>%2 行目で %1</translation>
+    </message>
+    <message>
+        <source>%1 is SVG: name it *.svg so that vxctl starts with what draws it</source>
+        <translation>%1 は SVG です: vxctl が描画に合った方法で読むよう *.svg という名前にしてください</translation>
+    </message>
+    <message>
+        <source>%1 is not SVG that Qt&apos;s SVG module reads: %2</source>
+        <translation>%1 は Qt の SVG モジュールが読める SVG ではありません: %2</translation>
+    </message>
+    <message>
+        <source>no drawing found</source>
+        <translation>図形が見つかりません</translation>
+    </message>
+    <message>
+        <source>%1 (%2, not understood)</source>
+        <translation>%1（%2、解釈できません）</translation>
+    </message>
+    <message>
+        <source>%1 has no size: give its svg element width and height or a viewBox</source>
+        <translation>%1 に大きさがありません: svg 要素に width と height か viewBox を指定してください</translation>
+    </message>
+    <message>
+        <source>%1 is too large: as plotter text it is more than the plugin&apos;s 1 GiB</source>
+        <translation>%1 は大きすぎます: プロッターのテキストにするとプラグインの上限 1 GiB を超えます</translation>
+    </message>
+    <message>
+        <source>%1 outline(s) of %2 taken as cut lines (%3 x %4 mm); fills, strokes and colours ignored</source>
+        <translation>%2 の輪郭 %1 個をカット線としました（%3 x %4 mm）。塗り、線、色は無視します</translation>
+    </message>
+    <message>
+        <source>; %1 pictures not cut</source>
+        <translation>。画像 %1 個はカットしません</translation>
+    </message>
+    <message>
+        <source>; not cut: %1 top-level group(s) without an id (give each an id, or --pages-by none)</source>
+        <translation>。カットしません: id のない最上位グループ %1 個（それぞれに id を付けるか、--pages-by none）</translation>
+    </message>
+    <message>
+        <source>; nothing to cut in: %1</source>
+        <translation>。カットするものがありません: %1</translation>
+    </message>
+    <message>
+        <source>; not cut: %1 element(s) outside any top-level group (--pages-by none cuts them)</source>
+        <translation>。カットしません: どの最上位グループにも入っていない要素 %1 個（--pages-by none でカットします）</translation>
+    </message>
+    <message>
+        <source>; Qt&apos;s SVG module could not read: %1</source>
+        <translation>。Qt の SVG モジュールが読めなかったもの: %1</translation>
+    </message>
+    <message>
+        <source>cannot start the simulator %1: %2</source>
+        <translation>シミュレーター %1 を起動できません: %2</translation>
+    </message>
+    <message>
+        <source>the simulator did not start listening</source>
+        <translation>シミュレーターが待ち受けを始めませんでした</translation>
+    </message>
+    <message>
+        <source>unexpected simulator output: %1</source>
+        <translation>シミュレーターの予期しない出力: %1</translation>
+    </message>
+    <message>
+        <source>%1:%2: only &quot;target = tcp:HOST[:PORT] | usb:PATH | link:KIND:ADDRESS | sim&quot; is known</source>
+        <translation>%1:%2: 使えるのは &quot;target = tcp:HOST[:PORT] | usb:PATH | link:KIND:ADDRESS | sim&quot; だけです</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not tcp:HOST[:PORT], usb:PATH, link:KIND:ADDRESS or sim</source>
+        <translation>%1: &quot;%2&quot; は tcp:HOST[:PORT]、usb:PATH、link:KIND:ADDRESS、sim のどれでもありません</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 バイト</translation>
+    </message>
+    <message>
+        <source>pause</source>
+        <translation>一時停止</translation>
+    </message>
+    <message>
+        <source>resume</source>
+        <translation>再開</translation>
+    </message>
+    <message>
+        <source>stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>job control %1</source>
+        <translation>ジョブ制御 %1</translation>
+    </message>
+    <message>
+        <source>one more copy</source>
+        <translation>もう 1 部</translation>
+    </message>
+    <message>
+        <source>job text</source>
+        <translation>ジョブのテキスト</translation>
+    </message>
+    <message>
+        <source>status request</source>
+        <translation>状態の問い合わせ</translation>
+    </message>
+    <message>
+        <source>write %1</source>
+        <translation>%1 を書き込み</translation>
+    </message>
+    <message>
+        <source>read %1</source>
+        <translation>%1 を読み出し</translation>
+    </message>
+    <message>
+        <source>malformed: dropped by the plugin</source>
+        <translation>不正な形式: プラグインが破棄</translation>
+    </message>
+    <message>
+        <source>job record: a repeat, ignored</source>
+        <translation>ジョブの記録: 繰り返しのため無視</translation>
+    </message>
+    <message>
+        <source>job record: status %1, %2 of %3 copies, %4%</source>
+        <translation>ジョブの記録: 状態 %1、%2 / %3 部、%4%</translation>
+    </message>
+    <message>
+        <source>QR code %1 to the host</source>
+        <translation>QR コード %1 をホストへ</translation>
+    </message>
+    <message>
+        <source>refused (result %1): no property changes</source>
+        <translation>拒否（結果 %1）: プロパティは変わりません</translation>
+    </message>
+    <message>
+        <source>done</source>
+        <translation>完了</translation>
+    </message>
+    <message>
+        <source>no property takes it</source>
+        <translation>受け付けるプロパティがありません</translation>
+    </message>
+    <message>
+        <source>lines left out here: the recording fell behind</source>
+        <translation>ここで行が抜けています: 記録が追いつきませんでした</translation>
+    </message>
+    <message>
+        <source>closed by the host</source>
+        <translation>ホストが閉じました</translation>
+    </message>
+    <message>
+        <source>link %1</source>
+        <translation>リンク %1</translation>
+    </message>
+    <message>
+        <source>message &quot;%1&quot;</source>
+        <translation>メッセージ &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>trace of %1</source>
+        <translation>%1 のトレース</translation>
+    </message>
+    <message>
+        <source>an unnamed target</source>
+        <translation>名前のない接続先</translation>
+    </message>
+    <message>
+        <source>by %1 %2</source>
+        <translation>%1 %2 による</translation>
+    </message>
+    <message>
+        <source>plugin built %1</source>
+        <translation>プラグインのビルド %1</translation>
+    </message>
+    <message>
+        <source>started %1</source>
+        <translation>開始 %1</translation>
+    </message>
+    <message>
+        <source>time</source>
+        <translation>時刻</translation>
+    </message>
+    <message>
+        <source>dir</source>
+        <translation>方向</translation>
+    </message>
+    <message>
+        <source>frame</source>
+        <translation>フレーム</translation>
+    </message>
+    <message>
+        <source>code</source>
+        <translation>コード</translation>
+    </message>
+    <message>
+        <source>items</source>
+        <translation>項目</translation>
+    </message>
+    <message>
+        <source>what the plugin made of it</source>
+        <translation>プラグインの解釈</translation>
+    </message>
+</context>
+<context>
+    <name>vxhost</name>
+    <message>
+        <source>1 page</source>
+        <translation>1 ページ</translation>
+    </message>
+    <message>
+        <source>%1 pages</source>
+        <translation>%1 ページ</translation>
+    </message>
+    <message>
+        <source>the first %1 drawn</source>
+        <translation>最初の %1 ページを描画</translation>
+    </message>
+    <message>
+        <source>page %1</source>
+        <translation>ページ %1</translation>
+    </message>
+    <message>
+        <source>size: nothing is cut</source>
+        <translation>サイズ: カットするものはありません</translation>
+    </message>
+    <message>
+        <source>size: %1 x %2 mm</source>
+        <translation>サイズ: %1 x %2 mm</translation>
+    </message>
+    <message>
+        <source>area: %1 x %2 mm</source>
+        <translation>作業領域: %1 x %2 mm</translation>
+    </message>
+    <message>
+        <source>area: unknown</source>
+        <translation>作業領域: 不明</translation>
+    </message>
+    <message>
+        <source>      (%1)</source>
+        <translation>      (%1)</translation>
+    </message>
+    <message>
+        <source>path: %1 mm cut</source>
+        <translation>パス: カット %1 mm</translation>
+    </message>
+    <message>
+        <source>      %1 mm with the pen up</source>
+        <translation>      ペンを上げて %1 mm</translation>
+    </message>
+    <message>
+        <source>time: %1 per copy</source>
+        <translation>時間: 1 部あたり %1</translation>
+    </message>
+    <message>
+        <source>time: unknown (no speed)</source>
+        <translation>時間: 不明（速度なし）</translation>
+    </message>
+    <message>
+        <source>      at %1 mm/s</source>
+        <translation>      %1 mm/s で</translation>
+    </message>
+    <message>
+        <source>solid: pen down, dashed: pen up</source>
+        <translation>実線: ペンを下げる、破線: ペンを上げる</translation>
+    </message>
+    <message>
+        <source>ring: where the page starts</source>
+        <translation>円: ページの始まり</translation>
+    </message>
+    <message>
+        <source>cannot write the picture %1: %2</source>
+        <translation>画像 %1 に書き込めません: %2</translation>
+    </message>
+    <message>
+        <source>unknown (%1): the design is not checked against it</source>
+        <translation>不明（%1）: デザインは作業領域と照合されていません</translation>
+    </message>
+    <message>
+        <source>%1 x %2 mm (%3)</source>
+        <translation>%1 x %2 mm（%3）</translation>
+    </message>
+    <message>
+        <source>the machine did not tell its working area</source>
+        <translation>機械が作業領域を伝えませんでした</translation>
+    </message>
+    <message>
+        <source>the machine has no working-area settings</source>
+        <translation>機械に作業領域の設定がありません</translation>
+    </message>
+    <message>
+        <source>the machine&apos;s settings</source>
+        <translation>機械の設定</translation>
+    </message>
+    <message>
+        <source>offline</source>
+        <translation>オフライン</translation>
+    </message>
+    <message>
+        <source>--area</source>
+        <translation>--area</translation>
+    </message>
+    <message>
+        <source>%1, no --area</source>
+        <translation>%1、--area なし</translation>
+    </message>
+    <message>
+        <source>%1 does not fit the working area: the design reaches from %2,%3 to %4,%5 mm (%6 x %7 mm), the working area is 0,0 to %8,%9 mm (%10)</source>
+        <translation>%1 は作業領域に収まりません: デザインは %2,%3 から %4,%5 mm まで（%6 x %7 mm）、作業領域は 0,0 から %8,%9 mm まで（%10）です</translation>
+    </message>
 </context>
 <context>
     <name>vxstudio</name>

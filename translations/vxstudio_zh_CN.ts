@@ -865,6 +865,697 @@ Machine menu and remembered.</source>
         <source>“%1” is not taken: this field takes %2. Apply does not send it.</source>
         <translation>“%1”不被接受：此栏接受 %2。“应用”不会发送它。</translation>
     </message>
+    <message>
+        <source>the plugin has no link %1 (it has %2)</source>
+        <translation>插件没有链接 %1（它有 %2）</translation>
+    </message>
+    <message>
+        <source>the plugin handed out no device instance</source>
+        <translation>插件未提供设备实例</translation>
+    </message>
+    <message>
+        <source>the device did not start connecting</source>
+        <translation>设备未开始连接</translation>
+    </message>
+    <message>
+        <source>no connection to %1 within %2 s</source>
+        <translation>%2 秒内未能连接到 %1</translation>
+    </message>
+    <message>
+        <source>cannot connect to %1 (%2)</source>
+        <translation>无法连接到 %1（%2）</translation>
+    </message>
+    <message>
+        <source>UTF-8 byte-order mark dropped</source>
+        <translation>已删除 UTF-8 字节顺序标记</translation>
+    </message>
+    <message>
+        <source>1 command closed</source>
+        <translation>已闭合 1 条命令</translation>
+    </message>
+    <message>
+        <source>%1 commands closed</source>
+        <translation>已闭合 %1 条命令</translation>
+    </message>
+    <message>
+        <source>1 empty command dropped</source>
+        <translation>已删除 1 条空命令</translation>
+    </message>
+    <message>
+        <source>%1 empty commands dropped</source>
+        <translation>已删除 %1 条空命令</translation>
+    </message>
+    <message>
+        <source>1 page advance written &quot;PG;&quot;</source>
+        <translation>1 处换页已写为 &quot;PG;&quot;</translation>
+    </message>
+    <message>
+        <source>%1 page advances written &quot;PG;&quot;</source>
+        <translation>%1 处换页已写为 &quot;PG;&quot;</translation>
+    </message>
+    <message>
+        <source>trailing form feed dropped</source>
+        <translation>已删除末尾的换页符</translation>
+    </message>
+    <message>
+        <source>trailing ESC dropped</source>
+        <translation>已删除末尾的 ESC</translation>
+    </message>
+    <message>
+        <source>trailing Ctrl-Z dropped</source>
+        <translation>已删除末尾的 Ctrl-Z</translation>
+    </message>
+    <message>
+        <source>byte 0x%1 at offset %2: binary data</source>
+        <translation>偏移 %2 处的字节 0x%1：二进制数据</translation>
+    </message>
+    <message>
+        <source>byte 0x%1 at offset %2: invalid UTF-8</source>
+        <translation>偏移 %2 处的字节 0x%1：无效的 UTF-8</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; at offset %2 has parameters that are no numbers</source>
+        <translation>偏移 %2 处的 &quot;%1&quot; 含有不是数字的参数</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; at offset %2 is no plotter command</source>
+        <translation>偏移 %2 处的 &quot;%1&quot; 不是绘图仪命令</translation>
+    </message>
+    <message>
+        <source>the label at offset %1 has no end: it ends at ETX, which no job can hold (ETX ends a frame); set a printable terminator with DT first (DT@;)</source>
+        <translation>偏移 %1 处的标签没有结尾：它以 ETX 结束，而任何任务都不能包含 ETX（ETX 会结束一帧）；请先用 DT 设置可打印的终止符（DT@;）</translation>
+    </message>
+    <message>
+        <source>the label at offset %1 has no end: no &quot;%2&quot; (set by DT) follows it</source>
+        <translation>偏移 %1 处的标签没有结尾：其后没有 &quot;%2&quot;（由 DT 设置）</translation>
+    </message>
+    <message>
+        <source>cannot read the journal %1: %2</source>
+        <translation>无法读取日志 %1：%2</translation>
+    </message>
+    <message>
+        <source>no journal of an unfinished job for %1 on %2</source>
+        <translation>没有 %1 在 %2 上未完成任务的日志</translation>
+    </message>
+    <message>
+        <source>no file or machine named</source>
+        <translation>未指定文件或机器</translation>
+    </message>
+    <message>
+        <source>the journal %1 is corrupt (%2): nothing is resumed from it</source>
+        <translation>日志 %1 已损坏（%2）：不会据此继续任何内容</translation>
+    </message>
+    <message>
+        <source>the journal %1 is of another file, %2, not %3</source>
+        <translation>日志 %1 属于另一个文件 %2，而不是 %3</translation>
+    </message>
+    <message>
+        <source>the journal %1 is of the job on %2, not on %3</source>
+        <translation>日志 %1 属于 %2 上的任务，而不是 %3 上的</translation>
+    </message>
+    <message>
+        <source>%1 changed since the job was interrupted (%2)</source>
+        <translation>%1 在任务中断后已被更改（%2）</translation>
+    </message>
+    <message>
+        <source>the journal %1 does not fit %2 (%3 pages): it says page %4 of %5, %6 copies left</source>
+        <translation>日志 %1 与 %2（%3 页）不符：其中记录为第 %4 / %5 页，剩余 %6 份</translation>
+    </message>
+    <message>
+        <source>the machine is in use by another vxctl (it has not said which yet)</source>
+        <translation>机器正被另一个 vxctl 使用（尚未说明是哪一个）</translation>
+    </message>
+    <message>
+        <source>the machine is in use by vxctl (pid %1, %2)</source>
+        <translation>机器正被 vxctl 使用（pid %1，%2）</translation>
+    </message>
+    <message>
+        <source>cannot make the job lock %1: %2</source>
+        <translation>无法创建任务锁 %1：%2</translation>
+    </message>
+    <message>
+        <source>cannot take the job lock %1: %2</source>
+        <translation>无法获取任务锁 %1：%2</translation>
+    </message>
+    <message>
+        <source>1 copy</source>
+        <translation>1 份</translation>
+    </message>
+    <message>
+        <source>%1 copies</source>
+        <translation>%1 份</translation>
+    </message>
+    <message>
+        <source>the machine stopped answering (nothing heard for %1 s)</source>
+        <translation>机器停止应答（%1 秒内未收到任何信息）</translation>
+    </message>
+    <message>
+        <source>%1 has a page of %2 bytes; the plugin frames pages up to %3 bytes</source>
+        <translation>%1 有一页为 %2 字节；插件可成帧的页最多 %3 字节</translation>
+    </message>
+    <message>
+        <source>%1 has a page of %2 bytes; the controller takes pages up to %3 bytes (--max-page)</source>
+        <translation>%1 有一页为 %2 字节；控制器接受的页最多 %3 字节（--max-page）</translation>
+    </message>
+    <message>
+        <source>the machine did not confirm the stop: it may still be cutting page %1 of %2</source>
+        <translation>机器未确认停止：可能仍在切割第 %1 / %2 页</translation>
+    </message>
+    <message>
+        <source>%1 of %2 copies done; %3</source>
+        <translation>已完成 %1 / %2 份；%3</translation>
+    </message>
+    <message>
+        <source>link lost after %1 of %2 copies (page %3 of %4): whether the machine stopped is unknown</source>
+        <translation>在 %1 / %2 份之后（第 %3 / %4 页）连接断开：机器是否已停止未知</translation>
+    </message>
+    <message>
+        <source>stopped after %1 of %2 copies (page %3 of %4)</source>
+        <translation>在 %1 / %2 份之后（第 %3 / %4 页）已停止</translation>
+    </message>
+    <message>
+        <source>copy %1 of %2, begun at page %3</source>
+        <translation>第 %1 / %2 份（从第 %3 页开始）</translation>
+    </message>
+    <message>
+        <source>copy %1 of %2</source>
+        <translation>第 %1 / %2 份</translation>
+    </message>
+    <message>
+        <source>%1: no page of it is confirmed cut</source>
+        <translation>%1：没有已确认切割的页</translation>
+    </message>
+    <message>
+        <source>%1: page %2 is confirmed cut</source>
+        <translation>%1：第 %2 页已确认切割</translation>
+    </message>
+    <message>
+        <source>%1: pages %2 to %3 are confirmed cut</source>
+        <translation>%1：第 %2 至 %3 页已确认切割</translation>
+    </message>
+    <message>
+        <source>page %1 was in flight: whether it was cut is unknown</source>
+        <translation>第 %1 页已发送（未确认）：是否已切割未知</translation>
+    </message>
+    <message>
+        <source>nothing is left to cut unless page %1 was not cut: %2 --resume --redo-page cuts it</source>
+        <translation>除非第 %1 页未被切割，否则已无剩余可切割内容：%2 --resume --redo-page 会切割该页</translation>
+    </message>
+    <message>
+        <source>copy %1 of %2 whole</source>
+        <translation>第 %1 / %2 份整份</translation>
+    </message>
+    <message>
+        <source>copies %1 to %2 of %2 whole</source>
+        <translation>第 %1 至 %2 / %2 份整份</translation>
+    </message>
+    <message>
+        <source>page %1 of copy %2 of %3</source>
+        <translation>第 %2 / %3 份的第 %1 页</translation>
+    </message>
+    <message>
+        <source>pages %1 to %2 of copy %3 of %4</source>
+        <translation>第 %3 / %4 份的第 %1 至 %2 页</translation>
+    </message>
+    <message>
+        <source>, then %1</source>
+        <translation>，然后 %1</translation>
+    </message>
+    <message>
+        <source>once the machine has stopped, resume cuts %1: %2</source>
+        <translation>机器停止后，继续将切割 %1：%2</translation>
+    </message>
+    <message>
+        <source>resume cuts %1: %2</source>
+        <translation>继续将切割 %1：%2</translation>
+    </message>
+    <message>
+        <source>  (or: %1 --resume; add --redo-page to cut page %2 again first)</source>
+        <translation>  （或：%1 --resume；加 --redo-page 可先重新切割第 %2 页）</translation>
+    </message>
+    <message>
+        <source>no cut file for it in %1</source>
+        <translation>%1 中没有它的切割文件</translation>
+    </message>
+    <message>
+        <source>%1 has a page larger than the controller takes</source>
+        <translation>%1 有一页超出控制器可接受的大小</translation>
+    </message>
+    <message>
+        <source>nothing heard from the machine for %1 s: stopping...</source>
+        <translation>%1 秒内未收到机器的任何信息：正在停止...</translation>
+    </message>
+    <message>
+        <source>stopping...</source>
+        <translation>正在停止...</translation>
+    </message>
+    <message>
+        <source>cannot write the log %1: %2</source>
+        <translation>无法写入记录文件 %1：%2</translation>
+    </message>
+    <message>
+        <source>
+not sent: the white space after page %1 (as a page it would feed a blank sheet)</source>
+        <translation>
+未发送：第 %1 页之后的空白（作为一页会送出一张空白纸）</translation>
+    </message>
+    <message>
+        <source>
+changed to what the machine takes: %1</source>
+        <translation>
+已改为机器接受的形式：%1</translation>
+    </message>
+    <message>
+        <source>%1 at offset %2</source>
+        <translation>偏移 %2 处的 %1</translation>
+    </message>
+    <message>
+        <source>%1 more</source>
+        <translation>另有 %1 个</translation>
+    </message>
+    <message>
+        <source>
+sent as they are but not measured (the figures leave them out): %1</source>
+        <translation>
+原样发送但未测量（数据中未计入）：%1</translation>
+    </message>
+    <message>
+        <source>
+a polygon too large to follow: the path and the time are more than shown</source>
+        <translation>
+多边形过大无法跟踪：路径和时间多于所示</translation>
+    </message>
+    <message>
+        <source>%1 is too large: the plugin takes jobs up to 1 GiB</source>
+        <translation>%1 过大：插件接受的任务最多 1 GiB</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>无法读取 %1：%2</translation>
+    </message>
+    <message>
+        <source>%1 holds no plotter commands</source>
+        <translation>%1 不含绘图仪命令</translation>
+    </message>
+    <message>
+        <source>%1 is not plotter text: %2</source>
+        <translation>%1 不是绘图仪文本：%2</translation>
+    </message>
+    <message>
+        <source>%1: page %2 holds nothing but white space: it would feed a blank sheet</source>
+        <translation>%1：第 %2 页只有空白：会送出一张空白纸</translation>
+    </message>
+    <message>
+        <source>plugin not found: %1</source>
+        <translation>未找到插件：%1</translation>
+    </message>
+    <message>
+        <source>cannot load plugin %1: %2</source>
+        <translation>无法加载插件 %1：%2</translation>
+    </message>
+    <message>
+        <source>%1 is not a device plugin</source>
+        <translation>%1 不是设备插件</translation>
+    </message>
+    <message>
+        <source>--qr takes a directory; %1 is none</source>
+        <translation>--qr 需要一个目录；%1 不是目录</translation>
+    </message>
+    <message>
+        <source>%1:%2: expected code=file</source>
+        <translation>%1:%2：应为 code=file</translation>
+    </message>
+    <message>
+        <source>a directory</source>
+        <translation>目录</translation>
+    </message>
+    <message>
+        <source>a FIFO</source>
+        <translation>FIFO</translation>
+    </message>
+    <message>
+        <source>a character device</source>
+        <translation>字符设备</translation>
+    </message>
+    <message>
+        <source>a block device</source>
+        <translation>块设备</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>套接字</translation>
+    </message>
+    <message>
+        <source>a regular file</source>
+        <translation>普通文件</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not a regular file</source>
+        <translation>%1 是%2，不是普通文件</translation>
+    </message>
+    <message>
+        <source>cannot use %1 as the USB controller: %2</source>
+        <translation>无法将 %1 用作 USB 控制器：%2</translation>
+    </message>
+    <message>
+        <source>%1 is %2, not a character device: the USB controller is a serial port such as /dev/ttyACM0</source>
+        <translation>%1 是%2，不是字符设备：USB 控制器是 /dev/ttyACM0 这样的串口</translation>
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 或 %2</translation>
+    </message>
+    <message>
+        <source>a whole number</source>
+        <translation>整数</translation>
+    </message>
+    <message>
+        <source>a number</source>
+        <translation>数字</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 至 %2</translation>
+    </message>
+    <message>
+        <source>%1 takes %2 values separated by commas (%3); got %4</source>
+        <translation>%1 需要 %2 个以逗号分隔的值（%3）；得到的是 %4</translation>
+    </message>
+    <message>
+        <source>%1 takes text without &apos;;&apos; or control characters; got %2</source>
+        <translation>%1 需要不含 &apos;;&apos; 或控制字符的文本；得到的是 %2</translation>
+    </message>
+    <message>
+        <source>%1 takes %2; got %3</source>
+        <translation>%1 需要%2；得到的是 %3</translation>
+    </message>
+    <message>
+        <source>%1 at line %2</source>
+        <translation>第 %2 行：%1</translation>
+    </message>
+    <message>
+        <source>%1 is SVG: name it *.svg so that vxctl starts with what draws it</source>
+        <translation>%1 是 SVG：请将其命名为 *.svg，以便 vxctl 用绘制它的方式读取</translation>
+    </message>
+    <message>
+        <source>%1 is not SVG that Qt&apos;s SVG module reads: %2</source>
+        <translation>%1 不是 Qt 的 SVG 模块能读取的 SVG：%2</translation>
+    </message>
+    <message>
+        <source>no drawing found</source>
+        <translation>未找到图形</translation>
+    </message>
+    <message>
+        <source>%1 (%2, not understood)</source>
+        <translation>%1（%2，无法理解）</translation>
+    </message>
+    <message>
+        <source>%1 has no size: give its svg element width and height or a viewBox</source>
+        <translation>%1 没有尺寸：请为其 svg 元素指定 width 和 height 或 viewBox</translation>
+    </message>
+    <message>
+        <source>%1 is too large: as plotter text it is more than the plugin&apos;s 1 GiB</source>
+        <translation>%1 过大：转为绘图仪文本后超过插件的 1 GiB</translation>
+    </message>
+    <message>
+        <source>%1 outline(s) of %2 taken as cut lines (%3 x %4 mm); fills, strokes and colours ignored</source>
+        <translation>已将 %2 的 %1 条轮廓作为切割线（%3 x %4 mm）；填充、描边和颜色均被忽略</translation>
+    </message>
+    <message>
+        <source>; %1 pictures not cut</source>
+        <translation>；%1 张图片不切割</translation>
+    </message>
+    <message>
+        <source>; not cut: %1 top-level group(s) without an id (give each an id, or --pages-by none)</source>
+        <translation>；不切割：%1 个没有 id 的顶层组（为每个组指定 id，或用 --pages-by none）</translation>
+    </message>
+    <message>
+        <source>; nothing to cut in: %1</source>
+        <translation>；其中没有可切割的内容：%1</translation>
+    </message>
+    <message>
+        <source>; not cut: %1 element(s) outside any top-level group (--pages-by none cuts them)</source>
+        <translation>；不切割：%1 个不在任何顶层组中的元素（--pages-by none 会切割它们）</translation>
+    </message>
+    <message>
+        <source>; Qt&apos;s SVG module could not read: %1</source>
+        <translation>；Qt 的 SVG 模块无法读取：%1</translation>
+    </message>
+    <message>
+        <source>cannot start the simulator %1: %2</source>
+        <translation>无法启动模拟器 %1：%2</translation>
+    </message>
+    <message>
+        <source>the simulator did not start listening</source>
+        <translation>模拟器未开始监听</translation>
+    </message>
+    <message>
+        <source>unexpected simulator output: %1</source>
+        <translation>模拟器的意外输出：%1</translation>
+    </message>
+    <message>
+        <source>%1:%2: only &quot;target = tcp:HOST[:PORT] | usb:PATH | link:KIND:ADDRESS | sim&quot; is known</source>
+        <translation>%1:%2：只认识 &quot;target = tcp:HOST[:PORT] | usb:PATH | link:KIND:ADDRESS | sim&quot;</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not tcp:HOST[:PORT], usb:PATH, link:KIND:ADDRESS or sim</source>
+        <translation>%1：&quot;%2&quot; 不是 tcp:HOST[:PORT]、usb:PATH、link:KIND:ADDRESS 或 sim</translation>
+    </message>
+    <message>
+        <source>%1 bytes</source>
+        <translation>%1 字节</translation>
+    </message>
+    <message>
+        <source>pause</source>
+        <translation>暂停</translation>
+    </message>
+    <message>
+        <source>resume</source>
+        <translation>继续</translation>
+    </message>
+    <message>
+        <source>stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>job control %1</source>
+        <translation>任务控制 %1</translation>
+    </message>
+    <message>
+        <source>one more copy</source>
+        <translation>再来一份</translation>
+    </message>
+    <message>
+        <source>job text</source>
+        <translation>任务文本</translation>
+    </message>
+    <message>
+        <source>status request</source>
+        <translation>状态查询</translation>
+    </message>
+    <message>
+        <source>write %1</source>
+        <translation>写入 %1</translation>
+    </message>
+    <message>
+        <source>read %1</source>
+        <translation>读取 %1</translation>
+    </message>
+    <message>
+        <source>malformed: dropped by the plugin</source>
+        <translation>格式错误：被插件丢弃</translation>
+    </message>
+    <message>
+        <source>job record: a repeat, ignored</source>
+        <translation>任务记录：重复，已忽略</translation>
+    </message>
+    <message>
+        <source>job record: status %1, %2 of %3 copies, %4%</source>
+        <translation>任务记录：状态 %1，%2 / %3 份，%4%</translation>
+    </message>
+    <message>
+        <source>QR code %1 to the host</source>
+        <translation>二维码 %1 发往主机</translation>
+    </message>
+    <message>
+        <source>refused (result %1): no property changes</source>
+        <translation>被拒绝（结果 %1）：属性未改变</translation>
+    </message>
+    <message>
+        <source>done</source>
+        <translation>完成</translation>
+    </message>
+    <message>
+        <source>no property takes it</source>
+        <translation>没有接受它的属性</translation>
+    </message>
+    <message>
+        <source>lines left out here: the recording fell behind</source>
+        <translation>此处缺少若干行：记录未能跟上</translation>
+    </message>
+    <message>
+        <source>closed by the host</source>
+        <translation>已被主机关闭</translation>
+    </message>
+    <message>
+        <source>link %1</source>
+        <translation>链接 %1</translation>
+    </message>
+    <message>
+        <source>message &quot;%1&quot;</source>
+        <translation>消息 &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>trace of %1</source>
+        <translation>%1 的跟踪</translation>
+    </message>
+    <message>
+        <source>an unnamed target</source>
+        <translation>未命名的目标</translation>
+    </message>
+    <message>
+        <source>by %1 %2</source>
+        <translation>由 %1 %2 记录</translation>
+    </message>
+    <message>
+        <source>plugin built %1</source>
+        <translation>插件构建于 %1</translation>
+    </message>
+    <message>
+        <source>started %1</source>
+        <translation>开始于 %1</translation>
+    </message>
+    <message>
+        <source>time</source>
+        <translation>时间</translation>
+    </message>
+    <message>
+        <source>dir</source>
+        <translation>方向</translation>
+    </message>
+    <message>
+        <source>frame</source>
+        <translation>帧</translation>
+    </message>
+    <message>
+        <source>code</source>
+        <translation>代码</translation>
+    </message>
+    <message>
+        <source>items</source>
+        <translation>项</translation>
+    </message>
+    <message>
+        <source>what the plugin made of it</source>
+        <translation>插件的理解</translation>
+    </message>
+</context>
+<context>
+    <name>vxhost</name>
+    <message>
+        <source>1 page</source>
+        <translation>1 页</translation>
+    </message>
+    <message>
+        <source>%1 pages</source>
+        <translation>%1 页</translation>
+    </message>
+    <message>
+        <source>the first %1 drawn</source>
+        <translation>绘制了前 %1 页</translation>
+    </message>
+    <message>
+        <source>page %1</source>
+        <translation>第 %1 页</translation>
+    </message>
+    <message>
+        <source>size: nothing is cut</source>
+        <translation>尺寸：没有要切割的内容</translation>
+    </message>
+    <message>
+        <source>size: %1 x %2 mm</source>
+        <translation>尺寸：%1 x %2 mm</translation>
+    </message>
+    <message>
+        <source>area: %1 x %2 mm</source>
+        <translation>工作区域：%1 x %2 mm</translation>
+    </message>
+    <message>
+        <source>area: unknown</source>
+        <translation>工作区域：未知</translation>
+    </message>
+    <message>
+        <source>      (%1)</source>
+        <translation>      (%1)</translation>
+    </message>
+    <message>
+        <source>path: %1 mm cut</source>
+        <translation>路径：切割 %1 mm</translation>
+    </message>
+    <message>
+        <source>      %1 mm with the pen up</source>
+        <translation>      抬笔 %1 mm</translation>
+    </message>
+    <message>
+        <source>time: %1 per copy</source>
+        <translation>时间：每份 %1</translation>
+    </message>
+    <message>
+        <source>time: unknown (no speed)</source>
+        <translation>时间：未知（无速度）</translation>
+    </message>
+    <message>
+        <source>      at %1 mm/s</source>
+        <translation>      以 %1 mm/s</translation>
+    </message>
+    <message>
+        <source>solid: pen down, dashed: pen up</source>
+        <translation>实线：落笔，虚线：抬笔</translation>
+    </message>
+    <message>
+        <source>ring: where the page starts</source>
+        <translation>圆圈：页的起点</translation>
+    </message>
+    <message>
+        <source>cannot write the picture %1: %2</source>
+        <translation>无法写入图片 %1：%2</translation>
+    </message>
+    <message>
+        <source>unknown (%1): the design is not checked against it</source>
+        <translation>未知（%1）：设计未与之核对</translation>
+    </message>
+    <message>
+        <source>%1 x %2 mm (%3)</source>
+        <translation>%1 x %2 mm（%3）</translation>
+    </message>
+    <message>
+        <source>the machine did not tell its working area</source>
+        <translation>机器未告知其工作区域</translation>
+    </message>
+    <message>
+        <source>the machine has no working-area settings</source>
+        <translation>机器没有工作区域设置</translation>
+    </message>
+    <message>
+        <source>the machine&apos;s settings</source>
+        <translation>机器的设置</translation>
+    </message>
+    <message>
+        <source>offline</source>
+        <translation>离线</translation>
+    </message>
+    <message>
+        <source>--area</source>
+        <translation>--area</translation>
+    </message>
+    <message>
+        <source>%1, no --area</source>
+        <translation>%1，无 --area</translation>
+    </message>
+    <message>
+        <source>%1 does not fit the working area: the design reaches from %2,%3 to %4,%5 mm (%6 x %7 mm), the working area is 0,0 to %8,%9 mm (%10)</source>
+        <translation>%1 超出工作区域：设计范围从 %2,%3 到 %4,%5 mm（%6 x %7 mm），工作区域为 0,0 到 %8,%9 mm（%10）</translation>
+    </message>
 </context>
 <context>
     <name>vxstudio</name>

@@ -1,5 +1,6 @@
 #include "design_picture.h"
 
+#include "host_texts_p.h"
 #include "job_progress.h"
 
 #include <QtCore/QCoreApplication>
@@ -29,11 +30,6 @@ constexpr int kDetailedPoints = 100000;
 const QColor kBackground(0xff, 0xff, 0xff);
 const QColor kAreaFill(0xf2, 0xf2, 0xee);
 const QColor kAreaEdge(0x80, 0x80, 0x80);
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("vxhost", text);
-}
 
 // What the picture must hold in plotter units: the area and every point.
 QRectF extent(const DesignSheet &sheet)
@@ -104,29 +100,29 @@ void draw_legend(QPainter &painter, const QRectF &rect, const DesignSheet &sheet
     painter.setPen(Qt::black);
     painter.drawText(at, sheet.title);
     at.ry() += line;
-    painter.drawText(at, sheet.pages.size() == 1 ? tr("1 page") : tr("%1 pages").arg(sheet.pages.size()));
+    painter.drawText(at, sheet.pages.size() == 1 ? VxhostText::tr("1 page") : VxhostText::tr("%1 pages").arg(sheet.pages.size()));
     if (sheet.pages.size() > kMostPagesDrawn) {
         at.ry() += line;
-        painter.drawText(at, tr("the first %1 drawn").arg(kMostPagesDrawn));
+        painter.drawText(at, VxhostText::tr("the first %1 drawn").arg(kMostPagesDrawn));
     }
     for (int i = 0; i < qMin(sheet.pages.size(), kMostPagesDrawn) && at.y() < rect.bottom() - 10 * line; ++i) {
         at.ry() += line;
         painter.fillRect(QRectF(at.x(), at.y() - metrics.ascent() + 2.0, 24.0, metrics.ascent() - 4.0),
                          design_page_colour(i));
-        painter.drawText(at + QPointF(32.0, 0.0), tr("page %1").arg(i + 1));
+        painter.drawText(at + QPointF(32.0, 0.0), VxhostText::tr("page %1").arg(i + 1));
     }
     const QStringList lines{
-        !has_box ? tr("size: nothing is cut")
-                 : tr("size: %1 x %2 mm").arg((max_x - min_x) * mm, 0, 'f', 1).arg((max_y - min_y) * mm, 0, 'f', 1),
-        sheet.area.known() ? tr("area: %1 x %2 mm").arg(sheet.area.width_mm, 0, 'f', 1).arg(sheet.area.height_mm, 0, 'f', 1)
-                           : tr("area: unknown"),
-        tr("      (%1)").arg(sheet.area.from),
-        tr("path: %1 mm cut").arg(cut * mm, 0, 'f', 1),
-        tr("      %1 mm with the pen up").arg(travel * mm, 0, 'f', 1),
-        sheet.speed > 0.0 ? tr("time: %1 per copy").arg(clock_text(sheet.seconds)) : tr("time: unknown (no speed)"),
-        sheet.speed > 0.0 ? tr("      at %1 mm/s").arg(sheet.speed) : QString(),
-        tr("solid: pen down, dashed: pen up"),
-        tr("ring: where the page starts")};
+        !has_box ? VxhostText::tr("size: nothing is cut")
+                 : VxhostText::tr("size: %1 x %2 mm").arg((max_x - min_x) * mm, 0, 'f', 1).arg((max_y - min_y) * mm, 0, 'f', 1),
+        sheet.area.known() ? VxhostText::tr("area: %1 x %2 mm").arg(sheet.area.width_mm, 0, 'f', 1).arg(sheet.area.height_mm, 0, 'f', 1)
+                           : VxhostText::tr("area: unknown"),
+        VxhostText::tr("      (%1)").arg(sheet.area.from),
+        VxhostText::tr("path: %1 mm cut").arg(cut * mm, 0, 'f', 1),
+        VxhostText::tr("      %1 mm with the pen up").arg(travel * mm, 0, 'f', 1),
+        sheet.speed > 0.0 ? VxhostText::tr("time: %1 per copy").arg(clock_text(sheet.seconds)) : VxhostText::tr("time: unknown (no speed)"),
+        sheet.speed > 0.0 ? VxhostText::tr("      at %1 mm/s").arg(sheet.speed) : QString(),
+        VxhostText::tr("solid: pen down, dashed: pen up"),
+        VxhostText::tr("ring: where the page starts")};
     at.ry() += line * 0.5;
     for (const QString &text : lines) {
         at.ry() += line;
@@ -276,7 +272,7 @@ void draw_design(QPainter &painter, const QRectF &rect, const DesignSheet &sheet
             painter.drawPolyline(line);
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setPen(colour);
-        painter.drawText(cells.at(i).rect.topLeft() + QPointF(4.0, metrics.ascent() + 2.0), tr("page %1").arg(i + 1));
+        painter.drawText(cells.at(i).rect.topLeft() + QPointF(4.0, metrics.ascent() + 2.0), VxhostText::tr("page %1").arg(i + 1));
         if (!page.points.isEmpty()) {
             painter.setPen(QPen(Qt::black, 2.0));
             painter.drawEllipse(to_pixels.map(QPointF(page.points.first().x, page.points.first().y)), 6.0, 6.0);
@@ -341,7 +337,7 @@ bool write_design_picture(const QString &path, const DesignSheet &sheet, QString
             if (file.error() == QFileDevice::NoError && file.commit())
                 return true;
         }
-        *error = tr("cannot write the picture %1: %2").arg(path, file.errorString());
+        *error = VxhostText::tr("cannot write the picture %1: %2").arg(path, file.errorString());
         return false;
     }
     QImage image(kDesignPictureWidth, kDesignPictureHeight, QImage::Format_RGB32);
@@ -352,6 +348,6 @@ bool write_design_picture(const QString &path, const DesignSheet &sheet, QString
     QImageWriter writer(path, "png");
     if (writer.write(image))
         return true;
-    *error = tr("cannot write the picture %1: %2").arg(path, writer.errorString());
+    *error = VxhostText::tr("cannot write the picture %1: %2").arg(path, writer.errorString());
     return false;
 }

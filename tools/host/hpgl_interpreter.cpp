@@ -1,4 +1,6 @@
 #include "hpgl_interpreter.h"
+
+#include "host_texts_p.h"
 #include "hpgl_numbers_p.h"
 
 #include <QtCore/QCoreApplication>
@@ -15,11 +17,6 @@ using hpgl::kLargest;
 using hpgl::next_number;
 
 namespace {
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("vxctl", text);
-}
 
 // P2 before IP or SC says otherwise: the machine has no paper to measure,
 // so one metre square stands for its plotting area.
@@ -617,20 +614,20 @@ QStringList HpglInterpreter::changes() const
 {
     QStringList list;
     if (m_bom)
-        list << tr("UTF-8 byte-order mark dropped");
+        list << VxctlText::tr("UTF-8 byte-order mark dropped");
     if (m_closed)
-        list << (m_closed == 1 ? tr("1 command closed") : tr("%1 commands closed").arg(m_closed));
+        list << (m_closed == 1 ? VxctlText::tr("1 command closed") : VxctlText::tr("%1 commands closed").arg(m_closed));
     if (m_empty)
-        list << (m_empty == 1 ? tr("1 empty command dropped") : tr("%1 empty commands dropped").arg(m_empty));
+        list << (m_empty == 1 ? VxctlText::tr("1 empty command dropped") : VxctlText::tr("%1 empty commands dropped").arg(m_empty));
     if (m_pages_rewritten)
-        list << (m_pages_rewritten == 1 ? tr("1 page advance written \"PG;\"")
-                                        : tr("%1 page advances written \"PG;\"").arg(m_pages_rewritten));
+        list << (m_pages_rewritten == 1 ? VxctlText::tr("1 page advance written \"PG;\"")
+                                        : VxctlText::tr("%1 page advances written \"PG;\"").arg(m_pages_rewritten));
     if (m_form_feeds)
-        list << tr("trailing form feed dropped");
+        list << VxctlText::tr("trailing form feed dropped");
     if (m_escapes)
-        list << tr("trailing ESC dropped");
+        list << VxctlText::tr("trailing ESC dropped");
     if (m_ctrl_z)
-        list << tr("trailing Ctrl-Z dropped");
+        list << VxctlText::tr("trailing Ctrl-Z dropped");
     return list;
 }
 
@@ -664,13 +661,13 @@ bool HpglInterpreter::run(const QByteArray &bytes, QString *fault)
             break;
         const uchar c = uchar(*at);
         if ((c < 0x20 && !is_space(char(c))) || c == 0x7f) {
-            *fault = tr("byte 0x%1 at offset %2: binary data").arg(c, 2, 16, QLatin1Char('0')).arg(at - begin);
+            *fault = VxctlText::tr("byte 0x%1 at offset %2: binary data").arg(c, 2, 16, QLatin1Char('0')).arg(at - begin);
             return false;
         }
         if (c >= 0x80) {
             const int length = utf8_length(reinterpret_cast<const uchar *>(at), reinterpret_cast<const uchar *>(end));
             if (length == 0) {
-                *fault = tr("byte 0x%1 at offset %2: invalid UTF-8").arg(c, 2, 16, QLatin1Char('0')).arg(at - begin);
+                *fault = VxctlText::tr("byte 0x%1 at offset %2: invalid UTF-8").arg(c, 2, 16, QLatin1Char('0')).arg(at - begin);
                 return false;
             }
             at += length - 1;
@@ -703,7 +700,7 @@ bool HpglInterpreter::run(const QByteArray &bytes, QString *fault)
         return stop ? stop : end;
     };
     const auto no_numbers = [&](const char *command) {
-        *fault = tr("\"%1\" at offset %2 has parameters that are no numbers")
+        *fault = VxctlText::tr("\"%1\" at offset %2 has parameters that are no numbers")
                      .arg(quoted(command, stop_of(command))).arg(command - begin);
         return false;
     };
@@ -727,7 +724,7 @@ bool HpglInterpreter::run(const QByteArray &bytes, QString *fault)
         }
         const char *command = at;
         if (end - command < 2 || !is_letter(command[0]) || !is_letter(command[1])) {
-            *fault = tr("\"%1\" at offset %2 is no plotter command").arg(quoted(command, stop_of(command)))
+            *fault = VxctlText::tr("\"%1\" at offset %2 is no plotter command").arg(quoted(command, stop_of(command)))
                          .arg(command - begin);
             return false;
         }
@@ -768,9 +765,9 @@ bool HpglInterpreter::run(const QByteArray &bytes, QString *fault)
             const char *close = static_cast<const char *>(memchr(params, state.terminator, size_t(end - params)));
             if (!close) {
                 *fault = state.terminator == kEtx
-                             ? tr("the label at offset %1 has no end: it ends at ETX, which no job can hold (ETX "
+                             ? VxctlText::tr("the label at offset %1 has no end: it ends at ETX, which no job can hold (ETX "
                                   "ends a frame); set a printable terminator with DT first (DT@;)").arg(command - begin)
-                             : tr("the label at offset %1 has no end: no \"%2\" (set by DT) follows it")
+                             : VxctlText::tr("the label at offset %1 has no end: no \"%2\" (set by DT) follows it")
                                    .arg(command - begin).arg(QLatin1Char(state.terminator));
                 return false;
             }

@@ -1,5 +1,6 @@
 #include "job_journal.h"
 
+#include "host_texts_p.h"
 #include "state_directory.h"
 
 #include <QtCore/QCoreApplication>
@@ -18,11 +19,6 @@ namespace {
 
 // Far more than a journal holds; a larger file is not one.
 constexpr qint64 kLargestJournal = 64 * 1024;
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("vxctl", text);
-}
 
 QJsonObject file_identity(const QString &job_file)
 {
@@ -56,8 +52,8 @@ bool JobJournal::load(int pages, Position *position, QString *error) const
 {
     QFile file(m_path);
     if (!file.open(QIODevice::ReadOnly)) {
-        *error = file.exists() ? tr("cannot read the journal %1: %2").arg(m_path, file.errorString())
-                               : tr("no journal of an unfinished job for %1 on %2").arg(m_job_file, m_target);
+        *error = file.exists() ? VxctlText::tr("cannot read the journal %1: %2").arg(m_path, file.errorString())
+                               : VxctlText::tr("no journal of an unfinished job for %1 on %2").arg(m_job_file, m_target);
         return false;
     }
     QJsonParseError parse{};
@@ -68,21 +64,21 @@ bool JobJournal::load(int pages, Position *position, QString *error) const
     const QString target_named = journal.value(QStringLiteral("target")).toString();
     if (file.size() > kLargestJournal || parse.error != QJsonParseError::NoError || !document.isObject()
         || file_named.isEmpty() || target_named.isEmpty()) {
-        const QString why = parse.error != QJsonParseError::NoError ? parse.errorString() : tr("no file or machine named");
-        *error = tr("the journal %1 is corrupt (%2): nothing is resumed from it").arg(m_path, why);
+        const QString why = parse.error != QJsonParseError::NoError ? parse.errorString() : VxctlText::tr("no file or machine named");
+        *error = VxctlText::tr("the journal %1 is corrupt (%2): nothing is resumed from it").arg(m_path, why);
         return false;
     }
     if (file_named != identity.value(QStringLiteral("file")).toString()) {
-        *error = tr("the journal %1 is of another file, %2, not %3").arg(m_path, file_named, m_job_file);
+        *error = VxctlText::tr("the journal %1 is of another file, %2, not %3").arg(m_path, file_named, m_job_file);
         return false;
     }
     if (target_named != m_target) {
-        *error = tr("the journal %1 is of the job on %2, not on %3").arg(m_path, target_named, m_target);
+        *error = VxctlText::tr("the journal %1 is of the job on %2, not on %3").arg(m_path, target_named, m_target);
         return false;
     }
     for (const char *key : {"size", "modified"}) {
         if (journal.value(QLatin1String(key)) != identity.value(QLatin1String(key))) {
-            *error = tr("%1 changed since the job was interrupted (%2)").arg(m_job_file, m_path);
+            *error = VxctlText::tr("%1 changed since the job was interrupted (%2)").arg(m_job_file, m_path);
             return false;
         }
     }
@@ -93,7 +89,7 @@ bool JobJournal::load(int pages, Position *position, QString *error) const
     // No copy left is a job whose last copy was confirmed.
     if (position->pages != pages || position->page < 1 || position->page > pages || position->copies_left < 0
         || position->copies_left > kMostCopies || !journal.value(QStringLiteral("in_flight")).isBool()) {
-        *error = tr("the journal %1 does not fit %2 (%3 pages): it says page %4 of %5, %6 copies left")
+        *error = VxctlText::tr("the journal %1 does not fit %2 (%3 pages): it says page %4 of %5, %6 copies left")
                      .arg(m_path, m_job_file).arg(pages)
                      .arg(journal.value(QStringLiteral("page")).toVariant().toString(),
                           journal.value(QStringLiteral("pages")).toVariant().toString(),

@@ -1,5 +1,6 @@
 #include "job_lock.h"
 
+#include "host_texts_p.h"
 #include "log_file.h"
 #include "state_directory.h"
 #include "target.h"
@@ -18,11 +19,6 @@
 #include <unistd.h>
 
 namespace {
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("vxctl", text);
-}
 
 // Names are readable where they can be; a long host name or device path
 // is hashed to stay within the file system's name limit.
@@ -47,8 +43,8 @@ QString holder_text(int fd)
     bool ok = false;
     const qint64 pid = lines.value(0).toLongLong(&ok);
     if (!ok || lines.size() < 2)
-        return tr("the machine is in use by another vxctl (it has not said which yet)");
-    return tr("the machine is in use by vxctl (pid %1, %2)").arg(pid).arg(lines.at(1));
+        return VxctlText::tr("the machine is in use by another vxctl (it has not said which yet)");
+    return VxctlText::tr("the machine is in use by vxctl (pid %1, %2)").arg(pid).arg(lines.at(1));
 }
 
 } // namespace
@@ -66,7 +62,7 @@ bool JobLock::take(const Target &target, const QString &what, QString *error)
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
     if (fd < 0) {
         const QString why = QString::fromLocal8Bit(std::strerror(errno));
-        *error = tr("cannot make the job lock %1: %2").arg(path, why);
+        *error = VxctlText::tr("cannot make the job lock %1: %2").arg(path, why);
         return false;
     }
     int taken;
@@ -77,7 +73,7 @@ bool JobLock::take(const Target &target, const QString &what, QString *error)
         const int why = errno;
         *error = why == EWOULDBLOCK
             ? holder_text(fd)
-            : tr("cannot take the job lock %1: %2").arg(path, QString::fromLocal8Bit(std::strerror(why)));
+            : VxctlText::tr("cannot take the job lock %1: %2").arg(path, QString::fromLocal8Bit(std::strerror(why)));
         ::close(fd);
         return false;
     }

@@ -1,5 +1,6 @@
 #include "job_run.h"
 
+#include "host_texts_p.h"
 #include "job_progress.h"
 #include "plotter_file.h"
 #include "property_io.h"
@@ -18,17 +19,11 @@ constexpr double kSlowestSpeed = 10.0;
 // page's end counts as silent.
 constexpr int kSilenceMarginMs = 10000;
 
-// vxctl's context: its translations carry these texts.
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("vxctl", text);
-}
-
 } // namespace
 
 QString copies_text(int copies)
 {
-    return copies == 1 ? tr("1 copy") : tr("%1 copies").arg(copies);
+    return copies == 1 ? VxctlText::tr("1 copy") : VxctlText::tr("%1 copies").arg(copies);
 }
 
 void write_setting(VXDeviceInterface *device, const char *key, const QVariant &value)
@@ -64,7 +59,7 @@ int page_silence_ms(const PlotterStats &stats, double speed, int timeout_ms)
 
 QString silence_text(int silence_ms)
 {
-    return tr("the machine stopped answering (nothing heard for %1 s)").arg(silence_ms / 1000.0);
+    return VxctlText::tr("the machine stopped answering (nothing heard for %1 s)").arg(silence_ms / 1000.0);
 }
 
 QString read_job_file(const QString &path, bool svg_pages_by_layer, qint64 max_page, PlotterFile *file)
@@ -75,9 +70,9 @@ QString read_job_file(const QString &path, bool svg_pages_by_layer, qint64 max_p
         return error;
     const qint64 largest = file->stats().largest_page_bytes;
     if (largest > kPluginPageBytes)
-        return tr("%1 has a page of %2 bytes; the plugin frames pages up to %3 bytes").arg(path).arg(largest).arg(kPluginPageBytes);
+        return VxctlText::tr("%1 has a page of %2 bytes; the plugin frames pages up to %3 bytes").arg(path).arg(largest).arg(kPluginPageBytes);
     if (largest > max_page)
-        return tr("%1 has a page of %2 bytes; the controller takes pages up to %3 bytes (--max-page)")
+        return VxctlText::tr("%1 has a page of %2 bytes; the controller takes pages up to %3 bytes (--max-page)")
             .arg(path).arg(largest).arg(max_page);
     return QString();
 }
@@ -152,7 +147,7 @@ JobOutcome cut_copies(PlotterFile &file, int from_page, int copies, VXDeviceInte
 
 QString unconfirmed_stop(const JobProgress &progress)
 {
-    return tr("the machine did not confirm the stop: it may still be cutting page %1 of %2")
+    return VxctlText::tr("the machine did not confirm the stop: it may still be cutting page %1 of %2")
         .arg(progress.page()).arg(progress.pages());
 }
 
@@ -160,15 +155,15 @@ QString early_end_headline(JobOutcome outcome, const JobProgress &progress)
 {
     switch (outcome) {
     case JobOutcome::StopUnconfirmed:
-        return tr("%1 of %2 copies done; %3").arg(progress.copies_done()).arg(progress.copies())
+        return VxctlText::tr("%1 of %2 copies done; %3").arg(progress.copies_done()).arg(progress.copies())
             .arg(unconfirmed_stop(progress));
     case JobOutcome::LinkLost:
-        return tr("link lost after %1 of %2 copies (page %3 of %4): whether the machine stopped is unknown")
+        return VxctlText::tr("link lost after %1 of %2 copies (page %3 of %4): whether the machine stopped is unknown")
             .arg(progress.copies_done()).arg(progress.copies()).arg(progress.page()).arg(progress.pages());
     default:
         break;
     }
-    return tr("stopped after %1 of %2 copies (page %3 of %4)")
+    return VxctlText::tr("stopped after %1 of %2 copies (page %3 of %4)")
         .arg(progress.copies_done()).arg(progress.copies()).arg(progress.page()).arg(progress.pages());
 }
 
@@ -178,16 +173,16 @@ QString confirmed_sentences(const JobProgress &progress, int first_page)
     const int page = progress.page();
     const int copy = progress.copies_done() + 1;
     const int first = progress.copies_done() == 0 ? first_page : 1;
-    const QString of_copy = first > 1 ? tr("copy %1 of %2, begun at page %3").arg(copy).arg(copies).arg(first)
-                                      : tr("copy %1 of %2").arg(copy).arg(copies);
+    const QString of_copy = first > 1 ? VxctlText::tr("copy %1 of %2, begun at page %3").arg(copy).arg(copies).arg(first)
+                                      : VxctlText::tr("copy %1 of %2").arg(copy).arg(copies);
     QString text;
     if (page <= first)
-        text = tr("%1: no page of it is confirmed cut").arg(of_copy);
+        text = VxctlText::tr("%1: no page of it is confirmed cut").arg(of_copy);
     else if (page - 1 == first)
-        text = tr("%1: page %2 is confirmed cut").arg(of_copy).arg(first);
+        text = VxctlText::tr("%1: page %2 is confirmed cut").arg(of_copy).arg(first);
     else
-        text = tr("%1: pages %2 to %3 are confirmed cut").arg(of_copy).arg(first).arg(page - 1);
-    return text + QLatin1Char('\n') + tr("page %1 was in flight: whether it was cut is unknown").arg(page);
+        text = VxctlText::tr("%1: pages %2 to %3 are confirmed cut").arg(of_copy).arg(first).arg(page - 1);
+    return text + QLatin1Char('\n') + VxctlText::tr("page %1 was in flight: whether it was cut is unknown").arg(page);
 }
 
 QString early_end_sentences(JobOutcome outcome, const JobProgress &progress, const JobJournal::Position &where,
@@ -200,7 +195,7 @@ QString early_end_sentences(JobOutcome outcome, const JobProgress &progress, con
     int resume_page = 0;
     int copies_left = 0;
     if (!next_to_cut(where, false, &resume_page, &copies_left)) {
-        text += QLatin1Char('\n') + tr("nothing is left to cut unless page %1 was not cut: %2 --resume --redo-page cuts it")
+        text += QLatin1Char('\n') + VxctlText::tr("nothing is left to cut unless page %1 was not cut: %2 --resume --redo-page cuts it")
                                          .arg(page).arg(command);
         return text;
     }
@@ -209,22 +204,22 @@ QString early_end_sentences(JobOutcome outcome, const JobProgress &progress, con
     end->insert(QStringLiteral("redo"), command + QStringLiteral(" --resume --redo-page"));
     const int resume_copy = copies - copies_left + 1;
     const auto whole = [&](int from) {
-        return from == copies ? tr("copy %1 of %2 whole").arg(from).arg(copies)
-                              : tr("copies %1 to %2 of %2 whole").arg(from).arg(copies);
+        return from == copies ? VxctlText::tr("copy %1 of %2 whole").arg(from).arg(copies)
+                              : VxctlText::tr("copies %1 to %2 of %2 whole").arg(from).arg(copies);
     };
     QString cuts;
     if (resume_page == 1) {
         cuts = whole(resume_copy);
     } else {
-        cuts = resume_page == pages ? tr("page %1 of copy %2 of %3").arg(resume_page).arg(resume_copy).arg(copies)
-                                    : tr("pages %1 to %2 of copy %3 of %4").arg(resume_page).arg(pages).arg(resume_copy).arg(copies);
+        cuts = resume_page == pages ? VxctlText::tr("page %1 of copy %2 of %3").arg(resume_page).arg(resume_copy).arg(copies)
+                                    : VxctlText::tr("pages %1 to %2 of copy %3 of %4").arg(resume_page).arg(pages).arg(resume_copy).arg(copies);
         if (copies_left > 1)
-            cuts += tr(", then %1").arg(whole(resume_copy + 1));
+            cuts += VxctlText::tr(", then %1").arg(whole(resume_copy + 1));
     }
     text += QLatin1Char('\n')
-        + (outcome == JobOutcome::StopUnconfirmed ? tr("once the machine has stopped, resume cuts %1: %2")
-                                                  : tr("resume cuts %1: %2")).arg(cuts, resume);
-    text += QLatin1Char('\n') + tr("  (or: %1 --resume; add --redo-page to cut page %2 again first)").arg(command).arg(page);
+        + (outcome == JobOutcome::StopUnconfirmed ? VxctlText::tr("once the machine has stopped, resume cuts %1: %2")
+                                                  : VxctlText::tr("resume cuts %1: %2")).arg(cuts, resume);
+    text += QLatin1Char('\n') + VxctlText::tr("  (or: %1 --resume; add --redo-page to cut page %2 again first)").arg(command).arg(page);
     return text;
 }
 
@@ -234,9 +229,9 @@ QString qr_cut_file(const QrCutFiles &cut_files, const QString &code, qint64 max
     *path = cut_files.file_for(code);
     QString why;
     if (path->isEmpty())
-        why = tr("no cut file for it in %1").arg(cut_files.source());
+        why = VxctlText::tr("no cut file for it in %1").arg(cut_files.source());
     else if (file->read(*path, &why) && file->stats().largest_page_bytes > qMin(max_page, kPluginPageBytes))
-        why = tr("%1 has a page larger than the controller takes").arg(*path);
+        why = VxctlText::tr("%1 has a page larger than the controller takes").arg(*path);
     return why;
 }
 

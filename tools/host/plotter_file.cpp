@@ -1,5 +1,6 @@
 #include "plotter_file.h"
 
+#include "host_texts_p.h"
 #include "hpgl_interpreter.h"
 
 #include "protocol.h"
@@ -18,11 +19,6 @@
 #include <limits>
 
 namespace {
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("vxctl", text);
-}
 
 const QLatin1String kPageEnd(vx::protocol::kPageEnd);
 
@@ -46,7 +42,7 @@ QString dropped_pages_note(const PlotterStats &stats)
 {
     if (stats.blank_pages_dropped == 0)
         return QString();
-    return tr("\nnot sent: the white space after page %1 (as a page it would feed a blank sheet)").arg(stats.pages);
+    return VxctlText::tr("\nnot sent: the white space after page %1 (as a page it would feed a blank sheet)").arg(stats.pages);
 }
 
 QString changes_note(const PlotterStats &stats)
@@ -55,21 +51,21 @@ QString changes_note(const PlotterStats &stats)
     if (!stats.imported.isEmpty())
         note += QLatin1Char('\n') + stats.imported;
     if (!stats.changes.isEmpty())
-        note += tr("\nchanged to what the machine takes: %1").arg(stats.changes.join(QStringLiteral(", ")));
+        note += VxctlText::tr("\nchanged to what the machine takes: %1").arg(stats.changes.join(QStringLiteral(", ")));
     if (stats.unknown_count > 0) {
         QStringList listed;
         for (const QJsonValue &command : stats.unknown) {
             if (listed.size() == 5)
                 break;
-            listed << tr("%1 at offset %2").arg(command[QLatin1String("command")].toString())
+            listed << VxctlText::tr("%1 at offset %2").arg(command[QLatin1String("command")].toString())
                           .arg(qint64(command[QLatin1String("offset")].toDouble()));
         }
         if (stats.unknown_count > listed.size())
-            listed << tr("%1 more").arg(stats.unknown_count - listed.size());
-        note += tr("\nsent as they are but not measured (the figures leave them out): %1").arg(listed.join(QStringLiteral(", ")));
+            listed << VxctlText::tr("%1 more").arg(stats.unknown_count - listed.size());
+        note += VxctlText::tr("\nsent as they are but not measured (the figures leave them out): %1").arg(listed.join(QStringLiteral(", ")));
     }
     if (stats.measured_short)
-        note += tr("\na polygon too large to follow: the path and the time are more than shown");
+        note += VxctlText::tr("\na polygon too large to follow: the path and the time are more than shown");
     return note;
 }
 
@@ -80,11 +76,11 @@ bool PlotterFile::read(const QString &path, QString *error)
         return false;
     // The plugin takes the job as UTF-16 text, which Qt 5 holds up to 2 GiB.
     if (file.size() > std::numeric_limits<int>::max() / 2 - 64) {
-        *error = tr("%1 is too large: the plugin takes jobs up to 1 GiB").arg(path);
+        *error = VxctlText::tr("%1 is too large: the plugin takes jobs up to 1 GiB").arg(path);
         return false;
     }
     if (!read_whole_file(file, &m_bytes) || !file.atEnd()) {
-        *error = tr("cannot read %1: %2").arg(path, file.errorString());
+        *error = VxctlText::tr("cannot read %1: %2").arg(path, file.errorString());
         return false;
     }
     QString imported;
@@ -105,7 +101,7 @@ bool PlotterFile::read(const QString &path, QString *error)
         return false;
     }
     if (m_stats.pages == 0) {
-        *error = tr("%1 holds no plotter commands").arg(path);
+        *error = VxctlText::tr("%1 holds no plotter commands").arg(path);
         return false;
     }
     return true;
@@ -166,7 +162,7 @@ void PlotterFile::each_page(const HpglInterpreter &interpreter, Page page) const
 QString PlotterFile::check_and_measure(const QString &path)
 {
     const auto not_plotter_text = [&path](const QString &fault) {
-        return tr("%1 is not plotter text: %2").arg(path, fault);
+        return VxctlText::tr("%1 is not plotter text: %2").arg(path, fault);
     };
     m_stats = PlotterStats();
     m_paths.clear();
@@ -195,7 +191,7 @@ QString PlotterFile::check_and_measure(const QString &path)
             return;
         }
         if (m_stats.blank_pages_dropped > 0 && blank_page.isEmpty())
-            blank_page = tr("%1: page %2 holds nothing but white space: it would feed a blank sheet")
+            blank_page = VxctlText::tr("%1: page %2 holds nothing but white space: it would feed a blank sheet")
                              .arg(path).arg(m_page_starts.size() + 1);
         m_page_starts.append(start);
         m_text_end = next;

@@ -1,5 +1,6 @@
 #include "qr_cut_files.h"
 
+#include "host_texts_p.h"
 #include "regular_file.h"
 
 #include <QtCore/QCoreApplication>
@@ -8,17 +9,10 @@
 #include <QtCore/QFileInfo>
 #include <QtCore/QTextStream>
 
-namespace {
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("vxctl", text);
-}
-}
-
 bool QrCutFiles::use_directory(const QString &directory, QString *error)
 {
     if (!QFileInfo(directory).isDir()) {
-        *error = tr("--qr takes a directory; %1 is none").arg(directory);
+        *error = VxctlText::tr("--qr takes a directory; %1 is none").arg(directory);
         return false;
     }
     m_directory = directory;
@@ -45,7 +39,7 @@ bool QrCutFiles::use_map(const QString &map_file, QString *error)
         const QString code = line.left(equals).trimmed();
         const QString path = line.mid(equals + 1).trimmed();
         if (equals < 1 || code.isEmpty() || path.isEmpty()) {
-            *error = tr("%1:%2: expected code=file").arg(map_file).arg(number);
+            *error = VxctlText::tr("%1:%2: expected code=file").arg(map_file).arg(number);
             return false;
         }
         m_map.insert(code, base.absoluteFilePath(path));

@@ -1,5 +1,7 @@
 #include "regular_file.h"
 
+#include "host_texts_p.h"
+
 #include <QtCore/QCoreApplication>
 #include <QtCore/QFile>
 
@@ -13,29 +15,24 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("vxctl", text);
-}
-
 QString kind_of(mode_t mode)
 {
     if (S_ISDIR(mode))
-        return tr("a directory");
+        return VxctlText::tr("a directory");
     if (S_ISFIFO(mode))
-        return tr("a FIFO");
+        return VxctlText::tr("a FIFO");
     if (S_ISCHR(mode))
-        return tr("a character device");
+        return VxctlText::tr("a character device");
     if (S_ISBLK(mode))
-        return tr("a block device");
+        return VxctlText::tr("a block device");
     if (S_ISSOCK(mode))
-        return tr("a socket");
-    return tr("a regular file");
+        return VxctlText::tr("a socket");
+    return VxctlText::tr("a regular file");
 }
 
 QString not_regular(const QString &path, mode_t mode)
 {
-    return tr("%1 is %2, not a regular file").arg(path, kind_of(mode));
+    return VxctlText::tr("%1 is %2, not a regular file").arg(path, kind_of(mode));
 }
 
 } // namespace
@@ -45,7 +42,7 @@ bool open_regular_file(QFile &file, const QString &path, QString *error)
     const QByteArray name = QFile::encodeName(path);
     struct stat info;
     if (::stat(name.constData(), &info) != 0) {
-        *error = tr("cannot read %1: %2").arg(path, qt_error_string(errno));
+        *error = VxctlText::tr("cannot read %1: %2").arg(path, qt_error_string(errno));
         return false;
     }
     if (!S_ISREG(info.st_mode)) {
@@ -55,7 +52,7 @@ bool open_regular_file(QFile &file, const QString &path, QString *error)
     // Without blocking: a FIFO put in its place since would hold open().
     const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
-        *error = tr("cannot read %1: %2").arg(path, qt_error_string(errno));
+        *error = VxctlText::tr("cannot read %1: %2").arg(path, qt_error_string(errno));
         return false;
     }
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
@@ -65,7 +62,7 @@ bool open_regular_file(QFile &file, const QString &path, QString *error)
     }
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        *error = tr("cannot read %1: %2").arg(path, file.errorString());
+        *error = VxctlText::tr("cannot read %1: %2").arg(path, file.errorString());
         ::close(fd);
         return false;
     }
@@ -102,11 +99,11 @@ bool is_character_device(const QString &path, QString *error)
 {
     struct stat info;
     if (::stat(QFile::encodeName(path).constData(), &info) != 0) {
-        *error = tr("cannot use %1 as the USB controller: %2").arg(path, qt_error_string(errno));
+        *error = VxctlText::tr("cannot use %1 as the USB controller: %2").arg(path, qt_error_string(errno));
         return false;
     }
     if (!S_ISCHR(info.st_mode)) {
-        *error = tr("%1 is %2, not a character device: the USB controller is a serial port such as /dev/ttyACM0")
+        *error = VxctlText::tr("%1 is %2, not a character device: the USB controller is a serial port such as /dev/ttyACM0")
                      .arg(path, kind_of(info.st_mode));
         return false;
     }

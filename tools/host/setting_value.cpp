@@ -1,5 +1,6 @@
 #include "setting_value.h"
 
+#include "host_texts_p.h"
 #include "property_io.h"
 #include "vxdeviceproperty.h"
 #include "vxeditor.h"
@@ -10,11 +11,6 @@
 #include <limits>
 
 namespace {
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("vxctl", text);
-}
 
 // What one value holder accepts, read from its editor description.
 struct Rule
@@ -60,11 +56,11 @@ QString accepted(const Rule &rule)
         for (int i = 0; i < rule.options.size(); ++i)
             choices << QStringLiteral("%1 (%2)").arg(i).arg(rule.options.at(i));
         const QString last = choices.takeLast();
-        return tr("%1 or %2").arg(choices.join(QStringLiteral(", ")), last);
+        return VxctlText::tr("%1 or %2").arg(choices.join(QStringLiteral(", ")), last);
     }
     if (rule.limited)
         return range_text(rule.min, rule.max, rule.unit);
-    const QString text = rule.whole ? tr("a whole number") : tr("a number");
+    const QString text = rule.whole ? VxctlText::tr("a whole number") : VxctlText::tr("a number");
     return rule.unit.isEmpty() ? text : text + QLatin1Char(' ') + rule.unit;
 }
 
@@ -105,7 +101,7 @@ QString unit_text(const VXDeviceProperty *property)
 
 QString range_text(double min, double max, const QString &unit)
 {
-    const QString text = tr("%1 to %2").arg(QString::number(min, 'g', 12), QString::number(max, 'g', 12));
+    const QString text = VxctlText::tr("%1 to %2").arg(QString::number(min, 'g', 12), QString::number(max, 'g', 12));
     return unit.isEmpty() ? text : text + QLatin1Char(' ') + unit;
 }
 
@@ -115,7 +111,7 @@ bool assign_checked(VXDeviceProperty *property, const QString &key, const QStrin
     const bool composite = holders.size() != 1 || holders.first() != property;
     const QStringList parts = composite ? text.split(QLatin1Char(',')) : QStringList{text};
     if (parts.size() != holders.size()) {
-        *error = tr("%1 takes %2 values separated by commas (%3); got %4")
+        *error = VxctlText::tr("%1 takes %2 values separated by commas (%3); got %4")
                      .arg(key).arg(holders.size()).arg(property->value().toStringList().join(QLatin1Char(',')), text);
         return false;
     }
@@ -127,8 +123,8 @@ bool assign_checked(VXDeviceProperty *property, const QString &key, const QStrin
         const QVariant value = checked_value(holders.at(i), rule, parts.at(i));
         if (!value.isValid()) {
             *error = type == QMetaType::QString
-                         ? tr("%1 takes text without ';' or control characters; got %2").arg(name, parts.at(i))
-                         : tr("%1 takes %2; got %3").arg(name, accepted(rule), parts.at(i));
+                         ? VxctlText::tr("%1 takes text without ';' or control characters; got %2").arg(name, parts.at(i))
+                         : VxctlText::tr("%1 takes %2; got %3").arg(name, accepted(rule), parts.at(i));
             return false;
         }
         values << value;

@@ -1,5 +1,6 @@
 #include "svg_import.h"
 
+#include "host_texts_p.h"
 #include "plotter_file.h"
 
 #include <QtCore/QCoreApplication>
@@ -21,11 +22,6 @@
 Q_LOGGING_CATEGORY(lcSvg, "vx.host.svg")
 
 namespace {
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("vxctl", text);
-}
 
 // Every outline drawn, in plotter units with y up. The painter's transform
 // is applied here (the engine claims every feature, so Qt hands over the
@@ -262,7 +258,7 @@ bool SvgImport::convert(const QString &path, const QByteArray &bytes, PagesBy pa
     m_hpgl.clear();
     m_summary.clear();
     if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance())) {
-        *error = tr("%1 is SVG: name it *.svg so that vxctl starts with what draws it").arg(path);
+        *error = VxctlText::tr("%1 is SVG: name it *.svg so that vxctl starts with what draws it").arg(path);
         return false;
     }
     QStringList warnings;
@@ -277,12 +273,12 @@ bool SvgImport::convert(const QString &path, const QByteArray &bytes, PagesBy pa
     if (!outline.xml_error.isEmpty())
         warnings.prepend(outline.xml_error);
     if (!renderer.isValid() || !outline.xml_error.isEmpty()) {
-        *error = tr("%1 is not SVG that Qt's SVG module reads: %2")
-                     .arg(path, warnings.isEmpty() ? tr("no drawing found") : warnings.join(QStringLiteral("; ")));
+        *error = VxctlText::tr("%1 is not SVG that Qt's SVG module reads: %2")
+                     .arg(path, warnings.isEmpty() ? VxctlText::tr("no drawing found") : warnings.join(QStringLiteral("; ")));
         return false;
     }
     for (auto it = outline.not_drawn.begin(); it != outline.not_drawn.end(); ++it)
-        warnings << tr("%1 (%2, not understood)").arg(it.key()).arg(it.value());
+        warnings << VxctlText::tr("%1 (%2, not understood)").arg(it.key()).arg(it.value());
     // Without a view box a user unit is a px at 96 per inch (Qt would
     // count 90 for lengths in mm).
     if (!outline.has_view_box && outline.width_mm > 0.0 && outline.height_mm > 0.0)
@@ -292,7 +288,7 @@ bool SvgImport::convert(const QString &path, const QByteArray &bytes, PagesBy pa
     const double width_mm = outline.width_mm > 0.0 ? outline.width_mm : view.width() * 25.4 / 96.0;
     const double height_mm = outline.height_mm > 0.0 ? outline.height_mm : view.height() * 25.4 / 96.0;
     if (!(width_mm > 0.0 && height_mm > 0.0) || view.isEmpty()) {
-        *error = tr("%1 has no size: give its svg element width and height or a viewBox").arg(path);
+        *error = VxctlText::tr("%1 has no size: give its svg element width and height or a viewBox").arg(path);
         return false;
     }
     const QRectF page(0.0, 0.0, width_mm * PlotterStats::kUnitsPerMm, height_mm * PlotterStats::kUnitsPerMm);
@@ -340,24 +336,24 @@ bool SvgImport::convert(const QString &path, const QByteArray &bytes, PagesBy pa
             m_hpgl += "PG;\n";
         if (!write_page(m_hpgl, pages.at(i))) {
             m_hpgl.clear();
-            *error = tr("%1 is too large: as plotter text it is more than the plugin's 1 GiB").arg(path);
+            *error = VxctlText::tr("%1 is too large: as plotter text it is more than the plugin's 1 GiB").arg(path);
             return false;
         }
         outlines += pages.at(i).size();
     }
-    m_summary = tr("%1 outline(s) of %2 taken as cut lines (%3 x %4 mm); fills, strokes and colours ignored")
+    m_summary = VxctlText::tr("%1 outline(s) of %2 taken as cut lines (%3 x %4 mm); fills, strokes and colours ignored")
                     .arg(outlines).arg(QFileInfo(path).fileName())
                     .arg(width_mm, 0, 'f', 1).arg(height_mm, 0, 'f', 1);
     if (device.engine().images > 0)
-        m_summary += tr("; %1 pictures not cut").arg(device.engine().images);
+        m_summary += VxctlText::tr("; %1 pictures not cut").arg(device.engine().images);
     if (without_id > 0)
-        m_summary += tr("; not cut: %1 top-level group(s) without an id (give each an id, or --pages-by none)").arg(without_id);
+        m_summary += VxctlText::tr("; not cut: %1 top-level group(s) without an id (give each an id, or --pages-by none)").arg(without_id);
     if (!not_cut.isEmpty())
-        m_summary += tr("; nothing to cut in: %1").arg(not_cut.join(QStringLiteral(", ")));
+        m_summary += VxctlText::tr("; nothing to cut in: %1").arg(not_cut.join(QStringLiteral(", ")));
     if (pages_by == ByLayer && !outline.layers.isEmpty() && outline.outside_layers > 0)
-        m_summary += tr("; not cut: %1 element(s) outside any top-level group (--pages-by none cuts them)")
+        m_summary += VxctlText::tr("; not cut: %1 element(s) outside any top-level group (--pages-by none cuts them)")
                          .arg(outline.outside_layers);
     if (!warnings.isEmpty())
-        m_summary += tr("; Qt's SVG module could not read: %1").arg(warnings.join(QStringLiteral("; ")));
+        m_summary += VxctlText::tr("; Qt's SVG module could not read: %1").arg(warnings.join(QStringLiteral("; ")));
     return true;
 }

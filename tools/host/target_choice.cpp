@@ -1,5 +1,6 @@
 #include "target_choice.h"
 
+#include "host_texts_p.h"
 #include "regular_file.h"
 
 #include <QtCore/QCoreApplication>
@@ -9,11 +10,6 @@
 #include <QtCore/QStandardPaths>
 
 namespace {
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("vxctl", text);
-}
 
 // "target=" of the config file: empty when there is no file or no such
 // line; false with the error for a file that is no regular file, a line
@@ -36,7 +32,7 @@ bool configured_target(QString *text, QString *error)
             continue;
         const int equals = line.indexOf(QLatin1Char('='));
         if (equals <= 0 || line.left(equals).trimmed() != QLatin1String("target")) {
-            *error = tr("%1:%2: only \"target = tcp:HOST[:PORT] | usb:PATH | link:KIND:ADDRESS | sim\" is known")
+            *error = VxctlText::tr("%1:%2: only \"target = tcp:HOST[:PORT] | usb:PATH | link:KIND:ADDRESS | sim\" is known")
                          .arg(path).arg(number);
             return false;
         }
@@ -68,7 +64,7 @@ bool configured_choice(TargetChoice *choice, QString *error)
     if (text.isEmpty()) {
         choice->source = TargetChoice::Implicit;
     } else if (!Target::parse(text, &target)) {
-        *error = tr("%1: \"%2\" is not tcp:HOST[:PORT], usb:PATH, link:KIND:ADDRESS or sim").arg(origin, text);
+        *error = VxctlText::tr("%1: \"%2\" is not tcp:HOST[:PORT], usb:PATH, link:KIND:ADDRESS or sim").arg(origin, text);
         return false;
     }
     return true;

@@ -1,5 +1,6 @@
 #include "work_area.h"
 
+#include "host_texts_p.h"
 #include "plotter_file.h"
 #include "property_io.h"
 #include "vxdeviceinterface.h"
@@ -15,11 +16,6 @@ namespace {
 // Larger than any bed; keeps the picture's scale finite.
 constexpr double kLargestAreaMm = 100000.0;
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("vxhost", text);
-}
-
 bool area_length(const QString &text, double *mm)
 {
     bool ok = false;
@@ -32,8 +28,8 @@ bool area_length(const QString &text, double *mm)
 QString WorkArea::text() const
 {
     if (!known())
-        return tr("unknown (%1): the design is not checked against it").arg(from);
-    return tr("%1 x %2 mm (%3)").arg(width_mm, 0, 'f', 1).arg(height_mm, 0, 'f', 1).arg(from);
+        return VxhostText::tr("unknown (%1): the design is not checked against it").arg(from);
+    return VxhostText::tr("%1 x %2 mm (%3)").arg(width_mm, 0, 'f', 1).arg(height_mm, 0, 'f', 1).arg(from);
 }
 
 bool parse_work_area(const QString &text, WorkArea *area)
@@ -45,10 +41,10 @@ bool parse_work_area(const QString &text, WorkArea *area)
 WorkArea machine_work_area(VXDeviceInterface *device, int timeout_ms)
 {
     WorkArea area;
-    area.from = tr("the machine did not tell its working area");
+    area.from = VxhostText::tr("the machine did not tell its working area");
     const QStringList axes{QStringLiteral("WORKAREA_X"), QStringLiteral("WORKAREA_Y")};
     if (!device->property_ptr("WORKAREA_X") || !device->property_ptr("WORKAREA_Y")) {
-        area.from = tr("the machine has no working-area settings");
+        area.from = VxhostText::tr("the machine has no working-area settings");
         return area;
     }
     // Where the axes are read only together, the group reads them.
@@ -62,7 +58,7 @@ WorkArea machine_work_area(VXDeviceInterface *device, int timeout_ms)
     if (width > 0.0 && height > 0.0 && width <= kLargestAreaMm && height <= kLargestAreaMm) {
         area.width_mm = width;
         area.height_mm = height;
-        area.from = tr("the machine's settings");
+        area.from = VxhostText::tr("the machine's settings");
     }
     return area;
 }
@@ -70,17 +66,17 @@ WorkArea machine_work_area(VXDeviceInterface *device, int timeout_ms)
 WorkArea job_work_area(VXDeviceInterface *device, int timeout_ms, const WorkArea &given)
 {
     WorkArea area;
-    area.from = tr("offline");
+    area.from = VxhostText::tr("offline");
     if (device)
         area = machine_work_area(device, timeout_ms);
     if (area.known())
         return area;
     if (given.known()) {
         area = given;
-        area.from = tr("--area");
+        area.from = VxhostText::tr("--area");
         return area;
     }
-    area.from = tr("%1, no --area").arg(area.from);
+    area.from = VxhostText::tr("%1, no --area").arg(area.from);
     return area;
 }
 
@@ -93,7 +89,7 @@ QString work_area_refusal(const QString &path, const PlotterStats &stats, const 
     if (stats.min_x >= 0.0 && stats.min_y >= 0.0 && stats.max_x * mm <= area.width_mm
         && stats.max_y * mm <= area.height_mm)
         return QString();
-    return tr("%1 does not fit the working area: the design reaches from %2,%3 to %4,%5 mm (%6 x %7 mm), "
+    return VxhostText::tr("%1 does not fit the working area: the design reaches from %2,%3 to %4,%5 mm (%6 x %7 mm), "
               "the working area is 0,0 to %8,%9 mm (%10)")
         .arg(path)
         .arg(stats.min_x * mm, 0, 'f', 1).arg(stats.min_y * mm, 0, 'f', 1)

@@ -1,5 +1,6 @@
 #include "trace_table.h"
 
+#include "host_texts_p.h"
 #include "reply_meaning.h"
 #include "vxdeviceinterface.h"
 #include "vxdeviceproperty.h"
@@ -10,11 +11,6 @@
 using namespace vx::protocol;
 
 namespace {
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("vxctl", text);
-}
 
 constexpr int kItemsWidth = 32;
 
@@ -27,7 +23,7 @@ QString items_text(const TraceRow &row)
         return reply.items.mid(1).join(QLatin1Char(','));
     if (reply.kind == FrameKind::CMD)
         return reply.body.isEmpty() ? QString() : reply.text.section(QLatin1Char(';'), 2, -2);
-    return tr("%1 bytes").arg(row.frame.size());
+    return VxctlText::tr("%1 bytes").arg(row.frame.size());
 }
 
 // A sent frame that drives the job: pause, resume and stop share a number
@@ -39,14 +35,14 @@ QString job_command(const Reply &reply, bool pages_sent)
     if ((ccmd && reply.code == JobControl && reply.items.size() >= 2)
         || (reply.kind == FrameKind::CMD && reply.code == kCmdJobControl)) {
         switch (ccmd ? reply.item(1) : reply.fields.value(0).toInt()) {
-        case int(JobAction::Pause): return tr("pause");
-        case int(JobAction::Resume): return tr("resume");
-        case int(JobAction::Stop): return tr("stop");
-        default: return tr("job control %1").arg(ccmd ? reply.items.value(1) : reply.fields.value(0));
+        case int(JobAction::Pause): return VxctlText::tr("pause");
+        case int(JobAction::Resume): return VxctlText::tr("resume");
+        case int(JobAction::Stop): return VxctlText::tr("stop");
+        default: return VxctlText::tr("job control %1").arg(ccmd ? reply.items.value(1) : reply.fields.value(0));
         }
     }
     if (ccmd && reply.code == Copies && pages_sent && reply.items.size() == 2 && reply.item(1) == 1)
-        return tr("one more copy");
+        return VxctlText::tr("one more copy");
     return QString();
 }
 
@@ -100,7 +96,7 @@ QString TraceTable::sent_meaning(const TraceRow &row)
     const Reply &reply = row.reply;
     if (reply.kind == FrameKind::None) {
         m_pages_sent = m_pages_sent || reply.complete;
-        return reply.complete ? tr("job text") : QString();
+        return reply.complete ? VxctlText::tr("job text") : QString();
     }
     if (reply.kind == FrameKind::CCMD && reply.code == JobMode)
         m_pages_sent = false;
@@ -110,8 +106,8 @@ QString TraceTable::sent_meaning(const TraceRow &row)
     bool writes = false;
     const QString name = key(int(reply.kind), reply.code, &writes);
     if (reply.kind == FrameKind::CCMD && reply.code == StatusRequest)
-        return tr("status request");
-    return name.isEmpty() ? QString() : (writes ? tr("write %1") : tr("read %1")).arg(name);
+        return VxctlText::tr("status request");
+    return name.isEmpty() ? QString() : (writes ? VxctlText::tr("write %1") : VxctlText::tr("read %1")).arg(name);
 }
 
 // What the plugin makes of a frame it receives.
@@ -119,23 +115,23 @@ QString TraceTable::received_meaning(const TraceRow &row)
 {
     const Reply &reply = row.reply;
     if (row.malformed)
-        return tr("malformed: dropped by the plugin");
+        return VxctlText::tr("malformed: dropped by the plugin");
     switch (classify(reply)) {
     case Meaning::Progress:
         if (reply.text == m_last_progress)
-            return tr("job record: a repeat, ignored");
+            return VxctlText::tr("job record: a repeat, ignored");
         m_last_progress = reply.text;
-        return tr("job record: status %1, %2 of %3 copies, %4%")
+        return VxctlText::tr("job record: status %1, %2 of %3 copies, %4%")
             .arg(reply.items.value(ProgressStatus), reply.items.value(ProgressFinished),
                  reply.items.value(ProgressTaskCopies), reply.items.value(ProgressPercent));
-    case Meaning::QrCode: return tr("QR code %1 to the host").arg(reply.items.last());
-    case Meaning::Refused: return tr("refused (result %1): no property changes").arg(reply.items.value(1));
+    case Meaning::QrCode: return VxctlText::tr("QR code %1 to the host").arg(reply.items.last());
+    case Meaning::Refused: return VxctlText::tr("refused (result %1): no property changes").arg(reply.items.value(1));
     case Meaning::Setting: break;
-    case Meaning::Unknown: return reply.kind == FrameKind::CCMD ? tr("done") : QString();
-    default: return tr(meaning_row(reply)->what);
+    case Meaning::Unknown: return reply.kind == FrameKind::CCMD ? VxctlText::tr("done") : QString();
+    default: return VxctlText::tr(meaning_row(reply)->what);
     }
     const QString name = key(int(reply.kind), reply.code);
-    return name.isEmpty() ? tr("no property takes it")
+    return name.isEmpty() ? VxctlText::tr("no property takes it")
                           : QStringLiteral("%1 = %2").arg(name, reply.values().join(QLatin1Char(',')));
 }
 
@@ -156,13 +152,13 @@ TraceTableRow TraceTable::row(const TraceRow &row)
     case TraceRow::LinkEvent:
         out.frame = row.link;
         if (row.event == QLatin1String("gap"))
-            out.what = tr("lines left out here: the recording fell behind");
+            out.what = VxctlText::tr("lines left out here: the recording fell behind");
         else
-            out.what = row.event == QLatin1String("close") ? tr("closed by the host") : tr("link %1").arg(row.event);
+            out.what = row.event == QLatin1String("close") ? VxctlText::tr("closed by the host") : VxctlText::tr("link %1").arg(row.event);
         break;
     case TraceRow::Message:
         out.frame = row.event;
-        out.what = tr("message \"%1\"").arg(row.text);
+        out.what = VxctlText::tr("message \"%1\"").arg(row.text);
         break;
     }
     return out;
@@ -170,19 +166,19 @@ TraceTableRow TraceTable::row(const TraceRow &row)
 
 QString TraceTable::header_text(const QJsonObject &header)
 {
-    QStringList parts{tr("trace of %1").arg(header.value("target").toString(tr("an unnamed target")))};
+    QStringList parts{VxctlText::tr("trace of %1").arg(header.value("target").toString(VxctlText::tr("an unnamed target")))};
     if (header.contains("host"))
-        parts << tr("by %1 %2").arg(header.value("host").toString(), header.value("host_version").toString());
+        parts << VxctlText::tr("by %1 %2").arg(header.value("host").toString(), header.value("host_version").toString());
     if (header.contains("plugin_build_date"))
-        parts << tr("plugin built %1").arg(header.value("plugin_build_date").toString());
+        parts << VxctlText::tr("plugin built %1").arg(header.value("plugin_build_date").toString());
     if (header.contains("started"))
-        parts << tr("started %1").arg(header.value("started").toString());
+        parts << VxctlText::tr("started %1").arg(header.value("started").toString());
     return parts.join(QStringLiteral(", "));
 }
 
 QStringList TraceTable::column_titles()
 {
-    return {tr("time"), tr("dir"), tr("frame"), tr("code"), tr("items"), tr("what the plugin made of it")};
+    return {VxctlText::tr("time"), VxctlText::tr("dir"), VxctlText::tr("frame"), VxctlText::tr("code"), VxctlText::tr("items"), VxctlText::tr("what the plugin made of it")};
 }
 
 QString TraceTable::titles_line()
