@@ -1881,11 +1881,11 @@ a polygon too large to follow: the path and the time are more than shown</source
     </message>
     <message>
         <source>A square with a cross, inside the working area %1.</source>
-        <translation>十字入りの正方形。作業範囲 %1 の内側です。</translation>
+        <translation>十字入りの正方形。作業領域 %1 の内側です。</translation>
     </message>
     <message>
         <source>A square with a cross. The working area is unknown: check the place before cutting.</source>
-        <translation>十字入りの正方形。作業範囲は不明です: カットする前に位置を確認してください。</translation>
+        <translation>十字入りの正方形。作業領域は不明です: カットする前に位置を確認してください。</translation>
     </message>
     <message>
         <source>Trace %1</source>

@@ -1881,11 +1881,11 @@ a polygon too large to follow: the path and the time are more than shown</source
     </message>
     <message>
         <source>A square with a cross, inside the working area %1.</source>
-        <translation>带十字的方框，位于幅宽 %1 之内。</translation>
+        <translation>带十字的方框，位于工作区域 %1 之内。</translation>
     </message>
     <message>
         <source>A square with a cross. The working area is unknown: check the place before cutting.</source>
-        <translation>带十字的方框。幅宽未知：切割前请检查位置。</translation>
+        <translation>带十字的方框。工作区域未知：切割前请检查位置。</translation>
     </message>
     <message>
         <source>Trace %1</source>
