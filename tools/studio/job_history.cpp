@@ -37,7 +37,7 @@ QAtomicInteger<int> g_connections;
 
 QVariant time_ms(const QDateTime &time)
 {
-    return time.isValid() ? QVariant(time.toMSecsSinceEpoch()) : QVariant(QVariant::LongLong);
+    return time.isValid() ? QVariant(time.toMSecsSinceEpoch()) : QVariant(); // NULL
 }
 
 // A null QString binds as NULL; the text columns hold "" for none.
