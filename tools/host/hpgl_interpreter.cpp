@@ -13,7 +13,6 @@
 #endif
 
 using hpgl::is_space;
-using hpgl::kLargest;
 using hpgl::next_number;
 
 namespace {
