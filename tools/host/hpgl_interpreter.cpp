@@ -431,12 +431,8 @@ struct HpglInterpreter::State
                 record(f, x, y, ex, ey, true);
                 f.cut += length - std::hypot(ex - x, ey - y);
                 const double lo = qMin(start, start + sweep), hi = qMax(start, start + sweep);
-                for (double k = std::ceil(lo / M_PI_2); k * M_PI_2 <= hi; ++k) {
-                    f.min_x = qMin(f.min_x, cx + r * std::cos(k * M_PI_2));
-                    f.max_x = qMax(f.max_x, cx + r * std::cos(k * M_PI_2));
-                    f.min_y = qMin(f.min_y, cy + r * std::sin(k * M_PI_2));
-                    f.max_y = qMax(f.max_y, cy + r * std::sin(k * M_PI_2));
-                }
+                for (double k = std::ceil(lo / M_PI_2); k * M_PI_2 <= hi; ++k)
+                    f.grow_box(cx + r * std::cos(k * M_PI_2), cy + r * std::sin(k * M_PI_2));
             }
             x = ex, y = ey;
             return;
